@@ -1,0 +1,17 @@
+#pragma once
+// The subcommands of the verbsmith executable. Each takes the arguments after
+// its own name and returns the process's exit status.
+
+#include <string>
+#include <vector>
+
+namespace verbsmith::app {
+
+using Args = std::vector<std::string>;
+
+int RunWizard(const Args& args);     // run [SCRIPT]: the wizard, headless
+int RunInfo(const Args& args);       // info: version and what the platform found
+int RunTemplates(const Args& args);  // templates check|render
+int RunCommands(const Args& args);   // commands list|show|remove
+
+}  // namespace verbsmith::app

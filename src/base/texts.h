@@ -1,0 +1,61 @@
+#pragma once
+// The unnumbered user-visible texts, verbatim. Numbered messages live in the
+// string table (messages.h). Add new texts here, grouped by where they show.
+
+#include <string_view>
+
+namespace verbsmith::text {
+
+// Titles and line ends.
+inline constexpr std::string_view kTitle = "Carthex Verbsmith";
+// The title a message box carries when the caller gives none (the add-in's
+// own application title).
+inline constexpr std::string_view kDefaultTitle = "CarthexVerbsmith";
+inline constexpr std::string_view kNL = "\r\n";
+
+// Add-in connection.
+inline constexpr std::string_view kMenuCaption = "Carthex &Verbsmith...";
+inline constexpr std::string_view kAddInsBar = "Add-Ins";
+inline constexpr std::string_view kSettingsApp = "CarthexVerbsmith";
+inline constexpr std::string_view kSettingsSection = "Settings";
+inline constexpr std::string_view kDisplayOnConnect = "DisplayOnConnect";
+
+// Manager error sources.
+inline constexpr std::string_view kGeneralMgrSource = "General Manager Object";
+inline constexpr std::string_view kClassMgrSource = "Class Manager Object";
+inline constexpr std::string_view kModuleMgrSource = "Module Manager Object";
+inline constexpr std::string_view kFormMgrSource = "Form Manager Object";
+inline constexpr std::string_view kBitmapMgrSource = "Bitmap Manager Object";
+inline constexpr std::string_view kFormWizardSource = "Form Wizard Object";
+
+// Toolbar-bitmap resource builder.
+inline constexpr std::string_view kCannotFindVbPath = "Cannot find path to Visual Basic.";
+inline constexpr std::string_view kCannotFindResourceCompiler = "Cannot find resource compiler.";
+inline constexpr std::string_view kCannotOpenResourceFile = "Cannot open resource file for write access.";
+inline constexpr std::string_view kCannotCloseResourceFile = "Cannot close resource file.";
+inline constexpr std::string_view kErrorInvokingResourceCompiler = "Error invoking resource compiler.";
+inline constexpr std::string_view kCannotWaitForResourceCompiler =
+    "Cannot wait for resource compiler to finish.";
+inline constexpr std::string_view kCannotDetermineCompilerFinished =
+    "Cannot determine if resource compiler is finished.";
+inline constexpr std::string_view kCannotAddBitmapsToProject = "Cannot add the bitmaps to the project.";
+inline constexpr std::string_view kErrorFromResourceCompiler = "Error from resource compiler.";
+inline constexpr std::string_view kCannotCompileBitmaps = "Cannot compile the bitmaps into a resource file.";
+inline constexpr std::string_view kNoResourceCompilerHint =
+    "If you did not install Visual Basic tools, the resource compiler is not on the system.";
+inline constexpr std::string_view kCopyVbToolsHint =
+    "Cancel the Verbsmith, exit Visual Basic, and copy Visual Basic tools to your system.";
+
+// Project chooser dialog as designed.
+inline constexpr std::string_view kMultiCmdCaption = "Choose Command Name";
+inline constexpr std::string_view kMultiCmdExplanation =
+    "Multiple instances of this command have been found in the registry.  Please choose the command "
+    "you wish to add to the Carthex command set.";
+inline constexpr std::string_view kMultiCmdListHeading = "Commands found in registry:";
+inline constexpr std::string_view kMultiCmdChosenHeading = "Command to process:";
+inline constexpr std::string_view kCancel = "Cancel";
+
+// Wizard frame.
+inline constexpr std::string_view kIntroHeading = "Introduction";
+
+}  // namespace verbsmith::text

@@ -1,0 +1,66 @@
+#pragma once
+// The file system as the product sees it. Paths are Windows-form texts
+// (drive letter, backslashes, e.g. "C:\proj\src\Cmd.cls"); the adapter maps
+// them to host paths. Failures throw VbError with Visual Basic's file error
+// numbers (53 file not found, 76 path not found, 75 path/file access error,
+// 70 permission denied, 52 bad file name, 57 device I/O error).
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace verbsmith {
+
+// Windows file attribute bits, as Visual Basic's vbNormal ... vbDirectory.
+namespace attr {
+inline constexpr uint32_t kNormal = 0;
+inline constexpr uint32_t kReadOnly = 1;
+inline constexpr uint32_t kHidden = 2;
+inline constexpr uint32_t kSystem = 4;
+inline constexpr uint32_t kDirectory = 16;
+inline constexpr uint32_t kArchive = 32;
+}  // namespace attr
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // Names (without directory) of the entries matching the pattern's last
+  // component, with Windows wildcard rules ("*", "?", "*.*" matches every
+  // name, case ignored). Mask 0 lists plain files; with attr::kDirectory,
+  // directories too (without "." and ".."). A missing directory gives an
+  // empty list, as Visual Basic's Dir does.
+  virtual std::vector<std::string> List(const std::string& pattern, uint32_t attributes) = 0;
+
+  // Copies a file, replacing the destination.
+  virtual void CopyFile(const std::string& from, const std::string& to) = 0;
+  virtual uint32_t GetAttributes(const std::string& path) = 0;
+  // Sets the attribute bits that the host can keep (read-only at least).
+  virtual void SetAttributes(const std::string& path, uint32_t attributes) = 0;
+  virtual void DeleteFile(const std::string& path) = 0;
+  virtual void MakeDirectory(const std::string& path) = 0;
+  // Removes an empty directory.
+  virtual void RemoveDirectory(const std::string& path) = 0;
+
+  // The process's current directory in Windows form, without a trailing
+  // backslash (except for a drive root such as "Z:\").
+  virtual std::string CurrentDirectory() = 0;
+  virtual void SetCurrentDirectory(const std::string& path) = 0;
+
+  // Like GetTempFileName with unique number 0: "<dir>\<first three characters
+  // of prefix><hex number>.tmp", the file created empty. Returns the full path.
+  virtual std::string CreateTempFile(const std::string& directory, const std::string& prefix) = 0;
+
+  // Whole-file text in UTF-8: the file holds Windows-1252. Line ends are
+  // kept as they stand in the file.
+  virtual std::string ReadText(const std::string& path) = 0;
+  // Writes UTF-8 text as Windows-1252 to a temporary file beside the target
+  // and renames it into place, so the old file survives any failure.
+  virtual void WriteText(const std::string& path, const std::string& text) = 0;
+
+  // The same for raw bytes (bitmaps, compiled resources).
+  virtual std::string ReadBytes(const std::string& path) = 0;
+  virtual void WriteBytes(const std::string& path, const std::string& bytes) = 0;
+};
+
+}  // namespace verbsmith

@@ -1,0 +1,36 @@
+#pragma once
+// The platform services one running add-in uses, bundled so that every
+// layer above reaches the operating system through the ports only.
+
+#include "base/vb_error.h"
+#include "platform/command_set.h"
+#include "platform/dialogs.h"
+#include "platform/file_system.h"
+#include "platform/processes.h"
+#include "platform/profile_files.h"
+#include "platform/registry.h"
+#include "platform/screen.h"
+#include "platform/settings.h"
+
+namespace verbsmith {
+
+struct Host {
+  FileSystem& fs;
+  Registry& registry;
+  ProfileFiles& profiles;
+  Settings& settings;
+  Processes& processes;
+  Dialogs& dialogs;
+  Screen& screen;
+  CommandSetFactory& commandSets;
+  // The session's current error (Visual Basic's Err).
+  ErrObject& err;
+  // Where the add-in's own files live (Templates, help), Windows form, with
+  // a trailing backslash.
+  std::string addInDirectory;
+  // The template directory, Windows form with a trailing backslash: the
+  // add-in directory's "Templates" unless configured otherwise.
+  std::string templateDirectory;
+};
+
+}  // namespace verbsmith
