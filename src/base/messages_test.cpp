@@ -1,0 +1,53 @@
+#include "base/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace verbsmith {
+namespace {
+
+TEST(MessagesTest, UnknownNumberThrows) {
+  EXPECT_THROW(LoadResString(0), std::out_of_range);
+  EXPECT_THROW(LoadResString(7), std::out_of_range);
+  EXPECT_THROW(LoadResString(100000), std::out_of_range);
+  EXPECT_FALSE(HasResString(7));
+}
+
+TEST(MessagesTest, KeepsDoubleSpacesAfterFullStops) {
+  EXPECT_EQ(LoadResString(180), "Cannot open registry ProgID.  Recompile project to register command.");
+  EXPECT_EQ(LoadResString(78),
+            "Note:  BIN and SRC directories will be created as subdirectories of the project location.");
+}
+
+TEST(MessagesTest, KeepsLeadingBlanks) {
+  EXPECT_EQ(LoadResString(9), "     + Not a Map View Listener");
+}
+
+TEST(MessagesTest, JoinedMessagesHoldOnlyTheirOwnText) {
+  EXPECT_EQ(LoadResString(26), "This command already exists.");
+  EXPECT_EQ(LoadResString(34), "Do you want to overwrite the command information?");
+  EXPECT_EQ(LoadResString(176), "Multiple project files have been located.");
+  EXPECT_EQ(LoadResString(177), "Choose the project you wish to add to the command set.");
+}
+
+TEST(MessagesTest, KeepsStoredWording) {
+  EXPECT_EQ(LoadResString(53), "Do you want to save the changed to the current project?");
+  EXPECT_EQ(LoadResString(144), "Cannot open form file for write access.");
+}
+
+TEST(MessagesTest, EveryMessageIsKnownAndNotEmpty) {
+  const int numbers[] = {1,   2,   3,   4,   5,   6,   8,   9,   11,  13,  14,  16,  17,  19,  20,  21,
+                         22,  24,  25,  26,  27,  28,  29,  30,  31,  32,  33,  34,  35,  36,  37,  38,
+                         39,  48,  49,  50,  51,  52,  53,  54,  55,  61,  62,  64,  65,  66,  67,  68,
+                         69,  71,  74,  75,  76,  77,  78,  79,  80,  81,  114, 116, 117, 138, 139, 140,
+                         141, 142, 144, 145, 146, 156, 157, 158, 164, 165, 166, 167, 168, 169, 171, 172,
+                         173, 174, 175, 176, 177, 178, 179, 180, 181, 185, 187};
+  for (int n : numbers) {
+    ASSERT_TRUE(HasResString(n)) << n;
+    EXPECT_FALSE(LoadResString(n).empty()) << n;
+  }
+}
+
+}  // namespace
+}  // namespace verbsmith
