@@ -1,0 +1,55 @@
+#include "spec/general_mgr_class.h"
+
+#include <utility>
+
+#include "base/texts.h"
+#include "generate/manager_errors.h"
+
+namespace verbsmith {
+
+namespace {
+
+// The specification's paths always end in one backslash so that file names
+// can be joined to them without a separator.
+std::string WithTrailingBackslash(std::string path) {
+  if (!path.empty() && path.back() != '\\') path += '\\';
+  return path;
+}
+
+}  // namespace
+
+GeneralMgrClass::GeneralMgrClass(Host& host, LineBuffer& lines) : host_(host), lines_(lines) {
+  SetCurrentPath(host_.fs.CurrentDirectory());
+  SetProjectName("CarthexCommand");
+  SetCompanyName("Valdren");
+  SetApplicationName("Carthex");
+}
+
+void GeneralMgrClass::InitializeObjects(IConnection* connection) {
+  auto record = [this](ManagerError error) { RecordManagerError(host_.err, text::kGeneralMgrSource, error); };
+  if (connection == nullptr) return record(mgrerr::kNoConnection);
+  if ((classMgr_ = connection->ClassMgr()) == nullptr) return record(mgrerr::kNoClassMgr);
+  if ((moduleMgr_ = connection->ModuleMgr()) == nullptr) return record(mgrerr::kNoModuleMgr);
+  if ((formMgr_ = connection->FormMgr()) == nullptr) return record(mgrerr::kNoFormMgr);
+  if ((bitmapMgr_ = connection->BitmapMgr()) == nullptr) return record(mgrerr::kNoBitmapMgr);
+  if ((vbInst_ = connection->VBInst()) == nullptr) return record(mgrerr::kNoVBInst);
+}
+
+void GeneralMgrClass::SetCurrentPath(std::string value) {
+  currentPath_ = WithTrailingBackslash(std::move(value));
+}
+
+void GeneralMgrClass::SetCurrentPathSrc(std::string value) {
+  currentPathSrc_ = WithTrailingBackslash(std::move(value));
+}
+
+void GeneralMgrClass::SetCurrentPathBin(std::string value) {
+  currentPathBin_ = WithTrailingBackslash(std::move(value));
+}
+
+void GeneralMgrClass::SetProjectName(std::string value) {
+  projectFilename_ = value + ".vbp";
+  projectName_ = std::move(value);
+}
+
+}  // namespace verbsmith
