@@ -1,0 +1,202 @@
+#include "platform/scripted/scripted_dialogs.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "base/texts.h"
+
+namespace verbsmith {
+
+namespace {
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+std::string ButtonList(int style) {
+  std::string list;
+  for (int button : MsgBoxButtons(style)) {
+    if (!list.empty()) list += "/";
+    list += MsgBoxResultName(button);
+  }
+  return list;
+}
+
+// The name after the last backslash or slash.
+std::string LastComponent(const std::string& path) {
+  const size_t cut = path.find_last_of("\\/");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace
+
+std::string_view MsgBoxResultName(int answer) {
+  switch (answer) {
+    case mbresult::kOK:
+      return "OK";
+    case mbresult::kCancel:
+      return "Cancel";
+    case mbresult::kAbort:
+      return "Abort";
+    case mbresult::kRetry:
+      return "Retry";
+    case mbresult::kIgnore:
+      return "Ignore";
+    case mbresult::kYes:
+      return "Yes";
+    case mbresult::kNo:
+      return "No";
+    default:
+      return "?";
+  }
+}
+
+std::optional<int> ParseMsgBoxResult(std::string_view name) {
+  for (int answer = mbresult::kOK; answer <= mbresult::kNo; ++answer) {
+    if (EqualsIgnoringCase(name, MsgBoxResultName(answer))) return answer;
+  }
+  return std::nullopt;
+}
+
+std::string_view MsgBoxIconName(int style) {
+  switch (style & mb::kIconMask) {
+    case mb::kCritical:
+      return "Critical";
+    case mb::kQuestion:
+      return "Question";
+    case mb::kExclamation:
+      return "Exclamation";
+    case mb::kInformation:
+      return "Information";
+    default:
+      return "no icon";
+  }
+}
+
+std::vector<int> MsgBoxButtons(int style) {
+  using namespace mbresult;
+  switch (style & mb::kButtonsMask) {
+    case mb::kOKCancel:
+      return {kOK, kCancel};
+    case mb::kAbortRetryIgnore:
+      return {kAbort, kRetry, kIgnore};
+    case mb::kYesNoCancel:
+      return {kYes, kNo, kCancel};
+    case mb::kYesNo:
+      return {kYes, kNo};
+    case mb::kRetryCancel:
+      return {kRetry, kCancel};
+    default:
+      return {kOK};
+  }
+}
+
+int MsgBoxDefaultAnswer(int style) {
+  const std::vector<int> buttons = MsgBoxButtons(style);
+  const size_t index = static_cast<size_t>((style & mb::kDefaultButtonMask) >> 8);
+  // Windows falls back to the first button when the named one is missing.
+  return index < buttons.size() ? buttons[index] : buttons.front();
+}
+
+std::string OneLine(std::string_view text) {
+  std::string line;
+  line.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      line += "\\n";
+      ++i;
+    } else if (text[i] == '\r' || text[i] == '\n') {
+      line += "\\n";
+    } else {
+      line += text[i];
+    }
+  }
+  return line;
+}
+
+ScriptedDialogs::ScriptedDialogs(Transcript& transcript) : transcript_(transcript) {}
+
+void ScriptedDialogs::QueueAnswer(int answer) {
+  answers_.push_back(answer);
+}
+
+void ScriptedDialogs::QueueFile(std::optional<std::string> path) {
+  files_.push_back(std::move(path));
+}
+
+int ScriptedDialogs::MsgBox(const std::string& prompt, int style, const std::optional<std::string>& title) {
+  MessageBoxRecord record;
+  record.prompt = prompt;
+  record.style = style;
+  record.title = title ? *title : std::string(text::kDefaultTitle);
+  transcript_.Event("message box (" + std::string(MsgBoxIconName(style)) + ", " + ButtonList(style) + ") \"" +
+                    record.title + "\": " + OneLine(prompt));
+
+  const std::vector<int> buttons = MsgBoxButtons(style);
+  std::string outcome;
+  if (answers_.empty()) {
+    record.answer = MsgBoxDefaultAnswer(style);
+    record.defaulted = true;
+    outcome = " (default button, no answer queued)";
+  } else {
+    const int queued = answers_.front();
+    answers_.pop_front();
+    if (std::find(buttons.begin(), buttons.end(), queued) != buttons.end()) {
+      record.answer = queued;
+    } else {
+      // A person cannot press a button the box does not have.
+      record.answer = MsgBoxDefaultAnswer(style);
+      record.defaulted = true;
+      outcome = " (default button: the box has no " + std::string(MsgBoxResultName(queued)) + " button)";
+    }
+  }
+  transcript_.Event("  answer " + std::string(MsgBoxResultName(record.answer)) + outcome);
+  messageBoxes_.push_back(record);
+  return record.answer;
+}
+
+std::optional<FileOpenResult> ScriptedDialogs::ShowOpen(const FileOpenRequest& request) {
+  FileDialogRecord record;
+  record.request = request;
+  std::string outcome;
+  if (files_.empty()) {
+    record.defaulted = true;
+    outcome = "cancel (no file queued)";
+  } else {
+    if (files_.front()) {
+      record.answer = FileOpenResult{*files_.front(), LastComponent(*files_.front())};
+      outcome = record.answer->fileName;
+    } else {
+      outcome = "cancel";
+    }
+    files_.pop_front();
+  }
+  transcript_.Event("file dialog \"" + request.title + "\": " + outcome);
+  fileDialogs_.push_back(record);
+  return record.answer;
+}
+
+void ScriptedDialogs::SendKeys(const std::string& keys) {
+  sentKeys_.push_back(keys);
+  transcript_.Event("keys sent \"" + keys + "\"");
+}
+
+void ScriptedDialogs::DoEvents() {
+  ++doEventsCount_;
+}
+
+void ScriptedDialogs::ShowHelpTopic(const std::string& helpFile, int topic) {
+  helpTopics_.push_back({helpFile, topic});
+  // The file name alone: the directory depends on where the add-in lives.
+  transcript_.Event("help topic " + std::to_string(topic) + " (" + LastComponent(helpFile) + ")");
+}
+
+long ScriptedDialogs::ShellOpen(const std::string& path) {
+  openedDocuments_.push_back(path);
+  transcript_.Event("shell open \"" + path + "\"");
+  return shellOpenResult_;
+}
+
+}  // namespace verbsmith
