@@ -55,6 +55,24 @@ inline constexpr std::string_view kMultiCmdListHeading = "Commands found in regi
 inline constexpr std::string_view kMultiCmdChosenHeading = "Command to process:";
 inline constexpr std::string_view kCancel = "Cancel";
 
+// Command set storage.
+inline constexpr std::string_view kCommandSetSource = "CommandSet";
+inline constexpr std::string_view kCommandSetNotOpen = "The command set is not open.";
+inline constexpr std::string_view kCommandSetCannotOpen = "Cannot open the command set database ";
+inline constexpr std::string_view kCommandSetDamaged =
+    " is not a command set database: it is damaged or is not an SQLite database.  It was left unchanged.";
+inline constexpr std::string_view kCommandSetForeign =
+    " is not a command set database: it belongs to another program.  It was left unchanged.";
+inline constexpr std::string_view kCommandSetVersion = " has command set schema version ";
+inline constexpr std::string_view kCommandSetVersionKnown = ", which this version cannot read.  It was left unchanged.";
+inline constexpr std::string_view kCommandSetBadIndex = "There is no command at index ";
+inline constexpr std::string_view kCommandSetNoSuchCommand = "The command is not in the command set: ";
+inline constexpr std::string_view kCommandSetFull = "The command set is full.";
+inline constexpr std::string_view kCommandSetFailed = "The command set database failed: ";
+
+// Recap file.
+inline constexpr std::string_view kCannotOpenFileForWrite = "Cannot open file for write access.";
+
 // Wizard frame.
 inline constexpr std::string_view kIntroHeading = "Introduction";
 

@@ -1,0 +1,527 @@
+#include "platform/posix/sqlite_command_set.h"
+
+#include <pwd.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "base/texts.h"
+#include "base/vb_error.h"
+
+namespace verbsmith {
+
+namespace {
+
+// Each wait for another writer lasts this long before the attempt is
+// repeated; a busy database is waited for, never reported at once.
+constexpr int kBusyTimeoutMs = 5000;
+constexpr int kBusyAttempts = 12;
+
+[[noreturn]] void Raise(int32_t number, std::string description) {
+  throw VbError(number, std::string(text::kCommandSetSource), std::move(description));
+}
+
+bool IsBusy(int rc) {
+  return (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED;
+}
+bool IsDamage(int rc) {
+  return (rc & 0xff) == SQLITE_NOTADB || (rc & 0xff) == SQLITE_CORRUPT;
+}
+
+constexpr const char* kSchema = R"sql(
+CREATE TABLE command_sets (
+  id INTEGER PRIMARY KEY,
+  company TEXT NOT NULL COLLATE NOCASE,
+  application TEXT NOT NULL COLLATE NOCASE,
+  UNIQUE (company, application)
+);
+CREATE TABLE commands (
+  set_id INTEGER NOT NULL REFERENCES command_sets (id),
+  position INTEGER NOT NULL,
+  prog_id TEXT NOT NULL,
+  command_type INTEGER NOT NULL,
+  enable_mask INTEGER NOT NULL,
+  listener_mask INTEGER NOT NULL,
+  modal_flag INTEGER NOT NULL,
+  field6 INTEGER NOT NULL,
+  field7 INTEGER NOT NULL,
+  field8 TEXT NOT NULL,
+  field9 INTEGER NOT NULL,
+  field10 INTEGER NOT NULL,
+  field11 TEXT NOT NULL,
+  field12 INTEGER NOT NULL,
+  field13 TEXT NOT NULL,
+  field14 TEXT NOT NULL,
+  description TEXT NOT NULL,
+  tool_tip TEXT NOT NULL,
+  small_mono_bitmap TEXT NOT NULL,
+  small_color_bitmap TEXT NOT NULL,
+  large_mono_bitmap TEXT NOT NULL,
+  large_color_bitmap TEXT NOT NULL,
+  UNIQUE (set_id, position),
+  UNIQUE (set_id, prog_id)
+);
+)sql";
+
+constexpr const char* kEntryColumns =
+    "prog_id, command_type, enable_mask, listener_mask, modal_flag, field6, field7, field8, field9, "
+    "field10, field11, field12, field13, field14, description, tool_tip, small_mono_bitmap, "
+    "small_color_bitmap, large_mono_bitmap, large_color_bitmap";
+
+}  // namespace
+
+// The connection, its prepared statements and the set they work on.
+class SqliteCommandSet::Database {
+ public:
+  Database(const std::string& path, std::string company, std::string application)
+      : path_(path), company_(std::move(company)), application_(std::move(application)) {
+    CreateParentDirectories();
+    int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+      std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+      Close();
+      Raise(cmdseterr::kCannotOpen, std::string(text::kCommandSetCannotOpen) + path + ": " + message);
+    }
+    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    sqlite3_extended_result_codes(db_, 1);
+    try {
+      EnsureSchema();
+      Prepare();
+    } catch (...) {
+      Close();
+      throw;
+    }
+  }
+
+  ~Database() { Close(); }
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  int32_t Count() {
+    const int64_t setId = SetId(false);
+    if (setId == 0) return 0;
+    Statement& s = count_;
+    s.Reset();
+    s.Bind(1, setId);
+    s.Step(*this);
+    const auto count = static_cast<int32_t>(sqlite3_column_int64(s.handle, 0));
+    // A statement left on a row would hold its read snapshot open.
+    s.Reset();
+    return count;
+  }
+
+  bool Exists(int32_t position) {
+    const int64_t setId = SetId(false);
+    if (setId == 0) return false;
+    exists_.Reset();
+    exists_.Bind(1, setId);
+    exists_.Bind(2, position);
+    const bool found = exists_.Step(*this);
+    exists_.Reset();
+    return found;
+  }
+
+  bool Get(int32_t position, CommandEntry& entry) {
+    const int64_t setId = SetId(false);
+    if (setId == 0) return false;
+    Statement& s = get_;
+    s.Reset();
+    s.Bind(1, setId);
+    s.Bind(2, position);
+    if (!s.Step(*this)) return false;
+    int column = 0;
+    auto str = [&s, &column] {
+      const auto* bytes = static_cast<const char*>(sqlite3_column_blob(s.handle, column));
+      const int size = sqlite3_column_bytes(s.handle, column);
+      ++column;
+      return bytes == nullptr ? std::string() : std::string(bytes, static_cast<size_t>(size));
+    };
+    auto num = [&s, &column] { return static_cast<int32_t>(sqlite3_column_int64(s.handle, column++)); };
+    entry.progId = str();
+    entry.commandType = num();
+    entry.enableMask = num();
+    entry.listenerMask = num();
+    entry.modalFlag = num();
+    entry.field6 = num();
+    entry.field7 = num();
+    entry.field8 = str();
+    entry.field9 = num();
+    entry.field10 = num();
+    entry.field11 = str();
+    entry.field12 = num();
+    entry.field13 = str();
+    entry.field14 = str();
+    entry.description = str();
+    entry.toolTip = str();
+    entry.smallMonoBitmap = str();
+    entry.smallColorBitmap = str();
+    entry.largeMonoBitmap = str();
+    entry.largeColorBitmap = str();
+    s.Reset();
+    return true;
+  }
+
+  void Add(const CommandEntry& entry) {
+    Write([&] {
+      const int64_t setId = SetId(true);
+      const std::optional<int32_t> existing = PositionOf(setId, entry.progId);
+      if (existing) {
+        Statement& s = update_;
+        s.Reset();
+        BindEntry(s, entry, 1);
+        s.Bind(21, setId);
+        s.Bind(22, *existing);
+        s.Step(*this);
+        return;
+      }
+      count_.Reset();
+      count_.Bind(1, setId);
+      count_.Step(*this);
+      const int64_t count = sqlite3_column_int64(count_.handle, 0);
+      count_.Reset();
+      if (count >= kMaxCommandSetEntries) Raise(cmdseterr::kSetFull, std::string(text::kCommandSetFull));
+      Statement& s = insert_;
+      s.Reset();
+      s.Bind(1, setId);
+      s.Bind(2, count);
+      BindEntry(s, entry, 3);
+      s.Step(*this);
+    });
+  }
+
+  void Remove(const std::string& progId) {
+    Write([&] {
+      const int64_t setId = SetId(false);
+      const std::optional<int32_t> position = setId == 0 ? std::nullopt : PositionOf(setId, progId);
+      if (!position) Raise(cmdseterr::kNoSuchCommand, std::string(text::kCommandSetNoSuchCommand) + progId);
+      for (Statement* s : {&delete_, &shiftOut_}) {
+        s->Reset();
+        s->Bind(1, setId);
+        s->Bind(2, *position);
+        s->Step(*this);
+      }
+      // Positions are unique, so the later entries move up in two passes:
+      // out of the way to negative values, then back one place lower.
+      shiftBack_.Reset();
+      shiftBack_.Bind(1, setId);
+      shiftBack_.Step(*this);
+    });
+  }
+
+  [[noreturn]] void Fail(int rc) {
+    const std::string message = sqlite3_errmsg(db_);
+    if (IsDamage(rc)) Raise(cmdseterr::kDamaged, path_ + std::string(text::kCommandSetDamaged));
+    if ((rc & 0xff) == SQLITE_CANTOPEN) {
+      Raise(cmdseterr::kCannotOpen, std::string(text::kCommandSetCannotOpen) + path_ + ": " + message);
+    }
+    Raise(cmdseterr::kStorage, std::string(text::kCommandSetFailed) + message + " (" + path_ + ")");
+  }
+
+ private:
+  struct Statement {
+    sqlite3_stmt* handle = nullptr;
+
+    Statement() = default;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    ~Statement() { sqlite3_finalize(handle); }
+
+    void Reset() {
+      sqlite3_reset(handle);
+      sqlite3_clear_bindings(handle);
+    }
+    void Bind(int index, int64_t value) { sqlite3_bind_int64(handle, index, value); }
+    void Bind(int index, const std::string& value) {
+      sqlite3_bind_text(handle, index, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
+    }
+    // True when a row came back, false when the statement is done.
+    bool Step(Database& db) {
+      const int rc = sqlite3_step(handle);
+      if (rc == SQLITE_ROW) return true;
+      if (rc == SQLITE_DONE) return false;
+      sqlite3_reset(handle);
+      db.Fail(rc);
+    }
+  };
+
+  void Close() {
+    for (Statement* s : {&findSet_, &insertSet_, &count_, &exists_, &get_, &positionOf_, &insert_, &update_,
+                         &delete_, &shiftOut_, &shiftBack_}) {
+      sqlite3_finalize(s->handle);
+      s->handle = nullptr;
+    }
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+  }
+
+  void CreateParentDirectories() {
+    const std::filesystem::path parent = std::filesystem::path(path_).parent_path();
+    if (parent.empty()) return;
+    std::error_code ec;
+    std::filesystem::create_directories(parent, ec);
+    if (ec) {
+      Raise(cmdseterr::kCannotOpen, std::string(text::kCommandSetCannotOpen) + path_ + ": " + ec.message());
+    }
+  }
+
+  // Runs one statement that returns nothing, repeating it while another
+  // process holds the lock.
+  int ExecRetrying(const char* sql) {
+    int rc = SQLITE_OK;
+    for (int attempt = 0; attempt < kBusyAttempts; ++attempt) {
+      rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+      if (!IsBusy(rc)) break;
+    }
+    return rc;
+  }
+
+  int64_t ReadNumber(const char* sql) {
+    sqlite3_stmt* raw = nullptr;
+    int rc = sqlite3_prepare_v2(db_, sql, -1, &raw, nullptr);
+    Statement s;
+    s.handle = raw;
+    if (rc != SQLITE_OK) Fail(rc);
+    if (!s.Step(*this)) return 0;
+    return sqlite3_column_int64(s.handle, 0);
+  }
+
+  enum class FileKind { kEmpty, kOurs, kForeign };
+
+  // Reads only; nothing may be written before the file is known to be ours.
+  FileKind Inspect(int64_t& version) {
+    const int64_t applicationId = ReadNumber("PRAGMA application_id");
+    version = ReadNumber("PRAGMA user_version");
+    const int64_t objects = ReadNumber("SELECT count(*) FROM sqlite_master");
+    if (applicationId == kCommandSetApplicationId) return FileKind::kOurs;
+    if (applicationId == 0 && version == 0 && objects == 0) return FileKind::kEmpty;
+    return FileKind::kForeign;
+  }
+
+  void EnsureSchema() {
+    int64_t version = 0;
+    FileKind kind = Inspect(version);
+    if (kind == FileKind::kEmpty) {
+      Write([&] {
+        // Another process may have made the schema while this one waited.
+        kind = Inspect(version);
+        if (kind != FileKind::kEmpty) return;
+        const int rc = sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) Fail(rc);
+        const std::string marks = "PRAGMA application_id = " + std::to_string(kCommandSetApplicationId) +
+                                  "; PRAGMA user_version = " + std::to_string(kCommandSetSchemaVersion);
+        const int rc2 = sqlite3_exec(db_, marks.c_str(), nullptr, nullptr, nullptr);
+        if (rc2 != SQLITE_OK) Fail(rc2);
+        kind = FileKind::kOurs;
+        version = kCommandSetSchemaVersion;
+      });
+    }
+    if (kind == FileKind::kForeign) Raise(cmdseterr::kForeign, path_ + std::string(text::kCommandSetForeign));
+    if (version != kCommandSetSchemaVersion) {
+      Raise(cmdseterr::kUnsupportedVersion, path_ + std::string(text::kCommandSetVersion) +
+                                                std::to_string(version) +
+                                                std::string(text::kCommandSetVersionKnown));
+    }
+    // Readers then never wait for a writer. Best effort: a database that
+    // stays in rollback mode works as well, only with more waiting.
+    ExecRetrying("PRAGMA journal_mode = WAL");
+    ExecRetrying("PRAGMA synchronous = NORMAL");
+  }
+
+  void PrepareOne(Statement& s, const std::string& sql) {
+    const int rc = sqlite3_prepare_v3(db_, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &s.handle, nullptr);
+    if (rc != SQLITE_OK) Fail(rc);
+  }
+
+  void Prepare() {
+    const std::string columns = kEntryColumns;
+    PrepareOne(findSet_, "SELECT id FROM command_sets WHERE company = ?1 AND application = ?2");
+    PrepareOne(insertSet_, "INSERT OR IGNORE INTO command_sets (company, application) VALUES (?1, ?2)");
+    PrepareOne(count_, "SELECT count(*) FROM commands WHERE set_id = ?1");
+    PrepareOne(exists_, "SELECT 1 FROM commands WHERE set_id = ?1 AND position = ?2");
+    PrepareOne(get_, "SELECT " + columns + " FROM commands WHERE set_id = ?1 AND position = ?2");
+    PrepareOne(positionOf_, "SELECT position FROM commands WHERE set_id = ?1 AND prog_id = ?2");
+    PrepareOne(insert_,
+               "INSERT INTO commands (set_id, position, " + columns +
+                   ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, "
+                   "?17, ?18, ?19, ?20, ?21, ?22)");
+    PrepareOne(
+        update_,
+        "UPDATE commands SET (" + columns +
+            ") = (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19, "
+            "?20) WHERE set_id = ?21 AND position = ?22");
+    PrepareOne(delete_, "DELETE FROM commands WHERE set_id = ?1 AND position = ?2");
+    PrepareOne(shiftOut_, "UPDATE commands SET position = -position WHERE set_id = ?1 AND position > ?2");
+    PrepareOne(shiftBack_, "UPDATE commands SET position = -position - 1 WHERE set_id = ?1 AND position < 0");
+  }
+
+  static void BindEntry(Statement& s, const CommandEntry& e, int first) {
+    int i = first;
+    s.Bind(i++, e.progId);
+    s.Bind(i++, e.commandType);
+    s.Bind(i++, e.enableMask);
+    s.Bind(i++, e.listenerMask);
+    s.Bind(i++, e.modalFlag);
+    s.Bind(i++, e.field6);
+    s.Bind(i++, e.field7);
+    s.Bind(i++, e.field8);
+    s.Bind(i++, e.field9);
+    s.Bind(i++, e.field10);
+    s.Bind(i++, e.field11);
+    s.Bind(i++, e.field12);
+    s.Bind(i++, e.field13);
+    s.Bind(i++, e.field14);
+    s.Bind(i++, e.description);
+    s.Bind(i++, e.toolTip);
+    s.Bind(i++, e.smallMonoBitmap);
+    s.Bind(i++, e.smallColorBitmap);
+    s.Bind(i++, e.largeMonoBitmap);
+    s.Bind(i++, e.largeColorBitmap);
+  }
+
+  // The row id of this set; 0 when it has no row yet and create is false.
+  // A set's row is never removed, so once found the id is kept.
+  int64_t SetId(bool create) {
+    if (setId_ != 0) return setId_;
+    if (create) {
+      insertSet_.Reset();
+      insertSet_.Bind(1, company_);
+      insertSet_.Bind(2, application_);
+      insertSet_.Step(*this);
+    }
+    findSet_.Reset();
+    findSet_.Bind(1, company_);
+    findSet_.Bind(2, application_);
+    if (findSet_.Step(*this)) setId_ = sqlite3_column_int64(findSet_.handle, 0);
+    findSet_.Reset();
+    return setId_;
+  }
+
+  std::optional<int32_t> PositionOf(int64_t setId, const std::string& progId) {
+    positionOf_.Reset();
+    positionOf_.Bind(1, setId);
+    positionOf_.Bind(2, progId);
+    std::optional<int32_t> position;
+    if (positionOf_.Step(*this)) position = static_cast<int32_t>(sqlite3_column_int64(positionOf_.handle, 0));
+    positionOf_.Reset();
+    return position;
+  }
+
+  // Runs body as one write transaction. BEGIN IMMEDIATE takes the write lock
+  // at once, so two writers queue instead of failing half-way.
+  template <typename Body>
+  void Write(Body&& body) {
+    int rc = ExecRetrying("BEGIN IMMEDIATE");
+    if (rc != SQLITE_OK) Fail(rc);
+    const int64_t knownSetId = setId_;
+    try {
+      body();
+      rc = ExecRetrying("COMMIT");
+      if (rc != SQLITE_OK) Fail(rc);
+    } catch (...) {
+      sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+      // A set row made in the rolled-back transaction is gone again.
+      setId_ = knownSetId;
+      throw;
+    }
+  }
+
+  std::string path_;
+  std::string company_;
+  std::string application_;
+  sqlite3* db_ = nullptr;
+  int64_t setId_ = 0;
+  Statement findSet_, insertSet_, count_, exists_, get_, positionOf_, insert_, update_, delete_, shiftOut_,
+      shiftBack_;
+};
+
+SqliteCommandSet::SqliteCommandSet(std::string databasePath) : path_(std::move(databasePath)) {}
+
+SqliteCommandSet::~SqliteCommandSet() = default;
+
+void SqliteCommandSet::OpenCommandSet(const std::string& companyName, const std::string& applicationName) {
+  db_.reset();
+  db_ = std::make_unique<Database>(path_, companyName, applicationName);
+}
+
+namespace {
+void RequireOpen(const void* db) {
+  if (db == nullptr) Raise(cmdseterr::kNotOpen, std::string(text::kCommandSetNotOpen));
+}
+}  // namespace
+
+int16_t SqliteCommandSet::CommandCount() {
+  RequireOpen(db_.get());
+  return static_cast<int16_t>(db_->Count());
+}
+
+int16_t SqliteCommandSet::FindCommand(int32_t commandId) {
+  RequireOpen(db_.get());
+  const int64_t position = static_cast<int64_t>(commandId) - kFirstCommandId;
+  if (position < 0 || position >= kMaxCommandSetEntries) return -1;
+  return db_->Exists(static_cast<int32_t>(position)) ? static_cast<int16_t>(position) : int16_t{-1};
+}
+
+CommandEntry SqliteCommandSet::GetCommand(int16_t index) {
+  RequireOpen(db_.get());
+  CommandEntry entry;
+  if (index < 0 || !db_->Get(index, entry)) {
+    Raise(cmdseterr::kBadIndex, std::string(text::kCommandSetBadIndex) + std::to_string(index) + ".");
+  }
+  return entry;
+}
+
+void SqliteCommandSet::AddCommand(const CommandEntry& entry) {
+  RequireOpen(db_.get());
+  db_->Add(entry);
+}
+
+void SqliteCommandSet::RemoveCommand(const std::string& progId) {
+  RequireOpen(db_.get());
+  db_->Remove(progId);
+}
+
+std::unique_ptr<CommandSet> SqliteCommandSetFactory::Create() {
+  return std::make_unique<SqliteCommandSet>(path_);
+}
+
+std::string CommandSetPath(const EnvironmentLookup& getEnv) {
+  if (auto explicitPath = getEnv("VERBSMITH_COMMAND_SET"); explicitPath && !explicitPath->empty()) {
+    return *explicitPath;
+  }
+  std::string dataHome;
+  // Only an absolute XDG_DATA_HOME counts; a relative one is to be ignored.
+  if (auto xdg = getEnv("XDG_DATA_HOME"); xdg && !xdg->empty() && xdg->front() == '/') {
+    dataHome = *xdg;
+  } else {
+    std::string home;
+    if (auto h = getEnv("HOME"); h && !h->empty()) home = *h;
+    dataHome = home + "/.local/share";
+  }
+  while (dataHome.size() > 1 && dataHome.back() == '/') dataHome.pop_back();
+  return dataHome + "/carthex-verbsmith/commandset.db";
+}
+
+std::string CommandSetPathFromEnvironment() {
+  return CommandSetPath([](const std::string& name) -> std::optional<std::string> {
+    if (const char* value = std::getenv(name.c_str())) return std::string(value);
+    if (name == "HOME") {
+      // No HOME: the account's home directory from the password database.
+      std::array<char, 4096> buffer{};
+      passwd entry{};
+      passwd* found = nullptr;
+      if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
+          found->pw_dir != nullptr) {
+        return std::string(found->pw_dir);
+      }
+    }
+    return std::nullopt;
+  });
+}
+
+}  // namespace verbsmith

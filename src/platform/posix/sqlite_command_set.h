@@ -1,0 +1,93 @@
+#pragma once
+// Carthex's command set kept in one SQLite database. The database holds the
+// sets of every company and application; each set is an ordered list of
+// entries whose positions stay dense, so identifier 41001 + n is entry n.
+//
+// Failures throw VbError with the source "CommandSet" and a number from
+// vbObjectError + 0x1000 on (the constants below). The database is only ever
+// written once it is known to be ours: a damaged file, or an SQLite file of
+// another program or of a newer schema, is reported and left untouched.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/command_set.h"
+
+namespace verbsmith {
+
+namespace cmdseterr {
+inline constexpr int32_t kBase = static_cast<int32_t>(0x80041000u);
+// An operation other than OpenCommandSet came before OpenCommandSet.
+inline constexpr int32_t kNotOpen = kBase + 1;
+// The database file could not be opened or created.
+inline constexpr int32_t kCannotOpen = kBase + 2;
+// The file is not an SQLite database, or is one that is damaged.
+inline constexpr int32_t kDamaged = kBase + 3;
+// The file is an SQLite database of some other program.
+inline constexpr int32_t kForeign = kBase + 4;
+// The file is a command-set database of a schema version this build does
+// not know.
+inline constexpr int32_t kUnsupportedVersion = kBase + 5;
+// GetCommand was given an index outside 0 .. CommandCount - 1.
+inline constexpr int32_t kBadIndex = kBase + 6;
+// RemoveCommand was given a ProgID that is not registered.
+inline constexpr int32_t kNoSuchCommand = kBase + 7;
+// The set already holds as many entries as a 16-bit count can tell.
+inline constexpr int32_t kSetFull = kBase + 8;
+// Any other failure of the database while reading or writing.
+inline constexpr int32_t kStorage = kBase + 9;
+}  // namespace cmdseterr
+
+// The schema this build reads and writes, kept in PRAGMA user_version; the
+// file is marked as ours by PRAGMA application_id.
+inline constexpr int32_t kCommandSetSchemaVersion = 1;
+inline constexpr int32_t kCommandSetApplicationId = 0x56534D43;  // "VSMC"
+
+// The largest number of entries one set can hold (the count is 16-bit).
+inline constexpr int32_t kMaxCommandSetEntries = 32767;
+
+class SqliteCommandSet final : public CommandSet {
+ public:
+  // Works on the database at the host path; nothing is opened until
+  // OpenCommandSet.
+  explicit SqliteCommandSet(std::string databasePath);
+  ~SqliteCommandSet() override;
+  SqliteCommandSet(const SqliteCommandSet&) = delete;
+  SqliteCommandSet& operator=(const SqliteCommandSet&) = delete;
+
+  void OpenCommandSet(const std::string& companyName, const std::string& applicationName) override;
+  int16_t CommandCount() override;
+  int16_t FindCommand(int32_t commandId) override;
+  CommandEntry GetCommand(int16_t index) override;
+  void AddCommand(const CommandEntry& entry) override;
+  void RemoveCommand(const std::string& progId) override;
+
+ private:
+  class Database;
+  std::string path_;
+  std::unique_ptr<Database> db_;
+};
+
+class SqliteCommandSetFactory final : public CommandSetFactory {
+ public:
+  explicit SqliteCommandSetFactory(std::string databasePath) : path_(std::move(databasePath)) {}
+  std::unique_ptr<CommandSet> Create() override;
+  const std::string& DatabasePath() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+using EnvironmentLookup = std::function<std::optional<std::string>(const std::string&)>;
+
+// Where the command set lives: VERBSMITH_COMMAND_SET when set, otherwise
+// commandset.db in carthex-verbsmith under the user's data directory
+// ($XDG_DATA_HOME, or ~/.local/share).
+std::string CommandSetPath(const EnvironmentLookup& getEnv);
+// The same, read from this process's environment.
+std::string CommandSetPathFromEnvironment();
+
+}  // namespace verbsmith
