@@ -1,0 +1,43 @@
+#pragma once
+// Processes on a POSIX host: environment variables from the process
+// environment, children started with posix_spawnp and reaped by polling.
+
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/processes.h"
+
+namespace verbsmith {
+
+class PosixProcesses : public Processes {
+ public:
+  // "TEMP" is rarely set on a POSIX host, yet the product takes its
+  // temporary directory from it. When it is unset, GetEnv("TEMP") answers
+  // TMPDIR, or "/tmp" without it, and a host path in TEMP itself is given in
+  // Windows form too ("/tmp" -> "Z:\tmp"), the form every product path has.
+  std::optional<std::string> GetEnv(const std::string& name) override;
+
+  // A hidden child reads from /dev/null and writes its standard output to
+  // /dev/null; its standard error stays the caller's, for diagnostics.
+  ProcessId Start(const std::vector<std::string>& argv, bool hidden) override;
+  // The exit status, or minus the signal number when a signal ended the
+  // process. Asking again after it ended gives the same answer. Throws
+  // VbError 5 for a process this object did not start.
+  std::optional<int> Wait(ProcessId process, std::chrono::milliseconds limit) override;
+  // Ends the process with SIGKILL and reaps it; nothing happens when it has
+  // already ended.
+  void Kill(ProcessId process) override;
+  void Sleep(std::chrono::milliseconds duration) override;
+
+ private:
+  // Reaps the child without blocking; its status when it has ended.
+  std::optional<int> Poll(ProcessId process);
+
+  // The children started here; a value once they have been reaped.
+  std::map<ProcessId, std::optional<int>> children_;
+};
+
+}  // namespace verbsmith
