@@ -4,11 +4,16 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/host.h"
 
 namespace verbsmith {
+
+// Splits file text into lines. CR LF and lone LF end a line; a lone CR stays
+// part of its line. A final line without a line end still counts.
+std::vector<std::string> SplitTextLines(std::string_view text);
 
 class LineBuffer {
  public:

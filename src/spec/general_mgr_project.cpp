@@ -1,0 +1,74 @@
+// The project file: read into the line buffer, its own lines rewritten,
+// written back; and the project name of an existing project file.
+
+#include "base/messages.h"
+#include "base/texts.h"
+#include "generate/line_buffer.h"
+#include "generate/manager_errors.h"
+#include "generate/project_lines.h"
+#include "generate/vs_main.h"
+#include "spec/general_mgr_class.h"
+#include "spec/project_file.h"
+
+namespace verbsmith {
+
+namespace {
+
+constexpr int kReadOpenMessage = 167;
+constexpr int kWriteOpenMessage = 157;
+constexpr int kCloseMessage = 158;
+
+// Removes the double quotes around a value; a value without them is kept
+// whole.
+std::string Unquoted(std::string value) {
+  if (!value.empty() && value.front() == '"') value.erase(0, 1);
+  if (!value.empty() && value.back() == '"') value.pop_back();
+  return value;
+}
+
+}  // namespace
+
+void GeneralMgrClass::ReadProject() {
+  lines_.Read(host_, completeProjFilename_, kReadOpenMessage, kCloseMessage);
+}
+
+void GeneralMgrClass::ModifyProject() {
+  if (classMgr_ == nullptr || moduleMgr_ == nullptr || formMgr_ == nullptr) {
+    throw ObjectNotSet(text::kGeneralMgrSource);
+  }
+  ProjectLineValues values;
+  values.description = projectDesc_;
+  values.formFilename = formMgr_->FormFilename();
+  values.classname = classMgr_->Classname();
+  values.classFilename = classMgr_->ClassFilename();
+  values.moduleName = moduleMgr_->ModuleName();
+  values.moduleFilename = moduleMgr_->ModuleFilename();
+  values.projectName = projectName_;
+  values.binPath = currentPathBin_;
+  SetProjectLines(lines_, values);
+}
+
+void GeneralMgrClass::WriteModifiedProject() {
+  lines_.Write(host_, completeProjFilename_, kWriteOpenMessage, kCloseMessage);
+}
+
+std::string ProjectNameFromFile(Host& host, const std::string& path) {
+  constexpr std::string_view kKey = "Name=";
+  std::string message = LoadResString(kReadOpenMessage);
+  std::string name;
+  try {
+    for (const std::string& line : SplitTextLines(host.fs.ReadText(path))) {
+      if (line.starts_with(kKey)) {
+        name = Unquoted(line.substr(line.find('=') + 1));
+        break;
+      }
+    }
+    message = LoadResString(kCloseMessage);
+  } catch (const VbError& e) {
+    host.err.Set(e);
+    ReportError(host, e.Description(), &message);
+  }
+  return name;
+}
+
+}  // namespace verbsmith

@@ -1,0 +1,77 @@
+// A new project's sources: the templates copied into the source directory,
+// and the check that the project's four names are distinct.
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+#include <optional>
+
+#include "base/messages.h"
+#include "base/texts.h"
+#include "generate/manager_errors.h"
+#include "spec/general_mgr_class.h"
+
+namespace verbsmith {
+
+namespace {
+
+constexpr int kCopyFailedMessage = 165;
+constexpr int kAttributesFailedMessage = 166;
+
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return text;
+}
+
+}  // namespace
+
+void GeneralMgrClass::CopyTemplate() {
+  const std::string templates = host_.templateDirectory;
+  completeProjFilename_ = currentPathSrc_ + projectFilename_;
+
+  struct Copy {
+    const char* templateName;
+    std::function<std::string()> destination;
+  };
+  std::vector<Copy> copies = {
+      {"CarthexCommand.vbp", [this] { return completeProjFilename_; }},
+      {"TemplateCmdSvr.cls", [this] { return classMgr_ ? classMgr_->CompleteFilename() : std::string(); }},
+      {"MainModule.bas", [this] { return moduleMgr_ ? moduleMgr_->CompleteFilename() : std::string(); }},
+  };
+  if (!formNotRequired_) {
+    copies.push_back(
+        {"MainForm.frm", [this] { return formMgr_ ? formMgr_->CompleteFilename() : std::string(); }});
+  }
+
+  for (const Copy& copy : copies) {
+    // A manager that cannot name the destination leaves nothing to copy to.
+    const std::string destination = copy.destination();
+    if (destination.empty()) continue;
+    try {
+      host_.fs.CopyFile(templates + copy.templateName, destination);
+    } catch (const VbError&) {
+      host_.dialogs.MsgBox(LoadResString(kCopyFailedMessage), mb::kOKOnly, std::nullopt);
+    }
+    // Installed templates may be read-only; the generators rewrite the copies.
+    try {
+      host_.fs.SetAttributes(destination, attr::kNormal);
+    } catch (const VbError&) {
+      host_.dialogs.MsgBox(LoadResString(kAttributesFailedMessage), mb::kOKOnly, std::nullopt);
+    }
+  }
+}
+
+void GeneralMgrClass::NamesUnique(bool& unique) {
+  if (classMgr_ == nullptr || moduleMgr_ == nullptr || formMgr_ == nullptr) {
+    throw ObjectNotSet(text::kGeneralMgrSource);
+  }
+  const std::string form = Upper(formMgr_->FormName());
+  const std::string cls = Upper(classMgr_->Classname());
+  const std::string module = Upper(moduleMgr_->ModuleName());
+  const std::string project = Upper(projectName_);
+  unique = !(cls == form || project == form || module == form || cls == project || module == project ||
+             module == cls);
+}
+
+}  // namespace verbsmith
