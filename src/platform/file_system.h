@@ -61,6 +61,11 @@ class FileSystem {
   // The same for raw bytes (bitmaps, compiled resources).
   virtual std::string ReadBytes(const std::string& path) = 0;
   virtual void WriteBytes(const std::string& path, const std::string& bytes) = 0;
+
+  // The host's own name for a Windows-form path, for handing to a host
+  // program (a compiler's command line). On a Windows host the two are the
+  // same; other adapters map the path as every call here does.
+  virtual std::string HostPath(const std::string& windowsPath) { return windowsPath; }
 };
 
 }  // namespace verbsmith
