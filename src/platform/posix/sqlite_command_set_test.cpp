@@ -1,0 +1,423 @@
+#include "platform/posix/sqlite_command_set.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "base/vb_error.h"
+
+namespace verbsmith {
+namespace {
+
+namespace fs = std::filesystem;
+
+CommandEntry Entry(const std::string& progId, const std::string& description = "Does a thing") {
+  CommandEntry e;
+  e.progId = progId;
+  e.commandType = 2;
+  e.enableMask = 5;
+  e.listenerMask = 1;
+  e.modalFlag = 1;
+  e.description = description;
+  e.toolTip = "Tip of " + progId;
+  e.smallMonoBitmap = "C:\\bmp\\sm.bmp";
+  e.smallColorBitmap = "C:\\bmp\\sc.bmp";
+  e.largeMonoBitmap = "C:\\bmp\\lm.bmp";
+  e.largeColorBitmap = "C:\\bmp\\lc.bmp";
+  return e;
+}
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+void RunSql(const fs::path& path, const std::string& sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+  char* error = nullptr;
+  const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
+  const std::string message = error != nullptr ? error : "";
+  sqlite3_free(error);
+  sqlite3_close(db);
+  ASSERT_EQ(rc, SQLITE_OK) << message;
+}
+
+class SqliteCommandSetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ =
+        fs::temp_directory_path() / ("verbsmith-cmdset-" + std::to_string(::getpid()) + "-" + info->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    path_ = (dir_ / "commandset.db").string();
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::unique_ptr<CommandSet> Open(const std::string& company = "Valdren",
+                                   const std::string& application = "Carthex") {
+    auto set = SqliteCommandSetFactory(path_).Create();
+    set->OpenCommandSet(company, application);
+    return set;
+  }
+
+  static std::vector<std::string> ProgIdsInOrder(CommandSet& set) {
+    std::vector<std::string> ids;
+    const int16_t count = set.CommandCount();
+    for (int32_t i = 0; i < count; ++i) {
+      const int16_t index = set.FindCommand(kFirstCommandId + i);
+      EXPECT_NE(index, -1) << "identifier " << kFirstCommandId + i;
+      if (index >= 0) ids.push_back(set.GetCommand(index).progId);
+    }
+    return ids;
+  }
+
+  static int32_t ErrorNumberOf(const std::function<void()>& action) {
+    try {
+      action();
+    } catch (const VbError& e) {
+      EXPECT_EQ(e.Source(), "CommandSet");
+      EXPECT_FALSE(e.Description().empty());
+      return e.Number();
+    }
+    return 0;
+  }
+
+  fs::path dir_;
+  std::string path_;
+};
+
+TEST_F(SqliteCommandSetTest, StartsEmptyAndFindsNothing) {
+  auto set = Open();
+  EXPECT_EQ(set->CommandCount(), 0);
+  EXPECT_EQ(set->FindCommand(kFirstCommandId), -1);
+}
+
+TEST_F(SqliteCommandSetTest, RoundTripsAllTwentyFieldsExactly) {
+  CommandEntry e;
+  e.progId = "Projekt.Größe";
+  e.commandType = INT32_MIN;
+  e.enableMask = -1;
+  e.listenerMask = INT32_MAX;
+  e.modalFlag = 0;
+  e.field6 = -6;
+  e.field7 = 7;
+  e.field8 = "";
+  e.field9 = -9;
+  e.field10 = 10;
+  e.field11 = "eleven \xE2\x82\xAC";
+  e.field12 = -12;
+  e.field13 = "  spaced  ";
+  e.field14 = "tab\there\r\nline";
+  e.description = "Zählt die Flächen \xF0\x9F\x97\xBA";
+  e.toolTip = "";
+  e.smallMonoBitmap = "C:\\bilder\\sm.bmp";
+  e.smallColorBitmap = "";
+  e.largeMonoBitmap = "Z:\\tmp\\\xE6\x97\xA5\xE6\x9C\xAC.bmp";
+  e.largeColorBitmap = "C:\\lc.bmp";
+  Open()->AddCommand(e);
+
+  auto set = Open();
+  ASSERT_EQ(set->CommandCount(), 1);
+  EXPECT_EQ(set->GetCommand(set->FindCommand(kFirstCommandId)), e);
+}
+
+TEST_F(SqliteCommandSetTest, KeepsTheWizardsDefaultsForUnsetFields) {
+  const CommandEntry e = Entry("P.Defaults");
+  Open()->AddCommand(e);
+  const CommandEntry back = Open()->GetCommand(0);
+  EXPECT_EQ(back.field8, "0");
+  EXPECT_EQ(back.field11, "0");
+  EXPECT_EQ(back, e);
+}
+
+TEST_F(SqliteCommandSetTest, AppendsNewCommandsAndNumbersThemFrom41001) {
+  auto set = Open();
+  set->AddCommand(Entry("P.First"));
+  set->AddCommand(Entry("P.Second"));
+  set->AddCommand(Entry("Q.Third"));
+  EXPECT_EQ(set->CommandCount(), 3);
+  EXPECT_EQ(set->FindCommand(41001), 0);
+  EXPECT_EQ(set->FindCommand(41003), 2);
+  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"P.First", "P.Second", "Q.Third"}));
+}
+
+TEST_F(SqliteCommandSetTest, ReplacesAnEntryWithTheSameProgIdInPlace) {
+  auto set = Open();
+  set->AddCommand(Entry("P.First"));
+  set->AddCommand(Entry("P.Second", "old"));
+  set->AddCommand(Entry("P.Third"));
+  CommandEntry changed = Entry("P.Second", "new");
+  changed.modalFlag = 0;
+  set->AddCommand(changed);
+
+  EXPECT_EQ(set->CommandCount(), 3);
+  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"P.First", "P.Second", "P.Third"}));
+  EXPECT_EQ(set->GetCommand(set->FindCommand(41002)), changed);
+}
+
+TEST_F(SqliteCommandSetTest, ComparesProgIdsExactly) {
+  auto set = Open();
+  set->AddCommand(Entry("P.Cmd"));
+  set->AddCommand(Entry("p.cmd"));
+  EXPECT_EQ(set->CommandCount(), 2);
+}
+
+TEST_F(SqliteCommandSetTest, RemovalMovesLaterEntriesUp) {
+  auto set = Open();
+  for (const char* id : {"A.One", "A.Two", "A.Three", "A.Four"}) set->AddCommand(Entry(id));
+  set->RemoveCommand("A.Two");
+  EXPECT_EQ(set->CommandCount(), 3);
+  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"A.One", "A.Three", "A.Four"}));
+  EXPECT_EQ(set->FindCommand(41004), -1);
+  EXPECT_EQ(set->GetCommand(1), Entry("A.Three"));
+
+  set->RemoveCommand("A.One");
+  set->RemoveCommand("A.Four");
+  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"A.Three"}));
+  set->AddCommand(Entry("A.Five"));
+  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"A.Three", "A.Five"}));
+}
+
+TEST_F(SqliteCommandSetTest, RemovingTheLastCommandLeavesAnEmptySet) {
+  auto set = Open();
+  set->AddCommand(Entry("A.Only"));
+  set->RemoveCommand("A.Only");
+  EXPECT_EQ(set->CommandCount(), 0);
+  EXPECT_EQ(set->FindCommand(41001), -1);
+}
+
+TEST_F(SqliteCommandSetTest, FindCommandAnswersMinusOneOutsideTheSet) {
+  auto set = Open();
+  set->AddCommand(Entry("A.One"));
+  set->AddCommand(Entry("A.Two"));
+  for (int32_t id : {41000, 41003, 0, -1, 41001 + 32767, INT32_MIN, INT32_MAX}) {
+    EXPECT_EQ(set->FindCommand(id), -1) << id;
+  }
+}
+
+TEST_F(SqliteCommandSetTest, RefusesIndexesOutsideTheSet) {
+  auto set = Open();
+  set->AddCommand(Entry("A.One"));
+  EXPECT_EQ(ErrorNumberOf([&] { set->GetCommand(1); }), cmdseterr::kBadIndex);
+  EXPECT_EQ(ErrorNumberOf([&] { set->GetCommand(-1); }), cmdseterr::kBadIndex);
+}
+
+TEST_F(SqliteCommandSetTest, RemovingAnUnknownProgIdFailsAndChangesNothing) {
+  auto set = Open();
+  set->AddCommand(Entry("A.One"));
+  EXPECT_EQ(ErrorNumberOf([&] { set->RemoveCommand("A.Missing"); }), cmdseterr::kNoSuchCommand);
+  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"A.One"}));
+  EXPECT_EQ(ErrorNumberOf([&] { Open("Nobody", "Nothing")->RemoveCommand("A.One"); }),
+            cmdseterr::kNoSuchCommand);
+}
+
+TEST_F(SqliteCommandSetTest, KeepsTheSetsOfEachCompanyAndApplicationApart) {
+  Open("Valdren", "Carthex")->AddCommand(Entry("V.Cmd"));
+  Open("Valdren", "Other")->AddCommand(Entry("O.Cmd"));
+  Open("Elsewhere", "Carthex")->AddCommand(Entry("E.Cmd"));
+  Open("Elsewhere", "Carthex")->AddCommand(Entry("V.Cmd", "a different entry"));
+  Open("Valdren", "Other")->RemoveCommand("O.Cmd");
+
+  auto valdren = Open("Valdren", "Carthex");
+  EXPECT_EQ(ProgIdsInOrder(*valdren), (std::vector<std::string>{"V.Cmd"}));
+  EXPECT_EQ(valdren->GetCommand(0).description, "Does a thing");
+  EXPECT_EQ(Open("Valdren", "Other")->CommandCount(), 0);
+  EXPECT_EQ(ProgIdsInOrder(*Open("Elsewhere", "Carthex")), (std::vector<std::string>{"E.Cmd", "V.Cmd"}));
+}
+
+TEST_F(SqliteCommandSetTest, MatchesCompanyAndApplicationWithoutRegardToCase) {
+  Open("Valdren", "Carthex")->AddCommand(Entry("V.Cmd"));
+  EXPECT_EQ(Open("VALDREN", "carthex")->CommandCount(), 1);
+}
+
+TEST_F(SqliteCommandSetTest, SeesChangesMadeThroughAnotherObject) {
+  auto reader = Open();
+  EXPECT_EQ(reader->CommandCount(), 0);
+  Open()->AddCommand(Entry("A.One"));
+  EXPECT_EQ(reader->CommandCount(), 1);
+  EXPECT_EQ(reader->GetCommand(reader->FindCommand(41001)).progId, "A.One");
+  Open()->RemoveCommand("A.One");
+  EXPECT_EQ(reader->CommandCount(), 0);
+}
+
+TEST_F(SqliteCommandSetTest, ReopeningSwitchesToTheOtherSet) {
+  auto set = Open("Valdren", "Carthex");
+  set->AddCommand(Entry("V.Cmd"));
+  set->OpenCommandSet("Other", "App");
+  EXPECT_EQ(set->CommandCount(), 0);
+  set->AddCommand(Entry("O.Cmd"));
+  set->OpenCommandSet("Valdren", "Carthex");
+  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"V.Cmd"}));
+}
+
+TEST_F(SqliteCommandSetTest, EveryOperationBeforeOpeningFails) {
+  SqliteCommandSet set(path_);
+  EXPECT_EQ(ErrorNumberOf([&] { set.CommandCount(); }), cmdseterr::kNotOpen);
+  EXPECT_EQ(ErrorNumberOf([&] { set.FindCommand(41001); }), cmdseterr::kNotOpen);
+  EXPECT_EQ(ErrorNumberOf([&] { set.GetCommand(0); }), cmdseterr::kNotOpen);
+  EXPECT_EQ(ErrorNumberOf([&] { set.AddCommand(Entry("A.B")); }), cmdseterr::kNotOpen);
+  EXPECT_EQ(ErrorNumberOf([&] { set.RemoveCommand("A.B"); }), cmdseterr::kNotOpen);
+  EXPECT_FALSE(fs::exists(path_));
+}
+
+TEST_F(SqliteCommandSetTest, CreatesMissingParentDirectories) {
+  path_ = (dir_ / "deep" / "er" / "commandset.db").string();
+  Open()->AddCommand(Entry("A.One"));
+  EXPECT_EQ(Open()->CommandCount(), 1);
+}
+
+TEST_F(SqliteCommandSetTest, ReportsADirectoryWhereTheDatabaseShouldBe) {
+  fs::create_directories(path_);
+  EXPECT_EQ(ErrorNumberOf([&] { Open(); }), cmdseterr::kCannotOpen);
+}
+
+TEST_F(SqliteCommandSetTest, ReportsAFileWhereAParentDirectoryShouldBe) {
+  WriteBytes(dir_ / "blocker", "x");
+  path_ = (dir_ / "blocker" / "commandset.db").string();
+  EXPECT_EQ(ErrorNumberOf([&] { Open(); }), cmdseterr::kCannotOpen);
+  EXPECT_EQ(ReadBytes(dir_ / "blocker"), "x");
+}
+
+TEST_F(SqliteCommandSetTest, RefusesADamagedFileAndLeavesItByteIdentical) {
+  std::mt19937 random(1234);
+  std::string bytes(8192, '\0');
+  for (char& c : bytes) c = static_cast<char>(random() & 0xff);
+  WriteBytes(path_, bytes);
+
+  EXPECT_EQ(ErrorNumberOf([&] { Open()->AddCommand(Entry("A.One")); }), cmdseterr::kDamaged);
+  EXPECT_EQ(ReadBytes(path_), bytes);
+}
+
+TEST_F(SqliteCommandSetTest, RefusesATruncatedCommandSetAndLeavesItByteIdentical) {
+  Open()->AddCommand(Entry("A.One"));
+  std::string bytes = ReadBytes(path_);
+  ASSERT_GT(bytes.size(), 100u);
+  // A valid header followed by nothing where the pages should be.
+  bytes.resize(100);
+  bytes.append(4000, '\x5a');
+  WriteBytes(path_, bytes);
+
+  EXPECT_NE(ErrorNumberOf([&] { Open()->AddCommand(Entry("A.Two")); }), 0);
+  EXPECT_EQ(ReadBytes(path_), bytes);
+}
+
+TEST_F(SqliteCommandSetTest, RefusesAnotherProgramsDatabaseAndLeavesItByteIdentical) {
+  RunSql(path_, "CREATE TABLE customers (name TEXT); INSERT INTO customers VALUES ('Ada');");
+  const std::string bytes = ReadBytes(path_);
+
+  EXPECT_EQ(ErrorNumberOf([&] { Open()->AddCommand(Entry("A.One")); }), cmdseterr::kForeign);
+  EXPECT_EQ(ReadBytes(path_), bytes);
+}
+
+TEST_F(SqliteCommandSetTest, RefusesAnEmptyDatabaseMarkedByAnotherProgram) {
+  RunSql(path_, "PRAGMA user_version = 7;");
+  const std::string bytes = ReadBytes(path_);
+  EXPECT_EQ(ErrorNumberOf([&] { Open(); }), cmdseterr::kForeign);
+  EXPECT_EQ(ReadBytes(path_), bytes);
+}
+
+TEST_F(SqliteCommandSetTest, RefusesANewerSchemaVersionAndLeavesItByteIdentical) {
+  Open()->AddCommand(Entry("A.One"));
+  RunSql(path_, "PRAGMA journal_mode = DELETE; PRAGMA user_version = " +
+                    std::to_string(kCommandSetSchemaVersion + 1) + ";");
+  const std::string bytes = ReadBytes(path_);
+
+  try {
+    Open();
+    FAIL() << "a newer schema was accepted";
+  } catch (const VbError& e) {
+    EXPECT_EQ(e.Number(), cmdseterr::kUnsupportedVersion);
+    EXPECT_NE(e.Description().find(std::to_string(kCommandSetSchemaVersion + 1)), std::string::npos);
+  }
+  EXPECT_EQ(ReadBytes(path_), bytes);
+}
+
+TEST_F(SqliteCommandSetTest, MarksItsDatabaseWithApplicationIdAndVersion) {
+  Open();
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
+  std::map<std::string, int64_t> values;
+  for (const char* pragma : {"application_id", "user_version"}) {
+    sqlite3_stmt* s = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db, (std::string("PRAGMA ") + pragma).c_str(), -1, &s, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(s), SQLITE_ROW);
+    values[pragma] = sqlite3_column_int64(s, 0);
+    sqlite3_finalize(s);
+  }
+  sqlite3_close(db);
+  EXPECT_EQ(values["application_id"], kCommandSetApplicationId);
+  EXPECT_EQ(values["user_version"], kCommandSetSchemaVersion);
+}
+
+TEST_F(SqliteCommandSetTest, AFullSetRefusesNewCommandsButStillReplaces) {
+  Open()->AddCommand(Entry("Seed.Cmd"));
+  RunSql(path_,
+         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32766) "
+         "INSERT INTO commands SELECT set_id, i, 'Fill.Cmd' || i, command_type, enable_mask, listener_mask, "
+         "modal_flag, field6, field7, field8, field9, field10, field11, field12, field13, field14, "
+         "description, tool_tip, small_mono_bitmap, small_color_bitmap, large_mono_bitmap, "
+         "large_color_bitmap FROM commands, n;");
+  auto set = Open();
+  ASSERT_EQ(set->CommandCount(), 32767);
+  EXPECT_EQ(set->FindCommand(41001 + 32766), 32766);
+  EXPECT_EQ(set->GetCommand(32766).progId, "Fill.Cmd32766");
+
+  EXPECT_EQ(ErrorNumberOf([&] { set->AddCommand(Entry("One.TooMany")); }), cmdseterr::kSetFull);
+  EXPECT_EQ(set->CommandCount(), 32767);
+  set->AddCommand(Entry("Fill.Cmd5", "replaced"));
+  EXPECT_EQ(set->GetCommand(5).description, "replaced");
+}
+
+TEST_F(SqliteCommandSetTest, MakesAnEmptyFileIntoACommandSet) {
+  WriteBytes(path_, "");
+  auto set = Open("Fresh", "Set");
+  set->AddCommand(Entry("A.One"));
+  EXPECT_EQ(set->CommandCount(), 1);
+}
+
+class CommandSetPathTest : public ::testing::Test {
+ protected:
+  std::string PathWith(std::map<std::string, std::string> variables) {
+    return CommandSetPath([&](const std::string& name) -> std::optional<std::string> {
+      auto it = variables.find(name);
+      if (it == variables.end()) return std::nullopt;
+      return it->second;
+    });
+  }
+};
+
+TEST_F(CommandSetPathTest, TakesTheExplicitVariableFirst) {
+  EXPECT_EQ(PathWith({{"VERBSMITH_COMMAND_SET", "/srv/sets/x.db"}, {"XDG_DATA_HOME", "/d"}}),
+            "/srv/sets/x.db");
+}
+
+TEST_F(CommandSetPathTest, FallsBackToTheUsersDataDirectory) {
+  EXPECT_EQ(PathWith({{"XDG_DATA_HOME", "/data/"}, {"HOME", "/home/u"}}),
+            "/data/carthex-verbsmith/commandset.db");
+  EXPECT_EQ(PathWith({{"HOME", "/home/u"}}), "/home/u/.local/share/carthex-verbsmith/commandset.db");
+}
+
+TEST_F(CommandSetPathTest, IgnoresEmptyAndRelativeSettings) {
+  EXPECT_EQ(PathWith({{"VERBSMITH_COMMAND_SET", ""}, {"XDG_DATA_HOME", "rel/dir"}, {"HOME", "/h"}}),
+            "/h/.local/share/carthex-verbsmith/commandset.db");
+}
+
+}  // namespace
+}  // namespace verbsmith
