@@ -1,0 +1,216 @@
+#include "platform/posix/path_mapper.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <system_error>
+#include <utility>
+
+#include "base/vb_error.h"
+#include "platform/posix/file_error.h"
+#include "platform/wildcard.h"
+
+namespace verbsmith {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
+bool IsDriveLetter(char c) {
+  return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+char UpperDrive(char c) {
+  return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+
+std::vector<std::string> SplitComponents(std::string_view text) {
+  std::vector<std::string> parts;
+  std::string current;
+  for (char c : text) {
+    if (IsSeparator(c)) {
+      if (!current.empty()) parts.push_back(std::move(current));
+      current.clear();
+    } else {
+      current += c;
+    }
+  }
+  if (!current.empty()) parts.push_back(std::move(current));
+  return parts;
+}
+
+// Folds "." and ".." the way Windows does: ".." at the root stays at the root.
+void AppendNormalised(std::vector<std::string>& into, const std::vector<std::string>& parts) {
+  for (const std::string& part : parts) {
+    if (part == ".") continue;
+    if (part == "..") {
+      if (!into.empty()) into.pop_back();
+      continue;
+    }
+    into.push_back(part);
+  }
+}
+
+bool EntryExists(const fs::path& path) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(path, ec));
+}
+
+// The entry of a directory whose name equals the component ignoring case;
+// the first in byte order when several do, so the choice is stable.
+bool FindIgnoringCase(const fs::path& directory, const std::string& component, fs::path& found) {
+  std::error_code ec;
+  fs::directory_iterator it(directory, ec);
+  if (ec) return false;
+  std::string best;
+  for (; it != fs::directory_iterator(); it.increment(ec)) {
+    if (ec) break;
+    std::string name = it->path().filename().string();
+    if (SameNameIgnoringCase(name, component) && (best.empty() || name < best)) best = std::move(name);
+  }
+  if (best.empty()) return false;
+  found = directory / best;
+  return true;
+}
+
+// Whether path lies at or below root, component by component.
+bool IsWithin(const fs::path& path, const fs::path& root) {
+  auto p = path.begin();
+  for (auto r = root.begin(); r != root.end(); ++r, ++p) {
+    if (r->empty()) continue;  // trailing separator of the root
+    if (p == path.end() || *p != *r) return false;
+  }
+  return true;
+}
+
+std::string JoinWindows(char drive, const fs::path& relative) {
+  std::string result{drive, ':', '\\'};
+  bool first = true;
+  for (const fs::path& part : relative) {
+    const std::string text = part.string();
+    if (text.empty() || text == ".") continue;
+    if (!first) result += '\\';
+    result += text;
+    first = false;
+  }
+  return result;
+}
+
+}  // namespace
+
+PathMapper::PathMapper(fs::path winePrefix) : winePrefix_(std::move(winePrefix)) {}
+
+PathMapper PathMapper::FromEnvironment() {
+  if (const char* prefix = std::getenv("WINEPREFIX"); prefix != nullptr && *prefix != '\0') {
+    return PathMapper(prefix);
+  }
+  const char* home = std::getenv("HOME");
+  return PathMapper(fs::path(home != nullptr ? home : "/") / ".wine");
+}
+
+void PathMapper::CheckComponent(std::string_view component, bool allowWildcards) {
+  bool bad = component.empty();
+  for (char c : component) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || c == '<' || c == '>' || c == ':' || c == '"' || c == '|' || IsSeparator(c) ||
+        (!allowWildcards && (c == '*' || c == '?'))) {
+      bad = true;
+    }
+  }
+  if (bad) throw VbFileErrorOfNumber(vberr::kBadFileNameOrNumber);
+}
+
+PathMapper::WindowsPath PathMapper::Parse(std::string_view text) const {
+  if (text.empty() || text.find('\0') != std::string_view::npos) {
+    throw VbFileErrorOfNumber(vberr::kBadFileNameOrNumber);
+  }
+  if (text.size() >= 2 && IsSeparator(text[0]) && IsSeparator(text[1])) {
+    // Network shares and device paths have no place on this host.
+    throw VbFileErrorOfNumber(vberr::kPathNotFound);
+  }
+  const bool hasDrive = text.size() >= 2 && text[1] == ':' && IsDriveLetter(text[0]);
+  std::string_view rest = hasDrive ? text.substr(2) : text;
+  const bool rooted = !rest.empty() && IsSeparator(rest[0]);
+  WindowsPath result{hasDrive ? UpperDrive(text[0]) : '\0', {}};
+  if (!hasDrive || !rooted) {
+    // Only the current drive keeps a current directory here: "D:name" on
+    // another drive starts from that drive's root.
+    std::error_code ec;
+    const fs::path here = fs::current_path(ec);
+    if (ec) throw VbFileErrorOfNumber(vberr::kPathNotFound);
+    const std::string current = ToWindows(here);
+    if (!hasDrive) result.drive = current[0];
+    if (!rooted && result.drive == current[0]) {
+      AppendNormalised(result.components, SplitComponents(current.substr(2)));
+    }
+  }
+  const std::vector<std::string> parts = SplitComponents(rest);
+  for (const std::string& part : parts) {
+    if (part != "." && part != "..") CheckComponent(part, false);
+  }
+  AppendNormalised(result.components, parts);
+  return result;
+}
+
+fs::path PathMapper::DriveRoot(char drive) const {
+  if (drive == 'Z') return fs::path("/");
+  const std::string link{static_cast<char>(std::tolower(static_cast<unsigned char>(drive))), ':'};
+  std::error_code ec;
+  fs::path root = fs::canonical(winePrefix_ / "dosdevices" / link, ec);
+  if (ec || !fs::is_directory(root, ec)) throw VbFileErrorOfNumber(vberr::kPathNotFound);
+  return root;
+}
+
+fs::path PathMapper::ToHost(std::string_view windowsPath) const {
+  const WindowsPath parsed = Parse(windowsPath);
+  fs::path host = DriveRoot(parsed.drive);
+  bool resolving = true;
+  for (const std::string& component : parsed.components) {
+    fs::path exact = host / component;
+    if (resolving && !EntryExists(exact)) {
+      fs::path found;
+      if (FindIgnoringCase(host, component, found)) {
+        host = std::move(found);
+        continue;
+      }
+      resolving = false;
+    }
+    host = std::move(exact);
+  }
+  return host;
+}
+
+std::string PathMapper::ToWindows(const fs::path& hostPath) const {
+  std::error_code ec;
+  fs::path absolute = hostPath.is_absolute() ? hostPath : fs::current_path(ec) / hostPath;
+  absolute = absolute.lexically_normal();
+  const fs::path resolved = fs::weakly_canonical(absolute, ec);
+
+  char bestDrive = 0;
+  fs::path bestRoot;
+  std::size_t bestDepth = 0;
+  fs::directory_iterator it(winePrefix_ / "dosdevices", ec);
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() != 2 || name[1] != ':' || !IsDriveLetter(name[0]) || UpperDrive(name[0]) == 'Z') continue;
+    std::error_code linkError;
+    const fs::path root = fs::canonical(it->path(), linkError);
+    if (linkError || !fs::is_directory(root, linkError)) continue;
+    const auto depth = static_cast<std::size_t>(std::distance(root.begin(), root.end()));
+    const char drive = UpperDrive(name[0]);
+    const bool better = bestDrive == 0 || depth > bestDepth || (depth == bestDepth && drive < bestDrive);
+    if (!resolved.empty() && IsWithin(resolved, root) && better) {
+      bestDrive = drive;
+      bestRoot = root;
+      bestDepth = depth;
+    }
+  }
+  if (bestDrive != 0) return JoinWindows(bestDrive, resolved.lexically_relative(bestRoot));
+  return JoinWindows('Z', absolute.relative_path());
+}
+
+}  // namespace verbsmith
