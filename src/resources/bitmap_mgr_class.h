@@ -2,10 +2,14 @@
 // BitMapMgrClass: the four toolbar bitmaps and the resource that holds them.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "connection/connection.h"
 #include "platform/host.h"
+#include "resources/resource_compiler.h"
+#include "resources/resource_script.h"
 
 namespace verbsmith {
 
@@ -46,6 +50,21 @@ class BitMapMgrClass : public IBitmapMgr {
   const std::string& CompilerPath() const { return compilerPath_; }
 
  private:
+  // Finds the compiler and caches it (empty when there is none).
+  void LookUpCompiler();
+  // The bitmaps with a file name, in LC, LM, SC, SM order.
+  std::vector<ScriptBitmap> ChosenBitmaps() const;
+  // ResourceType other than 1: takes an earlier resource out of the project.
+  void RemoveResource();
+  void WriteScript();
+  // Whether the compiled resource is in place; a failure leaves the current
+  // error set.
+  bool CompileScript();
+  // A temporary copy of the script for a host compiler; returns its path.
+  std::string WriteHostScript();
+  bool HasContent(const std::string& path);
+  void DeleteQuietly(const std::string& path);
+
   Host& host_;
   LineBuffer& lines_;
   IGeneralMgr* genMgr_ = nullptr;
@@ -56,6 +75,7 @@ class BitMapMgrClass : public IBitmapMgr {
   std::string scFile_, scLocation_, smFile_, smLocation_;
   std::string rcFilename_, resFilename_;
   std::string compilerPath_;
+  std::optional<ResourceCompiler> compiler_;
 };
 
 }  // namespace verbsmith

@@ -1,0 +1,130 @@
+#include "resources/resource_compiler.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+namespace verbsmith {
+
+namespace {
+
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return text;
+}
+
+// PATH entries are host directories; the file system port takes Windows
+// form, where the host root is drive Z:.
+std::string WindowsFormOfHostDirectory(const std::string& directory) {
+  std::string path = "Z:";
+  for (char c : directory) path += c == '/' ? '\\' : c;
+  if (path.back() != '\\') path += '\\';
+  return path;
+}
+
+std::vector<std::string> SearchPath(Host& host) {
+  std::vector<std::string> directories;
+  std::optional<std::string> path = host.processes.GetEnv("PATH");
+  if (!path) return directories;
+  size_t start = 0;
+  while (start <= path->size()) {
+    size_t end = path->find(':', start);
+    if (end == std::string::npos) end = path->size();
+    std::string directory = path->substr(start, end - start);
+    // Relative entries depend on the current directory of whoever runs us.
+    if (!directory.empty() && directory.front() == '/') {
+      while (directory.size() > 1 && directory.back() == '/') directory.pop_back();
+      directories.push_back(directory);
+    }
+    start = end + 1;
+  }
+  return directories;
+}
+
+std::string JoinHost(const std::string& directory, const std::string& name) {
+  return directory == "/" ? "/" + name : directory + "/" + name;
+}
+
+// The first PATH directory holding a plain file of this exact name.
+std::optional<std::string> FindOnPath(Host& host, const std::string& name) {
+  for (const std::string& directory : SearchPath(host)) {
+    for (const std::string& found : host.fs.List(WindowsFormOfHostDirectory(directory) + name, 0)) {
+      if (found == name) return JoinHost(directory, name);
+    }
+  }
+  return std::nullopt;
+}
+
+// "llvm-rc-14" -> 14; 0 for anything that is not a versioned llvm-rc.
+int LlvmRcVersion(const std::string& name) {
+  static const std::string kPrefix = "llvm-rc-";
+  if (name.rfind(kPrefix, 0) != 0 || name.size() == kPrefix.size()) return 0;
+  int version = 0;
+  for (size_t i = kPrefix.size(); i < name.size(); ++i) {
+    if (!std::isdigit(static_cast<unsigned char>(name[i])) || version > 9999) return 0;
+    version = version * 10 + (name[i] - '0');
+  }
+  return version;
+}
+
+std::optional<std::string> FindVersionedLlvmRc(Host& host) {
+  std::optional<std::string> best;
+  int bestVersion = 0;
+  for (const std::string& directory : SearchPath(host)) {
+    for (const std::string& found : host.fs.List(WindowsFormOfHostDirectory(directory) + "llvm-rc-*", 0)) {
+      int version = LlvmRcVersion(found);
+      if (version > bestVersion) {
+        bestVersion = version;
+        best = JoinHost(directory, found);
+      }
+    }
+  }
+  return best;
+}
+
+CompilerDialect DialectOf(const std::string& program) {
+  std::string name = program.substr(program.find_last_of('/') + 1);
+  return name.find("windres") != std::string::npos ? CompilerDialect::kWindres : CompilerDialect::kRcOptions;
+}
+
+}  // namespace
+
+std::optional<ResourceCompiler> FindEnvironmentCompiler(Host& host, const std::string& environmentDirectory) {
+  const std::string path = environmentDirectory + "Wizards\\rc.exe";
+  std::vector<std::string> found = host.fs.List(path, 0);
+  if (found.empty() || Upper(found.front()) != "RC.EXE") return std::nullopt;
+  std::optional<std::string> wine = FindOnPath(host, "wine");
+  if (!wine) return std::nullopt;
+  return ResourceCompiler{CompilerDialect::kEnvironmentRc, path, *wine};
+}
+
+std::optional<ResourceCompiler> FindHostCompiler(Host& host) {
+  std::optional<std::string> configured = host.processes.GetEnv("VERBSMITH_RC");
+  if (configured && !configured->empty()) {
+    return ResourceCompiler{DialectOf(*configured), *configured, ""};
+  }
+  if (auto found = FindOnPath(host, "llvm-rc"))
+    return ResourceCompiler{CompilerDialect::kRcOptions, *found, ""};
+  if (auto found = FindVersionedLlvmRc(host))
+    return ResourceCompiler{CompilerDialect::kRcOptions, *found, ""};
+  for (const char* name : {"windres", "x86_64-w64-mingw32-windres"}) {
+    if (auto found = FindOnPath(host, name)) return ResourceCompiler{CompilerDialect::kWindres, *found, ""};
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string> CompilerCommandLine(const ResourceCompiler& compiler, const std::string& script,
+                                             const std::string& resource) {
+  switch (compiler.dialect) {
+    case CompilerDialect::kEnvironmentRc:
+      return {compiler.runner, compiler.program, "/r", script};
+    case CompilerDialect::kWindres:
+      return {compiler.program, "-J", "rc", "-O", "res", "-i", script, "-o", resource};
+    case CompilerDialect::kRcOptions:
+      break;
+  }
+  return {compiler.program, "/FO", resource, script};
+}
+
+}  // namespace verbsmith
