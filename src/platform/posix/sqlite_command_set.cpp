@@ -303,9 +303,24 @@ class SqliteCommandSet::Database {
     return FileKind::kForeign;
   }
 
+  // The three reads of Inspect must see one state of the file, or a schema
+  // that another process commits between them looks like someone else's.
+  FileKind InspectInOneSnapshot(int64_t& version) {
+    const int rc = ExecRetrying("BEGIN");
+    if (rc != SQLITE_OK) Fail(rc);
+    try {
+      const FileKind kind = Inspect(version);
+      sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+      return kind;
+    } catch (...) {
+      sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+      throw;
+    }
+  }
+
   void EnsureSchema() {
     int64_t version = 0;
-    FileKind kind = Inspect(version);
+    FileKind kind = InspectInOneSnapshot(version);
     if (kind == FileKind::kEmpty) {
       Write([&] {
         // Another process may have made the schema while this one waited.
