@@ -1,0 +1,244 @@
+#include "platform/posix/posix_registry.h"
+
+#include <filesystem>
+#include <fstream>
+#include <utility>
+
+#include "base/vb_error.h"
+
+namespace verbsmith {
+
+namespace {
+
+constexpr const char* kSource = "Registry";
+
+// Characters as the single-byte registry calls count them: one per code
+// point of text, one per byte of anything else.
+size_t CharacterCount(std::string_view text) {
+  size_t count = 0;
+  for (const char c : text) {
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+  }
+  return count;
+}
+
+// What a string read of the value gives: the text itself, a dword or qword
+// as its unsigned decimal number, other data as its bytes.
+std::string ValueText(const RegistryValue& value) {
+  if ((value.type == regtype::kDword && value.data.size() == 4) ||
+      (value.type == regtype::kQword && value.data.size() == 8)) {
+    uint64_t number = 0;
+    for (size_t i = value.data.size(); i-- > 0;)
+      number = number * 256 + static_cast<unsigned char>(value.data[i]);
+    return std::to_string(number);
+  }
+  return value.data;
+}
+
+long Deliver(std::string text, bool countCodePoints, size_t bufferSize, std::string* out) {
+  const size_t length = countCodePoints ? CharacterCount(text) : text.size();
+  // The buffer also holds the terminating zero.
+  if (length >= bufferSize) {
+    if (out != nullptr) out->clear();
+    return regcode::kMoreData;
+  }
+  if (out != nullptr) *out = std::move(text);
+  return regcode::kSuccess;
+}
+
+}  // namespace
+
+PosixRegistry::PosixRegistry(const std::vector<std::string>& files) {
+  Apply(ParsedRegistryFile{});
+  for (const std::string& file : files) LoadFile(file);
+}
+
+void PosixRegistry::LoadFile(const std::string& path) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) {
+    throw VbError(vberr::kFileNotFound, kSource, "File not found: " + path);
+  }
+  if (error || status.type() == std::filesystem::file_type::directory) {
+    throw VbError(vberr::kPathFileAccessError, kSource, "Path/File access error: " + path);
+  }
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes;
+  if (in) {
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0) {
+      bytes.resize(static_cast<size_t>(size));
+      in.read(bytes.data(), size);
+    }
+  }
+  if (!in) throw VbError(vberr::kPathFileAccessError, kSource, "Path/File access error: " + path);
+  LoadText(bytes, path);
+}
+
+void PosixRegistry::LoadText(std::string_view bytes, std::string_view name) {
+  // Open handles point into the trees a load may change.
+  if (!handles_.empty()) {
+    throw VbError(vberr::kInvalidProcedureCall, kSource,
+                  "Registry files are loaded before any key is opened");
+  }
+  ParsedRegistryFile parsed;
+  try {
+    parsed = ParseRegistryFile(bytes, name);
+  } catch (const RegistryParseError& e) {
+    throw VbError(vberr::kSystemFailure, kSource, e.what());
+  }
+  Apply(std::move(parsed));
+}
+
+void PosixRegistry::Apply(ParsedRegistryFile&& file) {
+  for (const RegistryDeletion& deletion : file.deletions) {
+    RegistryNode* node = deletion.hive == RegistryHive::kUser ? &user_ : &machine_;
+    const size_t parentDepth = deletion.foldedPath.size() - (deletion.foldedValueName ? 0 : 1);
+    for (size_t i = 0; node != nullptr && i < parentDepth; ++i)
+      node = node->FindChild(deletion.foldedPath[i]);
+    if (node == nullptr) continue;
+    if (deletion.foldedValueName) {
+      node->RemoveValue(*deletion.foldedValueName);
+    } else {
+      node->RemoveChild(deletion.foldedPath.back());
+    }
+  }
+  machine_.MergeFrom(std::move(file.machine));
+  user_.MergeFrom(std::move(file.user));
+
+  const auto classes = [](const RegistryNode& hive) -> const RegistryNode* {
+    const RegistryNode* software = hive.FindChild("SOFTWARE");
+    return software == nullptr ? nullptr : software->FindChild("CLASSES");
+  };
+  roots_.clear();
+  roots_[regroot::kLocalMachine].view.nodes = {nullptr, &machine_};
+  roots_[regroot::kCurrentUser].view.nodes = {&user_, nullptr};
+  roots_[regroot::kClassesRoot].view.nodes = {classes(user_), classes(machine_)};
+}
+
+PosixRegistry::Handle* PosixRegistry::Find(RegKey key) {
+  auto it = handles_.find(key);
+  if (it != handles_.end()) return &it->second;
+  it = roots_.find(key);
+  return it == roots_.end() ? nullptr : &it->second;
+}
+
+bool PosixRegistry::Walk(const View& from, std::string_view subkey, View* to) {
+  // Windows takes no path that starts at a root separator.
+  if (subkey.starts_with('\\')) return false;
+  View view = from;
+  while (!subkey.empty()) {
+    const size_t sep = subkey.find('\\');
+    const std::string_view name = subkey.substr(0, sep);
+    subkey = sep == std::string_view::npos ? std::string_view() : subkey.substr(sep + 1);
+    if (name.empty()) continue;
+    folded_.clear();
+    AppendFoldedRegistryName(name, &folded_);
+    for (const RegistryNode*& node : view.nodes) {
+      if (node != nullptr) node = node->FindChild(folded_);
+    }
+    if (view.Empty()) return false;
+  }
+  *to = view;
+  return true;
+}
+
+const std::vector<const RegistryNode*>& PosixRegistry::Children(Handle& handle) {
+  static const std::vector<const RegistryNode*> kNone;
+  const auto& [user, machine] = handle.view.nodes;
+  if (user == nullptr && machine == nullptr) return kNone;
+  if (user == nullptr) return machine->SortedChildren();
+  if (machine == nullptr) return user->SortedChildren();
+  if (!handle.merged) {
+    // Both lists are in folded-name order; a name in both is listed once,
+    // as the user's key.
+    const auto& mine = user->SortedChildren();
+    const auto& theirs = machine->SortedChildren();
+    auto merged = std::make_shared<std::vector<const RegistryNode*>>();
+    merged->reserve(mine.size() + theirs.size());
+    size_t i = 0;
+    size_t j = 0;
+    std::string a;
+    std::string b;
+    while (i < mine.size() || j < theirs.size()) {
+      if (i == mine.size()) {
+        merged->push_back(theirs[j++]);
+        continue;
+      }
+      if (j == theirs.size()) {
+        merged->push_back(mine[i++]);
+        continue;
+      }
+      a = FoldRegistryName(mine[i]->Name());
+      b = FoldRegistryName(theirs[j]->Name());
+      if (a < b) {
+        merged->push_back(mine[i++]);
+      } else if (b < a) {
+        merged->push_back(theirs[j++]);
+      } else {
+        merged->push_back(mine[i++]);
+        ++j;
+      }
+    }
+    handle.merged = std::move(merged);
+  }
+  return *handle.merged;
+}
+
+long PosixRegistry::OpenKey(RegKey parent, const std::string& subkey, RegKey* result) {
+  Handle* from = Find(parent);
+  if (from == nullptr) return regcode::kInvalidHandle;
+  View view;
+  if (!Walk(from->view, subkey, &view)) return regcode::kFileNotFound;
+  const RegKey key = nextHandle_++;
+  handles_[key].view = view;
+  if (result != nullptr) *result = key;
+  return regcode::kSuccess;
+}
+
+long PosixRegistry::QueryDefaultValue(RegKey key, const std::string& subkey, std::string* value,
+                                      size_t bufferSize) {
+  Handle* from = Find(key);
+  if (from == nullptr) return regcode::kInvalidHandle;
+  View view;
+  if (!Walk(from->view, subkey, &view)) return regcode::kFileNotFound;
+  // A key without a default value reads as empty text, as RegQueryValue
+  // answers.
+  const RegistryNode* owner = view.Owner();
+  if (owner == nullptr) return regcode::kFileNotFound;
+  const RegistryValue* found = owner->FindValue("");
+  if (found == nullptr) return Deliver(std::string(), true, bufferSize, value);
+  return Deliver(ValueText(*found), IsRegistryTextType(found->type), bufferSize, value);
+}
+
+long PosixRegistry::QueryValue(RegKey key, const std::string& name, std::string* value, size_t bufferSize) {
+  Handle* handle = Find(key);
+  if (handle == nullptr) return regcode::kInvalidHandle;
+  const RegistryNode* owner = handle->view.Owner();
+  if (owner == nullptr) return regcode::kFileNotFound;
+  folded_.clear();
+  AppendFoldedRegistryName(name, &folded_);
+  const RegistryValue* found = owner->FindValue(folded_);
+  if (found == nullptr) return regcode::kFileNotFound;
+  const bool text =
+      IsRegistryTextType(found->type) || found->type == regtype::kDword || found->type == regtype::kQword;
+  return Deliver(ValueText(*found), text, bufferSize, value);
+}
+
+long PosixRegistry::EnumKey(RegKey key, uint32_t index, std::string* name, size_t bufferSize) {
+  Handle* handle = Find(key);
+  if (handle == nullptr) return regcode::kInvalidHandle;
+  const auto& children = Children(*handle);
+  if (index >= children.size()) return regcode::kNoMoreItems;
+  return Deliver(children[index]->Name(), true, bufferSize, name);
+}
+
+long PosixRegistry::CloseKey(RegKey key) {
+  if (handles_.erase(key) == 1) return regcode::kSuccess;
+  // The predefined roots need no closing, and closing them does no harm.
+  return roots_.contains(key) ? regcode::kSuccess : regcode::kInvalidHandle;
+}
+
+}  // namespace verbsmith

@@ -1,0 +1,73 @@
+#pragma once
+// The registry as Wine keeps it on disk, plus any regedit export files,
+// loaded once into memory and read from there.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/posix/registry_file_parser.h"
+#include "platform/posix/registry_tree.h"
+#include "platform/registry.h"
+
+namespace verbsmith {
+
+class PosixRegistry final : public Registry {
+ public:
+  // Loads the files in order (Wine hives and regedit exports alike); a
+  // later file's keys and values win over an earlier one's. Throws VbError:
+  // 53 for a missing file, 75 for one that cannot be read, E_FAIL naming
+  // the file and line for a malformed one. A file that fails leaves
+  // nothing of itself behind.
+  explicit PosixRegistry(const std::vector<std::string>& files = {});
+
+  // Adds one more file, with the same rules.
+  void LoadFile(const std::string& path);
+  // Adds one file's text; name is what errors call it.
+  void LoadText(std::string_view bytes, std::string_view name);
+
+  long OpenKey(RegKey parent, const std::string& subkey, RegKey* result) override;
+  long QueryDefaultValue(RegKey key, const std::string& subkey, std::string* value,
+                         size_t bufferSize = 255) override;
+  long QueryValue(RegKey key, const std::string& name, std::string* value, size_t bufferSize = 255) override;
+  long EnumKey(RegKey key, uint32_t index, std::string* name, size_t bufferSize = 255) override;
+  long CloseKey(RegKey key) override;
+
+  // Keys opened and not closed yet.
+  size_t OpenHandleCount() const { return handles_.size(); }
+
+ private:
+  // One key as seen through a root: in the classes root, the user's key
+  // and the machine's key of the same name, the user's first.
+  struct View {
+    std::array<const RegistryNode*, 2> nodes{};
+    bool Empty() const { return nodes[0] == nullptr && nodes[1] == nullptr; }
+    // Whose values the key shows: the user's key when there is one.
+    const RegistryNode* Owner() const { return nodes[0] != nullptr ? nodes[0] : nodes[1]; }
+  };
+  struct Handle {
+    View view;
+    // Subkey names of a merged view, built on the first enumeration.
+    std::shared_ptr<const std::vector<const RegistryNode*>> merged;
+  };
+
+  void Apply(ParsedRegistryFile&& file);
+  Handle* Find(RegKey key);
+  // Walks subkey down from view; false when some key is missing.
+  bool Walk(const View& from, std::string_view subkey, View* to);
+  const std::vector<const RegistryNode*>& Children(Handle& handle);
+
+  RegistryNode machine_;
+  RegistryNode user_;
+  std::unordered_map<RegKey, Handle> roots_;
+  std::unordered_map<RegKey, Handle> handles_;
+  RegKey nextHandle_ = 1;
+  std::string folded_;
+};
+
+}  // namespace verbsmith
