@@ -75,5 +75,25 @@ inline constexpr std::string_view kCannotOpenFileForWrite = "Cannot open file fo
 
 // Wizard frame.
 inline constexpr std::string_view kIntroHeading = "Introduction";
+inline constexpr std::string_view kNextButton = "&Next >";
+inline constexpr std::string_view kBackButton = "< &Back";
+inline constexpr std::string_view kHelpButton = "&Help";
+inline constexpr std::string_view kFinishButton = "&Finish";
+
+// Start step as designed.
+inline constexpr std::string_view kIntroExplanation =
+    "This wizard creates or edits Visual Basic commands for a Carthex application.  Please provide the name of "
+    "the company and the application, to which this command belongs.";
+inline constexpr std::string_view kIntroChooseOption =
+    "Choose an option below and press the Next button to begin editing your command.";
+inline constexpr std::string_view kCompanyNameLabel = "Com&pany Name:";
+inline constexpr std::string_view kApplicationNameLabel = "&Application Name:";
+inline constexpr std::string_view kOptCreateProject = "&Create a new Project for a command.";
+inline constexpr std::string_view kOptEditCommand = "&Edit command set information.";
+inline constexpr std::string_view kOptDeleteCommand = "&Delete command set information.";
+inline constexpr std::string_view kOptAddCommand = "Add Carthex command set information.";
+inline constexpr std::string_view kProjectTypeFrame = "Project Type";
+inline constexpr std::string_view kOptVBProject = "Visual Basic";
+inline constexpr std::string_view kOptVCProject = "Visual C++";
 
 }  // namespace verbsmith::text

@@ -1,0 +1,27 @@
+// The recap text file saved beside the generated sources.
+
+#include <string>
+
+#include "base/texts.h"
+#include "generate/manager_errors.h"
+#include "generate/vs_main.h"
+#include "spec/general_mgr_class.h"
+
+namespace verbsmith {
+
+void GeneralMgrClass::WriteRecap() {
+  // The file is written whole to a temporary name and renamed into place, so
+  // there is no separate close that could fail on its own: every failure is
+  // one of creating or writing the file.
+  std::string message(text::kCannotOpenFileForWrite);
+  try {
+    if (classMgr_ == nullptr) throw ObjectNotSet(text::kGeneralMgrSource);
+    host_.fs.WriteText(currentPathSrc_ + classMgr_->Classname() + ".txt",
+                       totalRecap_ + std::string(text::kNL));
+  } catch (const VbError& e) {
+    host_.err.Set(e);
+    ReportError(host_, e.Description(), &message);
+  }
+}
+
+}  // namespace verbsmith
