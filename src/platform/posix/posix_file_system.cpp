@@ -1,0 +1,358 @@
+#include "platform/posix/posix_file_system.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <optional>
+#include <utility>
+
+#include "base/cp1252.h"
+#include "base/vb_error.h"
+#include "platform/posix/file_error.h"
+#include "platform/wildcard.h"
+
+namespace verbsmith {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kChunkSize = 64 * 1024;
+constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask
+constexpr mode_t kNewDirectoryMode = 0777;
+constexpr mode_t kAllWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+// Unique numbers of temporary files are sixteen bits, as on Windows.
+constexpr unsigned kUniqueRange = 0xFFFF;
+
+// Owns an open descriptor.
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+
+  int Get() const { return fd_; }
+  // Closes now, so that a failure of close can be reported.
+  int Close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result;
+  }
+
+ private:
+  int fd_;
+};
+
+// Removes a temporary file unless the write that made it was completed.
+class TempFileGuard {
+ public:
+  explicit TempFileGuard(fs::path path) : path_(std::move(path)) {}
+  ~TempFileGuard() {
+    if (!committed_) ::unlink(path_.c_str());
+  }
+  TempFileGuard(const TempFileGuard&) = delete;
+  TempFileGuard& operator=(const TempFileGuard&) = delete;
+
+  void Commit() { committed_ = true; }
+
+ private:
+  fs::path path_;
+  bool committed_ = false;
+};
+
+std::string Hex(unsigned long value) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), kDigits[value % 16]);
+    value /= 16;
+  } while (value != 0);
+  return digits;
+}
+
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
+// A Windows path split before its last component; "C:name" splits after
+// the colon.
+std::pair<std::string, std::string> SplitLast(const std::string& path) {
+  const std::size_t separator = path.find_last_of("\\/");
+  if (separator != std::string::npos) return {path.substr(0, separator + 1), path.substr(separator + 1)};
+  if (path.size() >= 2 && path[1] == ':') return {path.substr(0, 2), path.substr(2)};
+  return {"", path};
+}
+
+// Whether "no such entry" concerns the entry itself or a directory above it.
+Missing WhatIsMissing(const fs::path& host) {
+  std::error_code ec;
+  return fs::is_directory(host.parent_path(), ec) ? Missing::kFile : Missing::kPath;
+}
+
+[[noreturn]] void ThrowErrno(int errnoValue, Missing whenNotFound) {
+  throw VbFileError(errnoValue, whenNotFound);
+}
+
+[[noreturn]] void ThrowNumber(int32_t number) {
+  throw VbFileErrorOfNumber(number);
+}
+
+// The first three characters of a UTF-8 text.
+std::string FirstThreeCharacters(const std::string& text) {
+  std::size_t end = 0;
+  for (int count = 0; count < 3 && end < text.size(); ++count) {
+    ++end;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  }
+  return text.substr(0, end);
+}
+
+bool IsReadOnly(const struct stat& st) {
+  return (st.st_mode & S_IWUSR) == 0;
+}
+
+}  // namespace
+
+PosixFileSystem::PosixFileSystem() : PosixFileSystem(PathMapper::FromEnvironment()) {}
+
+PosixFileSystem::PosixFileSystem(PathMapper mapper, WriteCall writeCall)
+    : mapper_(std::move(mapper)), writeCall_(std::move(writeCall)) {
+  if (!writeCall_)
+    writeCall_ = [](int fd, const void* data, std::size_t size) { return ::write(fd, data, size); };
+}
+
+std::vector<std::string> PosixFileSystem::List(const std::string& pattern, uint32_t attributes) {
+  auto [directory, name] = SplitLast(pattern);
+  const bool wholeDirectory = name.empty();
+  if (wholeDirectory) name = "*.*";
+  PathMapper::CheckComponent(name, true);
+
+  fs::path host;
+  try {
+    host = mapper_.ToHost(directory.empty() ? "." : directory);
+  } catch (const VbError& error) {
+    if (error.Number() == vberr::kPathNotFound) return {};
+    throw;
+  }
+  std::error_code ec;
+  fs::directory_iterator it(host, ec);
+  if (ec) return {};
+
+  const bool withDirectories = (attributes & attr::kDirectory) != 0;
+  std::vector<std::string> names;
+  for (; it != fs::directory_iterator(); it.increment(ec)) {
+    if (ec) break;
+    std::string entry = it->path().filename().string();
+    if (!MatchesWildcard(name, entry)) continue;
+    std::error_code statError;
+    const fs::file_status status = it->status(statError);
+    if (statError) continue;  // a dangling link names nothing
+    if (fs::is_regular_file(status) || (withDirectories && fs::is_directory(status))) {
+      names.push_back(std::move(entry));
+    }
+  }
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const std::u32string foldedA = FoldCase(a);
+    const std::u32string foldedB = FoldCase(b);
+    return foldedA != foldedB ? foldedA < foldedB : a < b;
+  });
+  if (wholeDirectory && withDirectories) names.insert(names.begin(), ".");
+  return names;
+}
+
+void PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
+  const fs::path source = mapper_.ToHost(from);
+  const std::string bytes = ReadHostFile(source);
+  struct stat st {};
+  const std::optional<mode_t> mode =
+      ::stat(source.c_str(), &st) == 0 ? std::optional<mode_t>(st.st_mode & 07777) : std::nullopt;
+  WriteAtomically(mapper_.ToHost(to), bytes, false, mode);
+}
+
+uint32_t PosixFileSystem::GetAttributes(const std::string& path) {
+  const fs::path host = mapper_.ToHost(path);
+  struct stat st {};
+  if (::stat(host.c_str(), &st) != 0) ThrowErrno(errno, WhatIsMissing(host));
+  uint32_t result = attr::kNormal;
+  if (S_ISDIR(st.st_mode)) result |= attr::kDirectory;
+  if (IsReadOnly(st)) result |= attr::kReadOnly;
+  const std::string name = host.filename().string();
+  if (name.size() > 1 && name[0] == '.' && name != "..") result |= attr::kHidden;
+  return result;
+}
+
+void PosixFileSystem::SetAttributes(const std::string& path, uint32_t attributes) {
+  const fs::path host = mapper_.ToHost(path);
+  struct stat st {};
+  if (::stat(host.c_str(), &st) != 0) ThrowErrno(errno, WhatIsMissing(host));
+  mode_t mode = st.st_mode & 07777;
+  mode = (attributes & attr::kReadOnly) != 0 ? (mode & ~kAllWriteBits) : (mode | S_IWUSR);
+  if (::chmod(host.c_str(), mode) != 0) ThrowErrno(errno, Missing::kFile);
+}
+
+void PosixFileSystem::DeleteFile(const std::string& path) {
+  const auto [directory, name] = SplitLast(path);
+  std::vector<fs::path> victims;
+  if (HasWildcard(name)) {
+    // Like Kill, a pattern deletes every plain file it matches.
+    const fs::path hostDirectory = mapper_.ToHost(directory.empty() ? "." : directory);
+    for (const std::string& match : List(path, attr::kNormal)) victims.push_back(hostDirectory / match);
+    if (victims.empty()) ThrowNumber(vberr::kFileNotFound);
+  } else {
+    victims.push_back(mapper_.ToHost(path));
+  }
+  for (const fs::path& victim : victims) {
+    struct stat st {};
+    if (::stat(victim.c_str(), &st) != 0) {
+      // A dangling link is still a name that can go.
+      if (errno == ENOENT && ::unlink(victim.c_str()) == 0) continue;
+      ThrowErrno(ENOENT, WhatIsMissing(victim));
+    }
+    if (S_ISDIR(st.st_mode) || IsReadOnly(st)) ThrowNumber(vberr::kPathFileAccessError);
+    if (::unlink(victim.c_str()) != 0) ThrowErrno(errno, WhatIsMissing(victim));
+  }
+}
+
+void PosixFileSystem::MakeDirectory(const std::string& path) {
+  const fs::path host = mapper_.ToHost(path);
+  if (::mkdir(host.c_str(), kNewDirectoryMode) != 0) ThrowErrno(errno, Missing::kPath);
+}
+
+void PosixFileSystem::RemoveDirectory(const std::string& path) {
+  const fs::path host = mapper_.ToHost(path);
+  if (::rmdir(host.c_str()) != 0) ThrowErrno(errno, Missing::kPath);
+}
+
+std::string PosixFileSystem::CurrentDirectory() {
+  std::error_code ec;
+  const fs::path here = fs::current_path(ec);
+  if (ec) ThrowErrno(ec.value(), Missing::kPath);
+  return mapper_.ToWindows(here);
+}
+
+void PosixFileSystem::SetCurrentDirectory(const std::string& path) {
+  const fs::path host = mapper_.ToHost(path);
+  if (::chdir(host.c_str()) != 0) ThrowErrno(errno, Missing::kPath);
+}
+
+std::string PosixFileSystem::CreateTempFile(const std::string& directory, const std::string& prefix) {
+  const fs::path host = mapper_.ToHost(directory);
+  struct stat st {};
+  if (::stat(host.c_str(), &st) != 0) ThrowErrno(errno, Missing::kPath);
+  if (!S_ISDIR(st.st_mode)) ThrowNumber(vberr::kPathNotFound);
+  const std::string start = FirstThreeCharacters(prefix);
+  if (!start.empty()) PathMapper::CheckComponent(start, false);
+
+  // Windows names the directory as the caller gave it when that is a full
+  // path; anything else is made full here.
+  const bool full = directory.size() >= 3 && directory[1] == ':' && IsSeparator(directory[2]);
+  std::string windowsDirectory = full ? directory : mapper_.ToWindows(host);
+  if (!IsSeparator(windowsDirectory.back())) windowsDirectory += '\\';
+
+  const auto ticks = static_cast<unsigned long>(std::chrono::steady_clock::now().time_since_epoch().count());
+  const unsigned first =
+      static_cast<unsigned>((ticks ^ static_cast<unsigned long>(::getpid())) % kUniqueRange);
+  for (unsigned attempt = 0; attempt < kUniqueRange; ++attempt) {
+    const unsigned unique = (first + attempt) % kUniqueRange + 1;
+    const std::string name = start + Hex(unique) + ".tmp";
+    const int fd = ::open((host / name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    if (fd >= 0) {
+      ::close(fd);
+      return windowsDirectory + name;
+    }
+    if (errno != EEXIST) ThrowErrno(errno, Missing::kPath);
+  }
+  ThrowNumber(vberr::kFileAlreadyExists);
+}
+
+std::string PosixFileSystem::ReadText(const std::string& path) {
+  return Cp1252ToUtf8(ReadBytes(path));
+}
+
+void PosixFileSystem::WriteText(const std::string& path, const std::string& text) {
+  WriteBytes(path, Utf8ToCp1252(text));
+}
+
+std::string PosixFileSystem::ReadBytes(const std::string& path) {
+  return ReadHostFile(mapper_.ToHost(path));
+}
+
+void PosixFileSystem::WriteBytes(const std::string& path, const std::string& bytes) {
+  WriteAtomically(mapper_.ToHost(path), bytes, true, std::nullopt);
+}
+
+std::string PosixFileSystem::ReadHostFile(const fs::path& host) {
+  Fd fd(::open(host.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.Get() < 0) ThrowErrno(errno, WhatIsMissing(host));
+  struct stat st {};
+  if (::fstat(fd.Get(), &st) != 0) ThrowErrno(errno, Missing::kFile);
+  if (S_ISDIR(st.st_mode)) ThrowNumber(vberr::kPathFileAccessError);
+  std::string bytes;
+  if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[kChunkSize];
+  for (;;) {
+    const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      ThrowErrno(errno, Missing::kFile);
+    }
+    if (got == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  return bytes;
+}
+
+void PosixFileSystem::WriteAtomically(const fs::path& target, std::string_view bytes, bool keepReadOnly,
+                                      std::optional<mode_t> mode) {
+  fs::path destination = target;
+  struct stat st {};
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists) {
+    if (S_ISDIR(st.st_mode)) ThrowNumber(vberr::kPathFileAccessError);
+    if (keepReadOnly && IsReadOnly(st)) ThrowNumber(vberr::kPathFileAccessError);
+    if (!mode) mode = st.st_mode & 07777;
+    // Through a link the file it names is rewritten, the link stays.
+    std::error_code ec;
+    if (fs::is_symlink(target, ec)) destination = fs::canonical(target, ec);
+    if (ec) ThrowErrno(ec.value(), Missing::kFile);
+  } else if (errno != ENOENT) {
+    ThrowErrno(errno, Missing::kPath);
+  }
+
+  const fs::path directory = destination.parent_path();
+  int rawFd = -1;
+  fs::path temp;
+  for (int attempt = 0; rawFd < 0; ++attempt) {
+    temp = directory /
+           (".~vs" + Hex(static_cast<unsigned long>(::getpid())) + "-" + Hex(tempCounter_++) + ".tmp");
+    rawFd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    if (rawFd < 0 && (errno != EEXIST || attempt > 1000)) ThrowErrno(errno, Missing::kPath);
+  }
+  TempFileGuard guard(temp);
+  Fd fd(rawFd);
+  if (mode) ::fchmod(fd.Get(), *mode);  // best effort: the content matters more than the bits
+
+  while (!bytes.empty()) {
+    const std::size_t size = std::min(bytes.size(), kChunkSize);
+    const ssize_t written = writeCall_(fd.Get(), bytes.data(), size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      ThrowErrno(errno, Missing::kFile);
+    }
+    if (written == 0) ThrowNumber(vberr::kDeviceIoError);
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  if (::fsync(fd.Get()) != 0 && errno != EINVAL) ThrowErrno(errno, Missing::kFile);
+  if (fd.Close() != 0) ThrowErrno(errno, Missing::kFile);
+  if (::rename(temp.c_str(), destination.c_str()) != 0) ThrowErrno(errno, Missing::kFile);
+  guard.Commit();
+}
+
+}  // namespace verbsmith

@@ -1,0 +1,72 @@
+#pragma once
+// The file system port on a POSIX host, with Windows-form paths mapped the
+// Wine way (see PathMapper).
+//
+// Listings: a name whose first character is a dot counts as hidden
+// (GetAttributes reports attr::kHidden) but is listed whatever the mask, so
+// that nothing on the host is out of the product's sight. A pattern ending
+// in a backslash lists the directory as "*.*" does, and with
+// attr::kDirectory starts with "." (the directory itself), so asking for
+// "C:\dir\" with the directory mask tells whether the directory exists, as
+// it does on Windows. Names are returned in case-insensitive order.
+//
+// Read-only is the owner's write bit. As on Windows, a read-only file is
+// neither rewritten nor deleted (error 75); a copy replaces it.
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/file_system.h"
+#include "platform/posix/path_mapper.h"
+
+namespace verbsmith {
+
+class PosixFileSystem : public FileSystem {
+ public:
+  // The call that puts bytes into an open file, with ::write's contract.
+  // Tests hand in one that fails part-way to prove that writes are atomic.
+  using WriteCall = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
+
+  // Paths mapped through the Wine prefix of the environment.
+  PosixFileSystem();
+  explicit PosixFileSystem(PathMapper mapper, WriteCall writeCall = {});
+
+  std::vector<std::string> List(const std::string& pattern, uint32_t attributes) override;
+  void CopyFile(const std::string& from, const std::string& to) override;
+  uint32_t GetAttributes(const std::string& path) override;
+  void SetAttributes(const std::string& path, uint32_t attributes) override;
+  void DeleteFile(const std::string& path) override;
+  void MakeDirectory(const std::string& path) override;
+  void RemoveDirectory(const std::string& path) override;
+  std::string CurrentDirectory() override;
+  void SetCurrentDirectory(const std::string& path) override;
+  std::string CreateTempFile(const std::string& directory, const std::string& prefix) override;
+  std::string ReadText(const std::string& path) override;
+  void WriteText(const std::string& path, const std::string& text) override;
+  std::string ReadBytes(const std::string& path) override;
+  void WriteBytes(const std::string& path, const std::string& bytes) override;
+  std::string HostPath(const std::string& windowsPath) override {
+    return mapper_.ToHost(windowsPath).string();
+  }
+
+  const PathMapper& Mapper() const { return mapper_; }
+
+ private:
+  std::string ReadHostFile(const std::filesystem::path& host);
+  // Writes to a new file beside the target and renames it into place.
+  // With keepReadOnly false a read-only target is replaced, not refused.
+  void WriteAtomically(const std::filesystem::path& target, std::string_view bytes, bool keepReadOnly,
+                       std::optional<mode_t> mode);
+
+  PathMapper mapper_;
+  WriteCall writeCall_;
+  unsigned tempCounter_ = 0;
+};
+
+}  // namespace verbsmith

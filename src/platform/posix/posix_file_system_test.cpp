@@ -1,0 +1,408 @@
+#include "platform/posix/posix_file_system.h"
+
+#include <errno.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "base/vb_error.h"
+#include "support/temp_dir.h"
+
+namespace verbsmith {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+class PosixFileSystemTest : public ::testing::Test {
+ protected:
+  PosixFileSystemTest() : files_(PathMapper(dir_.HostPath("prefix"))) {}
+
+  std::string Win(std::string_view relative) const { return dir_.WindowsPath(relative); }
+
+  std::vector<std::string> EntriesOf(std::string_view relative) const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_.HostPath(relative))) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  template <typename Operation>
+  static int32_t ErrorNumberOf(Operation operation) {
+    try {
+      operation();
+    } catch (const VbError& error) {
+      EXPECT_EQ(error.Source(), "Verbsmith");
+      return error.Number();
+    }
+    return 0;
+  }
+
+  static fs::perms Perms(const fs::path& path) { return fs::status(path).permissions(); }
+
+  test::TempDir dir_;
+  PosixFileSystem files_;
+};
+
+// Restores the process's current directory after a test moves it.
+class CurrentDirectoryGuard {
+ public:
+  CurrentDirectoryGuard() : saved_(fs::current_path()) {}
+  ~CurrentDirectoryGuard() { fs::current_path(saved_); }
+  CurrentDirectoryGuard(const CurrentDirectoryGuard&) = delete;
+  CurrentDirectoryGuard& operator=(const CurrentDirectoryGuard&) = delete;
+
+ private:
+  fs::path saved_;
+};
+
+// --- Listing
+
+class PosixFileSystemListTest : public PosixFileSystemTest {
+ protected:
+  PosixFileSystemListTest() {
+    dir_.Write("d/Logo.bmp", "");
+    dir_.Write("d/logo1.bmp", "");
+    dir_.Write("d/logo12.BMP", "");
+    dir_.Write("d/README", "");
+    dir_.Write("d/.hidden", "");
+    dir_.MakeDir("d/src");
+    dir_.MakeDir("d/Bin.old");
+  }
+};
+
+TEST_F(PosixFileSystemListTest, StarDotStarListsEveryPlainFileInCaseInsensitiveOrder) {
+  EXPECT_THAT(files_.List(Win("d\\*.*"), attr::kNormal),
+              ElementsAre(".hidden", "Logo.bmp", "logo1.bmp", "logo12.BMP", "README"));
+}
+
+TEST_F(PosixFileSystemListTest, DirectoryMaskAddsDirectoriesWithoutDotEntries) {
+  EXPECT_THAT(files_.List(Win("d\\*.*"), attr::kDirectory),
+              ElementsAre(".hidden", "Bin.old", "Logo.bmp", "logo1.bmp", "logo12.BMP", "README", "src"));
+  EXPECT_THAT(files_.List(Win("d\\*.old"), attr::kDirectory), ElementsAre("Bin.old"));
+  EXPECT_THAT(files_.List(Win("d\\*.old"), attr::kNormal), IsEmpty());
+}
+
+TEST_F(PosixFileSystemListTest, QuestionMarkStandsForOneCharacter) {
+  EXPECT_THAT(files_.List(Win("d\\logo?.bmp"), attr::kNormal), ElementsAre("logo1.bmp"));
+  EXPECT_THAT(files_.List(Win("d\\logo??.bmp"), attr::kNormal), ElementsAre("logo12.BMP"));
+}
+
+TEST_F(PosixFileSystemListTest, PatternAndDirectoryIgnoreCase) {
+  EXPECT_THAT(files_.List(Win("D\\LOGO*.BMP"), attr::kNormal),
+              ElementsAre("Logo.bmp", "logo1.bmp", "logo12.BMP"));
+  EXPECT_THAT(files_.List(Win("d\\LOGO.BMP"), attr::kNormal), ElementsAre("Logo.bmp"));
+}
+
+TEST_F(PosixFileSystemListTest, NamedDirectoryIsFoundOnlyWithTheDirectoryMask) {
+  EXPECT_THAT(files_.List(Win("d\\SRC"), attr::kNormal), IsEmpty());
+  EXPECT_THAT(files_.List(Win("d\\SRC"), attr::kDirectory), ElementsAre("src"));
+}
+
+TEST_F(PosixFileSystemListTest, TrailingBackslashListsTheDirectoryItself) {
+  EXPECT_THAT(files_.List(Win("d\\src\\"), attr::kDirectory), ElementsAre("."));
+  EXPECT_THAT(files_.List(Win("d\\src\\"), attr::kNormal), IsEmpty());
+  EXPECT_THAT(files_.List(Win("d\\missing\\"), attr::kDirectory), IsEmpty());
+  EXPECT_EQ(files_.List(Win("d\\"), attr::kNormal).size(), 5u);
+}
+
+TEST_F(PosixFileSystemListTest, MissingDirectoryOrDriveGivesNothing) {
+  EXPECT_THAT(files_.List(Win("nowhere\\*.*"), attr::kDirectory), IsEmpty());
+  EXPECT_THAT(files_.List(Win("d\\README\\*.*"), attr::kNormal), IsEmpty());
+  EXPECT_THAT(files_.List("Q:\\*.*", attr::kNormal), IsEmpty());
+}
+
+TEST_F(PosixFileSystemListTest, BadCharactersInThePatternAreBadFileNames) {
+  EXPECT_EQ(ErrorNumberOf([&] { files_.List(Win("d\\a<b"), attr::kNormal); }), 52);
+}
+
+TEST_F(PosixFileSystemListTest, RelativePatternListsTheCurrentDirectory) {
+  CurrentDirectoryGuard guard;
+  fs::current_path(dir_.HostPath("d"));
+  EXPECT_THAT(files_.List("logo1.*", attr::kNormal), ElementsAre("logo1.bmp"));
+}
+
+// --- Text and bytes
+
+TEST_F(PosixFileSystemTest, EveryByteValueSurvivesReadTextAndWriteText) {
+  std::string all;
+  for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
+  dir_.Write("in.txt", all);
+  files_.WriteText(Win("out.txt"), files_.ReadText(Win("in.txt")));
+  EXPECT_EQ(dir_.Read("out.txt"), all);
+}
+
+TEST_F(PosixFileSystemTest, TextIsWindows1252OnDiskAndUtf8InMemory) {
+  dir_.Write("q.txt", "\x93Hi\x94 caf\xE9\r\n");
+  EXPECT_EQ(files_.ReadText(Win("q.txt")), "\u201CHi\u201D caf\u00E9\r\n");
+  files_.WriteText(Win("w.txt"), "\u20AC 5 \u4E2D\r\n");
+  EXPECT_EQ(dir_.Read("w.txt"), "\x80 5 ?\r\n");
+}
+
+TEST_F(PosixFileSystemTest, LineEndsAreKeptAsTheyStand) {
+  dir_.Write("lf.txt", "one\ntwo\r\nthree");
+  EXPECT_EQ(files_.ReadText(Win("lf.txt")), "one\ntwo\r\nthree");
+}
+
+TEST_F(PosixFileSystemTest, BytesPassUntouched) {
+  const std::string bitmap("BM\x00\x93\xFF\x81", 6);
+  files_.WriteBytes(Win("b.bmp"), bitmap);
+  EXPECT_EQ(dir_.Read("b.bmp"), bitmap);
+  EXPECT_EQ(files_.ReadBytes(Win("b.bmp")), bitmap);
+}
+
+TEST_F(PosixFileSystemTest, EmptyFileReadsAsEmptyText) {
+  dir_.Write("empty.txt", "");
+  EXPECT_EQ(files_.ReadText(Win("empty.txt")), "");
+}
+
+TEST_F(PosixFileSystemTest, RewriteReplacesTheContentAndKeepsThePermissions) {
+  const fs::path file = dir_.Write("Cmd.cls", "old old old");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  files_.WriteText(Win("Cmd.cls"), "new");
+  EXPECT_EQ(dir_.Read("Cmd.cls"), "new");
+  EXPECT_EQ(Perms(file), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(PosixFileSystemTest, RewriteUnderAnotherCaseRewritesTheExistingFile) {
+  dir_.Write("src/Cmd.cls", "old");
+  files_.WriteText(Win("SRC\\CMD.CLS"), "new");
+  EXPECT_THAT(EntriesOf("src"), ElementsAre("Cmd.cls"));
+  EXPECT_EQ(dir_.Read("src/Cmd.cls"), "new");
+}
+
+TEST_F(PosixFileSystemTest, RewriteThroughALinkRewritesTheFileItNames) {
+  dir_.Write("real.txt", "old");
+  fs::create_symlink(dir_.HostPath("real.txt"), dir_.HostPath("link.txt"));
+  files_.WriteText(Win("link.txt"), "new");
+  EXPECT_TRUE(fs::is_symlink(dir_.HostPath("link.txt")));
+  EXPECT_EQ(dir_.Read("real.txt"), "new");
+}
+
+TEST_F(PosixFileSystemTest, ReadOnlyFileIsNotRewritten) {
+  const fs::path file = dir_.Write("ro.txt", "keep");
+  fs::permissions(file, fs::perms::owner_read);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.WriteText(Win("ro.txt"), "lost"); }), 75);
+  EXPECT_EQ(dir_.Read("ro.txt"), "keep");
+}
+
+TEST_F(PosixFileSystemTest, ReadErrorsCarryVisualBasicNumbers) {
+  dir_.MakeDir("folder");
+  EXPECT_EQ(ErrorNumberOf([&] { files_.ReadText(Win("missing.txt")); }), 53);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.ReadText(Win("nodir\\missing.txt")); }), 76);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.ReadText(Win("folder")); }), 75);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.ReadBytes(Win("bad|name.txt")); }), 52);
+}
+
+TEST_F(PosixFileSystemTest, WriteErrorsCarryVisualBasicNumbers) {
+  dir_.MakeDir("folder");
+  dir_.Write("plain.txt", "x");
+  EXPECT_EQ(ErrorNumberOf([&] { files_.WriteText(Win("nodir\\new.txt"), "x"); }), 76);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.WriteText(Win("folder"), "x"); }), 75);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.WriteText(Win("plain.txt\\new.txt"), "x"); }), 76);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.WriteText(Win("a*b.txt"), "x"); }), 52);
+  EXPECT_THAT(EntriesOf(""), ElementsAre("folder", "plain.txt"));
+}
+
+// --- Atomic writes
+
+// Lets the first write through and fails every later one, as a full disk would.
+struct FailAfterFirstChunk {
+  int* calls;
+  ssize_t operator()(int fd, const void* data, std::size_t size) const {
+    if ((*calls)++ == 0) return ::write(fd, data, size);
+    errno = ENOSPC;
+    return -1;
+  }
+};
+
+TEST_F(PosixFileSystemTest, FailureMidWriteLeavesTheOldFileAndNoTemporary) {
+  int calls = 0;
+  PosixFileSystem failing(PathMapper(dir_.HostPath("prefix")), FailAfterFirstChunk{&calls});
+  dir_.Write("src/Cmd.cls", "the old content");
+  const std::string big(200 * 1024, 'x');
+  EXPECT_EQ(ErrorNumberOf([&] { failing.WriteText(Win("src\\Cmd.cls"), big); }), 61);
+  EXPECT_GE(calls, 2);
+  EXPECT_EQ(dir_.Read("src/Cmd.cls"), "the old content");
+  EXPECT_THAT(EntriesOf("src"), ElementsAre("Cmd.cls"));
+}
+
+TEST_F(PosixFileSystemTest, FailureMidWriteOfANewFileLeavesNothing) {
+  int calls = 0;
+  PosixFileSystem failing(PathMapper(dir_.HostPath("prefix")), FailAfterFirstChunk{&calls});
+  dir_.MakeDir("src");
+  EXPECT_EQ(ErrorNumberOf([&] { failing.WriteBytes(Win("src\\new.res"), std::string(100000, 'y')); }), 61);
+  EXPECT_THAT(EntriesOf("src"), IsEmpty());
+}
+
+TEST_F(PosixFileSystemTest, ExceptionFromTheWriterAlsoRemovesTheTemporary) {
+  PosixFileSystem throwing(PathMapper(dir_.HostPath("prefix")), [](int, const void*, std::size_t) -> ssize_t {
+    throw std::runtime_error("boom");
+  });
+  dir_.Write("keep.txt", "kept");
+  EXPECT_THROW(throwing.WriteText(Win("keep.txt"), "replacement"), std::runtime_error);
+  EXPECT_EQ(dir_.Read("keep.txt"), "kept");
+  EXPECT_THAT(EntriesOf(""), ElementsAre("keep.txt"));
+}
+
+TEST_F(PosixFileSystemTest, ShortWritesAreCarriedOn) {
+  PosixFileSystem trickle(
+      PathMapper(dir_.HostPath("prefix")),
+      [](int fd, const void* data, std::size_t size) { return ::write(fd, data, size > 7 ? 7 : size); });
+  const std::string text = "a text longer than seven bytes\r\n";
+  trickle.WriteText(Win("t.txt"), text);
+  EXPECT_EQ(dir_.Read("t.txt"), text);
+}
+
+// --- Copy and attributes
+
+TEST_F(PosixFileSystemTest, CopyReplacesAnExistingDestination) {
+  dir_.Write("t/Template.cls", "template");
+  dir_.Write("p/Cmd.cls", "older and longer");
+  files_.CopyFile(Win("t\\Template.cls"), Win("p\\Cmd.cls"));
+  EXPECT_EQ(dir_.Read("p/Cmd.cls"), "template");
+}
+
+TEST_F(PosixFileSystemTest, CopyReplacesAReadOnlyDestination) {
+  dir_.Write("t/Template.cls", "template");
+  fs::permissions(dir_.Write("p/Cmd.cls", "old"), fs::perms::owner_read);
+  files_.CopyFile(Win("t\\Template.cls"), Win("p\\Cmd.cls"));
+  EXPECT_EQ(dir_.Read("p/Cmd.cls"), "template");
+}
+
+TEST_F(PosixFileSystemTest, CopyOfAReadOnlySourceIsReadOnlyUntilMadeNormal) {
+  fs::permissions(dir_.Write("t/Template.cls", "template"), fs::perms::owner_read | fs::perms::group_read);
+  files_.CopyFile(Win("t\\Template.cls"), Win("Cmd.cls"));
+  EXPECT_EQ(files_.GetAttributes(Win("Cmd.cls")) & attr::kReadOnly, attr::kReadOnly);
+  files_.SetAttributes(Win("Cmd.cls"), attr::kNormal);
+  EXPECT_EQ(files_.GetAttributes(Win("Cmd.cls")), attr::kNormal);
+  files_.WriteText(Win("Cmd.cls"), "rewritten");
+  EXPECT_EQ(dir_.Read("Cmd.cls"), "rewritten");
+}
+
+TEST_F(PosixFileSystemTest, CopyErrorsCarryVisualBasicNumbers) {
+  dir_.Write("a.txt", "a");
+  dir_.MakeDir("folder");
+  EXPECT_EQ(ErrorNumberOf([&] { files_.CopyFile(Win("missing.txt"), Win("b.txt")); }), 53);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.CopyFile(Win("a.txt"), Win("nodir\\b.txt")); }), 76);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.CopyFile(Win("a.txt"), Win("folder")); }), 75);
+}
+
+TEST_F(PosixFileSystemTest, AttributesReflectKindReadOnlyAndHiddenNames) {
+  dir_.MakeDir("folder");
+  dir_.Write("plain.txt", "");
+  dir_.Write(".dotfile", "");
+  EXPECT_EQ(files_.GetAttributes(Win("folder")), attr::kDirectory);
+  EXPECT_EQ(files_.GetAttributes(Win("plain.txt")), attr::kNormal);
+  EXPECT_EQ(files_.GetAttributes(Win(".dotfile")), attr::kHidden);
+  files_.SetAttributes(Win("plain.txt"), attr::kReadOnly);
+  EXPECT_EQ(files_.GetAttributes(Win("PLAIN.TXT")), attr::kReadOnly);
+  EXPECT_EQ(Perms(dir_.HostPath("plain.txt")) & fs::perms::owner_write, fs::perms::none);
+}
+
+TEST_F(PosixFileSystemTest, AttributesOfMissingEntriesAreNotFound) {
+  EXPECT_EQ(ErrorNumberOf([&] { files_.GetAttributes(Win("missing.txt")); }), 53);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.GetAttributes(Win("nodir\\missing.txt")); }), 76);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.SetAttributes(Win("missing.txt"), attr::kNormal); }), 53);
+}
+
+// --- Deleting and directories
+
+TEST_F(PosixFileSystemTest, DeleteRemovesOneFile) {
+  dir_.Write("a.tmp", "");
+  dir_.Write("b.tmp", "");
+  files_.DeleteFile(Win("A.TMP"));
+  EXPECT_THAT(EntriesOf(""), ElementsAre("b.tmp"));
+}
+
+TEST_F(PosixFileSystemTest, DeleteWithAPatternRemovesEveryMatchingFile) {
+  dir_.Write("a.tmp", "");
+  dir_.Write("b.TMP", "");
+  dir_.Write("keep.txt", "");
+  dir_.MakeDir("dir.tmp");
+  files_.DeleteFile(Win("*.tmp"));
+  EXPECT_THAT(EntriesOf(""), ElementsAre("dir.tmp", "keep.txt"));
+  EXPECT_EQ(ErrorNumberOf([&] { files_.DeleteFile(Win("*.tmp")); }), 53);
+}
+
+TEST_F(PosixFileSystemTest, DeleteRefusesDirectoriesReadOnlyFilesAndMissingNames) {
+  dir_.MakeDir("folder");
+  fs::permissions(dir_.Write("ro.txt", "x"), fs::perms::owner_read);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.DeleteFile(Win("folder")); }), 75);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.DeleteFile(Win("ro.txt")); }), 75);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.DeleteFile(Win("missing.txt")); }), 53);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.DeleteFile(Win("nodir\\missing.txt")); }), 76);
+  EXPECT_THAT(EntriesOf(""), ElementsAre("folder", "ro.txt"));
+}
+
+TEST_F(PosixFileSystemTest, DirectoriesAreMadeAndRemoved) {
+  files_.MakeDirectory(Win("proj"));
+  files_.MakeDirectory(Win("PROJ\\src"));
+  EXPECT_TRUE(fs::is_directory(dir_.HostPath("proj/src")));
+  files_.RemoveDirectory(Win("proj\\SRC"));
+  files_.RemoveDirectory(Win("proj"));
+  EXPECT_THAT(EntriesOf(""), IsEmpty());
+}
+
+TEST_F(PosixFileSystemTest, DirectoryErrorsCarryVisualBasicNumbers) {
+  dir_.Write("full/file.txt", "");
+  EXPECT_EQ(ErrorNumberOf([&] { files_.MakeDirectory(Win("full")); }), 75);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.MakeDirectory(Win("nodir\\sub")); }), 76);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.RemoveDirectory(Win("full")); }), 75);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.RemoveDirectory(Win("missing")); }), 76);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.RemoveDirectory(Win("full\\file.txt")); }), 76);
+}
+
+TEST_F(PosixFileSystemTest, CurrentDirectoryIsSetAndReadInWindowsForm) {
+  CurrentDirectoryGuard guard;
+  dir_.MakeDir("Work");
+  files_.SetCurrentDirectory(Win("WORK"));
+  EXPECT_EQ(files_.CurrentDirectory(), Win("Work").substr(0, Win("Work").size()));
+  EXPECT_EQ(fs::current_path(), dir_.HostPath("Work"));
+  EXPECT_EQ(ErrorNumberOf([&] { files_.SetCurrentDirectory(Win("missing")); }), 76);
+  files_.SetCurrentDirectory("Z:\\");
+  EXPECT_EQ(files_.CurrentDirectory(), "Z:\\");
+}
+
+// --- Temporary files
+
+TEST_F(PosixFileSystemTest, TempFileIsNamedFromThePrefixAndAHexNumber) {
+  const std::string name = files_.CreateTempFile(dir_.WindowsPath(), "Verbsmith");
+  const std::regex shape(std::regex_replace(dir_.WindowsPath(), std::regex(R"(\\)"), R"(\\)") +
+                         R"(\\Ver[0-9A-F]{1,4}\.tmp)");
+  EXPECT_TRUE(std::regex_match(name, shape)) << name;
+  const std::vector<std::string> entries = EntriesOf("");
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(dir_.Read(entries[0]), "");
+  EXPECT_EQ(Win(entries[0]), name);
+}
+
+TEST_F(PosixFileSystemTest, TempFilesAreUniqueAndKeepTheDirectoryAsGiven) {
+  std::set<std::string> names;
+  for (int i = 0; i < 20; ++i) names.insert(files_.CreateTempFile(Win(""), "rc"));
+  EXPECT_EQ(names.size(), 20u);
+  for (const std::string& name : names) {
+    EXPECT_EQ(name.rfind(Win("") + "rc", 0), 0u) << name;
+    EXPECT_EQ(name.find("\\\\", 2), std::string::npos) << name;
+  }
+  EXPECT_EQ(EntriesOf("").size(), 20u);
+}
+
+TEST_F(PosixFileSystemTest, TempFileInAMissingDirectoryIsPathNotFound) {
+  EXPECT_EQ(ErrorNumberOf([&] { files_.CreateTempFile(Win("missing"), "abc"); }), 76);
+  dir_.Write("file", "");
+  EXPECT_EQ(ErrorNumberOf([&] { files_.CreateTempFile(Win("file"), "abc"); }), 76);
+}
+
+}  // namespace
+}  // namespace verbsmith
