@@ -1,0 +1,46 @@
+#include "forms/forms_runtime.h"
+
+#include <algorithm>
+
+#include "forms/form.h"
+#include "forms/name_match.h"
+
+namespace verbsmith::forms {
+
+FormsRuntime::FormsRuntime(Screen& screen, Transcript& transcript, ActionSource* actions)
+    : screen_(screen), transcript_(transcript), actions_(actions) {}
+
+std::optional<UserAction> FormsRuntime::NextAction() {
+  if (exhausted_ || actions_ == nullptr) {
+    exhausted_ = true;
+    return std::nullopt;
+  }
+  std::optional<UserAction> action = actions_->Next();
+  if (!action) exhausted_ = true;
+  return action;
+}
+
+void FormsRuntime::NoteActionError(std::string message) {
+  Report("action error: " + message);
+  actionErrors_.push_back(std::move(message));
+}
+
+Form* FormsRuntime::FindLoadedForm(std::string_view name) const {
+  for (Form* form : forms_) {
+    if (form->IsLoaded() && SameName(form->Name(), name)) return form;
+  }
+  return nullptr;
+}
+
+void FormsRuntime::Register(Form* form) {
+  forms_.push_back(form);
+}
+
+void FormsRuntime::Unregister(Form* form) {
+  forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+  // A form destroyed while shown modally (an exception unwinding past it)
+  // must not stay on the stack.
+  modalStack_.erase(std::remove(modalStack_.begin(), modalStack_.end(), form), modalStack_.end());
+}
+
+}  // namespace verbsmith::forms

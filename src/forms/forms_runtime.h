@@ -1,0 +1,73 @@
+#pragma once
+// What all forms of one session share: the screen, the transcript, the
+// source of user actions, the loaded forms and the stack of modal forms.
+// There are no globals: every form is built on a runtime.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/action_source.h"
+#include "platform/screen.h"
+#include "platform/scripted/transcript.h"
+
+namespace verbsmith::forms {
+
+class Form;
+
+class FormsRuntime {
+ public:
+  // Without an action source every modal form closes at once, as when the
+  // actions have run out.
+  FormsRuntime(Screen& screen, Transcript& transcript, ActionSource* actions = nullptr);
+  FormsRuntime(const FormsRuntime&) = delete;
+  FormsRuntime& operator=(const FormsRuntime&) = delete;
+
+  Screen& GetScreen() { return screen_; }
+  Transcript& GetTranscript() { return transcript_; }
+  void Report(std::string line) { transcript_.Event(std::move(line)); }
+
+  void SetActionSource(ActionSource* actions) { actions_ = actions; }
+  // The next user action; nullopt once the source has run dry (it is not
+  // asked again after that) or was stopped.
+  std::optional<UserAction> NextAction();
+  bool ActionsExhausted() const { return exhausted_; }
+  // Ends the feeding of actions, e.g. after a script error: every open modal
+  // form then closes.
+  void StopActions() { exhausted_ = true; }
+
+  // Set when an action could not be carried out at all (no such control,
+  // an action the control does not take); the run should fail.
+  void NoteActionError(std::string message);
+  const std::vector<std::string>& ActionErrors() const { return actionErrors_; }
+
+  // The modal forms, innermost last.
+  const std::vector<Form*>& ModalStack() const { return modalStack_; }
+  Form* ActiveModalForm() const { return modalStack_.empty() ? nullptr : modalStack_.back(); }
+  // The forms built on this runtime and not yet destroyed.
+  const std::vector<Form*>& Forms() const { return forms_; }
+  // A loaded form by name (case ignored), or nullptr.
+  Form* FindLoadedForm(std::string_view name) const;
+
+  // Window handles for new forms.
+  int64_t NewWindowHandle() { return nextHandle_++; }
+
+ private:
+  friend class Form;
+  void Register(Form* form);
+  void Unregister(Form* form);
+  void PushModal(Form* form) { modalStack_.push_back(form); }
+  void PopModal() { modalStack_.pop_back(); }
+
+  Screen& screen_;
+  Transcript& transcript_;
+  ActionSource* actions_;
+  bool exhausted_ = false;
+  std::vector<std::string> actionErrors_;
+  std::vector<Form*> modalStack_;
+  std::vector<Form*> forms_;
+  int64_t nextHandle_ = 0x10010;
+};
+
+}  // namespace verbsmith::forms

@@ -1,0 +1,88 @@
+// The value-holding controls: text box, check box, option button, drive and
+// directory lists, scroll bar.
+
+#include <algorithm>
+#include <cctype>
+
+#include "base/vb_error.h"
+#include "forms/check_box.h"
+#include "forms/file_list_controls.h"
+#include "forms/form.h"
+#include "forms/option_button.h"
+#include "forms/text_box.h"
+
+namespace verbsmith::forms {
+
+namespace {
+
+constexpr int32_t kInvalidPropertyValue = 380;
+constexpr int32_t kDeviceUnavailable = 68;
+
+}  // namespace
+
+void TextBox::SetText(std::string text) {
+  if (text == text_) return;
+  text_ = std::move(text);
+  Raise(onChange);
+}
+
+void CheckBox::SetValue(int value) {
+  if (value < check::kUnchecked || value > check::kGrayed) {
+    throw VbError::Standard(kInvalidPropertyValue, Name());
+  }
+  if (value == value_) return;
+  value_ = value;
+  RaiseClick();
+}
+
+std::vector<OptionButton*> OptionButton::Group() const {
+  std::vector<OptionButton*> group;
+  for (forms::Control* control : Parent().Controls()) {
+    auto* option = dynamic_cast<OptionButton*>(control);
+    if (option && option != this && option->Container() == Container()) group.push_back(option);
+  }
+  return group;
+}
+
+void OptionButton::SetValue(bool value) {
+  if (!value) {
+    value_ = false;
+    return;
+  }
+  if (value_) return;
+  for (OptionButton* other : Group()) other->value_ = false;
+  value_ = true;
+  RaiseClick();
+}
+
+void DriveListBox::SetDrive(const std::string& drive) {
+  if (drive.empty() || !std::isalpha(static_cast<unsigned char>(drive[0]))) {
+    throw VbError(kDeviceUnavailable, Name(), "Device unavailable");
+  }
+  std::string normalized{static_cast<char>(std::tolower(static_cast<unsigned char>(drive[0]))), ':'};
+  if (normalized == drive_) return;
+  drive_ = std::move(normalized);
+  Raise(onChange);
+}
+
+void DirListBox::SetPath(const std::string& path) {
+  std::string normalized = path;
+  // A drive root keeps its backslash; other paths are shown without one.
+  while (normalized.size() > 3 && normalized.back() == '\\') normalized.pop_back();
+  if (normalized.size() == 2 && normalized[1] == ':') normalized += '\\';
+  if (pathCheck) pathCheck(normalized);
+  if (normalized == path_) return;
+  path_ = std::move(normalized);
+  Raise(onChange);
+}
+
+void VScrollBar::SetValue(int value) {
+  const int low = std::min(min_, max_);
+  const int high = std::max(min_, max_);
+  if (value < low || value > high) throw VbError::Standard(kInvalidPropertyValue, Name());
+  if (value == value_) return;
+  value_ = value;
+  Raise(onChange);
+}
+
+}  // namespace verbsmith::forms
