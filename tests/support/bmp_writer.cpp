@@ -1,6 +1,6 @@
 #include "support/bmp_writer.h"
 
-namespace verbsmith::testing {
+namespace verbsmith::test {
 
 namespace {
 
@@ -65,4 +65,4 @@ std::string MakeBmp(int32_t width, int32_t height, bool monochrome) {
   return out;
 }
 
-}  // namespace verbsmith::testing
+}  // namespace verbsmith::test

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace verbsmith::testing {
+namespace verbsmith::test {
 
 // The bytes of a .bmp file (BITMAPFILEHEADER included).
 std::string MakeBmp(int32_t width, int32_t height, bool monochrome);
@@ -14,4 +14,4 @@ std::string MakeBmp(int32_t width, int32_t height, bool monochrome);
 // resource compiler stores.
 size_t BmpResourceSize(int32_t width, int32_t height, bool monochrome);
 
-}  // namespace verbsmith::testing
+}  // namespace verbsmith::test

@@ -2,7 +2,7 @@
 
 #include "base/vb_error.h"
 
-namespace verbsmith::testing {
+namespace verbsmith::test {
 
 namespace {
 
@@ -51,4 +51,4 @@ FakeProject& FakeIde::OpenProject(std::string fileName) {
   return *active_;
 }
 
-}  // namespace verbsmith::testing
+}  // namespace verbsmith::test

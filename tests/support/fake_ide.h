@@ -9,7 +9,7 @@
 
 #include "platform/ide.h"
 
-namespace verbsmith::testing {
+namespace verbsmith::test {
 
 class FakeComponent : public IdeComponent {
  public:
@@ -79,4 +79,4 @@ class FakeIde : public Ide {
   FakeProject* active_ = nullptr;
 };
 
-}  // namespace verbsmith::testing
+}  // namespace verbsmith::test

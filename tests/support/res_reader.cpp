@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace verbsmith::testing {
+namespace verbsmith::test {
 
 namespace {
 
@@ -68,4 +68,4 @@ std::vector<ResEntry> ReadResFile(const std::string& bytes) {
   return entries;
 }
 
-}  // namespace verbsmith::testing
+}  // namespace verbsmith::test

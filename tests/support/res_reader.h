@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace verbsmith::testing {
+namespace verbsmith::test {
 
 struct ResEntry {
   // A numeric type or name has its number set; a named one its text.
@@ -24,4 +24,4 @@ inline constexpr uint16_t kResourceTypeBitmap = 2;
 // std::runtime_error on a malformed file.
 std::vector<ResEntry> ReadResFile(const std::string& bytes);
 
-}  // namespace verbsmith::testing
+}  // namespace verbsmith::test
