@@ -1,0 +1,42 @@
+#pragma once
+// Creating one command project from a template directory, driving the real
+// managers through the create flow's file steps. Used to check templates.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/host.h"
+
+namespace verbsmith {
+
+// The answers that switch template code, and the names and texts the
+// project gets.
+struct RenderOptions {
+  bool commandIsModeless = false;
+  bool formNotRequired = false;
+  int16_t formPosition = 0;
+  bool isMapViewListener = false;
+  bool customEnabling = false;
+  bool customStartup = false;
+  std::string commandName = "SampleCommand";
+  std::string projectName = "SampleProject";
+  std::string description = "Sample \"quoted\" description";
+  std::string toolTip = "Sample \"tip\"";
+
+  std::string FormName() const { return formNotRequired ? std::string() : "frm" + commandName; }
+  std::string ModuleName() const { return commandName + "1"; }
+  std::string ProjectDesc() const { return "Command:  " + toolTip; }
+  // One line naming the switches, for messages.
+  std::string Describe() const;
+};
+
+// Makes projectDir's src and bin directories when missing, copies the
+// templates of templateDir into src and rewrites them as the create flow
+// does: module, class, form, project file. Both directories are Windows
+// form with a trailing backslash. Returns the texts of the message boxes
+// shown on the way: empty when every step succeeded.
+std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
+                                       const std::string& templateDir, const std::string& projectDir);
+
+}  // namespace verbsmith

@@ -1,0 +1,63 @@
+#pragma once
+// A Host for tests of file operations: the real POSIX file system, scripted
+// dialogs that record every message box, and inert other ports.
+
+#include <memory>
+#include <string>
+
+#include "platform/host.h"
+#include "platform/posix/ini_profile_files.h"
+#include "platform/posix/ini_settings.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_processes.h"
+#include "platform/posix/posix_registry.h"
+#include "platform/scripted/fixed_screen.h"
+#include "platform/scripted/scripted_dialogs.h"
+#include "platform/scripted/transcript.h"
+
+namespace verbsmith::test {
+
+class FileHost {
+ public:
+  // templateDirectory: Windows form with a trailing backslash.
+  explicit FileHost(std::string templateDirectory = "")
+      : host{files,
+             registry,
+             profiles,
+             settings,
+             processes,
+             dialogs,
+             screen,
+             commandSets,
+             err,
+             "",
+             std::move(templateDirectory)} {}
+  FileHost(const FileHost&) = delete;
+  FileHost& operator=(const FileHost&) = delete;
+
+  // The prompts of the message boxes shown so far.
+  std::vector<std::string> Prompts() const {
+    std::vector<std::string> prompts;
+    for (const auto& box : dialogs.MessageBoxes()) prompts.push_back(box.prompt);
+    return prompts;
+  }
+
+  class NoCommandSets : public CommandSetFactory {
+   public:
+    std::unique_ptr<CommandSet> Create() override { throw VbError(429, "Test", "No command set here"); }
+  };
+
+  PosixFileSystem files;
+  PosixRegistry registry;
+  IniProfileFiles profiles{files};
+  IniSettings settings{files, "Z:\\nonexistent\\settings.ini"};
+  PosixProcesses processes;
+  StringTranscript transcript;
+  ScriptedDialogs dialogs{transcript};
+  FixedScreen screen;
+  NoCommandSets commandSets;
+  ErrObject err;
+  Host host;
+};
+
+}  // namespace verbsmith::test
