@@ -1,0 +1,194 @@
+#include "app/command_set_format.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace verbsmith::app {
+
+namespace {
+
+CommandField Number(std::string_view name, std::string_view key, std::string_view option,
+                    int32_t CommandEntry::*member) {
+  return {name, key, option, member, nullptr};
+}
+
+CommandField Text(std::string_view name, std::string_view key, std::string_view option,
+                  std::string CommandEntry::*member) {
+  return {name, key, option, nullptr, member};
+}
+
+std::string ValueText(const CommandField& field, const CommandEntry& entry) {
+  return field.number != nullptr ? std::to_string(entry.*field.number) : entry.*field.text;
+}
+
+std::string ValueJson(const CommandField& field, const CommandEntry& entry) {
+  return field.number != nullptr ? std::to_string(entry.*field.number) : JsonString(entry.*field.text);
+}
+
+// The length of the valid UTF-8 sequence at the start of s, or 0.
+size_t Utf8SequenceLength(std::string_view s) {
+  const auto b0 = static_cast<unsigned char>(s[0]);
+  size_t length = 0;
+  uint32_t min = 0;
+  uint32_t code = 0;
+  if (b0 < 0x80) return 1;
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    length = 2, min = 0x80, code = b0 & 0x1F;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    length = 3, min = 0x800, code = b0 & 0x0F;
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    length = 4, min = 0x10000, code = b0 & 0x07;
+  } else {
+    return 0;
+  }
+  if (s.size() < length) return 0;
+  for (size_t i = 1; i < length; ++i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if ((b & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (b & 0x3F);
+  }
+  if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  return length;
+}
+
+void AppendFieldsJson(std::string& out, const CommandEntry& entry) {
+  for (const CommandField& field : CommandFields()) {
+    out += ", ";
+    out += JsonString(field.key);
+    out += ": ";
+    out += ValueJson(field, entry);
+  }
+}
+
+std::string CommandObjectJson(const ListedCommand& command) {
+  std::string out =
+      "{\"id\": " + std::to_string(command.id) + ", \"index\": " + std::to_string(command.index);
+  AppendFieldsJson(out, command.entry);
+  out += "}";
+  return out;
+}
+
+}  // namespace
+
+const std::vector<CommandField>& CommandFields() {
+  static const std::vector<CommandField> fields = {
+      Text("ProgID", "progId", "prog-id", &CommandEntry::progId),
+      Number("CommandType", "commandType", "command-type", &CommandEntry::commandType),
+      Number("EnablingMask", "enableMask", "enable-mask", &CommandEntry::enableMask),
+      Number("ListenerMask", "listenerMask", "listener-mask", &CommandEntry::listenerMask),
+      Number("ModalFlag", "modalFlag", "modal-flag", &CommandEntry::modalFlag),
+      Number("Field6", "field6", "field6", &CommandEntry::field6),
+      Number("Field7", "field7", "field7", &CommandEntry::field7),
+      Text("Field8", "field8", "field8", &CommandEntry::field8),
+      Number("Field9", "field9", "field9", &CommandEntry::field9),
+      Number("Field10", "field10", "field10", &CommandEntry::field10),
+      Text("Field11", "field11", "field11", &CommandEntry::field11),
+      Number("Field12", "field12", "field12", &CommandEntry::field12),
+      Text("Field13", "field13", "field13", &CommandEntry::field13),
+      Text("Field14", "field14", "field14", &CommandEntry::field14),
+      Text("Description", "description", "description", &CommandEntry::description),
+      Text("ToolTip", "toolTip", "tool-tip", &CommandEntry::toolTip),
+      Text("SmallMonoBitmap", "smallMonoBitmap", "small-mono-bitmap", &CommandEntry::smallMonoBitmap),
+      Text("SmallColorBitmap", "smallColorBitmap", "small-color-bitmap", &CommandEntry::smallColorBitmap),
+      Text("LargeMonoBitmap", "largeMonoBitmap", "large-mono-bitmap", &CommandEntry::largeMonoBitmap),
+      Text("LargeColorBitmap", "largeColorBitmap", "large-color-bitmap", &CommandEntry::largeColorBitmap),
+  };
+  return fields;
+}
+
+const CommandField* FindCommandFieldByOption(std::string_view option) {
+  for (const CommandField& field : CommandFields()) {
+    if (field.option == option) return &field;
+  }
+  return nullptr;
+}
+
+std::string FormatCommandListText(const std::vector<ListedCommand>& commands) {
+  std::string out;
+  for (const ListedCommand& c : commands) {
+    out += std::to_string(c.id) + "  " + c.entry.progId;
+    if (!c.entry.description.empty()) out += "  " + c.entry.description;
+    out += "\n";
+  }
+  return out;
+}
+
+std::string FormatCommandListJson(std::string_view company, std::string_view application,
+                                  const std::vector<ListedCommand>& commands) {
+  std::string out = "{\"company\": " + JsonString(company) + ", \"application\": " + JsonString(application) +
+                    ", \"commands\": [";
+  for (size_t i = 0; i < commands.size(); ++i) {
+    out += i == 0 ? "\n  " : ",\n  ";
+    out += CommandObjectJson(commands[i]);
+  }
+  out += commands.empty() ? "]}\n" : "\n]}\n";
+  return out;
+}
+
+std::string FormatCommandText(const ListedCommand& command) {
+  constexpr size_t kWidth = 18;
+  auto line = [](std::string_view name, const std::string& value) {
+    std::string out(name);
+    out += ":";
+    out.append(kWidth - name.size() - 1, ' ');
+    return out + value + "\n";
+  };
+  std::string out = line("Identifier", std::to_string(command.id));
+  out += line("Index", std::to_string(command.index));
+  for (const CommandField& field : CommandFields()) out += line(field.name, ValueText(field, command.entry));
+  return out;
+}
+
+std::string FormatCommandJson(const ListedCommand& command) {
+  return CommandObjectJson(command) + "\n";
+}
+
+std::string JsonString(std::string_view value) {
+  std::string out = "\"";
+  size_t i = 0;
+  while (i < value.size()) {
+    const auto c = static_cast<unsigned char>(value[i]);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (c < 0x20 || c == 0x7F) {
+      char buffer[8];
+      std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+      out += buffer;
+    } else if (c >= 0x80) {
+      const size_t length = Utf8SequenceLength(value.substr(i));
+      if (length == 0) {
+        out += "\\ufffd";
+        ++i;
+        continue;
+      }
+      out.append(value.substr(i, length));
+      i += length;
+      continue;
+    } else {
+      out += static_cast<char>(c);
+    }
+    ++i;
+  }
+  return out + "\"";
+}
+
+std::optional<int32_t> ParseInt32(std::string_view text) {
+  int32_t value = 0;
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  // from_chars takes a minus sign only; a plus sign is fine too, not both.
+  if (first != last && *first == '+' && first + 1 != last && first[1] != '-') ++first;
+  if (first == last) return std::nullopt;
+  const auto [end, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc() || end != last) return std::nullopt;
+  return value;
+}
+
+}  // namespace verbsmith::app

@@ -1,0 +1,54 @@
+#pragma once
+// Command-set entries as text for people and as JSON for scripts, and the
+// names of the twenty fields used by both and by the command line.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/command_set.h"
+
+namespace verbsmith::app {
+
+// One of the twenty fields of an entry: exactly one of number and text is
+// set.
+struct CommandField {
+  std::string_view name;    // for people: "ProgID", "EnablingMask"
+  std::string_view key;     // in JSON: "progId", "enableMask"
+  std::string_view option;  // on the command line: "prog-id", "enable-mask"
+  int32_t CommandEntry::*number = nullptr;
+  std::string CommandEntry::*text = nullptr;
+};
+
+// The fields in their stored order.
+const std::vector<CommandField>& CommandFields();
+// The field with this command-line option name, or nullptr.
+const CommandField* FindCommandFieldByOption(std::string_view option);
+
+// An entry together with where it stands in its set.
+struct ListedCommand {
+  int32_t id = 0;
+  int16_t index = 0;
+  CommandEntry entry;
+};
+
+// One line per command: identifier, ProgID and description.
+std::string FormatCommandListText(const std::vector<ListedCommand>& commands);
+// {"company":..., "application":..., "commands":[{"id":..., "index":..., fields...}]}
+std::string FormatCommandListJson(std::string_view company, std::string_view application,
+                                  const std::vector<ListedCommand>& commands);
+// Every field on its own line, name then value.
+std::string FormatCommandText(const ListedCommand& command);
+// {"id":..., "index":..., fields...}
+std::string FormatCommandJson(const ListedCommand& command);
+
+// A JSON string literal. Bytes that are not valid UTF-8 become U+FFFD so the
+// output always parses.
+std::string JsonString(std::string_view value);
+
+// A whole decimal 32-bit number, optionally signed; nullopt for anything else.
+std::optional<int32_t> ParseInt32(std::string_view text);
+
+}  // namespace verbsmith::app
