@@ -2,44 +2,20 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <stdlib.h>
 
 #include <chrono>
 #include <optional>
 #include <string>
 
 #include "base/vb_error.h"
+#include "support/scoped_env.h"
 
 namespace verbsmith {
 namespace {
 
 using std::chrono::milliseconds;
 
-// Sets or unsets environment variables for one test and puts them back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = getenv(name)) old_ = old;
-    if (value != nullptr) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedEnv() {
-    if (old_) {
-      setenv(name_.c_str(), old_->c_str(), 1);
-    } else {
-      unsetenv(name_.c_str());
-    }
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  std::string name_;
-  std::optional<std::string> old_;
-};
+using test::ScopedEnv;
 
 class PosixProcessesTest : public ::testing::Test {
  protected:
