@@ -1,0 +1,45 @@
+#include "platform/posix/load_posix_registry.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace verbsmith {
+namespace {
+
+using ::testing::ElementsAre;
+
+class RegistryFilesTest : public ::testing::Test {
+ protected:
+  test::TempDir dir_;
+};
+
+TEST_F(RegistryFilesTest, TakesTheHivesOfThePrefixThatExistThenTheExports) {
+  dir_.Write("prefix/system.reg", "WINE REGISTRY Version 2\n");
+  const std::string prefix = dir_.HostPath("prefix").string();
+  EXPECT_THAT(RegistryFiles(prefix, "/home/nobody", "a.reg:b.reg"),
+              ElementsAre(prefix + "/system.reg", "a.reg", "b.reg"));
+
+  dir_.Write("prefix/user.reg", "WINE REGISTRY Version 2\n");
+  EXPECT_THAT(RegistryFiles(prefix, "", ""), ElementsAre(prefix + "/system.reg", prefix + "/user.reg"));
+}
+
+TEST_F(RegistryFilesTest, FallsBackToTheWineDirectoryOfHome) {
+  dir_.Write("home/.wine/user.reg", "WINE REGISTRY Version 2\n");
+  const std::string home = dir_.HostPath("home").string();
+  EXPECT_THAT(RegistryFiles("", home, ""), ElementsAre(home + "/.wine/user.reg"));
+}
+
+TEST_F(RegistryFilesTest, SkipsEmptyEntriesOfTheExportList) {
+  EXPECT_THAT(RegistryFiles("", "", "::x.reg::y.reg:"), ElementsAre("x.reg", "y.reg"));
+  EXPECT_THAT(RegistryFiles("", "", ""), ElementsAre());
+}
+
+TEST_F(RegistryFilesTest, IgnoresAHiveNameThatIsADirectory) {
+  dir_.MakeDir("prefix/system.reg");
+  EXPECT_THAT(RegistryFiles(dir_.HostPath("prefix").string(), "", ""), ElementsAre());
+}
+
+}  // namespace
+}  // namespace verbsmith

@@ -1,0 +1,395 @@
+#include "platform/posix/posix_registry.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "base/vb_error.h"
+#include "support/source_tree.h"
+#include "support/temp_dir.h"
+
+namespace verbsmith {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+std::string Fixture(std::string_view name) {
+  return test::SourceTreePath("tests/fixtures/registry/" + std::string(name)).string();
+}
+
+std::string Utf16LeWithMark(const std::string& utf8) {
+  std::u16string units;
+  for (size_t i = 0; i < utf8.size();) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    char32_t cp;
+    size_t length;
+    if (c < 0x80) {
+      cp = c, length = 1;
+    } else if (c < 0xE0) {
+      cp = c & 0x1F, length = 2;
+    } else if (c < 0xF0) {
+      cp = c & 0x0F, length = 3;
+    } else {
+      cp = c & 0x07, length = 4;
+    }
+    for (size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    i += length;
+    if (cp >= 0x10000) {
+      units.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
+      units.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+    } else {
+      units.push_back(static_cast<char16_t>(cp));
+    }
+  }
+  std::string bytes = "\xFF\xFE";
+  for (const char16_t unit : units) {
+    bytes.push_back(static_cast<char>(unit & 0xFF));
+    bytes.push_back(static_cast<char>(unit >> 8));
+  }
+  return bytes;
+}
+
+class PosixRegistryTest : public ::testing::Test {
+ protected:
+  PosixRegistryTest()
+      : registry_({Fixture("system.reg"), Fixture("user.reg"), Fixture("regedit4.reg"),
+                   Fixture("export5_utf16.reg")}) {}
+
+  // Every test closes what it opens.
+  void TearDown() override { EXPECT_EQ(registry_.OpenHandleCount(), 0u); }
+
+  RegKey Open(RegKey root, const std::string& path) {
+    RegKey key = 0;
+    EXPECT_EQ(registry_.OpenKey(root, path, &key), regcode::kSuccess) << path;
+    return key;
+  }
+
+  // The default value of root\path\subkey; "<code n>" when the read fails.
+  std::string Default(RegKey root, const std::string& path, const std::string& subkey,
+                      size_t bufferSize = 255) {
+    RegKey key = 0;
+    const long opened = registry_.OpenKey(root, path, &key);
+    if (opened != regcode::kSuccess) return "<open " + std::to_string(opened) + ">";
+    std::string value = "untouched";
+    const long read = registry_.QueryDefaultValue(key, subkey, &value, bufferSize);
+    EXPECT_EQ(registry_.CloseKey(key), regcode::kSuccess);
+    return read == regcode::kSuccess ? value : "<code " + std::to_string(read) + ">";
+  }
+
+  std::string Named(RegKey root, const std::string& path, const std::string& name, size_t bufferSize = 255) {
+    RegKey key = 0;
+    const long opened = registry_.OpenKey(root, path, &key);
+    if (opened != regcode::kSuccess) return "<open " + std::to_string(opened) + ">";
+    std::string value;
+    const long read = registry_.QueryValue(key, name, &value, bufferSize);
+    EXPECT_EQ(registry_.CloseKey(key), regcode::kSuccess);
+    return read == regcode::kSuccess ? value : "<code " + std::to_string(read) + ">";
+  }
+
+  std::vector<std::string> Subkeys(RegKey key) {
+    std::vector<std::string> names;
+    std::string name;
+    uint32_t index = 0;
+    long result;
+    while ((result = registry_.EnumKey(key, index, &name)) == regcode::kSuccess) {
+      names.push_back(name);
+      ++index;
+    }
+    EXPECT_EQ(result, regcode::kNoMoreItems);
+    return names;
+  }
+
+  PosixRegistry registry_;
+};
+
+TEST_F(PosixRegistryTest, FollowsAProgIdToTheServerFileOfItsClass) {
+  const std::string clsid = Default(regroot::kClassesRoot, "BufferCmd.BufferCls", "Clsid");
+  EXPECT_EQ(clsid, "{11111111-2222-3333-4444-555555555555}");
+  EXPECT_EQ(Default(regroot::kClassesRoot, "CLSID\\" + clsid, "InprocServer32"),
+            "C:\\Carthex\\Commands\\BufferCmd\\bin\\BufferCmd.dll");
+  EXPECT_EQ(Default(regroot::kClassesRoot, "CLSID\\" + clsid, "LocalServer32"), "<code 2>");
+  EXPECT_EQ(Named(regroot::kClassesRoot, "CLSID\\" + clsid + "\\InprocServer32", "ThreadingModel"),
+            "Apartment");
+}
+
+TEST_F(PosixRegistryTest, FindsAClassRegisteredWithALocalServerOnly) {
+  const std::string path = "CLSID\\{66666666-7777-8888-9999-000000000000}";
+  EXPECT_EQ(Default(regroot::kClassesRoot, path, "InprocServer32"), "<code 2>");
+  EXPECT_EQ(Default(regroot::kClassesRoot, path, "LocalServer32"), "C:\\Carthex\\Tools\\Measure.exe");
+}
+
+TEST_F(PosixRegistryTest, ReadsAClassDescriptionAsTheDefaultValueOfItsClsidKey) {
+  EXPECT_EQ(Default(regroot::kClassesRoot, "CLSID", "{11111111-2222-3333-4444-555555555555}"),
+            "Buffers the map view|Buffer tool");
+}
+
+TEST_F(PosixRegistryTest, MatchesKeyAndValueNamesWithoutRegardToCase) {
+  EXPECT_EQ(Default(regroot::kClassesRoot, "buffercmd.BUFFERCLS", "CLSID"),
+            "{11111111-2222-3333-4444-555555555555}");
+  EXPECT_EQ(Default(regroot::kClassesRoot, "useronly.cls", "clsid"),
+            "{AAAAAAAA-0000-0000-0000-000000000001}");
+  EXPECT_EQ(Named(regroot::kCurrentUser, "SOFTWARE\\microsoft\\visual basic\\5.0", "booksexepath"),
+            "C:\\Program Files\\DevStudio\\VB\\books.exe");
+  EXPECT_EQ(Default(regroot::kLocalMachine, "software\\escapes", "BRACK]ET\\CAF\xC3\x89"),
+            "bracket and accent");
+}
+
+TEST_F(PosixRegistryTest, ShowsTheUsersClassKeyOverTheMachinesWithBothSetsOfSubkeys) {
+  EXPECT_EQ(Default(regroot::kClassesRoot, "Shadowed.ShadowCls", ""), "user");
+  // The user's key is the one seen: the machine key's values are not.
+  EXPECT_EQ(Named(regroot::kClassesRoot, "Shadowed.ShadowCls", "MachineOnly"), "<code 2>");
+  EXPECT_EQ(Default(regroot::kClassesRoot, "Shadowed.ShadowCls", "UserChild"), "from the user");
+  EXPECT_EQ(Default(regroot::kClassesRoot, "Shadowed.ShadowCls", "MachineChild"), "replaced by REGEDIT4");
+
+  const RegKey key = Open(regroot::kClassesRoot, "Shadowed.ShadowCls");
+  EXPECT_THAT(Subkeys(key), ElementsAre("MachineChild", "UserChild"));
+  EXPECT_EQ(registry_.CloseKey(key), regcode::kSuccess);
+
+  // The hives themselves stay apart.
+  EXPECT_EQ(Default(regroot::kLocalMachine, "Software\\Classes\\Shadowed.ShadowCls", ""), "machine");
+  EXPECT_EQ(Default(regroot::kCurrentUser, "Software\\Classes\\Shadowed.ShadowCls", ""), "user");
+  EXPECT_EQ(Default(regroot::kLocalMachine, "Software\\Classes", "UserOnly.Cls"), "<code 2>");
+}
+
+TEST_F(PosixRegistryTest, ReadsTheVisualBasicBooksPathUnderTheCurrentUser) {
+  EXPECT_EQ(Named(regroot::kCurrentUser, "Software\\Microsoft\\Visual Basic\\5.0", "BooksExePath"),
+            "C:\\Program Files\\DevStudio\\VB\\books.exe");
+  EXPECT_EQ(Named(regroot::kLocalMachine, "Software\\Microsoft\\Visual Basic\\5.0", "BooksExePath"),
+            "<open 2>");
+}
+
+TEST_F(PosixRegistryTest, GivesWineEscapesAndTypedValuesAsText) {
+  const RegKey key = Open(regroot::kLocalMachine, "Software\\Escapes");
+  const auto value = [&](const std::string& name) {
+    std::string text;
+    const long result = registry_.QueryValue(key, name, &text);
+    return result == regcode::kSuccess ? text : "<code " + std::to_string(result) + ">";
+  };
+  EXPECT_EQ(value("Quote"), "say \"hi\"");
+  EXPECT_EQ(value("Backslash"), "a\\b");
+  EXPECT_EQ(value("Controls"), "tab\there\nnew line\rreturn");
+  EXPECT_EQ(value("Hex"), "caf\xC3\xA9");
+  EXPECT_EQ(value("Astral"), "clef \xF0\x9D\x84\x9E end");
+  EXPECT_EQ(value("Octal"), std::string("nul\0here", 8));
+  EXPECT_EQ(value("Expand"), "%SystemRoot%\\system32");
+  EXPECT_EQ(value("Multi"), std::string("one\0two\0", 8));
+  EXPECT_EQ(value("Number"), "42");
+  EXPECT_EQ(value("Blob"), "\x01\x02\x03\xff");
+  EXPECT_EQ(value("Wrapped"), "%PATH%\\bin");
+  EXPECT_EQ(value("Sz in hex"), "hi");
+  EXPECT_EQ(value("Missing"), "<code 2>");
+  EXPECT_EQ(registry_.CloseKey(key), regcode::kSuccess);
+}
+
+TEST_F(PosixRegistryTest, ReadsAKeyWithoutADefaultValueAsEmptyText) {
+  EXPECT_EQ(Default(regroot::kLocalMachine, "Software", "Escapes"), "");
+}
+
+TEST_F(PosixRegistryTest, FitsAValueOf254CharactersIntoABufferOf255) {
+  const std::string value = Default(regroot::kClassesRoot, "Verbsmith.Fits254", "Clsid");
+  EXPECT_EQ(value.size(), 254u);
+  EXPECT_TRUE(value.starts_with("C:\\Long\\xxx"));
+}
+
+TEST_F(PosixRegistryTest, AnswersMoreDataForAValueOf255Characters) {
+  EXPECT_EQ(Default(regroot::kClassesRoot, "Verbsmith.Over255", "Clsid"), "<code 234>");
+  EXPECT_EQ(Default(regroot::kClassesRoot, "Verbsmith.Over255", "Clsid", 256).size(), 255u);
+  EXPECT_EQ(Named(regroot::kClassesRoot, "Verbsmith.Over255\\Clsid", ""), "<code 234>");
+
+  RegKey key = Open(regroot::kClassesRoot, "Verbsmith.Over255");
+  std::string value = "stale";
+  EXPECT_EQ(registry_.QueryDefaultValue(key, "Clsid", &value), regcode::kMoreData);
+  EXPECT_EQ(value, "");
+  EXPECT_EQ(registry_.CloseKey(key), regcode::kSuccess);
+}
+
+TEST_F(PosixRegistryTest, CountsCharactersNotBytesAgainstTheBuffer) {
+  // "Zoë": three characters, four bytes.
+  EXPECT_EQ(Named(regroot::kCurrentUser, "Software\\Carthex", "Owner", 4), "Zo\xC3\xAB");
+  EXPECT_EQ(Named(regroot::kCurrentUser, "Software\\Carthex", "Owner", 3), "<code 234>");
+}
+
+TEST_F(PosixRegistryTest, EnumeratesTheClassesRootInOrderUntilNoMoreItems) {
+  EXPECT_THAT(Subkeys(regroot::kClassesRoot),
+              ElementsAre(".vbp", "BufferCmd.BufferCls", "CLSID", "PanCmd.PanCls", "Shadowed.ShadowCls",
+                          "UserOnly.Cls", "Verbsmith.Fits254", "Verbsmith.Over255", "ZoomCmd.ZoomCls"));
+  std::string name = "kept";
+  EXPECT_EQ(registry_.EnumKey(regroot::kClassesRoot, 9, &name), regcode::kNoMoreItems);
+  EXPECT_EQ(registry_.EnumKey(regroot::kClassesRoot, 1000, &name), regcode::kNoMoreItems);
+}
+
+TEST_F(PosixRegistryTest, EnumeratesTheSubkeysOfAnOpenKey) {
+  const RegKey key = Open(regroot::kClassesRoot, "clsid");
+  EXPECT_THAT(
+      Subkeys(key),
+      ElementsAre("{11111111-2222-3333-4444-555555555555}", "{22222222-0000-0000-0000-000000000002}",
+                  "{33333333-0000-0000-0000-000000000003}", "{66666666-7777-8888-9999-000000000000}"));
+  std::string name;
+  EXPECT_EQ(registry_.EnumKey(key, 0, &name, 38), regcode::kMoreData);
+  EXPECT_EQ(registry_.EnumKey(key, 0, &name, 39), regcode::kSuccess);
+  EXPECT_EQ(registry_.CloseKey(key), regcode::kSuccess);
+
+  const RegKey leaf = Open(regroot::kClassesRoot, "BufferCmd.BufferCls\\Clsid");
+  EXPECT_THAT(Subkeys(leaf), ElementsAre());
+  EXPECT_EQ(registry_.CloseKey(leaf), regcode::kSuccess);
+}
+
+TEST_F(PosixRegistryTest, ReadsARegedit4ExportInItsCodePage) {
+  EXPECT_EQ(Default(regroot::kClassesRoot, "CLSID", "{22222222-0000-0000-0000-000000000002}"),
+            "Zoom to the caf\xC3\xA9|Zoom");
+  EXPECT_EQ(
+      Named(regroot::kClassesRoot, "CLSID\\{22222222-0000-0000-0000-000000000002}\\InprocServer32", "Path"),
+      "C:\\\xC3\xA9t\xC3\xA9");
+  EXPECT_EQ(Named(regroot::kLocalMachine, "Software\\Carthex\\Settings", "Flags"), "16");
+  EXPECT_EQ(Named(regroot::kLocalMachine, "Software\\Carthex\\Settings", "Unwanted"), "<code 2>");
+}
+
+TEST_F(PosixRegistryTest, LetsALaterExportRemoveAKeyAnEarlierFileMade) {
+  EXPECT_EQ(Default(regroot::kClassesRoot, "MeasureCmd.MeasureCls", "Clsid"), "<open 2>");
+  EXPECT_EQ(Default(regroot::kLocalMachine, "Software\\Classes\\MeasureCmd.MeasureCls", ""), "<open 2>");
+}
+
+TEST_F(PosixRegistryTest, ReadsAVersion5ExportInUtf16) {
+  EXPECT_EQ(Default(regroot::kClassesRoot, "CLSID", "{33333333-0000-0000-0000-000000000003}"),
+            "Pan the \xC3\xBC"
+            "bersicht \xE5\x9C\xB0\xE5\x9B\xBE|Pan");
+  EXPECT_EQ(
+      Named(regroot::kClassesRoot, "CLSID\\{33333333-0000-0000-0000-000000000003}\\InprocServer32", "Expand"),
+      "%TEMP%\\\xE5\xB4\xBC");
+  EXPECT_EQ(Named(regroot::kCurrentUser, "Software\\Carthex", "Owner"), "Zo\xC3\xAB");
+}
+
+TEST_F(PosixRegistryTest, OpensRelativeToAnOpenKey) {
+  const RegKey classes = Open(regroot::kClassesRoot, "");
+  const RegKey clsid = Open(classes, "CLSID\\{11111111-2222-3333-4444-555555555555}");
+  EXPECT_NE(classes, clsid);
+  std::string value;
+  EXPECT_EQ(registry_.QueryDefaultValue(clsid, "", &value), regcode::kSuccess);
+  EXPECT_EQ(value, "Buffers the map view|Buffer tool");
+  EXPECT_EQ(registry_.CloseKey(clsid), regcode::kSuccess);
+  EXPECT_EQ(registry_.CloseKey(classes), regcode::kSuccess);
+}
+
+TEST_F(PosixRegistryTest, RefusesPathsThatStartAtASeparator) {
+  RegKey key = 0;
+  EXPECT_EQ(registry_.OpenKey(regroot::kClassesRoot, "\\CLSID", &key), regcode::kFileNotFound);
+  EXPECT_EQ(registry_.OpenKey(regroot::kClassesRoot, "NoSuch.Cls", &key), regcode::kFileNotFound);
+}
+
+class PosixRegistryHandleTest : public PosixRegistryTest {};
+
+TEST_F(PosixRegistryHandleTest, CountsOpenKeysUntilEachIsClosed) {
+  const RegKey a = Open(regroot::kClassesRoot, "CLSID");
+  const RegKey b = Open(regroot::kClassesRoot, "CLSID");
+  EXPECT_NE(a, b);
+  EXPECT_EQ(registry_.OpenHandleCount(), 2u);
+  EXPECT_EQ(registry_.CloseKey(a), regcode::kSuccess);
+  EXPECT_EQ(registry_.CloseKey(a), regcode::kInvalidHandle);
+  EXPECT_EQ(registry_.OpenHandleCount(), 1u);
+  EXPECT_EQ(registry_.CloseKey(b), regcode::kSuccess);
+}
+
+TEST_F(PosixRegistryHandleTest, AnswersInvalidHandleForAKeyThatIsNotOpen) {
+  const RegKey closed = Open(regroot::kLocalMachine, "Software");
+  EXPECT_EQ(registry_.CloseKey(closed), regcode::kSuccess);
+  std::string text;
+  RegKey key = 0;
+  EXPECT_EQ(registry_.OpenKey(closed, "Escapes", &key), regcode::kInvalidHandle);
+  EXPECT_EQ(registry_.QueryDefaultValue(closed, "Escapes", &text), regcode::kInvalidHandle);
+  EXPECT_EQ(registry_.QueryValue(closed, "", &text), regcode::kInvalidHandle);
+  EXPECT_EQ(registry_.EnumKey(closed, 0, &text), regcode::kInvalidHandle);
+  EXPECT_EQ(registry_.CloseKey(12345678), regcode::kInvalidHandle);
+}
+
+TEST_F(PosixRegistryHandleTest, LetsThePredefinedRootsBeClosedHarmlessly) {
+  EXPECT_EQ(registry_.CloseKey(regroot::kClassesRoot), regcode::kSuccess);
+  EXPECT_EQ(Default(regroot::kClassesRoot, "BufferCmd.BufferCls", "Clsid"),
+            "{11111111-2222-3333-4444-555555555555}");
+}
+
+TEST_F(PosixRegistryHandleTest, RefusesToLoadMoreFilesWhileKeysAreOpen) {
+  const RegKey key = Open(regroot::kClassesRoot, "CLSID");
+  EXPECT_THROW(registry_.LoadFile(Fixture("regedit4.reg")), VbError);
+  EXPECT_EQ(registry_.CloseKey(key), regcode::kSuccess);
+  EXPECT_NO_THROW(registry_.LoadFile(Fixture("regedit4.reg")));
+}
+
+class PosixRegistryLoadTest : public ::testing::Test {
+ protected:
+  static VbError LoadError(const std::vector<std::string>& files) {
+    try {
+      PosixRegistry registry(files);
+    } catch (const VbError& e) {
+      return e;
+    }
+    ADD_FAILURE() << "loaded without error";
+    return VbError(0, "", "");
+  }
+};
+
+TEST_F(PosixRegistryLoadTest, ReportsAMalformedFileByNameAndLine) {
+  const VbError error = LoadError({Fixture("system.reg"), Fixture("malformed.reg")});
+  EXPECT_EQ(error.Number(), vberr::kSystemFailure);
+  EXPECT_THAT(error.Description(), HasSubstr(Fixture("malformed.reg") + ", line 5: "));
+}
+
+TEST_F(PosixRegistryLoadTest, KeepsNothingOfAMalformedFileAndEverythingLoadedBefore) {
+  PosixRegistry registry({Fixture("system.reg")});
+  EXPECT_THROW(registry.LoadFile(Fixture("malformed.reg")), VbError);
+  RegKey key = 0;
+  EXPECT_EQ(registry.OpenKey(regroot::kClassesRoot, "Broken.Cls", &key), regcode::kFileNotFound);
+  EXPECT_EQ(registry.OpenKey(regroot::kClassesRoot, "AlsoBroken.Cls", &key), regcode::kFileNotFound);
+  ASSERT_EQ(registry.OpenKey(regroot::kClassesRoot, "BufferCmd.BufferCls", &key), regcode::kSuccess);
+  EXPECT_EQ(registry.CloseKey(key), regcode::kSuccess);
+}
+
+TEST_F(PosixRegistryLoadTest, ReportsAMissingFileAsFileNotFound) {
+  const VbError error = LoadError({Fixture("no-such-file.reg")});
+  EXPECT_EQ(error.Number(), vberr::kFileNotFound);
+  EXPECT_THAT(error.Description(), HasSubstr("no-such-file.reg"));
+}
+
+TEST_F(PosixRegistryLoadTest, ReportsADirectoryAsAPathFileAccessError) {
+  test::TempDir dir;
+  dir.MakeDir("system.reg");
+  EXPECT_EQ(LoadError({dir.HostPath("system.reg").string()}).Number(), vberr::kPathFileAccessError);
+}
+
+TEST_F(PosixRegistryLoadTest, ReadsTheSameKeysFromUtf16AndUtf8Exports) {
+  test::TempDir dir;
+  std::string text;
+  {
+    std::ifstream in(Fixture("export5_utf8.reg"), std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  const auto generated = dir.Write("generated.reg", Utf16LeWithMark(text));
+  for (const std::string& file :
+       {generated.string(), Fixture("export5_utf8.reg"), Fixture("export5_utf16.reg")}) {
+    PosixRegistry registry({file});
+    RegKey key = 0;
+    ASSERT_EQ(registry.OpenKey(regroot::kClassesRoot, "PanCmd.PanCls", &key), regcode::kSuccess) << file;
+    std::string value;
+    EXPECT_EQ(registry.QueryDefaultValue(key, "Clsid", &value), regcode::kSuccess);
+    EXPECT_EQ(value, "{33333333-0000-0000-0000-000000000003}") << file;
+    EXPECT_EQ(registry.CloseKey(key), regcode::kSuccess);
+    EXPECT_EQ(registry.OpenHandleCount(), 0u);
+  }
+}
+
+TEST_F(PosixRegistryLoadTest, StartsEmptyWithoutFiles) {
+  PosixRegistry registry;
+  RegKey key = 0;
+  std::string name;
+  EXPECT_EQ(registry.OpenKey(regroot::kClassesRoot, "CLSID", &key), regcode::kFileNotFound);
+  EXPECT_EQ(registry.EnumKey(regroot::kClassesRoot, 0, &name), regcode::kNoMoreItems);
+  EXPECT_EQ(registry.QueryDefaultValue(regroot::kClassesRoot, "", &name), regcode::kFileNotFound);
+  EXPECT_EQ(registry.QueryValue(regroot::kLocalMachine, "x", &name), regcode::kFileNotFound);
+}
+
+}  // namespace
+}  // namespace verbsmith
