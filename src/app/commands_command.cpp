@@ -89,6 +89,14 @@ std::optional<std::string> CheckOptions(const ParsedArgs& parsed, const std::set
   for (const char* required : {"company", "application"}) {
     if (parsed.options.count(required) == 0) return std::string("--") + required + " is required";
   }
+  // Numbers are checked before the database is opened, so a mistyped
+  // command never creates or touches it.
+  for (const auto& [name, value] : parsed.options) {
+    const CommandField* field = FindCommandFieldByOption(name);
+    if ((name == "id" || (field != nullptr && field->number != nullptr)) && !ParseInt32(value)) {
+      return "--" + name + " needs a whole 32-bit number, such as " + (name == "id" ? "41001" : "-1");
+    }
+  }
   return std::nullopt;
 }
 
@@ -118,7 +126,6 @@ int Print(const std::string& text) {
 }
 
 int List(CommandSet& set, const ParsedArgs& parsed) {
-  if (!parsed.positional.empty()) return UsageError("list takes no arguments");
   const std::vector<ListedCommand> commands = ListAll(set);
   return Print(parsed.json ? FormatCommandListJson(parsed.options.at("company"),
                                                    parsed.options.at("application"), commands)
@@ -127,15 +134,12 @@ int List(CommandSet& set, const ParsedArgs& parsed) {
 
 int Show(CommandSet& set, const ParsedArgs& parsed) {
   const auto idOption = parsed.options.find("id");
-  const bool byId = idOption != parsed.options.end();
-  if (parsed.positional.size() != (byId ? 0u : 1u)) return UsageError("show takes one PROGID or --id N");
   std::optional<ListedCommand> command;
-  if (byId) {
-    const std::optional<int32_t> id = ParseInt32(idOption->second);
-    if (!id) return UsageError("--id needs a whole number, such as 41001");
-    const int16_t index = set.FindCommand(*id);
+  if (idOption != parsed.options.end()) {
+    const int32_t id = ParseInt32(idOption->second).value_or(0);
+    const int16_t index = set.FindCommand(id);
     if (index < 0) return Failure("there is no command with the identifier " + idOption->second);
-    command = ListedCommand{*id, index, set.GetCommand(index)};
+    command = ListedCommand{id, index, set.GetCommand(index)};
   } else {
     command = FindByProgId(set, parsed.positional.front());
     if (!command) return Failure("there is no command " + parsed.positional.front() + " in the command set");
@@ -144,16 +148,13 @@ int Show(CommandSet& set, const ParsedArgs& parsed) {
 }
 
 int Add(CommandSet& set, const ParsedArgs& parsed) {
-  if (parsed.positional.size() != 1) return UsageError("add takes one PROGID");
   CommandEntry entry;
   entry.progId = parsed.positional.front();
   for (const auto& [name, value] : parsed.options) {
     const CommandField* field = FindCommandFieldByOption(name);
     if (field == nullptr || field->option == "prog-id") continue;
     if (field->number != nullptr) {
-      const std::optional<int32_t> number = ParseInt32(value);
-      if (!number) return UsageError("--" + name + " needs a whole 32-bit number");
-      entry.*field->number = *number;
+      entry.*field->number = ParseInt32(value).value_or(0);
     } else {
       entry.*field->text = value;
     }
@@ -164,7 +165,6 @@ int Add(CommandSet& set, const ParsedArgs& parsed) {
 }
 
 int Remove(CommandSet& set, const ParsedArgs& parsed) {
-  if (parsed.positional.size() != 1) return UsageError("remove takes one PROGID");
   set.RemoveCommand(parsed.positional.front());
   return Print("Removed " + parsed.positional.front() + ".\n");
 }
@@ -202,6 +202,12 @@ int RunCommands(const Args& args) {
     return UsageError("unknown command '" + sub + "'");
   }
   if (auto error = CheckOptions(parsed, allowed, jsonAllowed)) return UsageError(*error);
+  const size_t wanted = sub == "list" || parsed.options.count("id") != 0 ? 0 : 1;
+  if (parsed.positional.size() != wanted) {
+    return UsageError(sub == "list"   ? "list takes no arguments"
+                      : sub == "show" ? "show takes one PROGID or --id N"
+                                      : sub + " takes one PROGID");
+  }
 
   const auto db = parsed.options.find("db");
   if (db != parsed.options.end() && db->second.empty()) return UsageError("--db needs a path");

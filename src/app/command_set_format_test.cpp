@@ -1,0 +1,122 @@
+#include "app/command_set_format.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace verbsmith::app {
+namespace {
+
+ListedCommand Sample() {
+  CommandEntry e;
+  e.progId = "Proj.Measure";
+  e.commandType = 3;
+  e.enableMask = -1;
+  e.description = "Misst \"Strecken\"";
+  e.toolTip = "Measure";
+  e.largeColorBitmap = "C:\\bmp\\lc.bmp";
+  return {41002, 1, e};
+}
+
+TEST(CommandFieldsTest, NameTheTwentyFieldsInStoredOrder) {
+  const auto& fields = CommandFields();
+  ASSERT_EQ(fields.size(), 20u);
+  EXPECT_EQ(fields.front().key, "progId");
+  EXPECT_EQ(fields[4].key, "modalFlag");
+  EXPECT_EQ(fields[14].key, "description");
+  EXPECT_EQ(fields.back().key, "largeColorBitmap");
+  std::set<std::string_view> names, keys, options;
+  for (const auto& f : fields) {
+    EXPECT_NE(f.number == nullptr, f.text == nullptr) << f.name;
+    names.insert(f.name);
+    keys.insert(f.key);
+    options.insert(f.option);
+  }
+  EXPECT_EQ(names.size(), 20u);
+  EXPECT_EQ(keys.size(), 20u);
+  EXPECT_EQ(options.size(), 20u);
+}
+
+TEST(CommandFieldsTest, TextFieldsAreTheOnesTheWizardWritesAsText) {
+  for (const char* option : {"field8", "field11", "field13", "field14", "tool-tip", "small-mono-bitmap"}) {
+    ASSERT_NE(FindCommandFieldByOption(option), nullptr) << option;
+    EXPECT_NE(FindCommandFieldByOption(option)->text, nullptr) << option;
+  }
+  for (const char* option : {"field6", "field12", "enable-mask"}) {
+    EXPECT_NE(FindCommandFieldByOption(option)->number, nullptr) << option;
+  }
+  EXPECT_EQ(FindCommandFieldByOption("no-such-field"), nullptr);
+}
+
+TEST(CommandSetFormatTest, ListsOneLinePerCommandWithIdentifier) {
+  ListedCommand bare = Sample();
+  bare.id = 41001;
+  bare.entry.progId = "Bare";
+  bare.entry.description = "";
+  EXPECT_EQ(FormatCommandListText({bare, Sample()}),
+            "41001  Bare\n41002  Proj.Measure  Misst \"Strecken\"\n");
+  EXPECT_EQ(FormatCommandListText({}), "");
+}
+
+TEST(CommandSetFormatTest, ShowsEveryFieldByName) {
+  const std::string text = FormatCommandText(Sample());
+  EXPECT_EQ(text.find("Identifier:       41002\n"), 0u);
+  for (const auto& f : CommandFields()) {
+    EXPECT_NE(text.find("\n" + std::string(f.name) + ":"), std::string::npos) << f.name;
+  }
+  EXPECT_NE(text.find("EnablingMask:     -1\n"), std::string::npos);
+  EXPECT_NE(text.find("LargeColorBitmap: C:\\bmp\\lc.bmp\n"), std::string::npos);
+}
+
+TEST(CommandSetFormatTest, WritesEntriesAsJsonWithEscapedStrings) {
+  const std::string json = FormatCommandJson(Sample());
+  EXPECT_EQ(json.find("{\"id\": 41002, \"index\": 1, \"progId\": \"Proj.Measure\", \"commandType\": 3, "
+                      "\"enableMask\": -1,"),
+            0u);
+  EXPECT_NE(json.find("\"description\": \"Misst \\\"Strecken\\\"\""), std::string::npos);
+  EXPECT_NE(json.find("\"largeColorBitmap\": \"C:\\\\bmp\\\\lc.bmp\"}"), std::string::npos);
+  EXPECT_NE(json.find("\"field8\": \"0\""), std::string::npos);
+}
+
+TEST(CommandSetFormatTest, WrapsTheListInCompanyAndApplication) {
+  EXPECT_EQ(FormatCommandListJson("Valdren", "Carthex", {}),
+            "{\"company\": \"Valdren\", \"application\": \"Carthex\", \"commands\": []}\n");
+  const std::string two = FormatCommandListJson("V", "C", {Sample(), Sample()});
+  EXPECT_NE(two.find("[\n  {\"id\": 41002"), std::string::npos);
+  EXPECT_NE(two.find("},\n  {\"id\": 41002"), std::string::npos);
+  EXPECT_EQ(two.substr(two.size() - 4), "\n]}\n");
+}
+
+TEST(JsonStringTest, EscapesQuotesBackslashesAndControlCharacters) {
+  EXPECT_EQ(JsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
+  EXPECT_EQ(JsonString("\r\n\t"), "\"\\r\\n\\t\"");
+  EXPECT_EQ(JsonString(std::string("\x01\x1f\x7f", 3)), "\"\\u0001\\u001f\\u007f\"");
+  EXPECT_EQ(JsonString(std::string("a\0b", 3)), "\"a\\u0000b\"");
+}
+
+TEST(JsonStringTest, KeepsValidUtf8AndReplacesBrokenBytes) {
+  EXPECT_EQ(JsonString("Größe \xE2\x82\xAC \xF0\x9F\x97\xBA"), "\"Größe \xE2\x82\xAC \xF0\x9F\x97\xBA\"");
+  // A Windows-1252 e-acute, a lone continuation byte, a truncated sequence,
+  // an overlong encoding and an encoded surrogate.
+  EXPECT_EQ(JsonString("caf\xE9"), "\"caf\\ufffd\"");
+  EXPECT_EQ(JsonString("\x80x"), "\"\\ufffdx\"");
+  EXPECT_EQ(JsonString("\xE2\x82"), "\"\\ufffd\\ufffd\"");
+  EXPECT_EQ(JsonString("\xC0\xAF"), "\"\\ufffd\\ufffd\"");
+  EXPECT_EQ(JsonString("\xED\xA0\x80"), "\"\\ufffd\\ufffd\\ufffd\"");
+}
+
+TEST(ParseInt32Test, AcceptsWholeSignedNumbersInRange) {
+  EXPECT_EQ(ParseInt32("0"), 0);
+  EXPECT_EQ(ParseInt32("-2147483648"), INT32_MIN);
+  EXPECT_EQ(ParseInt32("+2147483647"), INT32_MAX);
+}
+
+TEST(ParseInt32Test, RefusesAnythingElse) {
+  for (const char* bad : {"", "+", "-", "+-5", "2147483648", "-2147483649", "12x", " 1", "0x10", "1.5"}) {
+    EXPECT_EQ(ParseInt32(bad), std::nullopt) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace verbsmith::app

@@ -1,0 +1,150 @@
+// The commands tool as a user runs it: the built executable, its output and
+// its exit status.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
+
+extern char** environ;
+
+namespace verbsmith::app {
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class CommandsCommandTest : public ::testing::Test {
+ protected:
+  // Runs verbsmith commands ARGS against this test's database.
+  Outcome Run(std::vector<std::string> args, bool withDb = true) {
+    const char* exe = std::getenv("VERBSMITH_EXE");
+    EXPECT_NE(exe, nullptr) << "VERBSMITH_EXE names the verbsmith executable";
+    if (exe == nullptr) return {};
+    std::vector<std::string> all = {exe, "commands"};
+    all.insert(all.end(), args.begin(), args.end());
+    if (withDb) all.insert(all.end(), {"--db", Db()});
+    std::vector<char*> argv;
+    for (auto& a : all) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    const std::string outPath = dir_.HostPath("stdout.txt").string();
+    const std::string errPath = dir_.HostPath("stderr.txt").string();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = 0;
+    const int rc = posix_spawn(&pid, exe, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    EXPECT_EQ(rc, 0);
+    Outcome outcome;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    outcome.out = dir_.Read("stdout.txt");
+    outcome.err = dir_.Read("stderr.txt");
+    return outcome;
+  }
+
+  Outcome InSet(std::vector<std::string> args) {
+    args.insert(args.end(), {"--company", "Valdren", "--application", "Carthex"});
+    return Run(std::move(args));
+  }
+
+  std::string Db() const { return dir_.HostPath("data/commandset.db").string(); }
+
+  test::TempDir dir_;
+};
+
+TEST_F(CommandsCommandTest, AddsListsShowsAndRemovesCommands) {
+  EXPECT_EQ(InSet({"add", "Proj.One", "--description", "Erste", "--tool-tip", "First"}).out,
+            "41001  Proj.One  Erste\n");
+  EXPECT_EQ(InSet({"add", "Proj.Two", "--enable-mask", "-3", "--field8", "x"}).out, "41002  Proj.Two\n");
+
+  EXPECT_EQ(InSet({"list"}).out, "41001  Proj.One  Erste\n41002  Proj.Two\n");
+  const Outcome shown = InSet({"show", "Proj.Two"});
+  EXPECT_EQ(shown.status, 0);
+  EXPECT_NE(shown.out.find("EnablingMask:     -3\n"), std::string::npos);
+  EXPECT_NE(shown.out.find("Field8:           x\n"), std::string::npos);
+  EXPECT_NE(InSet({"show", "--id", "41001", "--json"}).out.find("\"progId\": \"Proj.One\""),
+            std::string::npos);
+
+  const Outcome removed = InSet({"remove", "Proj.One"});
+  EXPECT_EQ(removed.status, 0);
+  EXPECT_EQ(InSet({"list"}).out, "41001  Proj.Two\n");
+}
+
+TEST_F(CommandsCommandTest, ListsAsJson) {
+  InSet({"add", "Proj.One", "--tool-tip", "a\"b"});
+  const Outcome listed = InSet({"list", "--json"});
+  EXPECT_EQ(listed.status, 0);
+  EXPECT_EQ(listed.out.find("{\"company\": \"Valdren\", \"application\": \"Carthex\", \"commands\": [\n"),
+            0u);
+  EXPECT_NE(listed.out.find("\"toolTip\": \"a\\\"b\""), std::string::npos);
+}
+
+TEST_F(CommandsCommandTest, FailsClearlyForMissingCommands) {
+  InSet({"add", "Proj.One"});
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"show", "Proj.None"}, {"show", "--id", "41002"}, {"remove", "Proj.None"}}) {
+    const Outcome outcome = InSet(args);
+    EXPECT_EQ(outcome.status, 1) << args[0] << " " << args[1];
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find("verbsmith commands: "), std::string::npos);
+  }
+  EXPECT_EQ(InSet({"list"}).out, "41001  Proj.One\n");
+}
+
+TEST_F(CommandsCommandTest, RefusesBadUsageWithStatusTwo) {
+  for (const auto& args : std::vector<std::vector<std::string>>{{"frob"},
+                                                                {"list", "extra"},
+                                                                {"list", "--colour", "red"},
+                                                                {"add"},
+                                                                {"add", "P.X", "--modal-flag", "yes"},
+                                                                {"remove", "--json", "P.X"},
+                                                                {"show", "--id", "abc"},
+                                                                {"show", "P.X", "--id", "41001"},
+                                                                {"list", "--company"}}) {
+    const Outcome outcome = InSet(args);
+    EXPECT_EQ(outcome.status, 2) << args[0];
+    EXPECT_NE(outcome.err.find("usage:"), std::string::npos) << args[0];
+  }
+  EXPECT_EQ(Run({"list", "--application", "Carthex"}).status, 2);
+  EXPECT_FALSE(dir_.Exists("data/commandset.db"));
+}
+
+TEST_F(CommandsCommandTest, ReportsADamagedDatabaseAndLeavesIt) {
+  const std::string junk = "this is not a database, just some text that is long enough to matter.\n";
+  dir_.Write("data/commandset.db", junk);
+  const Outcome outcome = InSet({"add", "Proj.One"});
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.err.find("is not a command set database"), std::string::npos);
+  EXPECT_EQ(dir_.Read("data/commandset.db"), junk);
+}
+
+TEST_F(CommandsCommandTest, FindsTheDatabaseThroughTheEnvironment) {
+  const std::string elsewhere = dir_.HostPath("env/set.db").string();
+  Outcome added;
+  {
+    test::ScopedEnv env("VERBSMITH_COMMAND_SET", elsewhere.c_str());
+    added = Run({"add", "Env.Cmd", "--company", "V", "--application", "A"}, false);
+  }
+  EXPECT_EQ(added.status, 0) << added.err;
+  EXPECT_TRUE(dir_.Exists("env/set.db"));
+  EXPECT_EQ(Run({"list", "--company", "V", "--application", "A", "--db", elsewhere}, false).out,
+            "41001  Env.Cmd\n");
+}
+
+}  // namespace
+}  // namespace verbsmith::app
