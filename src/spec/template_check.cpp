@@ -69,6 +69,9 @@ Fault MapBlocks(const std::string& file, const Lines& lines, BlockMap& map) {
   map.innermostStart.assign(lines.size(), std::nullopt);
   map.marker.assign(lines.size(), false);
   std::vector<std::size_t> open;
+  // An unclosed block makes every later line a body line: name the block
+  // rather than the first code line after it.
+  Fault bodyFault;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (Contains(line, kWizardStart)) {
@@ -82,13 +85,13 @@ Fault MapBlocks(const std::string& file, const Lines& lines, BlockMap& map) {
       map.marker[i] = true;
     } else if (!open.empty()) {
       map.innermostStart[i] = open.back();
-      if (!Trimmed(line).empty() && !Trimmed(line).starts_with('\'')) {
-        return At(file, i, "a line inside a 'WIZARD block must start with its comment apostrophe");
+      if (!bodyFault && !Trimmed(line).empty() && !Trimmed(line).starts_with('\'')) {
+        bodyFault = At(file, i, "a line inside a 'WIZARD block must start with its comment apostrophe");
       }
     }
   }
   if (!open.empty()) return At(file, open.back(), "'WIZARD block not closed by an 'ENDWIZARD line");
-  return std::nullopt;
+  return bodyFault;
 }
 
 Fault CheckClassTemplate(const std::string& file, const Lines& lines) {

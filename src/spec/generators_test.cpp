@@ -1,0 +1,216 @@
+// The generators and the project-file editor driven the way the create and
+// edit flows drive them, on copies of the shipped templates.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "generate/class_mgr_class.h"
+#include "generate/form_mgr_class.h"
+#include "generate/line_buffer.h"
+#include "generate/module_mgr_class.h"
+#include "spec/general_mgr_class.h"
+#include "spec/template_check.h"
+#include "spec/template_render.h"
+#include "support/fake_connection.h"
+#include "support/file_host.h"
+#include "support/source_tree.h"
+#include "support/temp_dir.h"
+
+namespace verbsmith {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+class GeneratorsTest : public ::testing::Test {
+ protected:
+  GeneratorsTest() {
+    dir_.MakeDir("tpl");
+    for (const char* name : {kProjectTemplate, kClassTemplate, kModuleTemplate, kFormTemplate}) {
+      fs::copy_file(test::SourceTreePath(std::string("templates/") + name), dir_.HostPath("tpl") / name);
+    }
+    dir_.MakeDir("proj");
+    dir_.MakeDir("work");
+  }
+
+  std::string TemplateDir() const { return dir_.WindowsPath("tpl") + "\\"; }
+  std::string ProjectDir() const { return dir_.WindowsPath("proj") + "\\"; }
+  std::string WorkDir() const { return dir_.WindowsPath("work") + "\\"; }
+
+  Lines FileLines(const std::string& relative) const { return SplitTextLines(dir_.Read(relative)); }
+  Lines TemplateLines(const char* name) const { return FileLines(std::string("tpl/") + name); }
+  Lines ClassLines() const { return FileLines("proj/src/" + options_.commandName + ".cls"); }
+
+  void Render() { ASSERT_TRUE(RenderCommand(files_.host, options_, TemplateDir(), ProjectDir()).empty()); }
+
+  // Whether the rendered class holds this line of code, uncommented.
+  bool HasCode(const std::string& code) const {
+    const Lines lines = ClassLines();
+    return std::find(lines.begin(), lines.end(), code) != lines.end();
+  }
+
+  // Replaces the template's text (first occurrence) in a template copy.
+  void EditTemplate(const char* name, const std::string& from, const std::string& to) {
+    std::string text = dir_.Read(std::string("tpl/") + name);
+    const std::size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at, from.size(), to);
+    dir_.Write(std::string("tpl/") + name, text);
+  }
+
+  std::size_t TemplateLineOf(const char* name, const std::string& text) const {
+    const Lines lines = TemplateLines(name);
+    return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), text) - lines.begin()) + 1;
+  }
+
+  test::TempDir dir_;
+  test::FileHost files_;
+  RenderOptions options_;
+};
+
+TEST_F(GeneratorsTest, TheShippedTemplatesPassTheCheck) {
+  const auto fault = CheckTemplateDirectory(files_.host, TemplateDir(), WorkDir());
+  EXPECT_FALSE(fault) << fault->Describe();
+}
+
+TEST_F(GeneratorsTest, AnUnclosedBlockIsNamedByFileAndLine) {
+  EditTemplate(kClassTemplate, "'ENDWIZARD\r\nPrivate Sub Class_Terminate", "Private Sub Class_Terminate");
+  const auto fault = CheckTemplateDirectory(files_.host, TemplateDir(), WorkDir());
+  ASSERT_TRUE(fault);
+  EXPECT_EQ(fault->file, TemplateDir() + kClassTemplate);
+  EXPECT_EQ(fault->line, TemplateLineOf(kClassTemplate, "'WIZARD HasCustomStartupRequirements"));
+  EXPECT_NE(fault->Describe().find("TemplateCmdSvr.cls:"), std::string::npos);
+}
+
+TEST_F(GeneratorsTest, AMissingAttributeLineIsNamedByFile) {
+  EditTemplate(kClassTemplate, "Attribute VB_Description = \"Carthex command\\\\nCommand\"\r\n", "");
+  const auto fault = CheckTemplateDirectory(files_.host, TemplateDir(), WorkDir());
+  ASSERT_TRUE(fault);
+  EXPECT_EQ(fault->file, TemplateDir() + kClassTemplate);
+  EXPECT_NE(fault->message.find("Attribute VB_Description"), std::string::npos);
+}
+
+TEST_F(GeneratorsTest, AnAttributeTextOnAnEarlierLineIsNamedByItsLine) {
+  EditTemplate(kProjectTemplate, "Type=OleDll\r\n", "Type=OleDll\r\nVersionFileDescription=\"x\"\r\n");
+  const auto fault = CheckTemplateSources(files_.host, TemplateDir());
+  ASSERT_TRUE(fault);
+  EXPECT_EQ(fault->file, TemplateDir() + kProjectTemplate);
+  EXPECT_EQ(fault->line, 2u);
+}
+
+TEST_F(GeneratorsTest, ABodyLineThatIsNotCommentedIsAFault) {
+  EditTemplate(kClassTemplate, "'    m_IsActive = True", "    m_IsActive = True");
+  const auto fault = CheckTemplateSources(files_.host, TemplateDir());
+  ASSERT_TRUE(fault);
+  EXPECT_EQ(fault->line, TemplateLineOf(kClassTemplate, "    m_IsActive = True"));
+}
+
+TEST_F(GeneratorsTest, CentredOnTheScreenShowsAndCentresTheForm) {
+  options_.formPosition = 1;
+  Render();
+  EXPECT_TRUE(HasCode("    Load frmSampleCommand"));
+  EXPECT_TRUE(HasCode("    CenterOnScreen frmSampleCommand"));
+  EXPECT_FALSE(HasCode("    CenterOnApplication frmSampleCommand, m_Application"));
+  EXPECT_TRUE(HasCode("    frmSampleCommand.Show ShowMode"));
+  EXPECT_TRUE(HasCode("'WIZARD CenterOnScreen"));
+}
+
+TEST_F(GeneratorsTest, AtItsDesignLocationTheFormIsShownWithoutCentring) {
+  options_.formPosition = 3;
+  Render();
+  EXPECT_TRUE(HasCode("    frmSampleCommand.Show ShowMode"));
+  EXPECT_FALSE(HasCode("    CenterOnScreen frmSampleCommand"));
+  EXPECT_FALSE(HasCode("    CenterOnApplication frmSampleCommand, m_Application"));
+}
+
+TEST_F(GeneratorsTest, ANeverShownFormIsOnlyLoaded) {
+  options_.formPosition = 0;
+  Render();
+  EXPECT_TRUE(HasCode("    ' The form stays hidden; it is loaded for the controls it holds."));
+  EXPECT_FALSE(HasCode("    frmSampleCommand.Show ShowMode"));
+}
+
+TEST_F(GeneratorsTest, WithoutAFormNoFormCodeIsSwitchedOnAndNoFormFileIsMade) {
+  options_.formNotRequired = true;
+  options_.formPosition = 1;
+  Render();
+  for (const std::string& line : ClassLines()) {
+    if (line.find("Load ") != std::string::npos || line.find(".Show") != std::string::npos) {
+      EXPECT_EQ(line.find_first_not_of(' '), line.find('\'')) << line;
+    }
+  }
+  EXPECT_FALSE(dir_.Exists("proj/src/frmSampleCommand.frm"));
+  EXPECT_FALSE(dir_.Exists("proj/src/.frm"));
+  const Lines project = FileLines("proj/src/SampleProject.vbp");
+  EXPECT_EQ(project.size(), TemplateLines(kProjectTemplate).size());
+  EXPECT_EQ(std::count(project.begin(), project.end(), ""), 1);
+}
+
+TEST_F(GeneratorsTest, TheFormLosesItsEventControlUnlessItListensKeepingItsLineCount) {
+  options_.formPosition = 3;
+  Render();
+  const Lines form = FileLines("proj/src/frmSampleCommand.frm");
+  const Lines templ = TemplateLines(kFormTemplate);
+  ASSERT_EQ(form.size(), templ.size());
+  const auto begin = std::find_if(templ.begin(), templ.end(), [](const std::string& l) {
+    return l.find("EventControl") != std::string::npos;
+  });
+  const std::size_t first = static_cast<std::size_t>(begin - templ.begin());
+  for (std::size_t i = first; i < first + 7; ++i) EXPECT_EQ(form[i], "") << i;
+  EXPECT_EQ(form[first + 7], templ[first + 7]);
+  EXPECT_EQ(form[2], "Begin VB.Form frmSampleCommand");
+  EXPECT_EQ(form[4], "   Caption         =   \"Sample \"\"tip\"\"\"");
+
+  options_.isMapViewListener = true;
+  Render();
+  const Lines listening = FileLines("proj/src/frmSampleCommand.frm");
+  EXPECT_EQ(listening[first], templ[first]);
+}
+
+TEST_F(GeneratorsTest, TheEditFlowRewritesOnlyTheDescriptionLine) {
+  const std::string path = dir_.WindowsPath("proj/Existing.cls");
+  dir_.Write("proj/Existing.cls", dir_.Read(std::string("tpl/") + kClassTemplate));
+  LineBuffer lines;
+  GeneralMgrClass gen(files_.host, lines);
+  ClassMgrClass cls(files_.host, lines);
+  FormMgrClass form(files_.host, lines);
+  test::FakeConnection connection;
+  connection.genMgr = &gen;
+  connection.classMgr = &cls;
+  connection.formMgr = &form;
+  cls.InitializeObjects(&connection);
+  gen.SetCurrentPathSrc(dir_.WindowsPath("proj"));
+  gen.SetWizardPurpose(1);
+  gen.SetCommandIsModeless(true);
+  cls.SetClassname("Existing");
+  cls.SetCommandDesc("New description");
+  cls.SetCommandToolTip("New tip");
+  cls.ReadClass();
+  cls.ModifyClass();
+  cls.WriteClass();
+
+  const Lines before = TemplateLines(kClassTemplate);
+  const Lines after = FileLines("proj/Existing.cls");
+  ASSERT_EQ(after.size(), before.size());
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    if (before[i].starts_with("Attribute VB_Description")) {
+      EXPECT_EQ(after[i], R"(Attribute VB_Description = "New description\\nNew tip")");
+    } else {
+      EXPECT_EQ(after[i], before[i]) << i;
+    }
+  }
+}
+
+TEST_F(GeneratorsTest, TheModuleIsNamedAfterTheClassWithASuffix) {
+  Render();
+  const Lines module = FileLines("proj/src/SampleCommand1.bas");
+  EXPECT_EQ(module[0], "Attribute VB_Name = \"SampleCommand1\"");
+  EXPECT_EQ(module.size(), TemplateLines(kModuleTemplate).size());
+}
+
+}  // namespace
+}  // namespace verbsmith
