@@ -127,6 +127,7 @@ bool Form::Unload() {
   visible_ = false;
   loaded_ = false;
   activeControl_ = nullptr;
+  focusArrived_ = false;
   Report("form unloaded " + name_);
   return true;
 }
@@ -155,11 +156,17 @@ forms::Control* Form::NextInTabOrder(const forms::Control* from) const {
 void Form::MoveFocus(forms::Control* target) {
   if (activeControl_ == target) return;
   forms::Control* previous = activeControl_;
+  const bool previousGotFocus = focusArrived_;
   activeControl_ = target;
+  focusArrived_ = false;
   Report(target ? "focus " + target->Name() : "focus none");
-  if (previous != nullptr) previous->RaiseLostFocus();
-  // A LostFocus handler may have put the focus elsewhere.
-  if (target != nullptr && activeControl_ == target) target->RaiseGotFocus();
+  // A control whose GotFocus never came (a LostFocus handler took the focus
+  // back at once) does not hear LostFocus either.
+  if (previous != nullptr && previousGotFocus) previous->RaiseLostFocus();
+  if (target != nullptr && activeControl_ == target) {
+    focusArrived_ = true;
+    target->RaiseGotFocus();
+  }
 }
 
 }  // namespace verbsmith::forms

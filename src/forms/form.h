@@ -175,6 +175,7 @@ class Form {
   bool loaded_ = false;
   bool visible_ = false;
   forms::Control* activeControl_ = nullptr;
+  bool focusArrived_ = false;  // the active control's GotFocus has fired
   CommandButton* defaultButton_ = nullptr;
   CommandButton* cancelButton_ = nullptr;
 };

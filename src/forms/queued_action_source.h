@@ -18,25 +18,29 @@ class QueuedActionSource : public ActionSource {
   QueuedActionSource() = default;
 
   QueuedActionSource& Type(std::string control, std::string text) {
-    return Push({ActionKind::kType, std::move(control), std::move(text)});
+    return Push(UserAction(ActionKind::kType, std::move(control), std::move(text)));
   }
-  QueuedActionSource& Click(std::string control) { return Push({ActionKind::kClick, std::move(control)}); }
+  QueuedActionSource& Click(std::string control) {
+    return Push(UserAction(ActionKind::kClick, std::move(control)));
+  }
   QueuedActionSource& Choose(std::string control, std::string text) {
-    return Push({ActionKind::kChoose, std::move(control), std::move(text)});
+    return Push(UserAction(ActionKind::kChoose, std::move(control), std::move(text)));
   }
   QueuedActionSource& Choose(std::string control, int index) {
-    UserAction action{ActionKind::kChoose, std::move(control)};
+    UserAction action(ActionKind::kChoose, std::move(control));
     action.index = index;
     return Push(std::move(action));
   }
   QueuedActionSource& Key(std::string control, int keyCode, int shift = 0) {
-    UserAction action{ActionKind::kKey, std::move(control)};
+    UserAction action(ActionKind::kKey, std::move(control));
     action.keyCode = keyCode;
     action.shift = shift;
     return Push(std::move(action));
   }
-  QueuedActionSource& Leave(std::string control) { return Push({ActionKind::kLeave, std::move(control)}); }
-  QueuedActionSource& Close() { return Push({ActionKind::kClose}); }
+  QueuedActionSource& Leave(std::string control) {
+    return Push(UserAction(ActionKind::kLeave, std::move(control)));
+  }
+  QueuedActionSource& Close() { return Push(UserAction(ActionKind::kClose)); }
   // Runs the callback when the loop asks for the next action, before it gets it.
   QueuedActionSource& Then(std::function<void()> callback) {
     steps_.push_back({std::nullopt, std::move(callback)});

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace verbsmith::forms {
 
@@ -16,6 +17,10 @@ enum class ActionKind {
 };
 
 struct UserAction {
+  UserAction() = default;
+  explicit UserAction(ActionKind actionKind, std::string controlName = {}, std::string actionText = {})
+      : kind(actionKind), control(std::move(controlName)), text(std::move(actionText)) {}
+
   ActionKind kind = ActionKind::kClick;
   std::string control;       // the control's name; empty for kClose
   std::string text;          // typed text, or the entry to choose by text
