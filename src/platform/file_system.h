@@ -29,7 +29,10 @@ class FileSystem {
   // component, with Windows wildcard rules ("*", "?", "*.*" matches every
   // name, case ignored). Mask 0 lists plain files; with attr::kDirectory,
   // directories too (without "." and ".."). A missing directory gives an
-  // empty list, as Visual Basic's Dir does.
+  // empty list, as Visual Basic's Dir does. A pattern ending in a backslash
+  // lists the directory as "*.*" would; with attr::kDirectory that list
+  // starts with "." (the directory itself), so "C:\dir\" with the directory
+  // mask tells whether the directory exists, as it does on Windows.
   virtual std::vector<std::string> List(const std::string& pattern, uint32_t attributes) = 0;
 
   // Copies a file, replacing the destination.
