@@ -22,6 +22,7 @@
 #include "support/bmp_writer.h"
 #include "support/fake_connection.h"
 #include "support/fake_ide.h"
+#include "support/fake_managers.h"
 #include "support/res_reader.h"
 #include "support/stub_general_mgr.h"
 #include "support/temp_dir.h"
@@ -37,25 +38,6 @@ using test::TempDir;
 
 constexpr int32_t kNoCompiler = static_cast<int32_t>(0x800457E4u);
 constexpr int32_t kCompilerFailed = static_cast<int32_t>(0x800457E5u);
-
-class ClassNameOnly : public IClassMgr {
- public:
-  void InitializeObjects(IConnection*) override {}
-  std::string Classname() const override { return name; }
-  void SetClassname(std::string value) override { name = std::move(value); }
-  std::string ClassFilename() const override { return name + ".cls"; }
-  void SetClassFilename(std::string) override {}
-  std::string CompleteFilename() const override { return ""; }
-  std::string CommandDesc() const override { return ""; }
-  void SetCommandDesc(std::string) override {}
-  std::string CommandToolTip() const override { return ""; }
-  void SetCommandToolTip(std::string) override {}
-  void ReadClass() override {}
-  void ModifyClass() override {}
-  void WriteClass() override {}
-
-  std::string name = "CmdSvr";
-};
 
 class NoCommandSets : public CommandSetFactory {
  public:
@@ -178,7 +160,7 @@ class BitMapMgrClassTest : public ::testing::Test {
   Host host{files, registry, profiles, settings, processes, dialogs, screen, commandSets, err, "", ""};
 
   StubGeneralMgr genMgr;
-  ClassNameOnly classMgr;
+  test::FakeClassMgr classMgr;
   FakeIde ide;
   FakeConnection connection;
   LineBuffer lines;

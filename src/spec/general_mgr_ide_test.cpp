@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "generate/form_mgr_class.h"
+#include "generate/line_buffer.h"
+#include "generate/module_mgr_class.h"
+#include "platform/posix/ini_profile_files.h"
+#include "platform/posix/ini_settings.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_processes.h"
+#include "platform/posix/posix_registry.h"
+#include "platform/scripted/fixed_screen.h"
+#include "platform/scripted/scripted_dialogs.h"
+#include "spec/general_mgr_class.h"
+#include "support/fake_connection.h"
+#include "support/fake_ide.h"
+#include "support/fake_managers.h"
+#include "support/temp_dir.h"
+
+namespace verbsmith {
+namespace {
+
+class NoCommandSets : public CommandSetFactory {
+ public:
+  std::unique_ptr<CommandSet> Create() override { throw VbError(429, "Test", "No command set here"); }
+};
+
+class IdeOperationsTest : public ::testing::Test {
+ protected:
+  // Gives the general manager the environment; the managers it takes first
+  // are never used by these operations.
+  void Connect(Ide* environment) {
+    test::FakeConnection connection;
+    connection.classMgr = &classMgr;
+    connection.moduleMgr = &moduleMgr;
+    connection.formMgr = &formMgr;
+    connection.bitmapMgr = &bitmapMgr;
+    connection.vbInst = environment;
+    gen.InitializeObjects(&connection);
+  }
+
+  bool Dirty() {
+    bool dirty = false;
+    gen.AreComponentsDirty(dirty);
+    return dirty;
+  }
+
+  test::TempDir dir;
+  PosixFileSystem files;
+  PosixRegistry registry;
+  IniProfileFiles profiles{files};
+  IniSettings settings{files, dir.WindowsPath("settings.ini")};
+  PosixProcesses processes;
+  StringTranscript transcript;
+  ScriptedDialogs dialogs{transcript};
+  FixedScreen screen;
+  NoCommandSets commandSets;
+  ErrObject err;
+  Host host{files, registry, profiles, settings, processes, dialogs, screen, commandSets, err, "", ""};
+  LineBuffer lines;
+  GeneralMgrClass gen{host, lines};
+  test::FakeIde ide;
+  test::FakeClassMgr classMgr;
+  ModuleMgrClass moduleMgr{host, lines};
+  FormMgrClass formMgr{host, lines};
+  test::FakeBitmapMgr bitmapMgr;
+};
+
+TEST_F(IdeOperationsTest, AProjectWithoutComponentsIsClean) {
+  Connect(&ide);
+  ide.OpenProject("C:\\p\\Empty.vbp");
+  EXPECT_FALSE(Dirty());
+}
+
+TEST_F(IdeOperationsTest, CleanComponentsAreAllReloaded) {
+  Connect(&ide);
+  test::FakeProject& project = ide.OpenProject();
+  project.Add("frmMain");
+  project.Add("modMain");
+  EXPECT_FALSE(Dirty());
+  EXPECT_EQ(project.At(0).reloads, 1);
+  EXPECT_EQ(project.At(1).reloads, 1);
+}
+
+TEST_F(IdeOperationsTest, StopsAtTheFirstChangedComponent) {
+  Connect(&ide);
+  test::FakeProject& project = ide.OpenProject();
+  project.Add("frmMain");
+  project.Add("modMain", true);
+  project.Add("CmdSvr");
+  EXPECT_TRUE(Dirty());
+  EXPECT_EQ(project.At(0).reloads, 1);
+  EXPECT_EQ(project.At(1).reloads, 0);
+  EXPECT_EQ(project.At(2).reloads, 0);
+}
+
+TEST_F(IdeOperationsTest, AFailedReloadCountsAsChanged) {
+  Connect(&ide);
+  test::FakeProject& project = ide.OpenProject();
+  project.Add("frmMain").failReload = true;
+  project.Add("modMain");
+  EXPECT_TRUE(Dirty());
+  EXPECT_EQ(project.At(1).reloads, 0);
+}
+
+TEST_F(IdeOperationsTest, AnUnreadableDirtyFlagCountsAsChanged) {
+  Connect(&ide);
+  ide.OpenProject().Add("frmMain").failIsDirty = true;
+  EXPECT_TRUE(Dirty());
+}
+
+TEST_F(IdeOperationsTest, AnUnreachableComponentCountsAsChanged) {
+  Connect(&ide);
+  test::FakeProject& project = ide.OpenProject();
+  project.Add("frmMain");
+  project.failComponentAccess = true;
+  EXPECT_TRUE(Dirty());
+}
+
+TEST_F(IdeOperationsTest, NoActiveProjectCountsAsChanged) {
+  Connect(&ide);
+  EXPECT_TRUE(Dirty());
+}
+
+TEST_F(IdeOperationsTest, NoEnvironmentCountsAsChanged) {
+  Connect(nullptr);
+  EXPECT_TRUE(Dirty());
+  EXPECT_TRUE(dialogs.MessageBoxes().empty());
+}
+
+TEST_F(IdeOperationsTest, ReloadLoadsTheProjectAsUnchanged) {
+  Connect(&ide);
+  ide.markLoadedDirty = true;
+  gen.ReloadProject("C:\\p\\src\\ZoomCmd.vbp");
+  ASSERT_EQ(ide.loaded, std::vector<std::string>{"C:\\p\\src\\ZoomCmd.vbp"});
+  EXPECT_EQ(ide.ActiveProject().FileName(), "C:\\p\\src\\ZoomCmd.vbp");
+  EXPECT_FALSE(ide.ActiveProject().IsDirty());
+}
+
+TEST_F(IdeOperationsTest, ReloadPassesALoadFailureOn) {
+  Connect(&ide);
+  ide.failLoad = true;
+  EXPECT_THROW(gen.ReloadProject("C:\\p\\src\\ZoomCmd.vbp"), VbError);
+}
+
+TEST_F(IdeOperationsTest, ReloadWithoutEnvironmentIsAnError) {
+  Connect(nullptr);
+  EXPECT_THROW(gen.ReloadProject("C:\\p\\src\\ZoomCmd.vbp"), VbError);
+}
+
+}  // namespace
+}  // namespace verbsmith
