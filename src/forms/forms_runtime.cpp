@@ -20,8 +20,9 @@ std::optional<UserAction> FormsRuntime::NextAction() {
   return action;
 }
 
-void FormsRuntime::NoteActionError(std::string message) {
+void FormsRuntime::NoteActionError(const UserAction& action, std::string message) {
   Report("action error: " + message);
+  if (actions_ != nullptr) actions_->ActionFailed(action, message);
   actionErrors_.push_back(std::move(message));
 }
 

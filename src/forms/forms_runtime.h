@@ -39,7 +39,7 @@ class FormsRuntime {
 
   // Set when an action could not be carried out at all (no such control,
   // an action the control does not take); the run should fail.
-  void NoteActionError(std::string message);
+  void NoteActionError(const UserAction& action, std::string message);
   const std::vector<std::string>& ActionErrors() const { return actionErrors_; }
 
   // The modal forms, innermost last.

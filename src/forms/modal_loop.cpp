@@ -21,7 +21,7 @@ void RunModalLoop(Form& form) {
       PerformUserAction(form, *action);
     } catch (const ActionError& error) {
       const std::string where = action->line > 0 ? "line " + std::to_string(action->line) + ": " : "";
-      runtime.NoteActionError(where + error.what());
+      runtime.NoteActionError(*action, where + error.what());
       runtime.StopActions();
     }
   }
