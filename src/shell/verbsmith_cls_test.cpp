@@ -1,0 +1,299 @@
+#include "shell/verbsmith_cls.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "platform/posix/host_ide.h"
+#include "support/file_host.h"
+#include "support/forms_session.h"
+#include "wizard/frm_verbsmith.h"
+
+namespace verbsmith {
+namespace {
+
+// Per-user settings kept in memory, with a count of reads.
+class MemorySettings : public Settings {
+ public:
+  std::string GetSetting(const std::string& application, const std::string& section, const std::string& key,
+                         const std::string& defaultValue) override {
+    ++reads;
+    const auto found = values.find({application, section, key});
+    return found == values.end() ? defaultValue : found->second;
+  }
+  void SaveSetting(const std::string& application, const std::string& section, const std::string& key,
+                   const std::string& value) override {
+    values[{application, section, key}] = value;
+  }
+  std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
+  int reads = 0;
+};
+
+// A wizard window that records what the connection object asks of it and
+// what the managers had recorded by then.
+class RecordingWindow : public WizardWindow {
+ public:
+  explicit RecordingWindow(Host& host) : host_(host) {}
+  void InitializeObjects(IConnection* wizard) override {
+    errorAtInitialize = host_.err.Number();
+    errorSourceAtInitialize = host_.err.Source();
+    genMgrs.push_back(wizard->GenMgr());
+    classNames.push_back(wizard->ClassMgr()->Classname());
+    moduleNames.push_back(wizard->ModuleMgr()->ModuleName());
+  }
+  void RunModal() override { ++shows; }
+  void UnloadWindow() override {
+    ++unloads;
+    if (unloadLog != nullptr) ++*unloadLog;
+  }
+  int* unloadLog = nullptr;
+
+  int shows = 0;
+  int unloads = 0;
+  int32_t errorAtInitialize = 0;
+  std::string errorSourceAtInitialize;
+  std::vector<IGeneralMgr*> genMgrs;
+  std::vector<std::string> classNames, moduleNames;
+
+ private:
+  Host& host_;
+};
+
+class VerbsmithClsTest : public ::testing::Test {
+ protected:
+  VerbsmithClsTest()
+      : host{files.files,
+             files.registry,
+             files.profiles,
+             settings,
+             files.processes,
+             files.dialogs,
+             files.screen,
+             files.commandSets,
+             files.err,
+             "Z:\\addin\\",
+             ""},
+        ide(files.files, files.processes) {}
+
+  // The connection object with a recording window; window() reaches it.
+  std::unique_ptr<VerbsmithCls> MakeAddIn() {
+    return std::make_unique<VerbsmithCls>(host, [this](Host& h) {
+      auto made = std::make_unique<RecordingWindow>(h);
+      window_ = made.get();
+      return made;
+    });
+  }
+  RecordingWindow& window() { return *window_; }
+  CommandBar& addIns() { return *ide.FindCommandBar("Add-Ins"); }
+  const std::vector<MessageBoxRecord>& boxes() { return files.dialogs.MessageBoxes(); }
+  void StoreDisplayOnConnect(const std::string& value) {
+    settings.values[{"CarthexVerbsmith", "Settings", "DisplayOnConnect"}] = value;
+  }
+
+  test::FileHost files;
+  MemorySettings settings;
+  Host host;
+  HostIde ide;
+  RecordingWindow* window_ = nullptr;
+};
+
+TEST_F(VerbsmithClsTest, CreationMakesTheWindowButNoManagers) {
+  auto addIn = MakeAddIn();
+  EXPECT_EQ(addIn->GenMgr(), nullptr);
+  EXPECT_EQ(addIn->ClassMgr(), nullptr);
+  EXPECT_EQ(addIn->BitmapMgr(), nullptr);
+  EXPECT_EQ(addIn->VBInst(), nullptr);
+  EXPECT_EQ(window().shows, 0);
+  addIn.reset();
+}
+
+TEST_F(VerbsmithClsTest, StartupAndCommandLineModesAddTheMenuEntryOnly) {
+  for (int mode : {connectmode::kStartup, connectmode::kCommandLine}) {
+    HostIde fresh(files.files, files.processes);
+    StoreDisplayOnConnect("1");
+    auto addIn = MakeAddIn();
+    addIn->OnConnection(&fresh, mode);
+    CommandBar& bar = *fresh.FindCommandBar("Add-Ins");
+    ASSERT_EQ(bar.ControlCount(), 1) << mode;
+    ASSERT_NE(addIn->MenuEntry(), nullptr);
+    EXPECT_EQ(addIn->MenuEntry()->Caption(), "Carthex &Verbsmith...");
+    EXPECT_EQ(window().shows, 0);
+    EXPECT_EQ(settings.reads, 0);
+  }
+  EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(VerbsmithClsTest, ExternalModeShowsTheWizardAtOnceWithoutMenuEntryOrSetting) {
+  auto addIn = MakeAddIn();
+  addIn->OnConnection(&ide, connectmode::kExternal);
+  EXPECT_EQ(window().shows, 1);
+  EXPECT_EQ(addIns().ControlCount(), 0);
+  EXPECT_EQ(settings.reads, 0);
+}
+
+TEST_F(VerbsmithClsTest, AfterStartupModeShowsTheWizardOnlyWhenTheSettingIsOne) {
+  const struct {
+    const char* stored;
+    int shows;
+  } cases[] = {{"1", 1}, {"0", 0}, {"yes", 0}, {nullptr, 0}};
+  for (const auto& testCase : cases) {
+    settings.values.clear();
+    if (testCase.stored != nullptr) StoreDisplayOnConnect(testCase.stored);
+    HostIde fresh(files.files, files.processes);
+    auto addIn = MakeAddIn();
+    addIn->OnConnection(&fresh, connectmode::kAfterStartup);
+    EXPECT_EQ(fresh.FindCommandBar("Add-Ins")->ControlCount(), 1);
+    EXPECT_EQ(window().shows, testCase.shows) << (testCase.stored ? testCase.stored : "none");
+  }
+  EXPECT_EQ(settings.reads, 4);
+}
+
+TEST_F(VerbsmithClsTest, OnlyVersionsFiveAndSixAreAccepted) {
+  for (const char* version : {"6.0", "5.0", "6"}) {
+    HostIdeOptions options;
+    options.version = version;
+    HostIde fresh(files.files, files.processes, options);
+    auto addIn = MakeAddIn();
+    addIn->OnConnection(&fresh, connectmode::kStartup);
+    EXPECT_EQ(fresh.FindCommandBar("Add-Ins")->ControlCount(), 1) << version;
+  }
+  EXPECT_TRUE(boxes().empty());
+  for (const char* version : {"7.0", "", "4.0"}) {
+    HostIdeOptions options;
+    options.version = version;
+    HostIde fresh(files.files, files.processes, options);
+    auto addIn = MakeAddIn();
+    addIn->OnConnection(&fresh, connectmode::kExternal);
+    EXPECT_EQ(fresh.FindCommandBar("Add-Ins")->ControlCount(), 0) << version;
+    EXPECT_EQ(window().shows, 0);
+  }
+  ASSERT_EQ(boxes().size(), 3u);
+  EXPECT_EQ(boxes()[0].prompt, "Cannot run with this version of Visual Basic.");
+  EXPECT_EQ(boxes()[0].style, 48);
+  EXPECT_EQ(boxes()[0].title, "Carthex Verbsmith");
+}
+
+TEST_F(VerbsmithClsTest, MissingAddInsBarIsShownAsAFailureWithTheDefaultTitle) {
+  ide.RemoveCommandBar("Add-Ins");
+  auto addIn = MakeAddIn();
+  addIn->OnConnection(&ide, connectmode::kStartup);
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].style, 0);
+  EXPECT_EQ(boxes()[0].title, "CarthexVerbsmith");
+  EXPECT_EQ(addIn->MenuHandler(), nullptr);
+}
+
+TEST_F(VerbsmithClsTest, ClickingTheMenuEntryRunsTheWizard) {
+  auto addIn = MakeAddIn();
+  addIn->OnConnection(&ide, connectmode::kStartup);
+  ide.ClickControl(*addIn->MenuEntry());
+  EXPECT_EQ(window().shows, 1);
+  ide.ClickControl(*addIn->MenuEntry());
+  EXPECT_EQ(window().shows, 2);
+}
+
+TEST_F(VerbsmithClsTest, TwoRunsGetIndependentManagersWithDefaults) {
+  auto addIn = MakeAddIn();
+  addIn->ConnectAddIn(&ide);
+  addIn->OnConnection(&ide, connectmode::kStartup);
+  ide.ClickControl(*addIn->MenuEntry());
+  addIn->GenMgr()->SetProjectName("Changed");
+  addIn->ClassMgr()->SetClassname("Changed");
+  ide.ClickControl(*addIn->MenuEntry());
+  ASSERT_EQ(window().genMgrs.size(), 2u);
+  EXPECT_EQ(addIn->GenMgr()->ProjectName(), "CarthexCommand");
+  EXPECT_EQ(addIn->ClassMgr()->Classname(), "CommandClass");
+  EXPECT_EQ(window().classNames, (std::vector<std::string>{"CommandClass", "CommandClass"}));
+  EXPECT_EQ(window().moduleNames, (std::vector<std::string>{"CommandClass1", "CommandClass1"}));
+  EXPECT_EQ(window().errorAtInitialize, 0);
+  EXPECT_EQ(addIn->GenMgr()->VBInst(), &ide);
+}
+
+TEST_F(VerbsmithClsTest, WithoutConnectAddInTheRunGoesOnWithoutEnvironment) {
+  auto addIn = MakeAddIn();
+  addIn->OnConnection(&ide, connectmode::kExternal);
+  EXPECT_EQ(window().shows, 1);
+  EXPECT_EQ(addIn->GenMgr()->VBInst(), nullptr);
+  EXPECT_EQ(addIn->BitmapMgr()->VBInst(), nullptr);
+  // The bitmap manager is the last to look for VBInst before the window;
+  // it records the error under the general manager's name.
+  EXPECT_EQ(window().errorAtInitialize, 22512);
+  EXPECT_EQ(window().errorSourceAtInitialize, "General Manager Object");
+  EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(VerbsmithClsTest, DisconnectionRemovesTheEntryAndStoresZero) {
+  StoreDisplayOnConnect("1");
+  auto addIn = MakeAddIn();
+  addIn->OnConnection(&ide, connectmode::kAfterStartup);
+  addIn->OnDisconnection(0);
+  EXPECT_EQ(addIns().ControlCount(), 0);
+  EXPECT_EQ((settings.values[{"CarthexVerbsmith", "Settings", "DisplayOnConnect"}]), "0");
+
+  // Without a menu entry, and with nothing connected, it still stores "0".
+  settings.values.clear();
+  auto other = MakeAddIn();
+  other->OnDisconnection(0);
+  EXPECT_EQ((settings.values[{"CarthexVerbsmith", "Settings", "DisplayOnConnect"}]), "0");
+  EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(VerbsmithClsTest, EndUnloadsTheWindow) {
+  auto addIn = MakeAddIn();
+  int unloads = 0;
+  window().unloadLog = &unloads;
+  addIn->OnConnection(&ide, connectmode::kExternal);
+  EXPECT_EQ(unloads, 0);
+  addIn.reset();
+  EXPECT_EQ(unloads, 1);
+}
+
+// With the real wizard window and forms runtime.
+class VerbsmithClsWizardTest : public VerbsmithClsTest {
+ protected:
+  std::unique_ptr<VerbsmithCls> MakeAddInWithWizard() {
+    return std::make_unique<VerbsmithCls>(host, [this](Host& h) {
+      auto made = std::make_unique<FrmVerbsmith>(session.runtime, h);
+      wizard = made.get();
+      return made;
+    });
+  }
+  FormsSession session;
+  FrmVerbsmith* wizard = nullptr;
+};
+
+TEST_F(VerbsmithClsWizardTest, ExternalModeShowsTheStartStepAndCancelCloses) {
+  auto addIn = MakeAddInWithWizard();
+  addIn->ConnectAddIn(&ide);
+  session.actions.Then([this] {
+    EXPECT_EQ(wizard->Caption(), "Carthex Verbsmith");
+    EXPECT_EQ(wizard->Width(), 8610);
+    EXPECT_EQ(wizard->Height(), 6030);
+    EXPECT_TRUE(wizard->Control("fraIntro").Visible());
+    EXPECT_EQ(wizard->Control<forms::TextBox>("Text4").Text(), "Valdren");
+    EXPECT_EQ(wizard->Control<forms::TextBox>("Text3").Text(), "Carthex");
+    EXPECT_TRUE(wizard->Control<forms::CommandButton>("cmdIntroNext").Default());
+    EXPECT_NE(wizard->MultiCmd(), nullptr);
+  });
+  session.actions.Type("Text4", "Acme").Click("cmdIntroCancel");
+  addIn->OnConnection(&ide, connectmode::kExternal);
+  EXPECT_FALSE(wizard->IsLoaded());
+  EXPECT_EQ(addIn->GenMgr()->CompanyName(), "Acme");
+}
+
+TEST_F(VerbsmithClsWizardTest, WindowWithoutEnvironmentRecordsAndMakesNoChooser) {
+  auto addIn = MakeAddInWithWizard();
+  addIn->OnConnection(&ide, connectmode::kExternal);
+  EXPECT_EQ(wizard->VBInst(), nullptr);
+  EXPECT_NE(wizard->GenMgr(), nullptr);
+  EXPECT_EQ(wizard->MultiCmd(), nullptr);
+  EXPECT_FALSE(wizard->EmptyCmdName());
+  EXPECT_TRUE(boxes().empty());
+  EXPECT_TRUE(session.dialogs.MessageBoxes().empty());
+}
+
+}  // namespace
+}  // namespace verbsmith
