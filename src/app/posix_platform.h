@@ -1,0 +1,54 @@
+#pragma once
+// The ports of a real run on this machine: the POSIX file system, registry,
+// profile files, settings, processes and command set, with scripted dialogs
+// and a fixed screen for headless runs. Owns them all and exposes them as
+// one Host.
+
+#include <memory>
+#include <string>
+
+#include "platform/host.h"
+#include "platform/posix/ini_profile_files.h"
+#include "platform/posix/ini_settings.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_processes.h"
+#include "platform/posix/posix_registry.h"
+#include "platform/posix/sqlite_command_set.h"
+#include "platform/scripted/fixed_screen.h"
+#include "platform/scripted/scripted_dialogs.h"
+#include "platform/scripted/transcript.h"
+
+namespace verbsmith::app {
+
+class PosixPlatform {
+ public:
+  // Message boxes and other dialogs are written to the transcript. Reads
+  // the registry files; throws VbError when one cannot be read.
+  explicit PosixPlatform(Transcript& transcript);
+  PosixPlatform(const PosixPlatform&) = delete;
+  PosixPlatform& operator=(const PosixPlatform&) = delete;
+
+  Host& GetHost() { return host_; }
+  ScriptedDialogs& Dialogs() { return dialogs_; }
+  FixedScreen& Screen() { return screen_; }
+
+  // A directory given on the command line (host path, or Windows form) as
+  // the product names it, with a trailing backslash.
+  std::string ProductDirectory(const std::string& directory);
+  // A file given on the command line as the product names it.
+  std::string ProductPath(const std::string& path);
+
+ private:
+  PosixFileSystem files_;
+  std::unique_ptr<PosixRegistry> registry_;
+  IniProfileFiles profiles_{files_};
+  IniSettings settings_;
+  PosixProcesses processes_;
+  ScriptedDialogs dialogs_;
+  FixedScreen screen_;
+  SqliteCommandSetFactory commandSets_;
+  ErrObject err_;
+  Host host_;
+};
+
+}  // namespace verbsmith::app
