@@ -1,12 +1,64 @@
-#include <cstdio>
+// verbsmith info: the version, and what the platform layer found on this
+// machine, so that a user can see where the product looks for things.
 
+#include <cstdio>
+#include <string>
+
+#include "app/posix_platform.h"
 #include "app/subcommands.h"
+#include "platform/posix/ini_settings.h"
+#include "platform/posix/load_posix_registry.h"
+#include "platform/posix/path_mapper.h"
+#include "platform/posix/sqlite_command_set.h"
+#include "platform/scripted/transcript.h"
+#include "resources/resource_compiler.h"
 
 namespace verbsmith::app {
 
-int RunInfo(const Args&) {
-  std::fputs("verbsmith: this command is not available yet\n", stderr);
-  return 2;
+namespace {
+
+void Line(const char* label, const std::string& value) {
+  std::printf("%-22s %s\n", label, value.empty() ? "(none)" : value.c_str());
+}
+
+std::string Env(Host& host, const char* name) { return host.processes.GetEnv(name).value_or(""); }
+
+std::string CompilerDescription(Host& host) {
+  const auto compiler = FindHostCompiler(host);
+  if (!compiler) return "";
+  switch (compiler->dialect) {
+    case CompilerDialect::kEnvironmentRc: return compiler->program + " (under " + compiler->runner + ")";
+    case CompilerDialect::kRcOptions: return compiler->program + " (rc options)";
+    case CompilerDialect::kWindres: return compiler->program + " (windres options)";
+  }
+  return compiler->program;
+}
+
+}  // namespace
+
+int RunInfo(const Args& args) {
+  if (!args.empty()) {
+    std::fputs("usage: verbsmith info\n", stderr);
+    return 2;
+  }
+  StringTranscript transcript;
+  PosixPlatform platform(transcript);
+  Host& host = platform.GetHost();
+
+  std::printf("Carthex Verbsmith %s\n", VERBSMITH_VERSION);
+  const PathMapper mapper = PathMapper::FromEnvironment();
+  Line("Wine prefix:", mapper.WinePrefix().string());
+  const auto files = RegistryFiles(Env(host, "WINEPREFIX"), Env(host, "HOME"), Env(host, "VERBSMITH_REGISTRY"));
+  if (files.empty()) Line("Registry files:", "");
+  for (const auto& file : files) Line("Registry file:", file);
+  Line("Settings file:", DefaultSettingsFile());
+  Line("Command set:", CommandSetPathFromEnvironment());
+  Line("Add-in directory:", host.addInDirectory);
+  Line("Templates:", host.templateDirectory);
+  Line("Current directory:", host.fs.CurrentDirectory());
+  Line("Temporary files:", Env(host, "TEMP"));
+  Line("Resource compiler:", CompilerDescription(host));
+  return 0;
 }
 
 }  // namespace verbsmith::app
