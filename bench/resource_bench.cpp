@@ -1,0 +1,130 @@
+// Building the toolbar resource through the bitmap manager against the bare
+// compiler run on the same bitmaps: what the product adds (script, host
+// copy, discovery, checks) should stay well under the compiler's own time.
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "connection/connection.h"
+#include "generate/line_buffer.h"
+#include "platform/posix/ini_profile_files.h"
+#include "platform/posix/ini_settings.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_processes.h"
+#include "platform/posix/posix_registry.h"
+#include "platform/scripted/fixed_screen.h"
+#include "platform/scripted/scripted_dialogs.h"
+#include "resources/bitmap_mgr_class.h"
+#include "resources/resource_compiler.h"
+#include "support/bmp_writer.h"
+#include "support/fake_connection.h"
+#include "support/fake_ide.h"
+#include "support/fake_managers.h"
+#include "support/stub_general_mgr.h"
+#include "support/temp_dir.h"
+
+namespace verbsmith {
+namespace {
+
+class NoCommandSets : public CommandSetFactory {
+ public:
+  std::unique_ptr<CommandSet> Create() override { throw VbError(429, "Bench", "No command set here"); }
+};
+
+// Four bitmaps, a project directory and the ports, ready for either run.
+struct ResourceBench {
+  ResourceBench() {
+    dir.MakeDir("proj/src");
+    dir.MakeDir("vb");
+    dir.Write("bmp/lc.bmp", test::MakeBmp(24, 23, false));
+    dir.Write("bmp/lm.bmp", test::MakeBmp(24, 23, true));
+    dir.Write("bmp/sc.bmp", test::MakeBmp(16, 15, false));
+    dir.Write("bmp/sm.bmp", test::MakeBmp(16, 15, true));
+    genMgr.SetProjectName("BenchCmd");
+    genMgr.SetCurrentPathSrc(dir.WindowsPath("proj/src") + "\\");
+    ide.SetFullName(dir.WindowsPath("vb/VB6.EXE"));
+    connection.genMgr = &genMgr;
+    connection.classMgr = &classMgr;
+    connection.vbInst = &ide;
+  }
+
+  void Configure(BitMapMgrClass& mgr) const {
+    const std::string bitmaps = dir.WindowsPath("bmp") + "\\";
+    mgr.SetLCBitmapLocation(bitmaps), mgr.SetLCBMPFilename("lc.bmp");
+    mgr.SetLMBitmapLocation(bitmaps), mgr.SetLMBMPFilename("lm.bmp");
+    mgr.SetSCBitmapLocation(bitmaps), mgr.SetSCBMPFilename("sc.bmp");
+    mgr.SetSMBitmapLocation(bitmaps), mgr.SetSMBMPFilename("sm.bmp");
+    mgr.SetResourceType(1);
+    mgr.SetRCFilename("CmdSvr.rc");
+    mgr.SetResFilename("CmdSvr.res");
+  }
+
+  test::TempDir dir;
+  PosixFileSystem files;
+  PosixRegistry registry;
+  IniProfileFiles profiles{files};
+  IniSettings settings{files, dir.WindowsPath("settings.ini")};
+  PosixProcesses processes;
+  NullTranscript transcript;
+  ScriptedDialogs dialogs{transcript};
+  FixedScreen screen;
+  NoCommandSets commandSets;
+  ErrObject err;
+  Host host{files, registry, profiles, settings, processes, dialogs, screen, commandSets, err, "", ""};
+  test::StubGeneralMgr genMgr;
+  test::FakeClassMgr classMgr;
+  test::FakeIde ide;
+  test::FakeConnection connection;
+};
+
+void BM_WriteResourceToProject(benchmark::State& state) {
+  ResourceBench bench;
+  LineBuffer lines;
+  BitMapMgrClass mgr(bench.host, lines);
+  mgr.InitializeObjects(&bench.connection);
+  if (mgr.CompilerPath().empty()) {
+    state.SkipWithError("no resource compiler on this machine");
+    return;
+  }
+  bench.Configure(mgr);
+  for (auto _ : state) {
+    lines.Assign({"Type=OleDll", "Name=\"BenchCmd\""});
+    mgr.WriteResourceToProject();
+  }
+  if (!bench.dialogs.MessageBoxes().empty())
+    state.SkipWithError(bench.dialogs.MessageBoxes().front().prompt.c_str());
+}
+BENCHMARK(BM_WriteResourceToProject)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same compiler on a ready host-path script, started and waited for.
+void BM_BareCompiler(benchmark::State& state) {
+  ResourceBench bench;
+  std::optional<ResourceCompiler> compiler = FindHostCompiler(bench.host);
+  if (!compiler) {
+    state.SkipWithError("no resource compiler on this machine");
+    return;
+  }
+  std::string script;
+  for (const auto& [code, file] :
+       {std::pair{"LC", "lc.bmp"}, {"LM", "lm.bmp"}, {"SC", "sc.bmp"}, {"SM", "sm.bmp"}}) {
+    script += std::string("BenchCmd.CmdSvr.") + code + " BITMAP DISCARDABLE   \"" +
+              bench.dir.HostPath(std::string("bmp/") + file).string() + "\"\r\n";
+  }
+  const std::filesystem::path input = bench.dir.Write("bare.rc", script);
+  const std::string output = bench.dir.HostPath("bare.res").string();
+  for (auto _ : state) {
+    ProcessId process = bench.processes.Start(CompilerCommandLine(*compiler, input.string(), output), true);
+    std::optional<int> status = bench.processes.Wait(process, std::chrono::seconds(10));
+    if (!status || *status != 0) state.SkipWithError("the compiler failed");
+  }
+}
+BENCHMARK(BM_BareCompiler)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace verbsmith
