@@ -82,7 +82,8 @@ class SqliteCommandSet::Database {
   Database(const std::string& path, std::string company, std::string application)
       : path_(path), company_(std::move(company)), application_(std::move(application)) {
     CreateParentDirectories();
-    int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int rc = sqlite3_open_v2(path.c_str(), &db_,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
       std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
       Close();
@@ -114,17 +115,6 @@ class SqliteCommandSet::Database {
     // A statement left on a row would hold its read snapshot open.
     s.Reset();
     return count;
-  }
-
-  bool Exists(int32_t position) {
-    const int64_t setId = SetId(false);
-    if (setId == 0) return false;
-    exists_.Reset();
-    exists_.Bind(1, setId);
-    exists_.Bind(2, position);
-    const bool found = exists_.Step(*this);
-    exists_.Reset();
-    return found;
   }
 
   bool Get(int32_t position, CommandEntry& entry) {
@@ -233,8 +223,8 @@ class SqliteCommandSet::Database {
     ~Statement() { sqlite3_finalize(handle); }
 
     void Reset() {
+      // Every use binds all parameters again, so old bindings need no clearing.
       sqlite3_reset(handle);
-      sqlite3_clear_bindings(handle);
     }
     void Bind(int index, int64_t value) { sqlite3_bind_int64(handle, index, value); }
     void Bind(int index, const std::string& value) {
@@ -251,8 +241,8 @@ class SqliteCommandSet::Database {
   };
 
   void Close() {
-    for (Statement* s : {&findSet_, &insertSet_, &count_, &exists_, &get_, &positionOf_, &insert_, &update_,
-                         &delete_, &shiftOut_, &shiftBack_}) {
+    for (Statement* s : {&findSet_, &insertSet_, &count_, &get_, &positionOf_, &insert_, &update_, &delete_,
+                         &shiftOut_, &shiftBack_}) {
       sqlite3_finalize(s->handle);
       s->handle = nullptr;
     }
@@ -358,7 +348,6 @@ class SqliteCommandSet::Database {
     PrepareOne(findSet_, "SELECT id FROM command_sets WHERE company = ?1 AND application = ?2");
     PrepareOne(insertSet_, "INSERT OR IGNORE INTO command_sets (company, application) VALUES (?1, ?2)");
     PrepareOne(count_, "SELECT count(*) FROM commands WHERE set_id = ?1");
-    PrepareOne(exists_, "SELECT 1 FROM commands WHERE set_id = ?1 AND position = ?2");
     PrepareOne(get_, "SELECT " + columns + " FROM commands WHERE set_id = ?1 AND position = ?2");
     PrepareOne(positionOf_, "SELECT position FROM commands WHERE set_id = ?1 AND prog_id = ?2");
     PrepareOne(insert_,
@@ -451,8 +440,7 @@ class SqliteCommandSet::Database {
   std::string application_;
   sqlite3* db_ = nullptr;
   int64_t setId_ = 0;
-  Statement findSet_, insertSet_, count_, exists_, get_, positionOf_, insert_, update_, delete_, shiftOut_,
-      shiftBack_;
+  Statement findSet_, insertSet_, count_, get_, positionOf_, insert_, update_, delete_, shiftOut_, shiftBack_;
 };
 
 SqliteCommandSet::SqliteCommandSet(std::string databasePath) : path_(std::move(databasePath)) {}
@@ -460,6 +448,7 @@ SqliteCommandSet::SqliteCommandSet(std::string databasePath) : path_(std::move(d
 SqliteCommandSet::~SqliteCommandSet() = default;
 
 void SqliteCommandSet::OpenCommandSet(const std::string& companyName, const std::string& applicationName) {
+  found_.reset();
   db_.reset();
   db_ = std::make_unique<Database>(path_, companyName, applicationName);
 }
@@ -472,18 +461,31 @@ void RequireOpen(const void* db) {
 
 int16_t SqliteCommandSet::CommandCount() {
   RequireOpen(db_.get());
+  found_.reset();
   return static_cast<int16_t>(db_->Count());
 }
 
 int16_t SqliteCommandSet::FindCommand(int32_t commandId) {
   RequireOpen(db_.get());
+  found_.reset();
   const int64_t position = static_cast<int64_t>(commandId) - kFirstCommandId;
   if (position < 0 || position >= kMaxCommandSetEntries) return -1;
-  return db_->Exists(static_cast<int32_t>(position)) ? static_cast<int16_t>(position) : int16_t{-1};
+  // Every caller asks for the entry next, so it is read now, in the same
+  // query; that halves the work of walking a whole set.
+  CommandEntry entry;
+  if (!db_->Get(static_cast<int32_t>(position), entry)) return -1;
+  found_.emplace(static_cast<int16_t>(position), std::move(entry));
+  return static_cast<int16_t>(position);
 }
 
 CommandEntry SqliteCommandSet::GetCommand(int16_t index) {
   RequireOpen(db_.get());
+  if (found_ && found_->first == index) {
+    CommandEntry entry = std::move(found_->second);
+    found_.reset();
+    return entry;
+  }
+  found_.reset();
   CommandEntry entry;
   if (index < 0 || !db_->Get(index, entry)) {
     Raise(cmdseterr::kBadIndex, std::string(text::kCommandSetBadIndex) + std::to_string(index) + ".");
@@ -493,11 +495,13 @@ CommandEntry SqliteCommandSet::GetCommand(int16_t index) {
 
 void SqliteCommandSet::AddCommand(const CommandEntry& entry) {
   RequireOpen(db_.get());
+  found_.reset();
   db_->Add(entry);
 }
 
 void SqliteCommandSet::RemoveCommand(const std::string& progId) {
   RequireOpen(db_.get());
+  found_.reset();
   db_->Remove(progId);
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/command_set.h"
 
@@ -69,6 +70,9 @@ class SqliteCommandSet final : public CommandSet {
   class Database;
   std::string path_;
   std::unique_ptr<Database> db_;
+  // The entry FindCommand last found, handed out by the GetCommand that
+  // follows it.
+  std::optional<std::pair<int16_t, CommandEntry>> found_;
 };
 
 class SqliteCommandSetFactory final : public CommandSetFactory {
