@@ -22,28 +22,32 @@ size_t CharacterCount(std::string_view text) {
   return count;
 }
 
-// What a string read of the value gives: the text itself, a dword or qword
-// as its unsigned decimal number, other data as its bytes.
-std::string ValueText(const RegistryValue& value) {
-  if ((value.type == regtype::kDword && value.data.size() == 4) ||
-      (value.type == regtype::kQword && value.data.size() == 8)) {
-    uint64_t number = 0;
-    for (size_t i = value.data.size(); i-- > 0;)
-      number = number * 256 + static_cast<unsigned char>(value.data[i]);
-    return std::to_string(number);
-  }
-  return value.data;
+bool IsNumber(const RegistryValue& value) {
+  return (value.type == regtype::kDword && value.data.size() == 4) ||
+         (value.type == regtype::kQword && value.data.size() == 8);
 }
 
-long Deliver(std::string text, bool countCodePoints, size_t bufferSize, std::string* out) {
+long Deliver(std::string_view text, bool countCodePoints, size_t bufferSize, std::string* out) {
   const size_t length = countCodePoints ? CharacterCount(text) : text.size();
   // The buffer also holds the terminating zero.
   if (length >= bufferSize) {
     if (out != nullptr) out->clear();
     return regcode::kMoreData;
   }
-  if (out != nullptr) *out = std::move(text);
+  if (out != nullptr) out->assign(text);
   return regcode::kSuccess;
+}
+
+// What a string read of the value gives: the text itself, a dword or qword
+// as its unsigned decimal number, other data as its bytes.
+long DeliverValue(const RegistryValue& value, size_t bufferSize, std::string* out) {
+  if (IsNumber(value)) {
+    uint64_t number = 0;
+    for (size_t i = value.data.size(); i-- > 0;)
+      number = number * 256 + static_cast<unsigned char>(value.data[i]);
+    return Deliver(std::to_string(number), true, bufferSize, out);
+  }
+  return Deliver(value.data, IsRegistryTextType(value.type), bufferSize, out);
 }
 
 }  // namespace
@@ -79,7 +83,7 @@ void PosixRegistry::LoadFile(const std::string& path) {
 
 void PosixRegistry::LoadText(std::string_view bytes, std::string_view name) {
   // Open handles point into the trees a load may change.
-  if (!handles_.empty()) {
+  if (openCount_ != 0) {
     throw VbError(vberr::kInvalidProcedureCall, kSource,
                   "Registry files are loaded before any key is opened");
   }
@@ -112,17 +116,21 @@ void PosixRegistry::Apply(ParsedRegistryFile&& file) {
     const RegistryNode* software = hive.FindChild("SOFTWARE");
     return software == nullptr ? nullptr : software->FindChild("CLASSES");
   };
-  roots_.clear();
-  roots_[regroot::kLocalMachine].view.nodes = {nullptr, &machine_};
-  roots_[regroot::kCurrentUser].view.nodes = {&user_, nullptr};
-  roots_[regroot::kClassesRoot].view.nodes = {classes(user_), classes(machine_)};
+  roots_ = {};
+  roots_[0].view.nodes = {classes(user_), classes(machine_)};
+  roots_[1].view.nodes = {&user_, nullptr};
+  roots_[2].view.nodes = {nullptr, &machine_};
 }
 
 PosixRegistry::Handle* PosixRegistry::Find(RegKey key) {
-  auto it = handles_.find(key);
-  if (it != handles_.end()) return &it->second;
-  it = roots_.find(key);
-  return it == roots_.end() ? nullptr : &it->second;
+  static_assert(regroot::kCurrentUser == regroot::kClassesRoot + 1 &&
+                regroot::kLocalMachine == regroot::kClassesRoot + 2);
+  if (key >= regroot::kClassesRoot && key <= regroot::kLocalMachine)
+    return &roots_[key - regroot::kClassesRoot];
+  const uint64_t index = (key & 0xFFFFFFFFu) - 1;
+  if ((key >> 32) == 0 || index >= slots_.size()) return nullptr;
+  Slot& slot = slots_[index];
+  return slot.open && slot.generation == (key >> 32) ? &slot.handle : nullptr;
 }
 
 bool PosixRegistry::Walk(const View& from, std::string_view subkey, View* to) {
@@ -160,8 +168,6 @@ const std::vector<const RegistryNode*>& PosixRegistry::Children(Handle& handle) 
     merged->reserve(mine.size() + theirs.size());
     size_t i = 0;
     size_t j = 0;
-    std::string a;
-    std::string b;
     while (i < mine.size() || j < theirs.size()) {
       if (i == mine.size()) {
         merged->push_back(theirs[j++]);
@@ -171,8 +177,8 @@ const std::vector<const RegistryNode*>& PosixRegistry::Children(Handle& handle) 
         merged->push_back(mine[i++]);
         continue;
       }
-      a = FoldRegistryName(mine[i]->Name());
-      b = FoldRegistryName(theirs[j]->Name());
+      const std::string& a = mine[i]->FoldedName();
+      const std::string& b = theirs[j]->FoldedName();
       if (a < b) {
         merged->push_back(mine[i++]);
       } else if (b < a) {
@@ -192,8 +198,22 @@ long PosixRegistry::OpenKey(RegKey parent, const std::string& subkey, RegKey* re
   if (from == nullptr) return regcode::kInvalidHandle;
   View view;
   if (!Walk(from->view, subkey, &view)) return regcode::kFileNotFound;
-  const RegKey key = nextHandle_++;
-  handles_[key].view = view;
+  uint32_t index;
+  if (freeSlots_.empty()) {
+    index = static_cast<uint32_t>(slots_.size());
+    slots_.emplace_back();
+  } else {
+    index = freeSlots_.back();
+    freeSlots_.pop_back();
+  }
+  Slot& slot = slots_[index];
+  // Generations start at 1, so no key value is ever a predefined root's.
+  ++slot.generation;
+  if (slot.generation == 0) slot.generation = 1;
+  slot.open = true;
+  slot.handle = Handle{view, nullptr};
+  ++openCount_;
+  const RegKey key = (RegKey{slot.generation} << 32) | (RegKey{index} + 1);
   if (result != nullptr) *result = key;
   return regcode::kSuccess;
 }
@@ -209,8 +229,8 @@ long PosixRegistry::QueryDefaultValue(RegKey key, const std::string& subkey, std
   const RegistryNode* owner = view.Owner();
   if (owner == nullptr) return regcode::kFileNotFound;
   const RegistryValue* found = owner->FindValue("");
-  if (found == nullptr) return Deliver(std::string(), true, bufferSize, value);
-  return Deliver(ValueText(*found), IsRegistryTextType(found->type), bufferSize, value);
+  if (found == nullptr) return Deliver(std::string_view(), true, bufferSize, value);
+  return DeliverValue(*found, bufferSize, value);
 }
 
 long PosixRegistry::QueryValue(RegKey key, const std::string& name, std::string* value, size_t bufferSize) {
@@ -222,9 +242,7 @@ long PosixRegistry::QueryValue(RegKey key, const std::string& name, std::string*
   AppendFoldedRegistryName(name, &folded_);
   const RegistryValue* found = owner->FindValue(folded_);
   if (found == nullptr) return regcode::kFileNotFound;
-  const bool text =
-      IsRegistryTextType(found->type) || found->type == regtype::kDword || found->type == regtype::kQword;
-  return Deliver(ValueText(*found), text, bufferSize, value);
+  return DeliverValue(*found, bufferSize, value);
 }
 
 long PosixRegistry::EnumKey(RegKey key, uint32_t index, std::string* name, size_t bufferSize) {
@@ -236,9 +254,15 @@ long PosixRegistry::EnumKey(RegKey key, uint32_t index, std::string* name, size_
 }
 
 long PosixRegistry::CloseKey(RegKey key) {
-  if (handles_.erase(key) == 1) return regcode::kSuccess;
   // The predefined roots need no closing, and closing them does no harm.
-  return roots_.contains(key) ? regcode::kSuccess : regcode::kInvalidHandle;
+  if (key >= regroot::kClassesRoot && key <= regroot::kLocalMachine) return regcode::kSuccess;
+  if (Find(key) == nullptr) return regcode::kInvalidHandle;
+  Slot& slot = slots_[(key & 0xFFFFFFFFu) - 1];
+  slot.open = false;
+  slot.handle = Handle{};
+  freeSlots_.push_back(static_cast<uint32_t>((key & 0xFFFFFFFFu) - 1));
+  --openCount_;
+  return regcode::kSuccess;
 }
 
 }  // namespace verbsmith

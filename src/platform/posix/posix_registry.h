@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/posix/registry_file_parser.h"
@@ -39,7 +38,7 @@ class PosixRegistry final : public Registry {
   long CloseKey(RegKey key) override;
 
   // Keys opened and not closed yet.
-  size_t OpenHandleCount() const { return handles_.size(); }
+  size_t OpenHandleCount() const { return openCount_; }
 
  private:
   // One key as seen through a root: in the classes root, the user's key
@@ -64,9 +63,18 @@ class PosixRegistry final : public Registry {
 
   RegistryNode machine_;
   RegistryNode user_;
-  std::unordered_map<RegKey, Handle> roots_;
-  std::unordered_map<RegKey, Handle> handles_;
-  RegKey nextHandle_ = 1;
+  // Classes root, current user, local machine.
+  std::array<Handle, 3> roots_;
+  // Open keys live in reusable slots; a key value carries its slot's
+  // generation so that a closed key stays invalid after the slot is reused.
+  struct Slot {
+    Handle handle;
+    uint32_t generation = 0;
+    bool open = false;
+  };
+  std::vector<Slot> slots_;
+  std::vector<uint32_t> freeSlots_;
+  size_t openCount_ = 0;
   std::string folded_;
 };
 

@@ -324,15 +324,28 @@ class Parser {
     const size_t end = UnescapeWine(line, 1, ']', &text_);
     if (end == std::string_view::npos) Fail("the key name has no closing ']'");
     // What follows is the key's modification time, which nothing needs.
+    // Hive files list keys in order, so a section mostly starts with the
+    // keys of the one before; those are taken from the trail.
     RegistryNode* node = &HiveRoot(wineHive_);
     std::string_view path = text_;
     size_t depth = 0;
+    bool onTrail = true;
     while (true) {
       const size_t sep = path.find('\\');
-      node = &AddPath(*node, ++depth, path.substr(0, sep));
+      const std::string_view name = path.substr(0, sep);
+      if (onTrail && depth < trail_.size() && trail_[depth].first == name) {
+        node = trail_[depth].second;
+      } else {
+        if (onTrail) trail_.resize(depth);
+        onTrail = false;
+        node = &AddPath(*node, depth + 1, name);
+        trail_.emplace_back(std::string(name), node);
+      }
+      ++depth;
       if (sep == std::string_view::npos) break;
       path.remove_prefix(sep + 1);
     }
+    if (onTrail) trail_.resize(depth);
     current_ = node;
   }
 
@@ -767,6 +780,7 @@ class Parser {
   RegistryNode* current_ = nullptr;
   RegistryHive currentHive_ = RegistryHive::kMachine;
   std::vector<std::string> currentPath_;
+  std::vector<std::pair<std::string, RegistryNode*>> trail_;
   std::string folded_;
   std::string name_;
   std::string text_;

@@ -75,43 +75,80 @@ std::string FoldRegistryName(std::string_view name) {
   return folded;
 }
 
+size_t RegistryNode::FindSlot(std::string_view foldedName, uint64_t hash) const {
+  const size_t mask = children_.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    const ChildSlot& slot = children_[i];
+    if (slot.node == nullptr) {
+      if (slot.hash != kTombstone) return i;
+    } else if (slot.hash == hash && slot.node->foldedName_ == foldedName) {
+      return i;
+    }
+  }
+}
+
 const RegistryNode* RegistryNode::FindChild(std::string_view foldedName) const {
-  const auto it = children_.find(foldedName);
-  return it == children_.end() ? nullptr : it->second.get();
+  if (childCount_ == 0) return nullptr;
+  return children_[FindSlot(foldedName, std::hash<std::string_view>{}(foldedName))].node.get();
 }
 
 RegistryNode* RegistryNode::FindChild(std::string_view foldedName) {
-  const auto it = children_.find(foldedName);
-  return it == children_.end() ? nullptr : it->second.get();
+  if (childCount_ == 0) return nullptr;
+  return children_[FindSlot(foldedName, std::hash<std::string_view>{}(foldedName))].node.get();
+}
+
+void RegistryNode::Grow() {
+  std::vector<ChildSlot> old = std::move(children_);
+  // At most half full after growing, counting only live children.
+  size_t size = 8;
+  while (size < (childCount_ + 1) * 2) size *= 2;
+  children_ = std::vector<ChildSlot>(size);
+  usedSlots_ = childCount_;
+  const size_t mask = size - 1;
+  for (ChildSlot& slot : old) {
+    if (slot.node == nullptr) continue;
+    size_t i = slot.hash & mask;
+    while (children_[i].node != nullptr) i = (i + 1) & mask;
+    children_[i] = std::move(slot);
+  }
 }
 
 RegistryNode& RegistryNode::AddChild(std::string_view name, std::string_view foldedName) {
-  const auto it = children_.find(foldedName);
-  if (it != children_.end()) return *it->second;
-  sortedValid_ = false;
-  auto child = std::make_unique<RegistryNode>(std::string(name));
-  RegistryNode& result = *child;
-  children_.emplace(std::string(foldedName), std::move(child));
-  return result;
+  // Keep at most three quarters of the slots used, tombstones included, so
+  // that every probe ends at an empty slot.
+  if ((usedSlots_ + 1) * 4 > children_.size() * 3) Grow();
+  const uint64_t hash = std::hash<std::string_view>{}(foldedName);
+  ChildSlot& slot = children_[FindSlot(foldedName, hash)];
+  if (slot.node == nullptr) {
+    slot.hash = hash;
+    slot.node = std::make_unique<RegistryNode>(std::string(name), std::string(foldedName));
+    ++childCount_;
+    ++usedSlots_;
+    sortedValid_ = false;
+  }
+  return *slot.node;
 }
 
 bool RegistryNode::RemoveChild(std::string_view foldedName) {
-  const auto it = children_.find(foldedName);
-  if (it == children_.end()) return false;
-  children_.erase(it);
+  if (childCount_ == 0) return false;
+  ChildSlot& slot = children_[FindSlot(foldedName, std::hash<std::string_view>{}(foldedName))];
+  if (slot.node == nullptr) return false;
+  slot.node.reset();
+  slot.hash = kTombstone;
+  --childCount_;
   sortedValid_ = false;
   return true;
 }
 
 const std::vector<const RegistryNode*>& RegistryNode::SortedChildren() const {
   if (!sortedValid_) {
-    std::vector<std::pair<std::string_view, const RegistryNode*>> entries;
-    entries.reserve(children_.size());
-    for (const auto& [folded, child] : children_) entries.emplace_back(folded, child.get());
-    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     sorted_.clear();
-    sorted_.reserve(entries.size());
-    for (const auto& entry : entries) sorted_.push_back(entry.second);
+    sorted_.reserve(childCount_);
+    for (const ChildSlot& slot : children_) {
+      if (slot.node != nullptr) sorted_.push_back(slot.node.get());
+    }
+    std::sort(sorted_.begin(), sorted_.end(),
+              [](const RegistryNode* a, const RegistryNode* b) { return a->foldedName_ < b->foldedName_; });
     sortedValid_ = true;
   }
   return sorted_;
@@ -123,12 +160,7 @@ const RegistryValue* RegistryNode::FindValue(std::string_view foldedName) const 
 }
 
 void RegistryNode::SetValue(std::string_view foldedName, RegistryValue value) {
-  const auto it = values_.find(foldedName);
-  if (it != values_.end()) {
-    it->second = std::move(value);
-  } else {
-    values_.emplace(std::string(foldedName), std::move(value));
-  }
+  values_.insert_or_assign(std::string(foldedName), std::move(value));
 }
 
 bool RegistryNode::RemoveValue(std::string_view foldedName) {
@@ -141,20 +173,27 @@ bool RegistryNode::RemoveValue(std::string_view foldedName) {
 void RegistryNode::MergeFrom(RegistryNode&& other) {
   for (auto& [folded, value] : other.values_) SetValue(folded, std::move(value));
   other.values_.clear();
-  for (auto& [folded, child] : other.children_) {
-    const auto it = children_.find(folded);
-    if (it == children_.end()) {
-      children_.emplace(folded, std::move(child));
-      sortedValid_ = false;
-    } else {
-      it->second->MergeFrom(std::move(*child));
+  for (ChildSlot& theirs : other.children_) {
+    if (theirs.node == nullptr) continue;
+    RegistryNode* mine = FindChild(theirs.node->foldedName_);
+    if (mine != nullptr) {
+      mine->MergeFrom(std::move(*theirs.node));
+      continue;
     }
+    if ((usedSlots_ + 1) * 4 > children_.size() * 3) Grow();
+    ChildSlot& slot = children_[FindSlot(theirs.node->foldedName_, theirs.hash)];
+    slot = std::move(theirs);
+    ++childCount_;
+    ++usedSlots_;
+    sortedValid_ = false;
   }
   other.Clear();
 }
 
 void RegistryNode::Clear() {
   children_.clear();
+  childCount_ = 0;
+  usedSlots_ = 0;
   values_.clear();
   sorted_.clear();
   sortedValid_ = false;

@@ -46,13 +46,15 @@ inline constexpr size_t kMaxRegistryDepth = 512;
 class RegistryNode {
  public:
   RegistryNode() = default;
-  explicit RegistryNode(std::string name) : name_(std::move(name)) {}
+  RegistryNode(std::string name, std::string foldedName)
+      : name_(std::move(name)), foldedName_(std::move(foldedName)) {}
   RegistryNode(const RegistryNode&) = delete;
   RegistryNode& operator=(const RegistryNode&) = delete;
   RegistryNode(RegistryNode&&) = default;
   RegistryNode& operator=(RegistryNode&&) = default;
 
   const std::string& Name() const { return name_; }
+  const std::string& FoldedName() const { return foldedName_; }
 
   // Lookups take names already folded with FoldRegistryName.
   const RegistryNode* FindChild(std::string_view foldedName) const;
@@ -61,7 +63,7 @@ class RegistryNode {
   // case it was first written with.
   RegistryNode& AddChild(std::string_view name, std::string_view foldedName);
   bool RemoveChild(std::string_view foldedName);
-  size_t ChildCount() const { return children_.size(); }
+  size_t ChildCount() const { return childCount_; }
   // Subkeys in the order Windows enumerates them: by upper-cased name.
   const std::vector<const RegistryNode*>& SortedChildren() const;
 
@@ -84,8 +86,22 @@ class RegistryNode {
     bool operator()(std::string_view a, std::string_view b) const { return a == b; }
   };
 
+  // Subkeys in an open-addressing table (linear probing, power-of-two
+  // size): a lookup touches one slot and the key itself, which matters
+  // when a key such as CLSID has tens of thousands of subkeys.
+  struct ChildSlot {
+    uint64_t hash = 0;  // kTombstone in a slot whose key was removed
+    std::unique_ptr<RegistryNode> node;
+  };
+  static constexpr uint64_t kTombstone = 1;
+  size_t FindSlot(std::string_view foldedName, uint64_t hash) const;
+  void Grow();
+
   std::string name_;
-  std::unordered_map<std::string, std::unique_ptr<RegistryNode>, Hash, Equal> children_;
+  std::string foldedName_;
+  std::vector<ChildSlot> children_;
+  size_t childCount_ = 0;
+  size_t usedSlots_ = 0;  // children and tombstones
   std::unordered_map<std::string, RegistryValue, Hash, Equal> values_;
   // Built on the first enumeration; any change to the subkeys drops it.
   mutable std::vector<const RegistryNode*> sorted_;
