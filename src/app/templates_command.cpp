@@ -2,20 +2,13 @@
 // template directory, or makes one command project from it.
 
 #include <cstdio>
-#include <memory>
 #include <optional>
 #include <string>
 
+#include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/vb_error.h"
 #include "platform/host.h"
-#include "platform/posix/ini_profile_files.h"
-#include "platform/posix/ini_settings.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_processes.h"
-#include "platform/posix/posix_registry.h"
-#include "platform/scripted/fixed_screen.h"
-#include "platform/scripted/scripted_dialogs.h"
 #include "platform/scripted/transcript.h"
 #include "spec/template_check.h"
 #include "spec/template_render.h"
@@ -29,54 +22,6 @@ constexpr const char* kUsage =
     "       verbsmith templates render --out DIR [--modeless] [--form N|--no-form] [--listener]\n"
     "                                  [--custom-enabling] [--custom-startup] [--name CMD] [--project P]\n"
     "DIR defaults to VERBSMITH_TEMPLATES, else the installed Templates directory.\n";
-
-// The ports these tools use: files and the environment are real; nothing
-// here asks a person anything, and no registry or command set is needed.
-class ToolPlatform {
- public:
-  ToolPlatform()
-      : host{files, registry, profiles, settings, processes, dialogs, screen, commandSets, err, "", ""} {}
-
-  class NoCommandSets : public CommandSetFactory {
-   public:
-    std::unique_ptr<CommandSet> Create() override {
-      throw VbError(429, "Verbsmith", "The templates tool does not use the command set.");
-    }
-  };
-
-  PosixFileSystem files;
-  PosixRegistry registry;
-  IniProfileFiles profiles{files};
-  IniSettings settings{files, ""};
-  PosixProcesses processes;
-  StringTranscript transcript;
-  ScriptedDialogs dialogs{transcript};
-  FixedScreen screen;
-  NoCommandSets commandSets;
-  ErrObject err;
-  Host host;
-};
-
-// A directory as the product names it, with a trailing backslash. Host
-// paths ("/x/y", "rel/dir") are taken through the root drive Z:.
-std::string ProductDirectory(Host& host, std::string dir) {
-  const bool windowsForm = dir.size() >= 2 && dir[1] == ':';
-  if (!windowsForm) {
-    for (char& c : dir) c = c == '/' ? '\\' : c;
-    dir = dir.starts_with('\\') ? "Z:" + dir : host.fs.CurrentDirectory() + "\\" + dir;
-  }
-  if (!dir.ends_with('\\')) dir += '\\';
-  return dir;
-}
-
-// VERBSMITH_TEMPLATES when set, else the platform's installed Templates
-// directory; empty when neither is known.
-std::string DefaultTemplateDirectory(Host& host) {
-  if (auto configured = host.processes.GetEnv("VERBSMITH_TEMPLATES"); configured && !configured->empty()) {
-    return ProductDirectory(host, *configured);
-  }
-  return host.templateDirectory;
-}
 
 int Usage(const char* problem) {
   std::fprintf(stderr, "verbsmith templates: %s\n%s", problem, kUsage);
@@ -93,26 +38,10 @@ std::string MakeWorkDirectory(Host& host) {
   return placeholder + "\\";
 }
 
-void RemoveDirectoryTree(Host& host, const std::string& dir) {
-  try {
-    for (const std::string& name : host.fs.List(dir + "*.*", attr::kDirectory)) {
-      if (name == "." || name == "..") continue;
-      if (host.fs.GetAttributes(dir + name) & attr::kDirectory) {
-        RemoveDirectoryTree(host, dir + name + "\\");
-      } else {
-        host.fs.DeleteFile(dir + name);
-      }
-    }
-    host.fs.RemoveDirectory(dir);
-  } catch (const VbError&) {
-    // Left for the system's temporary-file clean-up.
-  }
-}
-
-int Check(Host& host, const Args& args) {
+int Check(PosixPlatform& platform, const Args& args) {
+  Host& host = platform.GetHost();
   if (args.size() > 1) return Usage("check takes at most one directory");
-  const std::string templates =
-      args.empty() ? DefaultTemplateDirectory(host) : ProductDirectory(host, args[0]);
+  const std::string templates = args.empty() ? host.templateDirectory : platform.ProductDirectory(args[0]);
   if (templates.empty()) return Usage("no template directory: name one or set VERBSMITH_TEMPLATES");
   const std::string work = MakeWorkDirectory(host);
   const auto fault = CheckTemplateDirectory(host, templates, work);
@@ -126,7 +55,8 @@ int Check(Host& host, const Args& args) {
   return 0;
 }
 
-int Render(Host& host, const Args& args) {
+int Render(PosixPlatform& platform, const Args& args) {
+  Host& host = platform.GetHost();
   RenderOptions options;
   std::optional<std::string> out;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -158,8 +88,8 @@ int Render(Host& host, const Args& args) {
     }
   }
   if (!out) return Usage("render needs --out DIR");
-  const std::string projectDir = ProductDirectory(host, *out);
-  const std::string templates = DefaultTemplateDirectory(host);
+  const std::string projectDir = platform.ProductDirectory(*out);
+  const std::string& templates = host.templateDirectory;
   if (templates.empty()) return Usage("no template directory: set VERBSMITH_TEMPLATES");
   try {
     host.fs.MakeDirectory(projectDir);
@@ -177,10 +107,13 @@ int Render(Host& host, const Args& args) {
 
 int RunTemplates(const Args& args) {
   if (args.empty()) return Usage("check or render?");
-  ToolPlatform platform;
+  // Message boxes of the managers are collected by the render itself;
+  // anything else the platform shows goes nowhere.
+  StringTranscript transcript;
+  PosixPlatform platform(transcript);
   const Args rest(args.begin() + 1, args.end());
-  if (args[0] == "check") return Check(platform.host, rest);
-  if (args[0] == "render") return Render(platform.host, rest);
+  if (args[0] == "check") return Check(platform, rest);
+  if (args[0] == "render") return Render(platform, rest);
   return Usage(("unknown subcommand '" + args[0] + "'").c_str());
 }
 
