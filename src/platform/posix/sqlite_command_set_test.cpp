@@ -257,6 +257,28 @@ TEST_F(SqliteCommandSetTest, SeesChangesMadeThroughAnotherObject) {
   EXPECT_EQ(reader->CommandCount(), 0);
 }
 
+TEST_F(SqliteCommandSetTest, GetCommandGivesTheCurrentEntryAfterChangesThroughTheSameObject) {
+  auto set = Open();
+  set->AddCommand(Entry("A.One", "before"));
+  set->AddCommand(Entry("A.Two"));
+  ASSERT_EQ(set->FindCommand(41001), 0);
+  set->AddCommand(Entry("A.One", "after"));
+  EXPECT_EQ(set->GetCommand(0).description, "after");
+
+  ASSERT_EQ(set->FindCommand(41001), 0);
+  set->RemoveCommand("A.One");
+  EXPECT_EQ(set->GetCommand(0).progId, "A.Two");
+}
+
+TEST_F(SqliteCommandSetTest, GetCommandReadsAnyIndexNotJustTheOneLastFound) {
+  auto set = Open();
+  for (const char* id : {"A.One", "A.Two", "A.Three"}) set->AddCommand(Entry(id));
+  ASSERT_EQ(set->FindCommand(41003), 2);
+  EXPECT_EQ(set->GetCommand(0).progId, "A.One");
+  EXPECT_EQ(set->GetCommand(2).progId, "A.Three");
+  EXPECT_EQ(set->GetCommand(2).progId, "A.Three");
+}
+
 TEST_F(SqliteCommandSetTest, ReopeningSwitchesToTheOtherSet) {
   auto set = Open("Valdren", "Carthex");
   set->AddCommand(Entry("V.Cmd"));
