@@ -64,7 +64,8 @@ inline constexpr std::string_view kCommandSetDamaged =
 inline constexpr std::string_view kCommandSetForeign =
     " is not a command set database: it belongs to another program.  It was left unchanged.";
 inline constexpr std::string_view kCommandSetVersion = " has command set schema version ";
-inline constexpr std::string_view kCommandSetVersionKnown = ", which this version cannot read.  It was left unchanged.";
+inline constexpr std::string_view kCommandSetVersionKnown =
+    ", which this version cannot read.  It was left unchanged.";
 inline constexpr std::string_view kCommandSetBadIndex = "There is no command at index ";
 inline constexpr std::string_view kCommandSetNoSuchCommand = "The command is not in the command set: ";
 inline constexpr std::string_view kCommandSetFull = "The command set is full.";
