@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -462,7 +463,9 @@ void RequireOpen(const void* db) {
 int16_t SqliteCommandSet::CommandCount() {
   RequireOpen(db_.get());
   found_.reset();
-  return static_cast<int16_t>(db_->Count());
+  // Only rows written behind this class's back could pass the limit; the
+  // count must not wrap round to a negative number for them.
+  return static_cast<int16_t>(std::min(db_->Count(), kMaxCommandSetEntries));
 }
 
 int16_t SqliteCommandSet::FindCommand(int32_t commandId) {

@@ -407,6 +407,18 @@ TEST_F(SqliteCommandSetTest, AFullSetRefusesNewCommandsButStillReplaces) {
   EXPECT_EQ(set->GetCommand(5).description, "replaced");
 }
 
+TEST_F(SqliteCommandSetTest, CountsNoFurtherThanSixteenBitsCanTell) {
+  Open()->AddCommand(Entry("Seed.Cmd"));
+  // Rows no AddCommand would have written: one more than a set may hold.
+  RunSql(path_,
+         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32767) "
+         "INSERT INTO commands SELECT set_id, i, 'Fill.Cmd' || i, command_type, enable_mask, listener_mask, "
+         "modal_flag, field6, field7, field8, field9, field10, field11, field12, field13, field14, "
+         "description, tool_tip, small_mono_bitmap, small_color_bitmap, large_mono_bitmap, "
+         "large_color_bitmap FROM commands, n;");
+  EXPECT_EQ(Open()->CommandCount(), 32767);
+}
+
 TEST_F(SqliteCommandSetTest, MakesAnEmptyFileIntoACommandSet) {
   WriteBytes(path_, "");
   auto set = Open("Fresh", "Set");
