@@ -195,7 +195,8 @@ const std::vector<const RegistryNode*>& PosixRegistry::Children(Handle& handle) 
 
 long PosixRegistry::OpenKey(RegKey parent, const std::string& subkey, RegKey* result) {
   Handle* from = Find(parent);
-  if (from == nullptr) return regcode::kInvalidHandle;
+  // Without a place for the key, an opened key could never be closed.
+  if (from == nullptr || result == nullptr) return regcode::kInvalidHandle;
   View view;
   if (!Walk(from->view, subkey, &view)) return regcode::kFileNotFound;
   uint32_t index;
@@ -214,7 +215,7 @@ long PosixRegistry::OpenKey(RegKey parent, const std::string& subkey, RegKey* re
   slot.handle = Handle{view, nullptr};
   ++openCount_;
   const RegKey key = (RegKey{slot.generation} << 32) | (RegKey{index} + 1);
-  if (result != nullptr) *result = key;
+  *result = key;
   return regcode::kSuccess;
 }
 

@@ -306,6 +306,11 @@ TEST_F(PosixRegistryHandleTest, AnswersInvalidHandleForAKeyThatIsNotOpen) {
   EXPECT_EQ(registry_.CloseKey(12345678), regcode::kInvalidHandle);
 }
 
+TEST_F(PosixRegistryHandleTest, OpensNothingWithoutAPlaceForTheKey) {
+  EXPECT_EQ(registry_.OpenKey(regroot::kClassesRoot, "CLSID", nullptr), regcode::kInvalidHandle);
+  EXPECT_EQ(registry_.OpenHandleCount(), 0u);
+}
+
 TEST_F(PosixRegistryHandleTest, LetsThePredefinedRootsBeClosedHarmlessly) {
   EXPECT_EQ(registry_.CloseKey(regroot::kClassesRoot), regcode::kSuccess);
   EXPECT_EQ(Default(regroot::kClassesRoot, "BufferCmd.BufferCls", "Clsid"),

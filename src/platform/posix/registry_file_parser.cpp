@@ -522,8 +522,8 @@ class Parser {
     }
 
     if (deletion) {
-      // The roots themselves cannot be removed.
-      if (names.empty()) return;
+      // The roots themselves cannot be removed, the classes root included.
+      if (sep == std::string_view::npos) return;
       RegistryDeletion removal;
       removal.hive = hive;
       for (const std::string& name : names) removal.foldedPath.push_back(FoldRegistryName(name));

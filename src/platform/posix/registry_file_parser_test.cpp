@@ -239,9 +239,11 @@ TEST_F(RegeditExportParserTest, RemovesKeysAndValuesAndRecordsTheRemovals) {
       "[-HKEY_CLASSES_ROOT\\gone.cls]\n"
       "\"ignored\"=\"under a removed key\"\n"
       "[HKCU\\K]\n\"v\"=\"1\"\n\"v\"=-\n\"w\"=\"2\"\n"
-      "[-HKEY_CURRENT_USER]\n",
+      "[-HKEY_CURRENT_USER]\n"
+      "[-HKEY_CLASSES_ROOT]\n",
       "x.reg");
   EXPECT_EQ(KeyAt(parsed.machine, "Software\\Classes\\Gone.Cls"), nullptr);
+  EXPECT_NE(KeyAt(parsed.machine, "Software\\Classes"), nullptr);
   EXPECT_EQ(DataAt(parsed.user, "K", "v"), "<missing>");
   EXPECT_EQ(DataAt(parsed.user, "K", "w"), "2");
   ASSERT_EQ(parsed.deletions.size(), 2u);
