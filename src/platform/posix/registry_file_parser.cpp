@@ -276,7 +276,8 @@ class Parser {
     return hive == RegistryHive::kUser ? out_->user : out_->machine;
   }
 
-  // Walks down from a hive root, making keys as needed.
+  // The subkey name of parent (which sits depth - 1 levels below its hive
+  // root), made when missing.
   RegistryNode& AddPath(RegistryNode& root, size_t depth, std::string_view name) {
     if (name.empty()) Fail("a key name is empty");
     if (depth > kMaxRegistryDepth)
