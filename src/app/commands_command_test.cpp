@@ -1,60 +1,30 @@
 // The commands tool as a user runs it: the built executable, its output and
 // its exit status.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "support/run_program.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
-
-extern char** environ;
 
 namespace verbsmith::app {
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using Outcome = test::ProgramOutcome;
 
 class CommandsCommandTest : public ::testing::Test {
  protected:
   // Runs verbsmith commands ARGS against this test's database.
   Outcome Run(std::vector<std::string> args, bool withDb = true) {
-    const char* exe = std::getenv("VERBSMITH_EXE");
-    EXPECT_NE(exe, nullptr) << "VERBSMITH_EXE names the verbsmith executable";
-    if (exe == nullptr) return {};
+    const std::string exe = test::VerbsmithExecutable();
+    if (exe.empty()) return {};
     std::vector<std::string> all = {exe, "commands"};
     all.insert(all.end(), args.begin(), args.end());
     if (withDb) all.insert(all.end(), {"--db", Db()});
-    std::vector<char*> argv;
-    for (auto& a : all) argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    const std::string outPath = dir_.HostPath("stdout.txt").string();
-    const std::string errPath = dir_.HostPath("stderr.txt").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = 0;
-    const int rc = posix_spawn(&pid, exe, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    EXPECT_EQ(rc, 0);
-    Outcome outcome;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    outcome.out = dir_.Read("stdout.txt");
-    outcome.err = dir_.Read("stderr.txt");
-    return outcome;
+    return test::RunProgram(all);
   }
 
   Outcome InSet(std::vector<std::string> args) {

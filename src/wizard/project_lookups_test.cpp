@@ -1,14 +1,103 @@
 #include "wizard/project_lookups.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "base/texts.h"
+#include "platform/registry.h"
 #include "support/file_host.h"
 #include "support/forms_session.h"
+#include "support/source_tree.h"
 #include "support/temp_dir.h"
 #include "wizard/frm_multi_cmd.h"
 
 namespace verbsmith {
 namespace {
+
+using ::testing::ElementsAre;
+
+class FindProgIDTest : public ::testing::Test {
+ protected:
+  FindProgIDTest() {
+    files.registry.LoadFile(test::SourceTreePath("tests/fixtures/registration/progids.reg").string());
+  }
+
+  void TearDown() override {
+    EXPECT_EQ(files.registry.OpenHandleCount(), 0u) << "a registry key was left open";
+  }
+
+  std::string Find(std::string text) { return FindProgID(files.host, session.runtime, text); }
+
+  // The entries of the chooser on screen, read while it is shown.
+  static std::vector<std::string> Listed(forms::Form& dialog) {
+    const auto& list = dialog.Control<forms::ListBox>("lstMultiCmd");
+    std::vector<std::string> names;
+    for (int i = 0; i < list.ListCount(); ++i) names.push_back(list.List(i));
+    return names;
+  }
+
+  test::FileHost files;
+  FormsSession session;
+};
+
+TEST_F(FindProgIDTest, OneMatchIsReturnedWithoutTheDialog) {
+  EXPECT_EQ(Find("MergeTool"), "Parcel.MergeTool");
+  EXPECT_EQ(session.runtime.ActiveModalForm(), nullptr);
+  for (const std::string& line : session.transcript.Lines()) {
+    EXPECT_EQ(line.find("form shown"), std::string::npos) << line;
+  }
+}
+
+TEST_F(FindProgIDTest, NoMatchGivesAnEmptyTextAndNoMessage) {
+  EXPECT_EQ(Find("Nothing.Registered"), "");
+  EXPECT_TRUE(files.dialogs.MessageBoxes().empty());
+  EXPECT_TRUE(session.dialogs.MessageBoxes().empty());
+}
+
+TEST_F(FindProgIDTest, TheMatchIsCaseSensitive) {
+  EXPECT_EQ(Find("mergetool"), "");
+  // Only the lower-case key contains "survey.": the others start "Survey.".
+  EXPECT_EQ(Find("survey."), "survey.legacy");
+}
+
+TEST_F(FindProgIDTest, SeveralMatchesLetTheUserChooseFromThemAll) {
+  session.actions
+      .Then([this] {
+        forms::Form* dialog = session.runtime.ActiveModalForm();
+        ASSERT_NE(dialog, nullptr);
+        // The chooser keeps the captions it was designed with.
+        EXPECT_EQ(dialog->Caption(), text::kMultiCmdCaption);
+        EXPECT_EQ(dialog->Control("Label1").Caption(), text::kMultiCmdExplanation);
+        // Every class of this user and of the machine that contains the
+        // text, in the registry's order; the lower-case one is not among them.
+        EXPECT_THAT(Listed(*dialog),
+                    ElementsAre("Survey.AreaCmd", "Survey.LineCmd", "Survey.PointCmd", "Survey.ZoneCmd"));
+        EXPECT_FALSE(dialog->Control("cmdOK").Enabled());
+      })
+      .Choose("lstMultiCmd", "Survey.PointCmd")
+      .Click("cmdOK");
+  EXPECT_EQ(Find("Survey."), "Survey.PointCmd");
+  EXPECT_EQ(session.runtime.ActiveModalForm(), nullptr);
+}
+
+TEST_F(FindProgIDTest, CancellingTheChooserGivesAnEmptyText) {
+  session.actions.Choose("lstMultiCmd", 0).Click("cmdCancel");
+  EXPECT_EQ(Find("Cmd"), "");
+}
+
+TEST_F(FindProgIDTest, AClassNameTooLongToReadIsPassedOver) {
+  // The over-long name also starts "Survey.L": it is neither listed nor
+  // the end of the enumeration, so the keys sorted after it are found.
+  RegKey key = 0;
+  ASSERT_EQ(files.registry.OpenKey(regroot::kClassesRoot, "Survey." + std::string(300, 'L'), &key),
+            regcode::kSuccess);
+  files.registry.CloseKey(key);
+  EXPECT_EQ(Find("Survey.L"), "Survey.LineCmd");
+  EXPECT_EQ(Find("ZoneCmd"), "Survey.ZoneCmd");
+}
 
 class ChooseProjectFileTest : public ::testing::Test {
  protected:

@@ -1,0 +1,169 @@
+// The templates tool as a user runs it: checking a template directory and
+// rendering one command project from it with the built executable.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "support/run_program.h"
+#include "support/scoped_env.h"
+#include "support/source_tree.h"
+#include "support/temp_dir.h"
+
+namespace verbsmith::app {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using Outcome = test::ProgramOutcome;
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+class TemplatesCommandTest : public ::testing::Test {
+ protected:
+  Outcome Run(std::vector<std::string> args) {
+    const std::string exe = test::VerbsmithExecutable();
+    if (exe.empty()) return {};
+    args.insert(args.begin(), {exe, "templates"});
+    return test::RunProgram(args);
+  }
+
+  static std::string SourceTemplates() { return test::SourceTreePath("templates").string(); }
+
+  // A copy of the shipped templates to spoil; returns its host path.
+  std::string CopyOfTemplates() {
+    const fs::path copy = dir_.MakeDir("templates");
+    fs::copy(SourceTemplates(), copy, fs::copy_options::recursive);
+    return copy.string();
+  }
+
+  // The lines of a copied template, each with its line end.
+  std::vector<std::string> Lines(const std::string& file) const {
+    const std::string bytes = dir_.Read("templates/" + file);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < bytes.size();) {
+      const std::size_t end = std::min(bytes.find('\n', start), bytes.size() - 1) + 1;
+      lines.push_back(bytes.substr(start, end - start));
+      start = end;
+    }
+    return lines;
+  }
+  void Write(const std::string& file, const std::vector<std::string>& lines) const {
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line;
+    dir_.Write("templates/" + file, bytes);
+  }
+
+  test::TempDir dir_;
+};
+
+TEST_F(TemplatesCommandTest, TheShippedTemplatesPassTheCheck) {
+  const Outcome outcome = Run({"check", SourceTemplates()});
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_TRUE(Contains(outcome.out, "the templates are sound")) << outcome.out;
+  EXPECT_EQ(outcome.err, "");
+}
+
+TEST_F(TemplatesCommandTest, AnUnclosedBlockFailsNamingItsFileAndLine) {
+  const std::string templates = CopyOfTemplates();
+  // Without its end marker the last block runs on to the end of the file;
+  // the fault is placed at the line that opens it.
+  std::vector<std::string> lines = Lines("TemplateCmdSvr.cls");
+  const auto lastEnd = std::find_if(lines.rbegin(), lines.rend(),
+                                    [](const std::string& line) { return Contains(line, "'ENDWIZARD"); });
+  ASSERT_NE(lastEnd, lines.rend());
+  const auto opening =
+      std::find_if(lastEnd, lines.rend(), [](const std::string& line) { return Contains(line, "'WIZARD "); });
+  ASSERT_NE(opening, lines.rend());
+  const std::size_t openingLine = lines.rend() - opening;
+  lines.erase(std::next(lastEnd).base());
+  Write("TemplateCmdSvr.cls", lines);
+
+  const Outcome outcome = Run({"check", templates});
+  EXPECT_NE(outcome.status, 0);
+  EXPECT_TRUE(Contains(outcome.err, "TemplateCmdSvr.cls:" + std::to_string(openingLine) + ": "))
+      << outcome.err;
+  EXPECT_TRUE(Contains(outcome.err, "not closed")) << outcome.err;
+  EXPECT_EQ(outcome.out, "");
+}
+
+TEST_F(TemplatesCommandTest, AModuleWithoutItsNameLineFailsNamingTheFile) {
+  const std::string templates = CopyOfTemplates();
+  std::vector<std::string> lines = Lines("MainModule.bas");
+  const auto name = std::find_if(lines.begin(), lines.end(),
+                                 [](const std::string& line) { return Contains(line, "Attribute VB_Name"); });
+  ASSERT_NE(name, lines.end());
+  lines.erase(name);
+  Write("MainModule.bas", lines);
+
+  const Outcome outcome = Run({"check", templates});
+  EXPECT_NE(outcome.status, 0);
+  EXPECT_TRUE(Contains(outcome.err, "MainModule.bas: ")) << outcome.err;
+  EXPECT_TRUE(Contains(outcome.err, "Attribute VB_Name")) << outcome.err;
+  EXPECT_EQ(outcome.out, "");
+}
+
+class TemplatesRenderTest : public TemplatesCommandTest {
+ protected:
+  // Renders into out/ from the shipped templates with these options.
+  Outcome Render(std::vector<std::string> options) {
+    test::ScopedEnv templates("VERBSMITH_TEMPLATES", SourceTemplates().c_str());
+    options.insert(options.begin(), {"render", "--out", dir_.HostPath("out").string()});
+    return Run(std::move(options));
+  }
+  std::string Rendered(const std::string& name) const { return dir_.Read("out/src/" + name); }
+  // The names in the project's source directory, sorted.
+  std::vector<std::string> Made() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_.HostPath("out/src"))) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+TEST_F(TemplatesRenderTest, WritesTheFourFilesWithTheSelectedBlocksSwitchedOn) {
+  const Outcome outcome = Render({"--listener", "--form", "2", "--name", "Zoner", "--project", "ZoneProj"});
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_EQ(outcome.err, "");
+
+  EXPECT_THAT(Made(), ElementsAre("ZoneProj.vbp", "Zoner.cls", "Zoner1.bas", "frmZoner.frm"));
+
+  const std::string cls = Rendered("Zoner.cls");
+  EXPECT_TRUE(Contains(cls, "Attribute VB_Name = \"Zoner\"\r\n")) << cls;
+  // The listener block is live code; the blocks not asked for stay comments.
+  EXPECT_TRUE(Contains(cls, "\r\nPublic Sub MapViewChanged(")) << cls;
+  EXPECT_FALSE(Contains(cls, "'Public Sub MapViewChanged(")) << cls;
+  EXPECT_TRUE(Contains(cls, "\r\n'Public Function IsEnabled(")) << cls;
+  EXPECT_TRUE(Contains(cls, "\r\n'Public Function StartupRequirementsMet(")) << cls;
+  EXPECT_TRUE(Contains(Rendered("ZoneProj.vbp"), "Form=frmZoner.frm"));
+}
+
+TEST_F(TemplatesRenderTest, WithoutAFormWritesThreeFiles) {
+  const Outcome outcome = Render({"--no-form", "--custom-enabling", "--name", "Formless"});
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+
+  EXPECT_THAT(Made(), ElementsAre("Formless.cls", "Formless1.bas", "SampleProject.vbp"));
+  EXPECT_FALSE(Contains(Rendered("SampleProject.vbp"), "Form="));
+  const std::string cls = Rendered("Formless.cls");
+  EXPECT_TRUE(Contains(cls, "\r\nPublic Function IsEnabled(")) << cls;
+  EXPECT_TRUE(Contains(cls, "\r\n'Public Sub MapViewChanged(")) << cls;
+}
+
+TEST_F(TemplatesRenderTest, RefusesToRenderWithoutAnOutputDirectory) {
+  test::ScopedEnv templates("VERBSMITH_TEMPLATES", SourceTemplates().c_str());
+  const Outcome outcome = Run({"render", "--listener"});
+  EXPECT_EQ(outcome.status, 2);
+  EXPECT_TRUE(Contains(outcome.err, "usage:")) << outcome.err;
+}
+
+}  // namespace
+}  // namespace verbsmith::app
