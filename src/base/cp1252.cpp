@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "base/utf8.h"
+
 namespace verbsmith {
 
 namespace {
@@ -14,20 +16,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr char kUnmappable = '?';
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    // Nothing in the code page lies beyond the Basic Multilingual Plane.
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 // The byte for a code point, or 0 with found false.
 bool EncodeCodePoint(char32_t cp, char& byte) {
@@ -44,44 +32,6 @@ bool EncodeCodePoint(char32_t cp, char& byte) {
   return false;
 }
 
-bool IsContinuation(unsigned char c) {
-  return (c & 0xC0) == 0x80;
-}
-
-// Reads one well-formed UTF-8 sequence at text[pos]; returns its length, or
-// 0 when the bytes there are not a valid sequence.
-std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp) {
-  const auto lead = static_cast<unsigned char>(text[pos]);
-  std::size_t length = 0;
-  char32_t min = 0;
-  if (lead < 0x80) {
-    cp = lead;
-    return 1;
-  } else if ((lead & 0xE0) == 0xC0) {
-    length = 2;
-    cp = lead & 0x1F;
-    min = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3;
-    cp = lead & 0x0F;
-    min = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4;
-    cp = lead & 0x07;
-    min = 0x10000;
-  } else {
-    return 0;
-  }
-  if (text.size() - pos < length) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto c = static_cast<unsigned char>(text[pos + i]);
-    if (!IsContinuation(c)) return 0;
-    cp = (cp << 6) | (c & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return length;
-}
-
 }  // namespace
 
 char32_t Cp1252ToCodePoint(unsigned char byte) {
@@ -92,7 +42,7 @@ char32_t Cp1252ToCodePoint(unsigned char byte) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  for (char c : bytes) AppendUtf8(out, Cp1252ToCodePoint(static_cast<unsigned char>(c)));
+  for (char c : bytes) AppendUtf8(Cp1252ToCodePoint(static_cast<unsigned char>(c)), out);
   return out;
 }
 

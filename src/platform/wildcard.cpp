@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "base/utf8.h"
+
 namespace verbsmith {
 
 namespace {
@@ -28,24 +30,10 @@ std::u32string Decode(std::string_view text) {
   out.reserve(text.size());
   std::size_t pos = 0;
   while (pos < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    std::size_t length = lead < 0x80             ? 1
-                         : (lead & 0xE0) == 0xC0 ? 2
-                         : (lead & 0xF0) == 0xE0 ? 3
-                         : (lead & 0xF8) == 0xF0 ? 4
-                                                 : 0;
-    char32_t cp = length == 1   ? lead
-                  : length == 2 ? (lead & 0x1F)
-                  : length == 3 ? (lead & 0x0F)
-                                : (lead & 0x07);
-    bool valid = length != 0 && text.size() - pos >= length;
-    for (std::size_t i = 1; valid && i < length; ++i) {
-      const auto c = static_cast<unsigned char>(text[pos + i]);
-      valid = (c & 0xC0) == 0x80;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    if (!valid) {
-      out += kStrayByteBase + lead;
+    char32_t cp = 0;
+    const std::size_t length = DecodeUtf8(text, pos, cp);
+    if (length == 0) {
+      out += kStrayByteBase + static_cast<unsigned char>(text[pos]);
       ++pos;
       continue;
     }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/cp1252.h"
+#include "base/utf8.h"
 
 namespace verbsmith {
 
@@ -53,24 +54,6 @@ bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
   return true;
 }
 
-void AppendUtf8(char32_t c, std::string* out) {
-  if (c < 0x80) {
-    out->push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out->push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out->push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out->push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out->push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out->push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
 bool IsHighSurrogate(char32_t u) {
   return u >= 0xD800 && u <= 0xDBFF;
 }
@@ -86,22 +69,22 @@ class Utf16Sink {
   void Unit(char32_t u) {
     if (high_ != 0) {
       if (IsLowSurrogate(u)) {
-        AppendUtf8(0x10000 + ((high_ - 0xD800) << 10) + (u - 0xDC00), out_);
+        AppendUtf8(0x10000 + ((high_ - 0xD800) << 10) + (u - 0xDC00), *out_);
         high_ = 0;
         return;
       }
-      AppendUtf8(kReplacement, out_);
+      AppendUtf8(kReplacement, *out_);
       high_ = 0;
     }
     if (IsHighSurrogate(u)) {
       high_ = u;
     } else {
-      AppendUtf8(IsLowSurrogate(u) ? kReplacement : u, out_);
+      AppendUtf8(IsLowSurrogate(u) ? kReplacement : u, *out_);
     }
   }
   // Call before appending anything that is not a code unit.
   void Flush() {
-    if (high_ != 0) AppendUtf8(kReplacement, out_);
+    if (high_ != 0) AppendUtf8(kReplacement, *out_);
     high_ = 0;
   }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/utf8.h"
+
 namespace verbsmith {
 
 namespace {
@@ -22,19 +24,6 @@ char32_t UpperCase(char32_t c) {
   if (c >= 0x430 && c <= 0x44F) return c - 0x20;
   if (c >= 0x450 && c <= 0x45F) return c - 0x50;
   return c;
-}
-
-void AppendUtf8(char32_t c, std::string* out) {
-  if (c < 0x80) {
-    out->push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out->push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out->push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out->push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
 }
 
 }  // namespace
@@ -58,7 +47,7 @@ void AppendFoldedRegistryName(std::string_view name, std::string* out) {
         (static_cast<unsigned char>(name[i + 1]) & 0xC0) == 0x80) {
       const char32_t cp = (char32_t{c & 0x1Fu} << 6) | (static_cast<unsigned char>(name[i + 1]) & 0x3Fu);
       if (cp >= 0x80) {
-        AppendUtf8(UpperCase(cp), out);
+        AppendUtf8(UpperCase(cp), *out);
         i += 2;
         continue;
       }

@@ -1,0 +1,17 @@
+#pragma once
+// The UTF-8 coding every in-memory text uses, one code point at a time.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace verbsmith {
+
+// Appends the UTF-8 form of a code point (up to U+10FFFF).
+void AppendUtf8(char32_t cp, std::string& out);
+
+// Reads one well-formed UTF-8 sequence at text[pos]: its length, or 0 when
+// the bytes there are not one (truncated, overlong, a surrogate, too large).
+std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp);
+
+}  // namespace verbsmith
