@@ -14,26 +14,16 @@ TEST(MessagesTest, UnknownNumberThrows) {
   EXPECT_FALSE(HasResString(7));
 }
 
-TEST(MessagesTest, KeepsDoubleSpacesAfterFullStops) {
+// Double spaces after full stops, leading blanks, and the stored wording,
+// slips included; joined messages hold only their own text.
+TEST(MessagesTest, KeepsEachTextExactlyAsStored) {
   EXPECT_EQ(LoadResString(180), "Cannot open registry ProgID.  Recompile project to register command.");
-  EXPECT_EQ(LoadResString(78),
-            "Note:  BIN and SRC directories will be created as subdirectories of the project location.");
-}
-
-TEST(MessagesTest, KeepsLeadingBlanks) {
   EXPECT_EQ(LoadResString(9), "     + Not a Map View Listener");
-}
-
-TEST(MessagesTest, JoinedMessagesHoldOnlyTheirOwnText) {
+  EXPECT_EQ(LoadResString(53), "Do you want to save the changed to the current project?");
   EXPECT_EQ(LoadResString(26), "This command already exists.");
   EXPECT_EQ(LoadResString(34), "Do you want to overwrite the command information?");
   EXPECT_EQ(LoadResString(176), "Multiple project files have been located.");
   EXPECT_EQ(LoadResString(177), "Choose the project you wish to add to the command set.");
-}
-
-TEST(MessagesTest, KeepsStoredWording) {
-  EXPECT_EQ(LoadResString(53), "Do you want to save the changed to the current project?");
-  EXPECT_EQ(LoadResString(144), "Cannot open form file for write access.");
 }
 
 TEST(MessagesTest, EveryMessageIsKnownAndNotEmpty) {

@@ -5,67 +5,57 @@
 namespace verbsmith {
 namespace {
 
-TEST(WildcardTest, StarDotStarMatchesEveryNameWithOrWithoutADot) {
-  EXPECT_TRUE(MatchesWildcard("*.*", "Project.vbp"));
-  EXPECT_TRUE(MatchesWildcard("*.*", "README"));
-  EXPECT_TRUE(MatchesWildcard("*.*", ".hidden"));
-  EXPECT_TRUE(MatchesWildcard("*", "a.b.c"));
+struct WildcardCase {
+  const char* pattern;
+  const char* name;
+  bool matches;
+};
+
+TEST(WildcardTest, MatchesNamesAsWindowsListingsDo) {
+  const WildcardCase cases[] = {
+      // "*.*" takes names with or without a dot; '*' spans dots.
+      {"*.*", "Project.vbp", true},
+      {"*.*", "README", true},
+      {"*.*", ".hidden", true},
+      {"*", "a.b.c", true},
+      {"*.vbp", "Cmd.old.vbp", true},
+      {"*.vbp", ".vbp", true},
+      {"*.vbp", "Cmd.vbpx", false},
+      {"a*b*c", "aXXbYYbZc", true},
+      {"a*b*c", "aXXbYYbZ", false},
+      // '?' is exactly one character, not one byte.
+      {"logo?.bmp", "logo1.bmp", true},
+      {"logo?.bmp", "logo.bmp", false},
+      {"logo?.bmp", "logo12.bmp", false},
+      {"caf?", "caf\u00E9", true},
+      // Case is ignored, beyond ASCII too.
+      {"*.BMP", "logo.bmp", true},
+      {"\u00C9T\u00C9.txt", "\u00E9t\u00E9.TXT", true},
+      {"Cmd.cls", "Cmd.cls.bak", false},
+      {"Cmd.cls", "xCmd.cls", false},
+      // A trailing ".*" also takes the bare name; a trailing '.' only names without extension.
+      {"logo.*", "logo", true},
+      {"logo.*", "logo.bmp", true},
+      {"logo.*", "logos", false},
+      {"*.", "Makefile", true},
+      {"*.", "logo.bmp", false},
+      // Malformed UTF-8 bytes stay distinct characters.
+      {"*", "\xFF\xFE", true},
+      {"\xFF", "\xFE", false},
+      {"?", "\xFF", true},
+      {"\xC1\x81", "a", false},  // an overlong 'A' is not a letter
+  };
+  for (const WildcardCase& c : cases) {
+    SCOPED_TRACE(std::string(c.pattern) + " ~ " + c.name);
+    EXPECT_EQ(MatchesWildcard(c.pattern, c.name), c.matches);
+  }
 }
 
-TEST(WildcardTest, StarMatchesAnyRunIncludingDots) {
-  EXPECT_TRUE(MatchesWildcard("*.vbp", "Cmd.old.vbp"));
-  EXPECT_TRUE(MatchesWildcard("*.vbp", ".vbp"));
-  EXPECT_FALSE(MatchesWildcard("*.vbp", "Cmd.vbpx"));
-  EXPECT_TRUE(MatchesWildcard("a*b*c", "aXXbYYbZc"));
-  EXPECT_FALSE(MatchesWildcard("a*b*c", "aXXbYYbZ"));
-}
-
-TEST(WildcardTest, QuestionMarkMatchesExactlyOneCharacter) {
-  EXPECT_TRUE(MatchesWildcard("logo?.bmp", "logo1.bmp"));
-  EXPECT_FALSE(MatchesWildcard("logo?.bmp", "logo.bmp"));
-  EXPECT_FALSE(MatchesWildcard("logo?.bmp", "logo12.bmp"));
-  // One character, not one byte.
-  EXPECT_TRUE(MatchesWildcard("caf?", "caf\u00E9"));
-}
-
-TEST(WildcardTest, CaseIsIgnored) {
-  EXPECT_TRUE(MatchesWildcard("*.BMP", "logo.bmp"));
-  EXPECT_TRUE(MatchesWildcard("LOGO.bmp", "Logo.BMP"));
-  EXPECT_TRUE(MatchesWildcard("\u00C9T\u00C9.txt", "\u00E9t\u00E9.TXT"));
-}
-
-TEST(WildcardTest, PlainNamesMatchOnlyThemselves) {
-  EXPECT_TRUE(MatchesWildcard("Cmd.cls", "cmd.cls"));
-  EXPECT_FALSE(MatchesWildcard("Cmd.cls", "Cmd.cls.bak"));
-  EXPECT_FALSE(MatchesWildcard("Cmd.cls", "xCmd.cls"));
-}
-
-TEST(WildcardTest, TrailingDotStarAlsoMatchesTheBareName) {
-  EXPECT_TRUE(MatchesWildcard("logo.*", "logo"));
-  EXPECT_TRUE(MatchesWildcard("logo.*", "logo.bmp"));
-  EXPECT_FALSE(MatchesWildcard("logo.*", "logos"));
-}
-
-TEST(WildcardTest, TrailingDotMatchesOnlyNamesWithoutExtension) {
-  EXPECT_TRUE(MatchesWildcard("*.", "Makefile"));
-  EXPECT_FALSE(MatchesWildcard("*.", "logo.bmp"));
-}
-
-TEST(WildcardTest, MalformedUtf8NamesDoNotMatchByAccident) {
-  EXPECT_TRUE(MatchesWildcard("*", "\xFF\xFE"));
-  EXPECT_FALSE(MatchesWildcard("\xFF", "\xFE"));
-  EXPECT_TRUE(MatchesWildcard("?", "\xFF"));
-}
-
-TEST(WildcardTest, SameNameIgnoringCaseComparesWholeNames) {
+TEST(WildcardTest, SameNameIgnoringCaseComparesWholeNamesLiterally) {
   EXPECT_TRUE(SameNameIgnoringCase("LOGO.BMP", "logo.bmp"));
   EXPECT_TRUE(SameNameIgnoringCase("\u0160koda", "\u0161KODA"));
   EXPECT_FALSE(SameNameIgnoringCase("logo.bmp", "logo.bm"));
   EXPECT_FALSE(SameNameIgnoringCase("a*", "ab"));
-}
-
-TEST(WildcardTest, HasWildcardSeesStarsAndQuestionMarks) {
-  EXPECT_TRUE(HasWildcard("*.vbp"));
   EXPECT_TRUE(HasWildcard("a?c"));
   EXPECT_FALSE(HasWildcard("Cmd.cls"));
 }

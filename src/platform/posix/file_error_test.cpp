@@ -7,28 +7,21 @@
 namespace verbsmith {
 namespace {
 
-TEST(FileErrorTest, MissingEntryIsFileOrPathNotFoundAsTheCallerSays) {
-  EXPECT_EQ(VbFileErrorNumber(ENOENT, Missing::kFile), 53);
-  EXPECT_EQ(VbFileErrorNumber(ENOENT, Missing::kPath), 76);
-  EXPECT_EQ(VbFileErrorNumber(ENOTDIR, Missing::kFile), 76);
-}
-
-TEST(FileErrorTest, RefusedAccessIsPermissionDenied) {
-  EXPECT_EQ(VbFileErrorNumber(EACCES, Missing::kFile), 70);
-  EXPECT_EQ(VbFileErrorNumber(EPERM, Missing::kFile), 70);
-  EXPECT_EQ(VbFileErrorNumber(EROFS, Missing::kFile), 70);
-}
-
-TEST(FileErrorTest, WrongKindOfEntryIsPathFileAccessError) {
-  EXPECT_EQ(VbFileErrorNumber(EISDIR, Missing::kFile), 75);
-  EXPECT_EQ(VbFileErrorNumber(EEXIST, Missing::kFile), 75);
-  EXPECT_EQ(VbFileErrorNumber(ENOTEMPTY, Missing::kPath), 75);
-}
-
-TEST(FileErrorTest, FullDiskAndUnknownFailuresKeepTheirOwnNumbers) {
-  EXPECT_EQ(VbFileErrorNumber(ENOSPC, Missing::kFile), 61);
-  EXPECT_EQ(VbFileErrorNumber(EIO, Missing::kFile), 57);
-  EXPECT_EQ(VbFileErrorNumber(ENAMETOOLONG, Missing::kFile), 52);
+TEST(FileErrorTest, SystemErrorsTakeTheirVisualBasicNumbers) {
+  const struct {
+    int code;
+    Missing missing;
+    int32_t number;
+  } cases[] = {
+      {ENOENT, Missing::kFile, 53}, {ENOENT, Missing::kPath, 76}, {ENOTDIR, Missing::kFile, 76},
+      {EACCES, Missing::kFile, 70}, {EPERM, Missing::kFile, 70},  {EROFS, Missing::kFile, 70},
+      {EISDIR, Missing::kFile, 75}, {EEXIST, Missing::kFile, 75}, {ENOTEMPTY, Missing::kPath, 75},
+      {ENOSPC, Missing::kFile, 61}, {EIO, Missing::kFile, 57},    {ENAMETOOLONG, Missing::kFile, 52},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    EXPECT_EQ(VbFileErrorNumber(c.code, c.missing), c.number);
+  }
 }
 
 TEST(FileErrorTest, ErrorCarriesSourceAndVisualBasicText) {
