@@ -13,29 +13,18 @@
 
 #include "connection/connection.h"
 #include "generate/line_buffer.h"
-#include "platform/posix/ini_profile_files.h"
-#include "platform/posix/ini_settings.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_processes.h"
-#include "platform/posix/posix_registry.h"
-#include "platform/scripted/fixed_screen.h"
-#include "platform/scripted/scripted_dialogs.h"
 #include "resources/bitmap_mgr_class.h"
 #include "resources/resource_compiler.h"
 #include "support/bmp_writer.h"
 #include "support/fake_connection.h"
 #include "support/fake_ide.h"
 #include "support/fake_managers.h"
+#include "support/file_host.h"
 #include "support/stub_general_mgr.h"
 #include "support/temp_dir.h"
 
 namespace verbsmith {
 namespace {
-
-class NoCommandSets : public CommandSetFactory {
- public:
-  std::unique_ptr<CommandSet> Create() override { throw VbError(429, "Bench", "No command set here"); }
-};
 
 // Four bitmaps, a project directory and the ports, ready for either run.
 struct ResourceBench {
@@ -66,17 +55,8 @@ struct ResourceBench {
   }
 
   test::TempDir dir;
-  PosixFileSystem files;
-  PosixRegistry registry;
-  IniProfileFiles profiles{files};
-  IniSettings settings{files, dir.WindowsPath("settings.ini")};
-  PosixProcesses processes;
-  NullTranscript transcript;
-  ScriptedDialogs dialogs{transcript};
-  FixedScreen screen;
-  NoCommandSets commandSets;
-  ErrObject err;
-  Host host{files, registry, profiles, settings, processes, dialogs, screen, commandSets, err, "", ""};
+  test::FileHost env;
+  Host& host = env.host;
   test::StubGeneralMgr genMgr;
   test::FakeClassMgr classMgr;
   test::FakeIde ide;
@@ -97,8 +77,8 @@ void BM_WriteResourceToProject(benchmark::State& state) {
     lines.Assign({"Type=OleDll", "Name=\"BenchCmd\""});
     mgr.WriteResourceToProject();
   }
-  if (!bench.dialogs.MessageBoxes().empty())
-    state.SkipWithError(bench.dialogs.MessageBoxes().front().prompt.c_str());
+  if (!bench.env.dialogs.MessageBoxes().empty())
+    state.SkipWithError(bench.env.dialogs.MessageBoxes().front().prompt.c_str());
 }
 BENCHMARK(BM_WriteResourceToProject)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -84,17 +84,7 @@ TEST_F(LineBufferFilesTest, AMissingFileShowsTheOpenMessageAndTwoSpaces) {
 
 TEST_F(LineBufferFilesTest, AWriteAfterAFailedReadIsRefusedAndLeavesTheFileAlone) {
   FailingReads failing;
-  Host host{failing,
-            files_.registry,
-            files_.profiles,
-            files_.settings,
-            files_.processes,
-            files_.dialogs,
-            files_.screen,
-            files_.commandSets,
-            files_.err,
-            "",
-            ""};
+  Host host = files_.With(failing);
   dir_.Write("c.cls", "keep me\r\n");
   failing.failReads = true;
   lines_.Read(host, Path("c.cls"), kReadOpen, kClose);

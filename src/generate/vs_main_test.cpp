@@ -139,21 +139,6 @@ class FailingKeysDialogs : public ScriptedDialogs {
 
 class SaveProjectKeystrokesTest : public ::testing::Test {
  protected:
-  // A host like files_.host but with the given dialogs.
-  Host WithDialogs(Dialogs& dialogs) {
-    return Host{files_.files,
-                files_.registry,
-                files_.profiles,
-                files_.settings,
-                files_.processes,
-                dialogs,
-                files_.screen,
-                files_.commandSets,
-                files_.err,
-                "",
-                ""};
-  }
-
   test::FileHost files_;
   NullTranscript transcript_;
 };
@@ -168,7 +153,7 @@ TEST_F(SaveProjectKeystrokesTest, SendsAltFVThenLetsEventsRun) {
 
 TEST_F(SaveProjectKeystrokesTest, FileErrorShowsTwoSpacesOnly) {
   FailingKeysDialogs dialogs(transcript_, [] { throw VbError::Standard(vberr::kPermissionDenied); });
-  Host host = WithDialogs(dialogs);
+  Host host = files_.With(dialogs);
   SaveProjectKeystrokes(host);
   ASSERT_EQ(dialogs.MessageBoxes().size(), 1u);
   EXPECT_EQ(dialogs.MessageBoxes()[0].prompt, "  ");
@@ -180,7 +165,7 @@ TEST_F(SaveProjectKeystrokesTest, FileErrorShowsTwoSpacesOnly) {
 TEST_F(SaveProjectKeystrokesTest, SystemErrorShowsItsText) {
   FailingKeysDialogs dialogs(transcript_,
                              [] { throw VbError(vberr::kSystemFailure, "Keys", "No active window"); });
-  Host host = WithDialogs(dialogs);
+  Host host = files_.With(dialogs);
   SaveProjectKeystrokes(host);
   ASSERT_EQ(dialogs.MessageBoxes().size(), 1u);
   EXPECT_EQ(dialogs.MessageBoxes()[0].prompt, "  No active window");
@@ -188,7 +173,7 @@ TEST_F(SaveProjectKeystrokesTest, SystemErrorShowsItsText) {
 
 TEST_F(SaveProjectKeystrokesTest, ForeignFailureCountsAsSystemError) {
   FailingKeysDialogs dialogs(transcript_, [] { throw std::runtime_error("display gone"); });
-  Host host = WithDialogs(dialogs);
+  Host host = files_.With(dialogs);
   SaveProjectKeystrokes(host);
   ASSERT_EQ(dialogs.MessageBoxes().size(), 1u);
   EXPECT_EQ(dialogs.MessageBoxes()[0].prompt, "  display gone");

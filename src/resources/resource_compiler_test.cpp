@@ -5,12 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "platform/posix/ini_profile_files.h"
-#include "platform/posix/ini_settings.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_registry.h"
-#include "platform/scripted/fixed_screen.h"
-#include "platform/scripted/scripted_dialogs.h"
+#include "support/file_host.h"
 #include "support/temp_dir.h"
 
 namespace verbsmith {
@@ -30,11 +25,6 @@ class EnvOnly : public Processes {
   std::map<std::string, std::string> env;
 };
 
-class NoCommandSets : public CommandSetFactory {
- public:
-  std::unique_ptr<CommandSet> Create() override { throw VbError(429, "Test", "No command set here"); }
-};
-
 class ResourceCompilerTest : public ::testing::Test {
  protected:
   ResourceCompilerTest() {
@@ -47,17 +37,9 @@ class ResourceCompilerTest : public ::testing::Test {
   std::string Dir(const std::string& relative) const { return dir.WindowsPath(relative) + "\\"; }
 
   test::TempDir dir;
-  PosixFileSystem files;
-  PosixRegistry registry;
-  IniProfileFiles profiles{files};
-  IniSettings settings{files, dir.WindowsPath("settings.ini")};
   EnvOnly processes;
-  StringTranscript transcript;
-  ScriptedDialogs dialogs{transcript};
-  FixedScreen screen;
-  NoCommandSets commandSets;
-  ErrObject err;
-  Host host{files, registry, profiles, settings, processes, dialogs, screen, commandSets, err, "", ""};
+  test::FileHost env;
+  Host host = env.With(processes);
 };
 
 TEST_F(ResourceCompilerTest, TakesTheEnvironmentsCompilerWhenWineCanRunIt) {

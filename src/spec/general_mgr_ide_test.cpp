@@ -6,26 +6,14 @@
 #include "generate/form_mgr_class.h"
 #include "generate/line_buffer.h"
 #include "generate/module_mgr_class.h"
-#include "platform/posix/ini_profile_files.h"
-#include "platform/posix/ini_settings.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_processes.h"
-#include "platform/posix/posix_registry.h"
-#include "platform/scripted/fixed_screen.h"
-#include "platform/scripted/scripted_dialogs.h"
 #include "spec/general_mgr_class.h"
 #include "support/fake_connection.h"
 #include "support/fake_ide.h"
 #include "support/fake_managers.h"
-#include "support/temp_dir.h"
+#include "support/file_host.h"
 
 namespace verbsmith {
 namespace {
-
-class NoCommandSets : public CommandSetFactory {
- public:
-  std::unique_ptr<CommandSet> Create() override { throw VbError(429, "Test", "No command set here"); }
-};
 
 class IdeOperationsTest : public ::testing::Test {
  protected:
@@ -47,18 +35,8 @@ class IdeOperationsTest : public ::testing::Test {
     return dirty;
   }
 
-  test::TempDir dir;
-  PosixFileSystem files;
-  PosixRegistry registry;
-  IniProfileFiles profiles{files};
-  IniSettings settings{files, dir.WindowsPath("settings.ini")};
-  PosixProcesses processes;
-  StringTranscript transcript;
-  ScriptedDialogs dialogs{transcript};
-  FixedScreen screen;
-  NoCommandSets commandSets;
-  ErrObject err;
-  Host host{files, registry, profiles, settings, processes, dialogs, screen, commandSets, err, "", ""};
+  test::FileHost env;
+  Host& host = env.host;
   LineBuffer lines;
   GeneralMgrClass gen{host, lines};
   test::FakeIde ide;
@@ -127,7 +105,7 @@ TEST_F(IdeOperationsTest, NoActiveProjectCountsAsChanged) {
 TEST_F(IdeOperationsTest, NoEnvironmentCountsAsChanged) {
   Connect(nullptr);
   EXPECT_TRUE(Dirty());
-  EXPECT_TRUE(dialogs.MessageBoxes().empty());
+  EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
 TEST_F(IdeOperationsTest, ReloadLoadsTheProjectAsUnchanged) {

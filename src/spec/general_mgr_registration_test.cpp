@@ -9,32 +9,22 @@
 #include "generate/form_mgr_class.h"
 #include "generate/line_buffer.h"
 #include "generate/module_mgr_class.h"
-#include "platform/posix/ini_profile_files.h"
-#include "platform/posix/ini_settings.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_processes.h"
-#include "platform/posix/posix_registry.h"
-#include "platform/scripted/fixed_screen.h"
-#include "platform/scripted/scripted_dialogs.h"
 #include "spec/general_mgr_class.h"
 #include "support/fake_connection.h"
 #include "support/fake_ide.h"
 #include "support/fake_managers.h"
+#include "support/file_host.h"
 #include "support/source_tree.h"
 #include "support/temp_dir.h"
 
 namespace verbsmith {
 namespace {
 
-class NoCommandSets : public CommandSetFactory {
- public:
-  std::unique_ptr<CommandSet> Create() override { throw VbError(429, "Test", "No command set here"); }
-};
-
 // The ports and the managers the registration operations reach.
 class RegistrationTest : public ::testing::Test {
  protected:
-  RegistrationTest() : registry({test::SourceTreePath("tests/fixtures/registration/commands.reg").string()}) {
+  RegistrationTest() {
+    env.registry.LoadFile(test::SourceTreePath("tests/fixtures/registration/commands.reg").string());
     dir.MakeDir("proj/bin");
     connection.classMgr = &classMgr;
     connection.moduleMgr = &moduleMgr;
@@ -46,24 +36,9 @@ class RegistrationTest : public ::testing::Test {
     gen.SetCurrentPathBin(dir.WindowsPath("proj/bin"));
   }
 
-  std::vector<std::string> Prompts() const {
-    std::vector<std::string> prompts;
-    for (const auto& box : dialogs.MessageBoxes()) prompts.push_back(box.prompt);
-    return prompts;
-  }
-
   test::TempDir dir;
-  PosixFileSystem files;
-  PosixRegistry registry;
-  IniProfileFiles profiles{files};
-  IniSettings settings{files, dir.WindowsPath("settings.ini")};
-  PosixProcesses processes;
-  StringTranscript transcript;
-  ScriptedDialogs dialogs{transcript};
-  FixedScreen screen;
-  NoCommandSets commandSets;
-  ErrObject err;
-  Host host{files, registry, profiles, settings, processes, dialogs, screen, commandSets, err, "", ""};
+  test::FileHost env;
+  Host& host = env.host;
 
   LineBuffer lines;
   test::FakeClassMgr classMgr;
@@ -87,7 +62,7 @@ TEST_F(WriteIniTest, WritesElevenKeysInOrderUnderTheClassName) {
   bitmapMgr.smFile = "sm.bmp";
   gen.WriteINI();
 
-  EXPECT_TRUE(Prompts().empty());
+  EXPECT_TRUE(env.Prompts().empty());
   EXPECT_EQ(dir.Read("proj/bin/CmdSvr.ini"),
             "[CmdSvr]\r\n"
             "ProgID=ZoomCmd.CmdSvr\r\n"
@@ -106,7 +81,8 @@ TEST_F(WriteIniTest, WritesElevenKeysInOrderUnderTheClassName) {
 TEST_F(WriteIniTest, AModelessCommandIsNotModal) {
   gen.SetCommandIsModeless(true);
   gen.WriteINI();
-  EXPECT_EQ(profiles.GetString("CmdSvr", "IsModal", "?", dir.WindowsPath("proj/bin/CmdSvr.ini"), 255), "0");
+  EXPECT_EQ(env.profiles.GetString("CmdSvr", "IsModal", "?", dir.WindowsPath("proj/bin/CmdSvr.ini"), 255),
+            "0");
 }
 
 TEST_F(WriteIniTest, RunningTwiceKeepsOneSectionWithTheSecondValues) {
@@ -125,16 +101,16 @@ TEST_F(WriteIniTest, RunningTwiceKeepsOneSectionWithTheSecondValues) {
 TEST_F(WriteIniTest, KeepsOtherSectionsOfTheFile) {
   dir.Write("proj/bin/CmdSvr.ini", "[Other]\r\nKey=Value\r\n");
   gen.WriteINI();
-  EXPECT_EQ(profiles.GetString("Other", "Key", "", dir.WindowsPath("proj/bin/CmdSvr.ini"), 255), "Value");
+  EXPECT_EQ(env.profiles.GetString("Other", "Key", "", dir.WindowsPath("proj/bin/CmdSvr.ini"), 255), "Value");
 }
 
 TEST_F(WriteIniTest, AFailedWriteIsReportedOnce) {
   gen.SetCurrentPathBin(dir.WindowsPath("proj/missing"));
   gen.WriteINI();
 
-  EXPECT_EQ(Prompts(), std::vector<std::string>{LoadResString(185) + "  "});
-  EXPECT_EQ(dialogs.MessageBoxes().at(0).title, text::kTitle);
-  EXPECT_EQ(dialogs.MessageBoxes().at(0).style, mb::kExclamation);
+  EXPECT_EQ(env.Prompts(), std::vector<std::string>{LoadResString(185) + "  "});
+  EXPECT_EQ(env.dialogs.MessageBoxes().at(0).title, text::kTitle);
+  EXPECT_EQ(env.dialogs.MessageBoxes().at(0).style, mb::kExclamation);
   EXPECT_FALSE(dir.Exists("proj/missing"));
 }
 
@@ -142,7 +118,7 @@ TEST_F(WriteIniTest, AFileInPlaceOfTheBinDirectoryIsReported) {
   dir.Write("proj/blocked", "not a directory");
   gen.SetCurrentPathBin(dir.WindowsPath("proj/blocked"));
   gen.WriteINI();
-  EXPECT_EQ(Prompts(), std::vector<std::string>{LoadResString(185) + "  "});
+  EXPECT_EQ(env.Prompts(), std::vector<std::string>{LoadResString(185) + "  "});
 }
 
 class IsCommandUniqueTest : public RegistrationTest {};
@@ -158,7 +134,7 @@ TEST_F(IsCommandUniqueTest, ARegisteredProgIDIsNotUnique) {
   bool unique = true;
   gen.IsCommandUnique(unique);
   EXPECT_FALSE(unique);
-  EXPECT_EQ(registry.OpenHandleCount(), 0u);
+  EXPECT_EQ(env.registry.OpenHandleCount(), 0u);
 }
 
 TEST_F(IsCommandUniqueTest, AProgIDWithoutClassIdIsRegisteredAllTheSame) {
@@ -166,7 +142,7 @@ TEST_F(IsCommandUniqueTest, AProgIDWithoutClassIdIsRegisteredAllTheSame) {
   bool unique = true;
   gen.IsCommandUnique(unique);
   EXPECT_FALSE(unique);
-  EXPECT_TRUE(dialogs.MessageBoxes().empty());
+  EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
 }  // namespace

@@ -8,23 +8,12 @@
 
 #include "base/messages.h"
 #include "base/texts.h"
-#include "platform/posix/ini_profile_files.h"
-#include "platform/posix/ini_settings.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_processes.h"
-#include "platform/posix/posix_registry.h"
-#include "platform/scripted/fixed_screen.h"
-#include "platform/scripted/scripted_dialogs.h"
+#include "support/file_host.h"
 #include "support/source_tree.h"
 #include "support/temp_dir.h"
 
 namespace verbsmith {
 namespace {
-
-class NoCommandSets : public CommandSetFactory {
- public:
-  std::unique_ptr<CommandSet> Create() override { throw VbError(429, "Test", "No command set here"); }
-};
 
 std::string Fixture(const char* name) {
   return test::SourceTreePath(std::string("tests/fixtures/registration/") + name).string();
@@ -34,42 +23,37 @@ const std::string kNL(text::kNL);
 
 class RegistryLookupsTest : public ::testing::Test {
  protected:
-  explicit RegistryLookupsTest(const char* fixture = "commands.reg") : registry({Fixture(fixture)}) {}
+  explicit RegistryLookupsTest(const char* fixture = "commands.reg") {
+    env.registry.LoadFile(Fixture(fixture));
+  }
 
-  void TearDown() override { EXPECT_EQ(registry.OpenHandleCount(), 0u) << "a registry key was left open"; }
+  void TearDown() override {
+    EXPECT_EQ(env.registry.OpenHandleCount(), 0u) << "a registry key was left open";
+  }
 
   // The one message box shown, checked for the lookups' style and title.
   std::string OnlyPrompt() const {
-    EXPECT_EQ(dialogs.MessageBoxes().size(), 1u);
-    if (dialogs.MessageBoxes().empty()) return "";
-    const MessageBoxRecord& box = dialogs.MessageBoxes().front();
+    EXPECT_EQ(env.dialogs.MessageBoxes().size(), 1u);
+    if (env.dialogs.MessageBoxes().empty()) return "";
+    const MessageBoxRecord& box = env.dialogs.MessageBoxes().front();
     EXPECT_EQ(box.style, mb::kOKOnly | mb::kExclamation);
     EXPECT_EQ(box.title, text::kDefaultTitle);
     return box.prompt;
   }
 
   test::TempDir dir;
-  PosixFileSystem files;
-  PosixRegistry registry;
-  IniProfileFiles profiles{files};
-  IniSettings settings{files, dir.WindowsPath("settings.ini")};
-  PosixProcesses processes;
-  StringTranscript transcript;
-  ScriptedDialogs dialogs{transcript};
-  FixedScreen screen;
-  NoCommandSets commandSets;
-  ErrObject err;
-  Host host{files, registry, profiles, settings, processes, dialogs, screen, commandSets, err, "", ""};
+  test::FileHost env;
+  Host& host = env.host;
 };
 
 TEST_F(RegistryLookupsTest, ServerPathPrefersTheInProcessServer) {
   EXPECT_EQ(ServerPathFromProgID(host, "InprocCmd.CmdSvr"), "C:\\Cmds\\InprocCmd\\bin\\InprocCmd.dll");
-  EXPECT_TRUE(dialogs.MessageBoxes().empty());
+  EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
 TEST_F(RegistryLookupsTest, ServerPathFallsBackToTheLocalServer) {
   EXPECT_EQ(ServerPathFromProgID(host, "LocalCmd.CmdSvr"), "C:\\Cmds\\LocalCmd\\bin\\LocalCmd.exe");
-  EXPECT_TRUE(dialogs.MessageBoxes().empty());
+  EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
 TEST_F(RegistryLookupsTest, ServerPathOfAClassWithoutServersIsAnError) {
@@ -99,12 +83,12 @@ TEST_F(RegistryLookupsTest, AServerPathTooLongForTheBufferIsAnError) {
 
 TEST_F(RegistryLookupsTest, DescriptionIsTheClassKeysDefaultValue) {
   EXPECT_EQ(DescriptionFromProgID(host, "InprocCmd.CmdSvr"), "Inproc command|Inproc tip");
-  EXPECT_TRUE(dialogs.MessageBoxes().empty());
+  EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
 TEST_F(RegistryLookupsTest, DescriptionOf254CharactersFitsTheBuffer) {
   EXPECT_EQ(DescriptionFromProgID(host, "FullDesc.CmdSvr").size(), 254u);
-  EXPECT_TRUE(dialogs.MessageBoxes().empty());
+  EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
 TEST_F(RegistryLookupsTest, DescriptionOf255CharactersIsAReportedFailure) {

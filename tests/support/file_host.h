@@ -1,9 +1,15 @@
 #pragma once
-// A Host for tests of file operations: the real POSIX file system, scripted
-// dialogs that record every message box, and inert other ports.
+// A Host for tests of file operations: the real POSIX file system, registry
+// and processes, scripted dialogs that record every message box, and inert
+// other ports.  A test that needs one port of its own takes `With(port)`.
+//
+//   test::FileHost env;
+//   env.registry.LoadFile(fixturePath);
+//   Host host = env.With(failingFiles);
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/host.h"
 #include "platform/posix/ini_profile_files.h"
@@ -35,6 +41,11 @@ class FileHost {
   FileHost(const FileHost&) = delete;
   FileHost& operator=(const FileHost&) = delete;
 
+  // This host with one port replaced; the other ports stay this object's.
+  Host With(FileSystem& other) const { return Variant(other, host.processes, host.dialogs); }
+  Host With(Processes& other) const { return Variant(host.fs, other, host.dialogs); }
+  Host With(Dialogs& other) const { return Variant(host.fs, host.processes, other); }
+
   // The prompts of the message boxes shown so far.
   std::vector<std::string> Prompts() const {
     std::vector<std::string> prompts;
@@ -58,6 +69,21 @@ class FileHost {
   NoCommandSets commandSets;
   ErrObject err;
   Host host;
+
+ private:
+  Host Variant(FileSystem& fs, Processes& processesPort, Dialogs& dialogsPort) const {
+    return Host{fs,
+                host.registry,
+                host.profiles,
+                host.settings,
+                processesPort,
+                dialogsPort,
+                host.screen,
+                host.commandSets,
+                host.err,
+                "",
+                host.templateDirectory};
+  }
 };
 
 }  // namespace verbsmith::test
