@@ -12,19 +12,17 @@ namespace verbsmith {
 
 namespace {
 
-constexpr int kReadOpenMessage = 140;
-constexpr int kWriteOpenMessage = 138;
-constexpr int kCloseMessage = 139;
+constexpr FileMessages kClassFile{.readOpen = 140, .writeOpen = 138, .close = 139};
 constexpr int32_t kCreatePurpose = 0;
 
 }  // namespace
 
 void ClassMgrClass::ReadClass() {
-  lines_.Read(host_, completeFilename_, kReadOpenMessage, kCloseMessage);
+  lines_.Read(host_, completeFilename_, kClassFile);
 }
 
 void ClassMgrClass::WriteClass() {
-  lines_.Write(host_, completeFilename_, kWriteOpenMessage, kCloseMessage);
+  lines_.Write(host_, completeFilename_, kClassFile);
 }
 
 void ClassMgrClass::ModifyClass() {

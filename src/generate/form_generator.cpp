@@ -11,9 +11,7 @@ namespace verbsmith {
 
 namespace {
 
-constexpr int kReadOpenMessage = 146;
-constexpr int kWriteOpenMessage = 144;
-constexpr int kCloseMessage = 145;
+constexpr FileMessages kFormFile{.readOpen = 146, .writeOpen = 144, .close = 145};
 constexpr std::string_view kEventControl = "EventControl";
 
 std::string_view TrimSpaces(std::string_view text) {
@@ -26,11 +24,11 @@ std::string_view TrimSpaces(std::string_view text) {
 }  // namespace
 
 void FormMgrClass::ReadForm() {
-  lines_.Read(host_, completeFilename_, kReadOpenMessage, kCloseMessage);
+  lines_.Read(host_, completeFilename_, kFormFile);
 }
 
 void FormMgrClass::WriteForm() {
-  lines_.Write(host_, completeFilename_, kWriteOpenMessage, kCloseMessage);
+  lines_.Write(host_, completeFilename_, kFormFile);
 }
 
 void FormMgrClass::ModifyForm() {

@@ -15,6 +15,13 @@ namespace verbsmith {
 // part of its line. A final line without a line end still counts.
 std::vector<std::string> SplitTextLines(std::string_view text);
 
+// The messages a kind of file selects around its read and its write.
+struct FileMessages {
+  int readOpen;
+  int writeOpen;
+  int close;
+};
+
 class LineBuffer {
  public:
   // Elements 0 to 50, all empty, nothing read yet.
@@ -48,6 +55,13 @@ class LineBuffer {
   // Writes the file's lines over path, each ended by CR LF. Refused, with the
   // open message, when the buffer does not hold a complete file.
   void Write(Host& host, const std::string& path, int openMessage, int closeMessage);
+
+  void Read(Host& host, const std::string& path, const FileMessages& messages) {
+    Read(host, path, messages.readOpen, messages.close);
+  }
+  void Write(Host& host, const std::string& path, const FileMessages& messages) {
+    Write(host, path, messages.writeOpen, messages.close);
+  }
 
   // The text Write would put on disk.
   std::string Text() const;

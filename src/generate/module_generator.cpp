@@ -10,19 +10,17 @@ namespace verbsmith {
 
 namespace {
 
-constexpr int kReadOpenMessage = 181;
-constexpr int kWriteOpenMessage = 168;
-constexpr int kCloseMessage = 169;
+constexpr FileMessages kModuleFile{.readOpen = 181, .writeOpen = 168, .close = 169};
 constexpr int32_t kCreatePurpose = 0;
 
 }  // namespace
 
 void ModuleMgrClass::ReadModule() {
-  lines_.Read(host_, completeFilename_, kReadOpenMessage, kCloseMessage);
+  lines_.Read(host_, completeFilename_, kModuleFile);
 }
 
 void ModuleMgrClass::WriteModule() {
-  lines_.Write(host_, completeFilename_, kWriteOpenMessage, kCloseMessage);
+  lines_.Write(host_, completeFilename_, kModuleFile);
 }
 
 void ModuleMgrClass::ModifyModule() {

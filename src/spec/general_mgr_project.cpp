@@ -14,9 +14,7 @@ namespace verbsmith {
 
 namespace {
 
-constexpr int kReadOpenMessage = 167;
-constexpr int kWriteOpenMessage = 157;
-constexpr int kCloseMessage = 158;
+constexpr FileMessages kProjectFile{.readOpen = 167, .writeOpen = 157, .close = 158};
 
 // Removes the double quotes around a value; a value without them is kept
 // whole.
@@ -29,7 +27,7 @@ std::string Unquoted(std::string value) {
 }  // namespace
 
 void GeneralMgrClass::ReadProject() {
-  lines_.Read(host_, completeProjFilename_, kReadOpenMessage, kCloseMessage);
+  lines_.Read(host_, completeProjFilename_, kProjectFile);
 }
 
 void GeneralMgrClass::ModifyProject() {
@@ -49,12 +47,12 @@ void GeneralMgrClass::ModifyProject() {
 }
 
 void GeneralMgrClass::WriteModifiedProject() {
-  lines_.Write(host_, completeProjFilename_, kWriteOpenMessage, kCloseMessage);
+  lines_.Write(host_, completeProjFilename_, kProjectFile);
 }
 
 std::string ProjectNameFromFile(Host& host, const std::string& path) {
   constexpr std::string_view kKey = "Name=";
-  std::string message = LoadResString(kReadOpenMessage);
+  std::string message = LoadResString(kProjectFile.readOpen);
   std::string name;
   try {
     for (const std::string& line : SplitTextLines(host.fs.ReadText(path))) {
@@ -63,7 +61,7 @@ std::string ProjectNameFromFile(Host& host, const std::string& path) {
         break;
       }
     }
-    message = LoadResString(kCloseMessage);
+    message = LoadResString(kProjectFile.close);
   } catch (const VbError& e) {
     host.err.Set(e);
     ReportError(host, e.Description(), &message);
