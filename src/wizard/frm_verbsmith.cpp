@@ -20,6 +20,23 @@ std::string Text(std::string_view text) {
   return std::string(text);
 }
 
+struct Bounds {
+  int32_t left, top, width, height;
+};
+
+// A control put in place on the designed layout, with its caption.
+template <class T>
+T& Placed(T& control, Bounds bounds) {
+  control.Move(bounds.left, bounds.top, bounds.width, bounds.height);
+  return control;
+}
+
+template <class T>
+T& Placed(T& control, std::string_view caption, Bounds bounds) {
+  control.SetCaption(Text(caption));
+  return Placed(control, bounds);
+}
+
 }  // namespace
 
 FrmVerbsmith::FrmVerbsmith(forms::FormsRuntime& runtime, Host& host)
@@ -59,68 +76,43 @@ void FrmVerbsmith::InitializeObjects(IConnection* wizard) {
 void FrmVerbsmith::BuildIntro() {
   auto& frame = Add<forms::Frame>("fraIntro");
   frame.Move(kFrameLeft, kFrameTop, kWindowWidth - 120, kWindowHeight - 420);
-  auto& picture = Add<forms::PictureBox>("picIntro", frame);
-  picture.Move(120, 240, 2055, 4575);
-  auto& heading = Add<forms::Label>("lblIntroHeading", frame);
-  heading.SetCaption(Text(text::kIntroHeading));
-  heading.SetFontName("Times New Roman");
-  heading.Move(2400, 240, 5880, 495);
-  auto& explanation = Add<forms::Label>("lblIntroExplanation", frame);
-  explanation.SetCaption(Text(text::kIntroExplanation));
-  explanation.Move(2400, 840, 5880, 855);
+  Placed(Add<forms::PictureBox>("picIntro", frame), {120, 240, 2055, 4575});
+  Placed(Add<forms::Label>("lblIntroHeading", frame), text::kIntroHeading, {2400, 240, 5880, 495})
+      .SetFontName("Times New Roman");
+  Placed(Add<forms::Label>("lblIntroExplanation", frame), text::kIntroExplanation, {2400, 840, 5880, 855});
 
-  auto& companyLabel = Add<forms::Label>("lblCompanyName", frame);
-  companyLabel.SetCaption(Text(text::kCompanyNameLabel));
-  companyLabel.Move(2400, 1800, 1815, 255);
-  auto& company = Add<forms::TextBox>("Text4", frame);
-  company.Move(4320, 1755, 3960, 315);
-  auto& applicationLabel = Add<forms::Label>("lblApplicationName", frame);
-  applicationLabel.SetCaption(Text(text::kApplicationNameLabel));
-  applicationLabel.Move(2400, 2220, 1815, 255);
-  auto& application = Add<forms::TextBox>("Text3", frame);
-  application.Move(4320, 2175, 3960, 315);
+  Placed(Add<forms::Label>("lblCompanyName", frame), text::kCompanyNameLabel, {2400, 1800, 1815, 255});
+  auto& company = Placed(Add<forms::TextBox>("Text4", frame), {4320, 1755, 3960, 315});
+  Placed(Add<forms::Label>("lblApplicationName", frame), text::kApplicationNameLabel,
+         {2400, 2220, 1815, 255});
+  auto& application = Placed(Add<forms::TextBox>("Text3", frame), {4320, 2175, 3960, 315});
 
-  auto& chooseOption = Add<forms::Label>("lblIntroChooseOption", frame);
-  chooseOption.SetCaption(Text(text::kIntroChooseOption));
-  chooseOption.Move(2400, 2640, 5880, 435);
-  auto& create = Add<forms::OptionButton>("optCreateProject", frame);
-  create.SetCaption(Text(text::kOptCreateProject));
-  create.Move(2400, 3120, 3855, 255);
-  auto& edit = Add<forms::OptionButton>("optEditCommand", frame);
-  edit.SetCaption(Text(text::kOptEditCommand));
-  edit.Move(2400, 3420, 3855, 255);
+  Placed(Add<forms::Label>("lblIntroChooseOption", frame), text::kIntroChooseOption, {2400, 2640, 5880, 435});
+  auto& create = Placed(Add<forms::OptionButton>("optCreateProject", frame), text::kOptCreateProject,
+                        {2400, 3120, 3855, 255});
+  auto& edit = Placed(Add<forms::OptionButton>("optEditCommand", frame), text::kOptEditCommand,
+                      {2400, 3420, 3855, 255});
   // The add option lies where the edit option is, as designed.
-  auto& add = Add<forms::OptionButton>("optAddCommand", frame);
-  add.SetCaption(Text(text::kOptAddCommand));
-  add.Move(2400, 3420, 3855, 255);
-  auto& remove = Add<forms::OptionButton>("optDeleteCommand", frame);
-  remove.SetCaption(Text(text::kOptDeleteCommand));
-  remove.Move(2400, 3720, 3855, 255);
+  auto& add =
+      Placed(Add<forms::OptionButton>("optAddCommand", frame), text::kOptAddCommand, {2400, 3420, 3855, 255});
+  auto& remove = Placed(Add<forms::OptionButton>("optDeleteCommand", frame), text::kOptDeleteCommand,
+                        {2400, 3720, 3855, 255});
 
-  auto& projectType = Add<forms::Frame>("fraProjectType", frame);
-  projectType.SetCaption(Text(text::kProjectTypeFrame));
-  projectType.Move(6360, 3060, 1920, 915);
+  auto& projectType =
+      Placed(Add<forms::Frame>("fraProjectType", frame), text::kProjectTypeFrame, {6360, 3060, 1920, 915});
   projectType.SetEnabled(false);
-  auto& vb = Add<forms::OptionButton>("optVBProject", projectType);
-  vb.SetCaption(Text(text::kOptVBProject));
-  vb.Move(120, 240, 1695, 255);
-  auto& vc = Add<forms::OptionButton>("optVCProject", projectType);
-  vc.SetCaption(Text(text::kOptVCProject));
-  vc.Move(120, 540, 1695, 255);
+  auto& vb = Placed(Add<forms::OptionButton>("optVBProject", projectType), text::kOptVBProject,
+                    {120, 240, 1695, 255});
+  auto& vc = Placed(Add<forms::OptionButton>("optVCProject", projectType), text::kOptVCProject,
+                    {120, 540, 1695, 255});
 
-  auto& cancel = Add<forms::CommandButton>("cmdIntroCancel", frame);
-  cancel.SetCaption(Text(text::kCancel));
-  cancel.Move(2400, 5040, 1095, 375);
-  auto& back = Add<forms::CommandButton>("cmdIntroBack", frame);
-  back.SetCaption(Text(text::kBackButton));
-  back.Move(4440, 5040, 1095, 375);
+  auto& cancel =
+      Placed(Add<forms::CommandButton>("cmdIntroCancel", frame), text::kCancel, {2400, 5040, 1095, 375});
+  auto& back =
+      Placed(Add<forms::CommandButton>("cmdIntroBack", frame), text::kBackButton, {4440, 5040, 1095, 375});
   back.SetEnabled(false);  // the first step has nothing before it
-  auto& next = Add<forms::CommandButton>("cmdIntroNext", frame);
-  next.SetCaption(Text(text::kNextButton));
-  next.Move(5640, 5040, 1095, 375);
-  auto& help = Add<forms::CommandButton>("cmdIntroHelp", frame);
-  help.SetCaption(Text(text::kHelpButton));
-  help.Move(7080, 5040, 1095, 375);
+  Placed(Add<forms::CommandButton>("cmdIntroNext", frame), text::kNextButton, {5640, 5040, 1095, 375});
+  Placed(Add<forms::CommandButton>("cmdIntroHelp", frame), text::kHelpButton, {7080, 5040, 1095, 375});
 
   // The names are live: every keystroke goes into the specification.
   company.onChange = [this, &company] {
