@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "generate/class_mgr_class.h"
 #include "generate/form_mgr_class.h"
 #include "generate/line_buffer.h"
@@ -39,30 +44,63 @@ class ManagerSetupTest : public ::testing::Test {
   test::FakeConnection connection;
 };
 
-TEST_F(ManagerSetupTest, ClassManagerTakesItsDefaultNameUnderTheSourceDirectory) {
+TEST_F(ManagerSetupTest, ManagersStartWithTheirNamesUnderTheSourceDirectory) {
   classMgr.InitializeObjects(&connection);
+  moduleMgr.InitializeObjects(&connection);
+  formMgr.InitializeObjects(&connection);
   EXPECT_EQ(host().err.Number(), 0);
-  EXPECT_EQ(classMgr.Classname(), "CommandClass");
-  EXPECT_EQ(classMgr.ClassFilename(), "CommandClass.cls");
   EXPECT_EQ(classMgr.CompleteFilename(), "C:\\p\\src\\CommandClass.cls");
+  // The module takes the class's name plus the clash suffix.
+  EXPECT_EQ(moduleMgr.CompleteFilename(), "C:\\p\\src\\CommandClass1.bas");
+  EXPECT_EQ(formMgr.FormName(), "frmCommand");
+  EXPECT_EQ(formMgr.CompleteFilename(), "");
+  EXPECT_EQ(formMgr.FormPosition(), 0);
 }
 
-TEST_F(ManagerSetupTest, ClassManagerRecordsTheFirstMissingMemberAndKeepsNoName) {
-  classMgr.InitializeObjects(nullptr);
-  ExpectRecorded(22506, "Class Manager Object");
-  EXPECT_EQ(host().err.Description(), "Verbsmith not properly created.");
-
-  connection.genMgr = nullptr;
-  classMgr.InitializeObjects(&connection);
-  ExpectRecorded(22507, "Class Manager Object");
-  EXPECT_EQ(classMgr.Classname(), "");
-
-  connection.genMgr = &genMgr;
-  connection.formMgr = nullptr;
-  classMgr.InitializeObjects(&connection);
-  ExpectRecorded(22509, "Class Manager Object");
-  EXPECT_EQ(host().err.Description(), "Form Manager object not properly created.");
-  EXPECT_EQ(classMgr.Classname(), "");
+// Each manager checks its members in a fixed order: with a member and every
+// later one missing, that member's error is the one recorded, no name is
+// taken and nothing is shown.
+TEST_F(ManagerSetupTest, EachManagerRecordsItsFirstMissingMember) {
+  using Remove = void (*)(test::FakeConnection&);
+  const Remove noGen = [](test::FakeConnection& c) { c.genMgr = nullptr; };
+  const Remove noClass = [](test::FakeConnection& c) { c.classMgr = nullptr; };
+  const Remove noForm = [](test::FakeConnection& c) { c.formMgr = nullptr; };
+  struct Case {
+    const char* source;
+    std::function<void(IConnection*)> initialize;
+    std::function<std::string()> name;
+    std::vector<std::pair<Remove, int32_t>> members;
+  };
+  const Case cases[] = {
+      {"Class Manager Object",
+       [&](IConnection* c) { classMgr.InitializeObjects(c); },
+       [&] { return classMgr.Classname(); },
+       {{noGen, 22507}, {noForm, 22509}}},
+      {"Module Manager Object",
+       [&](IConnection* c) { moduleMgr.InitializeObjects(c); },
+       [&] { return moduleMgr.ModuleName(); },
+       {{noClass, 22508}, {noGen, 22507}, {noForm, 22509}}},
+      {"Form Manager Object",
+       [&](IConnection* c) { formMgr.InitializeObjects(c); },
+       [&] { return formMgr.CompleteFilename(); },
+       {{noGen, 22507}, {noClass, 22508}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
+    c.initialize(nullptr);
+    ExpectRecorded(22506, c.source);
+    EXPECT_EQ(host().err.Description(), "Verbsmith not properly created.");
+    for (std::size_t i = 0; i < c.members.size(); ++i) {
+      test::FakeConnection partial = connection;
+      for (std::size_t j = i; j < c.members.size(); ++j) c.members[j].first(partial);
+      host().err.Clear();
+      c.initialize(&partial);
+      ExpectRecorded(c.members[i].second, c.source);
+      EXPECT_EQ(c.name(), "");
+    }
+  }
+  EXPECT_EQ(host().err.Description(), "Class Manager object not properly created.");
+  EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
 TEST_F(ManagerSetupTest, ClassnameIsJoinedToTheSourceDirectoryOfTheMomentItIsSet) {
@@ -72,15 +110,6 @@ TEST_F(ManagerSetupTest, ClassnameIsJoinedToTheSourceDirectoryOfTheMomentItIsSet
   EXPECT_EQ(classMgr.CompleteFilename(), "C:\\p\\src\\MyCommand.cls");
   genMgr.SetCurrentPathSrc("D:\\other\\src");
   EXPECT_EQ(classMgr.CompleteFilename(), "C:\\p\\src\\MyCommand.cls");
-}
-
-TEST_F(ManagerSetupTest, ModuleManagerDerivesItsNameFromTheClass) {
-  classMgr.InitializeObjects(&connection);
-  moduleMgr.InitializeObjects(&connection);
-  EXPECT_EQ(host().err.Number(), 0);
-  EXPECT_EQ(moduleMgr.ModuleName(), "CommandClass1");
-  EXPECT_EQ(moduleMgr.ModuleFilename(), "CommandClass1.bas");
-  EXPECT_EQ(moduleMgr.CompleteFilename(), "C:\\p\\src\\CommandClass1.bas");
 }
 
 TEST_F(ManagerSetupTest, ModuleNameClashingWithTheClassInAnyCaseGetsOneSuffix) {
@@ -110,26 +139,6 @@ TEST_F(ManagerSetupTest, ModuleNameComparisonFoldsAccentedLetters) {
   EXPECT_EQ(moduleMgr.ModuleName(), "Grosse");
 }
 
-TEST_F(ManagerSetupTest, ModuleManagerChecksClassThenGeneralThenFormManager) {
-  moduleMgr.InitializeObjects(nullptr);
-  ExpectRecorded(22506, "Module Manager Object");
-
-  connection.classMgr = nullptr;
-  connection.genMgr = nullptr;
-  moduleMgr.InitializeObjects(&connection);
-  ExpectRecorded(22508, "Module Manager Object");
-
-  connection.classMgr = &classMgr;
-  moduleMgr.InitializeObjects(&connection);
-  ExpectRecorded(22507, "Module Manager Object");
-
-  connection.genMgr = &genMgr;
-  connection.formMgr = nullptr;
-  moduleMgr.InitializeObjects(&connection);
-  ExpectRecorded(22509, "Module Manager Object");
-  EXPECT_EQ(moduleMgr.ModuleName(), "");
-}
-
 TEST_F(ManagerSetupTest, ModuleManagerBeforeTheClassManagerGetsAnEmptyClassNamePlusSuffix) {
   // The class manager has no name yet, so the empty name clashes with it.
   moduleMgr.InitializeObjects(&connection);
@@ -140,29 +149,6 @@ TEST_F(ManagerSetupTest, NameSettersBeforeInitializeObjectsRaiseInsteadOfCrashin
   EXPECT_THROW(classMgr.SetClassname("X"), VbError);
   EXPECT_THROW(moduleMgr.SetModuleName("X"), VbError);
   EXPECT_THROW(formMgr.SetFormName("X"), VbError);
-}
-
-TEST_F(ManagerSetupTest, FormManagerChecksGeneralThenClassManager) {
-  formMgr.InitializeObjects(nullptr);
-  ExpectRecorded(22506, "Form Manager Object");
-
-  connection.genMgr = nullptr;
-  formMgr.InitializeObjects(&connection);
-  ExpectRecorded(22507, "Form Manager Object");
-
-  connection.genMgr = &genMgr;
-  connection.classMgr = nullptr;
-  formMgr.InitializeObjects(&connection);
-  ExpectRecorded(22508, "Form Manager Object");
-  EXPECT_EQ(host().err.Description(), "Class Manager object not properly created.");
-}
-
-TEST_F(ManagerSetupTest, NewFormManagerHasItsNameButNoFileNames) {
-  formMgr.InitializeObjects(&connection);
-  EXPECT_EQ(formMgr.FormName(), "frmCommand");
-  EXPECT_EQ(formMgr.FormFilename(), "");
-  EXPECT_EQ(formMgr.CompleteFilename(), "");
-  EXPECT_EQ(formMgr.FormPosition(), 0);
 }
 
 TEST_F(ManagerSetupTest, FormNameSetsFileNamesAndAnEmptyNameGivesTheSourceDirectory) {
@@ -193,13 +179,6 @@ TEST_F(ManagerSetupTest, FormPositionOutsideItsRangeIsRecordedAndKept) {
   formMgr.SetFormPosition(0);
   formMgr.SetFormPosition(3);
   EXPECT_EQ(formMgr.FormPosition(), 3);
-}
-
-TEST_F(ManagerSetupTest, NothingIsShownWhenMembersAreMissing) {
-  classMgr.InitializeObjects(nullptr);
-  moduleMgr.InitializeObjects(nullptr);
-  formMgr.InitializeObjects(nullptr);
-  EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
 }  // namespace

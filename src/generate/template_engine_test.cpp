@@ -22,24 +22,59 @@ class TemplateEngineTest : public ::testing::Test {
   LineBuffer buffer_;
 };
 
-TEST_F(TemplateEngineTest, ApplyingABlockUncommentsItsBodyAndKeepsTheMarkers) {
-  Load({"'WIZARD Modeless", "'    m_IsActive = True", "'ENDWIZARD", "' a comment"});
-  ApplyWizardBlock(buffer_, "Modeless");
-  EXPECT_EQ(Lines(), (std::vector<std::string>{"'WIZARD Modeless", "    m_IsActive = True", "'ENDWIZARD",
-                                               "' a comment"}));
-}
+// One block applied to a small file: the file before and after.
+struct BlockCase {
+  const char* what;
+  std::vector<std::string> before;
+  const char* block;
+  std::vector<std::string> after;
+};
 
-TEST_F(TemplateEngineTest, OnlyTheFirstApostropheOfABodyLineGoes) {
-  Load({"'WIZARD Modeless", "'    x = 1 ' trailing note", "'ENDWIZARD"});
-  ApplyWizardBlock(buffer_, "Modeless");
-  EXPECT_EQ(buffer_[1], "    x = 1 ' trailing note");
-}
-
-TEST_F(TemplateEngineTest, ADoubleApostropheLineBecomesACommentInTheCode) {
-  Load({"'WIZARD HasForm", "'' Loaded, never shown.", "'    Load frmMainForm", "'ENDWIZARD"});
-  ApplyWizardBlock(buffer_, "HasForm");
-  EXPECT_EQ(buffer_[1], "' Loaded, never shown.");
-  EXPECT_EQ(buffer_[2], "    Load frmMainForm");
+TEST_F(TemplateEngineTest, ApplyingABlockUncommentsOnlyTheBodiesOfThatName) {
+  const BlockCase cases[] = {
+      {"the body loses its apostrophe, the markers stay",
+       {"'WIZARD Modeless", "'    m_IsActive = True", "'ENDWIZARD", "' a comment"},
+       "Modeless",
+       {"'WIZARD Modeless", "    m_IsActive = True", "'ENDWIZARD", "' a comment"}},
+      {"only the first apostrophe goes",
+       {"'WIZARD Modeless", "'    x = 1 ' trailing note", "'ENDWIZARD"},
+       "Modeless",
+       {"'WIZARD Modeless", "    x = 1 ' trailing note", "'ENDWIZARD"}},
+      {"a double-apostrophe line becomes a comment",
+       {"'WIZARD HasForm", "'' Loaded, never shown.", "'    Load frmMainForm", "'ENDWIZARD"},
+       "HasForm",
+       {"'WIZARD HasForm", "' Loaded, never shown.", "    Load frmMainForm", "'ENDWIZARD"}},
+      {"a nested block of another name stays commented, the outer body resumes",
+       {"'WIZARD ModalWithForm", "'    Load", "'WIZARD CenterOnScreen", "'    Center", "'ENDWIZARD",
+        "'    Show", "'ENDWIZARD", "'after"},
+       "ModalWithForm",
+       {"'WIZARD ModalWithForm", "    Load", "'WIZARD CenterOnScreen", "'    Center", "'ENDWIZARD",
+        "    Show", "'ENDWIZARD", "'after"}},
+      {"a nested block is selected by its own name, the outer stays commented",
+       {"'WIZARD ModalWithForm", "'    Load", "'WIZARD CenterOnScreen", "'    Center", "'ENDWIZARD",
+        "'    Show", "'ENDWIZARD"},
+       "CenterOnScreen",
+       {"'WIZARD ModalWithForm", "'    Load", "'WIZARD CenterOnScreen", "    Center", "'ENDWIZARD",
+        "'    Show", "'ENDWIZARD"}},
+      {"a block whose name contains the applied name is selected with it",
+       {"'WIZARD HasFormX", "'    a", "'ENDWIZARD", "'WIZARD Other", "'    b", "'ENDWIZARD"},
+       "HasForm",
+       {"'WIZARD HasFormX", "    a", "'ENDWIZARD", "'WIZARD Other", "'    b", "'ENDWIZARD"}},
+      {"every block of the name is applied",
+       {"'WIZARD Modeless", "'a", "'ENDWIZARD", "code", "'WIZARD Modeless", "'b", "'ENDWIZARD"},
+       "Modeless",
+       {"'WIZARD Modeless", "a", "'ENDWIZARD", "code", "'WIZARD Modeless", "b", "'ENDWIZARD"}},
+      {"a line naming the block outside a marker uncomments nothing",
+       {"' Modeless commands end in Deactivate", "'not code", "'WIZARD Other", "'x", "'ENDWIZARD", "'y"},
+       "Modeless",
+       {"' Modeless commands end in Deactivate", "'not code", "'WIZARD Other", "'x", "'ENDWIZARD", "'y"}},
+  };
+  for (const BlockCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    Load(c.before);
+    ApplyWizardBlock(buffer_, c.block);
+    EXPECT_EQ(Lines(), c.after);
+  }
 }
 
 TEST_F(TemplateEngineTest, ApplyingTheSameBlockTwiceRemovesOneMoreApostrophe) {
@@ -48,46 +83,6 @@ TEST_F(TemplateEngineTest, ApplyingTheSameBlockTwiceRemovesOneMoreApostrophe) {
   ApplyWizardBlock(buffer_, "Modeless");
   EXPECT_EQ(buffer_[1], " note");
   EXPECT_EQ(buffer_[2], "    x = 1");
-}
-
-TEST_F(TemplateEngineTest, ANestedBlockOfAnotherNameStaysCommentedAndTheOuterBodyResumesAfterIt) {
-  Load({"'WIZARD ModalWithForm", "'    Load frmMainForm", "'WIZARD CenterOnScreen",
-        "'    CenterOnScreen frmMainForm", "'ENDWIZARD", "'    frmMainForm.Show", "'ENDWIZARD", "'after"});
-  ApplyWizardBlock(buffer_, "ModalWithForm");
-  EXPECT_EQ(Lines(),
-            (std::vector<std::string>{"'WIZARD ModalWithForm", "    Load frmMainForm",
-                                      "'WIZARD CenterOnScreen", "'    CenterOnScreen frmMainForm",
-                                      "'ENDWIZARD", "    frmMainForm.Show", "'ENDWIZARD", "'after"}));
-}
-
-TEST_F(TemplateEngineTest, ANestedBlockIsSelectedByItsOwnNameWhileTheOuterStaysCommented) {
-  Load({"'WIZARD ModalWithForm", "'    Load frmMainForm", "'WIZARD CenterOnScreen", "'    Center",
-        "'ENDWIZARD", "'    Show", "'ENDWIZARD"});
-  ApplyWizardBlock(buffer_, "CenterOnScreen");
-  EXPECT_EQ(buffer_[1], "'    Load frmMainForm");
-  EXPECT_EQ(buffer_[3], "    Center");
-  EXPECT_EQ(buffer_[5], "'    Show");
-}
-
-TEST_F(TemplateEngineTest, ABlockWhoseNameContainsTheAppliedNameIsSelectedWithIt) {
-  Load({"'WIZARD HasFormX", "'    a", "'ENDWIZARD", "'WIZARD Other", "'    b", "'ENDWIZARD"});
-  ApplyWizardBlock(buffer_, "HasForm");
-  EXPECT_EQ(buffer_[1], "    a");
-  EXPECT_EQ(buffer_[4], "'    b");
-}
-
-TEST_F(TemplateEngineTest, EveryBlockOfTheNameInTheFileIsApplied) {
-  Load({"'WIZARD Modeless", "'a", "'ENDWIZARD", "code", "'WIZARD Modeless", "'b", "'ENDWIZARD"});
-  ApplyWizardBlock(buffer_, "Modeless");
-  EXPECT_EQ(buffer_[1], "a");
-  EXPECT_EQ(buffer_[5], "b");
-}
-
-TEST_F(TemplateEngineTest, ALineNamingTheBlockOutsideAMarkerUncommentsNothing) {
-  Load({"' Modeless commands end in Deactivate", "'not code", "'WIZARD Other", "'x", "'ENDWIZARD", "'y"});
-  ApplyWizardBlock(buffer_, "Modeless");
-  EXPECT_EQ(Lines(), (std::vector<std::string>{"' Modeless commands end in Deactivate", "'not code",
-                                               "'WIZARD Other", "'x", "'ENDWIZARD", "'y"}));
 }
 
 TEST_F(TemplateEngineTest, NestingDeeperThanFiftyBlocksIsHandledLikeShallowNesting) {

@@ -12,17 +12,12 @@
 #include "base/messages.h"
 #include "base/texts.h"
 #include "generate/line_buffer.h"
-#include "platform/posix/ini_profile_files.h"
-#include "platform/posix/ini_settings.h"
-#include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_processes.h"
-#include "platform/posix/posix_registry.h"
-#include "platform/scripted/fixed_screen.h"
-#include "platform/scripted/scripted_dialogs.h"
 #include "support/bmp_writer.h"
 #include "support/fake_connection.h"
 #include "support/fake_ide.h"
 #include "support/fake_managers.h"
+#include "support/file_host.h"
 #include "support/res_reader.h"
 #include "support/stub_general_mgr.h"
 #include "support/temp_dir.h"
@@ -38,11 +33,6 @@ using test::TempDir;
 
 constexpr int32_t kNoCompiler = static_cast<int32_t>(0x800457E4u);
 constexpr int32_t kCompilerFailed = static_cast<int32_t>(0x800457E5u);
-
-class NoCommandSets : public CommandSetFactory {
- public:
-  std::unique_ptr<CommandSet> Create() override { throw VbError(429, "Test", "No command set here"); }
-};
 
 // Real processes, with the environment the test chooses and a compiler that
 // can be made to overrun its time.
@@ -138,26 +128,12 @@ class BitMapMgrClassTest : public ::testing::Test {
     mgr.WriteResourceToProject();
   }
 
-  std::vector<std::string> Prompts() const {
-    std::vector<std::string> prompts;
-    for (const auto& box : dialogs.MessageBoxes()) prompts.push_back(box.prompt);
-    return prompts;
-  }
-
   std::string ResLine() const { return "ResFile32=" + Dir("proj/src") + "CmdSvr.res"; }
 
   TempDir dir;
-  PosixFileSystem files;
-  PosixRegistry registry;
-  IniProfileFiles profiles{files};
-  IniSettings settings{files, dir.WindowsPath("settings.ini")};
   TestProcesses processes;
-  StringTranscript transcript;
-  ScriptedDialogs dialogs{transcript};
-  FixedScreen screen;
-  NoCommandSets commandSets;
-  ErrObject err;
-  Host host{files, registry, profiles, settings, processes, dialogs, screen, commandSets, err, "", ""};
+  test::FileHost env;
+  Host host = env.With(processes);
 
   StubGeneralMgr genMgr;
   test::FakeClassMgr classMgr;
@@ -172,7 +148,7 @@ TEST_F(BitMapMgrClassTest, CompilesFourBitmapsIntoTheProjectResource) {
   ChooseAllFour();
   Finish();
 
-  EXPECT_TRUE(Prompts().empty()) << ::testing::PrintToString(Prompts());
+  EXPECT_TRUE(env.Prompts().empty()) << ::testing::PrintToString(env.Prompts());
   const std::vector<test::ResEntry> entries = test::ReadResFile(dir.Read("proj/src/CmdSvr.res"));
   ASSERT_EQ(entries.size(), 4u);
   const std::vector<std::pair<std::string, size_t>> expected = {
@@ -186,23 +162,11 @@ TEST_F(BitMapMgrClassTest, CompilesFourBitmapsIntoTheProjectResource) {
     EXPECT_EQ(entries[i].name, expected[i].first);
     EXPECT_EQ(entries[i].data.size(), expected[i].second) << expected[i].first;
   }
-}
-
-TEST_F(BitMapMgrClassTest, PutsTheResourceLineFirstInAProjectWithoutOne) {
-  if (!HostCompiler()) GTEST_SKIP() << "no llvm-rc on this machine";
-  ChooseAllFour();
-  Finish();
-
+  // The project had no resource line: it goes first.
   ASSERT_GE(lines.LineCount(), 4u);
   EXPECT_EQ(lines[0], ResLine());
   EXPECT_EQ(lines[1], "Type=OleDll");
-}
-
-TEST_F(BitMapMgrClassTest, LeavesNoTemporaryScriptBehind) {
-  if (!HostCompiler()) GTEST_SKIP() << "no llvm-rc on this machine";
-  ChooseAllFour();
-  Finish();
-
+  // The temporary script is gone; the kept one stays beside the resource.
   EXPECT_TRUE(fs::is_empty(dir.HostPath("temp")));
   std::vector<std::string> sources;
   for (const auto& entry : fs::directory_iterator(dir.HostPath("proj/src"))) {
@@ -240,7 +204,7 @@ TEST_F(BitMapMgrClassTest, QuotesABitmapPathWithBlanksAndStillCompiles) {
   EXPECT_NE(script.find("MyCmd.CmdSvr.SC BITMAP DISCARDABLE   \"" + Dir("my bitmaps") + "small.bmp\"\r\n"),
             std::string::npos)
       << script;
-  EXPECT_TRUE(Prompts().empty()) << ::testing::PrintToString(Prompts());
+  EXPECT_TRUE(env.Prompts().empty()) << ::testing::PrintToString(env.Prompts());
   EXPECT_EQ(test::ReadResFile(dir.Read("proj/src/CmdSvr.res")).size(), 4u);
 }
 
@@ -249,42 +213,51 @@ TEST_F(BitMapMgrClassTest, WithoutAnyCompilerShowsTheCombinedMessageAndStillSets
   ChooseAllFour();
   Finish();
 
-  EXPECT_EQ(Prompts(), std::vector<std::string>{CombinedFailureMessage()});
-  EXPECT_EQ(dialogs.MessageBoxes().at(0).style, mb::kExclamation);
-  EXPECT_EQ(dialogs.MessageBoxes().at(0).title, text::kTitle);
-  EXPECT_EQ(err.Number(), kNoCompiler);
-  EXPECT_EQ(err.Source(), text::kBitmapMgrSource);
+  EXPECT_EQ(env.Prompts(), std::vector<std::string>{CombinedFailureMessage()});
+  EXPECT_EQ(env.dialogs.MessageBoxes().at(0).style, mb::kExclamation);
+  EXPECT_EQ(env.dialogs.MessageBoxes().at(0).title, text::kTitle);
+  EXPECT_EQ(env.err.Number(), kNoCompiler);
+  EXPECT_EQ(env.err.Source(), text::kBitmapMgrSource);
   EXPECT_EQ(lines[0], ResLine());
   EXPECT_TRUE(processes.started.empty());
   EXPECT_TRUE(mgr.CompilerPath().empty());
 }
 
-TEST_F(BitMapMgrClassTest, ACompilerThatFailsLeavesNoPartialResource) {
-  dir.Write("bin/failing-rc", "#!/bin/sh\nprintf partial > \"$2\"\nexit 1\n");
-  fs::permissions(dir.HostPath("bin/failing-rc"), fs::perms::owner_all);
-  processes.env["VERBSMITH_RC"] = dir.HostPath("bin/failing-rc").string();
-  ChooseAllFour();
-  Finish();
+struct FailingCompiler {
+  const char* name;
+  const char* script;
+  bool overrun;
+};
 
-  EXPECT_EQ(Prompts(), std::vector<std::string>{CombinedFailureMessage()});
-  EXPECT_EQ(err.Number(), kCompilerFailed);
-  EXPECT_EQ(err.Description(), text::kErrorFromResourceCompiler);
-  EXPECT_FALSE(dir.Exists("proj/src/CmdSvr.res"));
-  EXPECT_EQ(lines[0], ResLine());
-}
+class FailingCompilerTest : public BitMapMgrClassTest,
+                            public ::testing::WithParamInterface<FailingCompiler> {};
 
-TEST_F(BitMapMgrClassTest, ACompilerThatSucceedsWithoutOutputHasFailed) {
-  dir.Write("bin/silent-rc", "#!/bin/sh\nexit 0\n");
-  fs::permissions(dir.HostPath("bin/silent-rc"), fs::perms::owner_all);
-  processes.env["VERBSMITH_RC"] = dir.HostPath("bin/silent-rc").string();
+// Whatever way the compiler fails, the user sees the combined message, no
+// resource is left (neither partial nor stale) and the project line is set.
+TEST_P(FailingCompilerTest, IsReportedAndLeavesNoResource) {
+  dir.Write("bin/rc", GetParam().script);
+  fs::permissions(dir.HostPath("bin/rc"), fs::perms::owner_all);
+  processes.env["VERBSMITH_RC"] = dir.HostPath("bin/rc").string();
+  processes.overrun = GetParam().overrun;
   dir.Write("proj/src/CmdSvr.res", "stale resource of an earlier run");
   ChooseAllFour();
   Finish();
 
-  EXPECT_EQ(Prompts(), std::vector<std::string>{CombinedFailureMessage()});
-  EXPECT_EQ(err.Number(), kCompilerFailed);
+  EXPECT_EQ(env.Prompts(), std::vector<std::string>{CombinedFailureMessage()});
+  EXPECT_EQ(env.err.Number(), kCompilerFailed);
+  EXPECT_EQ(env.err.Description(), text::kErrorFromResourceCompiler);
   EXPECT_FALSE(dir.Exists("proj/src/CmdSvr.res"));
+  EXPECT_EQ(lines[0], ResLine());
+  EXPECT_EQ(processes.kills, GetParam().overrun ? 1 : 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Compilers, FailingCompilerTest,
+    ::testing::Values(FailingCompiler{"ExitsWithAnError", "#!/bin/sh\nprintf partial > \"$2\"\nexit 1\n",
+                                      false},
+                      FailingCompiler{"SucceedsWithoutOutput", "#!/bin/sh\nexit 0\n", false},
+                      FailingCompiler{"OverrunsItsTime", "#!/bin/sh\nexec sleep 30\n", true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BitMapMgrClassTest, AMissingBitmapIsAnErrorFromTheCompiler) {
   if (!HostCompiler()) GTEST_SKIP() << "no llvm-rc on this machine";
@@ -292,22 +265,9 @@ TEST_F(BitMapMgrClassTest, AMissingBitmapIsAnErrorFromTheCompiler) {
   fs::remove(dir.HostPath("bitmaps/bigmono.bmp"));
   Finish();
 
-  EXPECT_EQ(Prompts(), std::vector<std::string>{CombinedFailureMessage()});
-  EXPECT_EQ(err.Number(), kCompilerFailed);
+  EXPECT_EQ(env.Prompts(), std::vector<std::string>{CombinedFailureMessage()});
+  EXPECT_EQ(env.err.Number(), kCompilerFailed);
   EXPECT_FALSE(dir.Exists("proj/src/CmdSvr.res"));
-}
-
-TEST_F(BitMapMgrClassTest, ACompilerThatOverrunsItsTimeIsEndedAndReported) {
-  dir.Write("bin/slow-rc", "#!/bin/sh\nexec sleep 30\n");
-  fs::permissions(dir.HostPath("bin/slow-rc"), fs::perms::owner_all);
-  processes.env["VERBSMITH_RC"] = dir.HostPath("bin/slow-rc").string();
-  processes.overrun = true;
-  ChooseAllFour();
-  Finish();
-
-  EXPECT_EQ(processes.kills, 1);
-  EXPECT_EQ(Prompts(), std::vector<std::string>{CombinedFailureMessage()});
-  EXPECT_EQ(err.Number(), kCompilerFailed);
 }
 
 TEST_F(BitMapMgrClassTest, ACompilerThatCannotStartIsReportedBeforeTheCombinedMessage) {
@@ -315,8 +275,8 @@ TEST_F(BitMapMgrClassTest, ACompilerThatCannotStartIsReportedBeforeTheCombinedMe
   ChooseAllFour();
   Finish();
 
-  EXPECT_EQ(Prompts(), (std::vector<std::string>{std::string(text::kErrorInvokingResourceCompiler) + "  ",
-                                                 CombinedFailureMessage()}));
+  EXPECT_EQ(env.Prompts(), (std::vector<std::string>{std::string(text::kErrorInvokingResourceCompiler) + "  ",
+                                                     CombinedFailureMessage()}));
   EXPECT_EQ(lines[0], ResLine());
 }
 
@@ -327,7 +287,7 @@ TEST_F(BitMapMgrClassTest, CompilesWithAWindresStyleCompiler) {
   ChooseAllFour();
   Finish();
 
-  EXPECT_TRUE(Prompts().empty()) << ::testing::PrintToString(Prompts());
+  EXPECT_TRUE(env.Prompts().empty()) << ::testing::PrintToString(env.Prompts());
   ASSERT_EQ(processes.started.size(), 1u);
   EXPECT_EQ(processes.started[0].at(1), "-J");
   EXPECT_EQ(test::ReadResFile(dir.Read("proj/src/CmdSvr.res")).size(), 4u);
@@ -343,7 +303,7 @@ TEST_F(BitMapMgrClassTest, FindsACompilerOnThePath) {
   mgr.InitializeObjects(&connection);
 
   EXPECT_EQ(mgr.CompilerPath(), dir.HostPath("tools/llvm-rc-15").string());
-  EXPECT_TRUE(Prompts().empty());
+  EXPECT_TRUE(env.Prompts().empty());
 }
 
 class ResourceRemovalTest : public BitMapMgrClassTest {
@@ -364,7 +324,7 @@ TEST_F(ResourceRemovalTest, RemovesTheLineAndBothFiles) {
   EXPECT_EQ(lines[1], "");
   EXPECT_FALSE(dir.Exists("proj/src/CmdSvr.res"));
   EXPECT_FALSE(dir.Exists("proj/src/CmdSvr.rc"));
-  EXPECT_TRUE(Prompts().empty());
+  EXPECT_TRUE(env.Prompts().empty());
 }
 
 TEST_F(ResourceRemovalTest, AMissingResourceLeavesTheScript) {
@@ -372,13 +332,13 @@ TEST_F(ResourceRemovalTest, AMissingResourceLeavesTheScript) {
   FinishWithoutBitmaps();
 
   EXPECT_TRUE(dir.Exists("proj/src/CmdSvr.rc"));
-  EXPECT_TRUE(Prompts().empty());
+  EXPECT_TRUE(env.Prompts().empty());
 }
 
 TEST_F(ResourceRemovalTest, WithNothingToRemoveShowsNothingAndAddsNoLine) {
   FinishWithoutBitmaps();
 
-  EXPECT_TRUE(Prompts().empty());
+  EXPECT_TRUE(env.Prompts().empty());
   EXPECT_EQ(lines.Text().find("ResFile32="), std::string::npos);
 }
 
@@ -394,43 +354,44 @@ TEST_F(ResourceRemovalTest, TreatsAnyOtherTypeLikeNone) {
 
 class BitmapMgrInitializeTest : public BitMapMgrClassTest {};
 
-TEST_F(BitmapMgrInitializeTest, WithoutAConnectionRecords22506) {
-  mgr.InitializeObjects(nullptr);
-  EXPECT_EQ(err.Number(), 22506);
-  EXPECT_EQ(err.Source(), text::kBitmapMgrSource);
-  EXPECT_EQ(err.Description(), LoadResString(6));
-}
-
-TEST_F(BitmapMgrInitializeTest, WithoutAGeneralManagerRecords22507AndTakesNothingElse) {
-  connection.genMgr = nullptr;
-  mgr.InitializeObjects(&connection);
-  EXPECT_EQ(err.Number(), 22507);
-  EXPECT_EQ(err.Source(), text::kBitmapMgrSource);
-  EXPECT_EQ(mgr.VBInst(), nullptr);
-}
-
-TEST_F(BitmapMgrInitializeTest, WithoutAClassManagerRecords22508) {
-  connection.classMgr = nullptr;
-  mgr.InitializeObjects(&connection);
-  EXPECT_EQ(err.Number(), 22508);
-  EXPECT_EQ(err.Description(), LoadResString(1));
-  EXPECT_EQ(mgr.VBInst(), nullptr);
-}
-
-TEST_F(BitmapMgrInitializeTest, WithoutTheEnvironmentRecords22512AsTheGeneralManager) {
-  connection.vbInst = nullptr;
-  mgr.InitializeObjects(&connection);
-  EXPECT_EQ(err.Number(), 22512);
-  EXPECT_EQ(err.Source(), text::kGeneralMgrSource);
-  EXPECT_EQ(err.Description(), LoadResString(156));
-  EXPECT_TRUE(mgr.CompilerPath().empty());
-  EXPECT_TRUE(Prompts().empty());
+// Each missing member records its own error and leaves the environment (and
+// so the compiler) untaken; nothing is shown.
+TEST_F(BitmapMgrInitializeTest, RecordsTheFirstMissingMember) {
+  struct Case {
+    const char* missing;
+    void (*remove)(FakeConnection&);  // null: no connection at all
+    int32_t number;
+    std::string_view source;
+    int description;
+  };
+  const Case cases[] = {
+      {"connection", nullptr, 22506, text::kBitmapMgrSource, 6},
+      {"general manager", [](FakeConnection& c) { c.genMgr = nullptr; }, 22507, text::kBitmapMgrSource, 0},
+      {"class manager", [](FakeConnection& c) { c.classMgr = nullptr; }, 22508, text::kBitmapMgrSource, 1},
+      // The environment is reported as the general manager's.
+      {"environment", [](FakeConnection& c) { c.vbInst = nullptr; }, 22512, text::kGeneralMgrSource, 156},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.missing);
+    FakeConnection partial = connection;
+    if (c.remove != nullptr) c.remove(partial);
+    env.err.Clear();
+    mgr.InitializeObjects(c.remove != nullptr ? &partial : nullptr);
+    EXPECT_EQ(env.err.Number(), c.number);
+    EXPECT_EQ(env.err.Source(), c.source);
+    if (c.description != 0) {
+      EXPECT_EQ(env.err.Description(), LoadResString(c.description));
+    }
+    EXPECT_EQ(mgr.VBInst(), nullptr);
+    EXPECT_TRUE(mgr.CompilerPath().empty());
+  }
+  EXPECT_TRUE(env.Prompts().empty());
 }
 
 TEST_F(BitmapMgrInitializeTest, WithEverythingCachesTheCompiler) {
   processes.env["VERBSMITH_RC"] = "/opt/rc/bin/llvm-rc";
   mgr.InitializeObjects(&connection);
-  EXPECT_EQ(err.Number(), 0);
+  EXPECT_EQ(env.err.Number(), 0);
   EXPECT_EQ(mgr.VBInst(), &ide);
   EXPECT_EQ(mgr.CompilerPath(), "/opt/rc/bin/llvm-rc");
 }
