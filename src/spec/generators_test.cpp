@@ -109,29 +109,27 @@ TEST_F(GeneratorsTest, ABodyLineThatIsNotCommentedIsAFault) {
   EXPECT_EQ(fault->line, TemplateLineOf(kClassTemplate, "    m_IsActive = True"));
 }
 
-TEST_F(GeneratorsTest, CentredOnTheScreenShowsAndCentresTheForm) {
-  options_.formPosition = 1;
-  Render();
-  EXPECT_TRUE(HasCode("    Load frmSampleCommand"));
-  EXPECT_TRUE(HasCode("    CenterOnScreen frmSampleCommand"));
-  EXPECT_FALSE(HasCode("    CenterOnApplication frmSampleCommand, m_Application"));
-  EXPECT_TRUE(HasCode("    frmSampleCommand.Show ShowMode"));
-  EXPECT_TRUE(HasCode("'WIZARD CenterOnScreen"));
-}
-
-TEST_F(GeneratorsTest, AtItsDesignLocationTheFormIsShownWithoutCentring) {
-  options_.formPosition = 3;
-  Render();
-  EXPECT_TRUE(HasCode("    frmSampleCommand.Show ShowMode"));
-  EXPECT_FALSE(HasCode("    CenterOnScreen frmSampleCommand"));
-  EXPECT_FALSE(HasCode("    CenterOnApplication frmSampleCommand, m_Application"));
-}
-
-TEST_F(GeneratorsTest, ANeverShownFormIsOnlyLoaded) {
-  options_.formPosition = 0;
-  Render();
-  EXPECT_TRUE(HasCode("    ' The form stays hidden; it is loaded for the controls it holds."));
-  EXPECT_FALSE(HasCode("    frmSampleCommand.Show ShowMode"));
+TEST_F(GeneratorsTest, TheFormPositionDecidesHowTheFormIsShown) {
+  const std::string show = "    frmSampleCommand.Show ShowMode";
+  const std::string centre = "    CenterOnScreen frmSampleCommand";
+  const std::string onApplication = "    CenterOnApplication frmSampleCommand, m_Application";
+  const std::string hidden = "    ' The form stays hidden; it is loaded for the controls it holds.";
+  const struct {
+    int32_t position;
+    Lines present;
+    Lines absent;
+  } cases[] = {
+      {0, {hidden}, {show}},
+      {1, {"    Load frmSampleCommand", centre, show, "'WIZARD CenterOnScreen"}, {onApplication}},
+      {3, {show}, {centre, onApplication}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.position);
+    options_.formPosition = c.position;
+    Render();
+    for (const std::string& code : c.present) EXPECT_TRUE(HasCode(code)) << code;
+    for (const std::string& code : c.absent) EXPECT_FALSE(HasCode(code)) << code;
+  }
 }
 
 TEST_F(GeneratorsTest, WithoutAFormNoFormCodeIsSwitchedOnAndNoFormFileIsMade) {
