@@ -58,6 +58,18 @@ void RunSql(const fs::path& path, const std::string& sql) {
   ASSERT_EQ(rc, SQLITE_OK) << message;
 }
 
+// Copies the one command of the set in the file into rows 1..lastIndex, as
+// no AddCommand would: the way to a full set without 32,767 additions.
+void FillFromTheFirstCommand(const fs::path& path, int lastIndex) {
+  RunSql(path,
+         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+             std::to_string(lastIndex) +
+             ") INSERT INTO commands SELECT set_id, i, 'Fill.Cmd' || i, command_type, enable_mask, "
+             "listener_mask, modal_flag, field6, field7, field8, field9, field10, field11, field12, field13, "
+             "field14, description, tool_tip, small_mono_bitmap, small_color_bitmap, large_mono_bitmap, "
+             "large_color_bitmap FROM commands, n;");
+}
+
 class SqliteCommandSetTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -99,15 +111,17 @@ class SqliteCommandSetTest : public ::testing::Test {
     return 0;
   }
 
+  // The error an action raises, checking that the file is left byte for byte.
+  int32_t RefusalLeavingTheFile(const std::function<void()>& action) {
+    const std::string before = ReadBytes(path_);
+    const int32_t number = ErrorNumberOf(action);
+    EXPECT_EQ(ReadBytes(path_), before);
+    return number;
+  }
+
   fs::path dir_;
   std::string path_;
 };
-
-TEST_F(SqliteCommandSetTest, StartsEmptyAndFindsNothing) {
-  auto set = Open();
-  EXPECT_EQ(set->CommandCount(), 0);
-  EXPECT_EQ(set->FindCommand(kFirstCommandId), -1);
-}
 
 TEST_F(SqliteCommandSetTest, RoundTripsAllTwentyFieldsExactly) {
   CommandEntry e;
@@ -136,15 +150,6 @@ TEST_F(SqliteCommandSetTest, RoundTripsAllTwentyFieldsExactly) {
   auto set = Open();
   ASSERT_EQ(set->CommandCount(), 1);
   EXPECT_EQ(set->GetCommand(set->FindCommand(kFirstCommandId)), e);
-}
-
-TEST_F(SqliteCommandSetTest, KeepsTheWizardsDefaultsForUnsetFields) {
-  const CommandEntry e = Entry("P.Defaults");
-  Open()->AddCommand(e);
-  const CommandEntry back = Open()->GetCommand(0);
-  EXPECT_EQ(back.field8, "0");
-  EXPECT_EQ(back.field11, "0");
-  EXPECT_EQ(back, e);
 }
 
 TEST_F(SqliteCommandSetTest, AppendsNewCommandsAndNumbersThemFrom41001) {
@@ -193,18 +198,17 @@ TEST_F(SqliteCommandSetTest, RemovalMovesLaterEntriesUp) {
   EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"A.Three"}));
   set->AddCommand(Entry("A.Five"));
   EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"A.Three", "A.Five"}));
-}
 
-TEST_F(SqliteCommandSetTest, RemovingTheLastCommandLeavesAnEmptySet) {
-  auto set = Open();
-  set->AddCommand(Entry("A.Only"));
-  set->RemoveCommand("A.Only");
+  set->RemoveCommand("A.Three");
+  set->RemoveCommand("A.Five");
   EXPECT_EQ(set->CommandCount(), 0);
   EXPECT_EQ(set->FindCommand(41001), -1);
 }
 
 TEST_F(SqliteCommandSetTest, FindCommandAnswersMinusOneOutsideTheSet) {
   auto set = Open();
+  EXPECT_EQ(set->CommandCount(), 0);
+  EXPECT_EQ(set->FindCommand(kFirstCommandId), -1);
   set->AddCommand(Entry("A.One"));
   set->AddCommand(Entry("A.Two"));
   for (int32_t id : {41000, 41003, 0, -1, 41001 + 32767, INT32_MIN, INT32_MAX}) {
@@ -240,11 +244,7 @@ TEST_F(SqliteCommandSetTest, KeepsTheSetsOfEachCompanyAndApplicationApart) {
   EXPECT_EQ(valdren->GetCommand(0).description, "Does a thing");
   EXPECT_EQ(Open("Valdren", "Other")->CommandCount(), 0);
   EXPECT_EQ(ProgIdsInOrder(*Open("Elsewhere", "Carthex")), (std::vector<std::string>{"E.Cmd", "V.Cmd"}));
-}
-
-TEST_F(SqliteCommandSetTest, MatchesCompanyAndApplicationWithoutRegardToCase) {
-  Open("Valdren", "Carthex")->AddCommand(Entry("V.Cmd"));
-  EXPECT_EQ(Open("VALDREN", "carthex")->CommandCount(), 1);
+  EXPECT_EQ(Open("VALDREN", "carthex")->CommandCount(), 1);  // names match without regard to case
 }
 
 TEST_F(SqliteCommandSetTest, SeesChangesMadeThroughAnotherObject) {
@@ -257,7 +257,7 @@ TEST_F(SqliteCommandSetTest, SeesChangesMadeThroughAnotherObject) {
   EXPECT_EQ(reader->CommandCount(), 0);
 }
 
-TEST_F(SqliteCommandSetTest, GetCommandGivesTheCurrentEntryAfterChangesThroughTheSameObject) {
+TEST_F(SqliteCommandSetTest, GetCommandGivesTheCurrentEntryOfAnyIndexAfterChanges) {
   auto set = Open();
   set->AddCommand(Entry("A.One", "before"));
   set->AddCommand(Entry("A.Two"));
@@ -268,15 +268,12 @@ TEST_F(SqliteCommandSetTest, GetCommandGivesTheCurrentEntryAfterChangesThroughTh
   ASSERT_EQ(set->FindCommand(41001), 0);
   set->RemoveCommand("A.One");
   EXPECT_EQ(set->GetCommand(0).progId, "A.Two");
-}
 
-TEST_F(SqliteCommandSetTest, GetCommandReadsAnyIndexNotJustTheOneLastFound) {
-  auto set = Open();
-  for (const char* id : {"A.One", "A.Two", "A.Three"}) set->AddCommand(Entry(id));
-  ASSERT_EQ(set->FindCommand(41003), 2);
-  EXPECT_EQ(set->GetCommand(0).progId, "A.One");
-  EXPECT_EQ(set->GetCommand(2).progId, "A.Three");
-  EXPECT_EQ(set->GetCommand(2).progId, "A.Three");
+  // Any index, not just the one last found.
+  set->AddCommand(Entry("A.Three"));
+  ASSERT_EQ(set->FindCommand(41002), 1);
+  EXPECT_EQ(set->GetCommand(0).progId, "A.Two");
+  EXPECT_EQ(set->GetCommand(1).progId, "A.Three");
 }
 
 TEST_F(SqliteCommandSetTest, ReopeningSwitchesToTheOtherSet) {
@@ -322,9 +319,7 @@ TEST_F(SqliteCommandSetTest, RefusesADamagedFileAndLeavesItByteIdentical) {
   std::string bytes(8192, '\0');
   for (char& c : bytes) c = static_cast<char>(random() & 0xff);
   WriteBytes(path_, bytes);
-
-  EXPECT_EQ(ErrorNumberOf([&] { Open()->AddCommand(Entry("A.One")); }), cmdseterr::kDamaged);
-  EXPECT_EQ(ReadBytes(path_), bytes);
+  EXPECT_EQ(RefusalLeavingTheFile([&] { Open()->AddCommand(Entry("A.One")); }), cmdseterr::kDamaged);
 }
 
 TEST_F(SqliteCommandSetTest, RefusesATruncatedCommandSetAndLeavesItByteIdentical) {
@@ -335,24 +330,15 @@ TEST_F(SqliteCommandSetTest, RefusesATruncatedCommandSetAndLeavesItByteIdentical
   bytes.resize(100);
   bytes.append(4000, '\x5a');
   WriteBytes(path_, bytes);
-
-  EXPECT_NE(ErrorNumberOf([&] { Open()->AddCommand(Entry("A.Two")); }), 0);
-  EXPECT_EQ(ReadBytes(path_), bytes);
+  EXPECT_NE(RefusalLeavingTheFile([&] { Open()->AddCommand(Entry("A.Two")); }), 0);
 }
 
 TEST_F(SqliteCommandSetTest, RefusesAnotherProgramsDatabaseAndLeavesItByteIdentical) {
   RunSql(path_, "CREATE TABLE customers (name TEXT); INSERT INTO customers VALUES ('Ada');");
-  const std::string bytes = ReadBytes(path_);
-
-  EXPECT_EQ(ErrorNumberOf([&] { Open()->AddCommand(Entry("A.One")); }), cmdseterr::kForeign);
-  EXPECT_EQ(ReadBytes(path_), bytes);
-}
-
-TEST_F(SqliteCommandSetTest, RefusesAnEmptyDatabaseMarkedByAnotherProgram) {
-  RunSql(path_, "PRAGMA user_version = 7;");
-  const std::string bytes = ReadBytes(path_);
-  EXPECT_EQ(ErrorNumberOf([&] { Open(); }), cmdseterr::kForeign);
-  EXPECT_EQ(ReadBytes(path_), bytes);
+  EXPECT_EQ(RefusalLeavingTheFile([&] { Open()->AddCommand(Entry("A.One")); }), cmdseterr::kForeign);
+  fs::remove(path_);
+  RunSql(path_, "PRAGMA user_version = 7;");  // empty, but marked by another program
+  EXPECT_EQ(RefusalLeavingTheFile([&] { Open(); }), cmdseterr::kForeign);
 }
 
 TEST_F(SqliteCommandSetTest, RefusesANewerSchemaVersionAndLeavesItByteIdentical) {
@@ -390,12 +376,7 @@ TEST_F(SqliteCommandSetTest, MarksItsDatabaseWithApplicationIdAndVersion) {
 
 TEST_F(SqliteCommandSetTest, AFullSetRefusesNewCommandsButStillReplaces) {
   Open()->AddCommand(Entry("Seed.Cmd"));
-  RunSql(path_,
-         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32766) "
-         "INSERT INTO commands SELECT set_id, i, 'Fill.Cmd' || i, command_type, enable_mask, listener_mask, "
-         "modal_flag, field6, field7, field8, field9, field10, field11, field12, field13, field14, "
-         "description, tool_tip, small_mono_bitmap, small_color_bitmap, large_mono_bitmap, "
-         "large_color_bitmap FROM commands, n;");
+  FillFromTheFirstCommand(path_, 32766);
   auto set = Open();
   ASSERT_EQ(set->CommandCount(), 32767);
   EXPECT_EQ(set->FindCommand(41001 + 32766), 32766);
@@ -409,13 +390,7 @@ TEST_F(SqliteCommandSetTest, AFullSetRefusesNewCommandsButStillReplaces) {
 
 TEST_F(SqliteCommandSetTest, CountsNoFurtherThanSixteenBitsCanTell) {
   Open()->AddCommand(Entry("Seed.Cmd"));
-  // Rows no AddCommand would have written: one more than a set may hold.
-  RunSql(path_,
-         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32767) "
-         "INSERT INTO commands SELECT set_id, i, 'Fill.Cmd' || i, command_type, enable_mask, listener_mask, "
-         "modal_flag, field6, field7, field8, field9, field10, field11, field12, field13, field14, "
-         "description, tool_tip, small_mono_bitmap, small_color_bitmap, large_mono_bitmap, "
-         "large_color_bitmap FROM commands, n;");
+  FillFromTheFirstCommand(path_, 32767);  // one more than a set may hold
   EXPECT_EQ(Open()->CommandCount(), 32767);
 }
 
@@ -426,31 +401,26 @@ TEST_F(SqliteCommandSetTest, MakesAnEmptyFileIntoACommandSet) {
   EXPECT_EQ(set->CommandCount(), 1);
 }
 
-class CommandSetPathTest : public ::testing::Test {
- protected:
-  std::string PathWith(std::map<std::string, std::string> variables) {
-    return CommandSetPath([&](const std::string& name) -> std::optional<std::string> {
-      auto it = variables.find(name);
-      if (it == variables.end()) return std::nullopt;
-      return it->second;
-    });
+TEST(CommandSetPathTest, TakesTheVariableThenTheUsersDataDirectoryIgnoringEmptyAndRelativeOnes) {
+  using Variables = std::map<std::string, std::string>;
+  const struct {
+    Variables variables;
+    const char* path;
+  } cases[] = {
+      {{{"VERBSMITH_COMMAND_SET", "/srv/sets/x.db"}, {"XDG_DATA_HOME", "/d"}}, "/srv/sets/x.db"},
+      {{{"XDG_DATA_HOME", "/data/"}, {"HOME", "/home/u"}}, "/data/carthex-verbsmith/commandset.db"},
+      {{{"HOME", "/home/u"}}, "/home/u/.local/share/carthex-verbsmith/commandset.db"},
+      {{{"VERBSMITH_COMMAND_SET", ""}, {"XDG_DATA_HOME", "rel/dir"}, {"HOME", "/h"}},
+       "/h/.local/share/carthex-verbsmith/commandset.db"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(CommandSetPath([&](const std::string& name) -> std::optional<std::string> {
+                const auto it = c.variables.find(name);
+                return it == c.variables.end() ? std::nullopt : std::optional<std::string>(it->second);
+              }),
+              c.path);
   }
-};
-
-TEST_F(CommandSetPathTest, TakesTheExplicitVariableFirst) {
-  EXPECT_EQ(PathWith({{"VERBSMITH_COMMAND_SET", "/srv/sets/x.db"}, {"XDG_DATA_HOME", "/d"}}),
-            "/srv/sets/x.db");
-}
-
-TEST_F(CommandSetPathTest, FallsBackToTheUsersDataDirectory) {
-  EXPECT_EQ(PathWith({{"XDG_DATA_HOME", "/data/"}, {"HOME", "/home/u"}}),
-            "/data/carthex-verbsmith/commandset.db");
-  EXPECT_EQ(PathWith({{"HOME", "/home/u"}}), "/home/u/.local/share/carthex-verbsmith/commandset.db");
-}
-
-TEST_F(CommandSetPathTest, IgnoresEmptyAndRelativeSettings) {
-  EXPECT_EQ(PathWith({{"VERBSMITH_COMMAND_SET", ""}, {"XDG_DATA_HOME", "rel/dir"}, {"HOME", "/h"}}),
-            "/h/.local/share/carthex-verbsmith/commandset.db");
 }
 
 }  // namespace
