@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <regex>
 #include <set>
 #include <stdexcept>
@@ -81,44 +82,40 @@ class PosixFileSystemListTest : public PosixFileSystemTest {
   }
 };
 
-TEST_F(PosixFileSystemListTest, StarDotStarListsEveryPlainFileInCaseInsensitiveOrder) {
-  EXPECT_THAT(files_.List(Win("d\\*.*"), attr::kNormal),
-              ElementsAre(".hidden", "Logo.bmp", "logo1.bmp", "logo12.BMP", "README"));
-}
-
-TEST_F(PosixFileSystemListTest, DirectoryMaskAddsDirectoriesWithoutDotEntries) {
-  EXPECT_THAT(files_.List(Win("d\\*.*"), attr::kDirectory),
-              ElementsAre(".hidden", "Bin.old", "Logo.bmp", "logo1.bmp", "logo12.BMP", "README", "src"));
-  EXPECT_THAT(files_.List(Win("d\\*.old"), attr::kDirectory), ElementsAre("Bin.old"));
-  EXPECT_THAT(files_.List(Win("d\\*.old"), attr::kNormal), IsEmpty());
-}
-
-TEST_F(PosixFileSystemListTest, QuestionMarkStandsForOneCharacter) {
-  EXPECT_THAT(files_.List(Win("d\\logo?.bmp"), attr::kNormal), ElementsAre("logo1.bmp"));
-  EXPECT_THAT(files_.List(Win("d\\logo??.bmp"), attr::kNormal), ElementsAre("logo12.BMP"));
-}
-
-TEST_F(PosixFileSystemListTest, PatternAndDirectoryIgnoreCase) {
-  EXPECT_THAT(files_.List(Win("D\\LOGO*.BMP"), attr::kNormal),
-              ElementsAre("Logo.bmp", "logo1.bmp", "logo12.BMP"));
-  EXPECT_THAT(files_.List(Win("d\\LOGO.BMP"), attr::kNormal), ElementsAre("Logo.bmp"));
-}
-
-TEST_F(PosixFileSystemListTest, NamedDirectoryIsFoundOnlyWithTheDirectoryMask) {
-  EXPECT_THAT(files_.List(Win("d\\SRC"), attr::kNormal), IsEmpty());
-  EXPECT_THAT(files_.List(Win("d\\SRC"), attr::kDirectory), ElementsAre("src"));
-}
-
-TEST_F(PosixFileSystemListTest, TrailingBackslashListsTheDirectoryItself) {
-  EXPECT_THAT(files_.List(Win("d\\src\\"), attr::kDirectory), ElementsAre("."));
-  EXPECT_THAT(files_.List(Win("d\\src\\"), attr::kNormal), IsEmpty());
-  EXPECT_THAT(files_.List(Win("d\\missing\\"), attr::kDirectory), IsEmpty());
-  EXPECT_EQ(files_.List(Win("d\\"), attr::kNormal).size(), 5u);
-}
-
-TEST_F(PosixFileSystemListTest, MissingDirectoryOrDriveGivesNothing) {
-  EXPECT_THAT(files_.List(Win("nowhere\\*.*"), attr::kDirectory), IsEmpty());
-  EXPECT_THAT(files_.List(Win("d\\README\\*.*"), attr::kNormal), IsEmpty());
+TEST_F(PosixFileSystemListTest, ListsMatchesInCaseInsensitiveOrder) {
+  using Names = std::vector<std::string>;
+  const struct {
+    const char* pattern;
+    int32_t mask;
+    Names names;
+  } cases[] = {
+      {"d\\*.*", attr::kNormal, {".hidden", "Logo.bmp", "logo1.bmp", "logo12.BMP", "README"}},
+      // Directories only with the directory mask, and never "." or "..".
+      {"d\\*.*",
+       attr::kDirectory,
+       {".hidden", "Bin.old", "Logo.bmp", "logo1.bmp", "logo12.BMP", "README", "src"}},
+      {"d\\*.old", attr::kDirectory, {"Bin.old"}},
+      {"d\\*.old", attr::kNormal, {}},
+      {"d\\SRC", attr::kNormal, {}},
+      {"d\\SRC", attr::kDirectory, {"src"}},
+      {"d\\logo?.bmp", attr::kNormal, {"logo1.bmp"}},
+      {"d\\logo??.bmp", attr::kNormal, {"logo12.BMP"}},
+      // Pattern and directory ignore case.
+      {"D\\LOGO*.BMP", attr::kNormal, {"Logo.bmp", "logo1.bmp", "logo12.BMP"}},
+      {"d\\LOGO.BMP", attr::kNormal, {"Logo.bmp"}},
+      // A trailing backslash lists the directory itself.
+      {"d\\src\\", attr::kDirectory, {"."}},
+      {"d\\src\\", attr::kNormal, {}},
+      {"d\\missing\\", attr::kDirectory, {}},
+      {"d\\", attr::kNormal, {".hidden", "Logo.bmp", "logo1.bmp", "logo12.BMP", "README"}},
+      // Nothing from a missing directory or a file taken for one.
+      {"nowhere\\*.*", attr::kDirectory, {}},
+      {"d\\README\\*.*", attr::kNormal, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.pattern);
+    EXPECT_EQ(files_.List(Win(c.pattern), c.mask), c.names);
+  }
   EXPECT_THAT(files_.List("Q:\\*.*", attr::kNormal), IsEmpty());
 }
 
@@ -147,11 +144,11 @@ TEST_F(PosixFileSystemTest, TextIsWindows1252OnDiskAndUtf8InMemory) {
   EXPECT_EQ(files_.ReadText(Win("q.txt")), "\u201CHi\u201D caf\u00E9\r\n");
   files_.WriteText(Win("w.txt"), "\u20AC 5 \u4E2D\r\n");
   EXPECT_EQ(dir_.Read("w.txt"), "\x80 5 ?\r\n");
-}
-
-TEST_F(PosixFileSystemTest, LineEndsAreKeptAsTheyStand) {
+  // Line ends are kept as they stand; an empty file is empty text.
   dir_.Write("lf.txt", "one\ntwo\r\nthree");
   EXPECT_EQ(files_.ReadText(Win("lf.txt")), "one\ntwo\r\nthree");
+  dir_.Write("empty.txt", "");
+  EXPECT_EQ(files_.ReadText(Win("empty.txt")), "");
 }
 
 TEST_F(PosixFileSystemTest, BytesPassUntouched) {
@@ -159,11 +156,6 @@ TEST_F(PosixFileSystemTest, BytesPassUntouched) {
   files_.WriteBytes(Win("b.bmp"), bitmap);
   EXPECT_EQ(dir_.Read("b.bmp"), bitmap);
   EXPECT_EQ(files_.ReadBytes(Win("b.bmp")), bitmap);
-}
-
-TEST_F(PosixFileSystemTest, EmptyFileReadsAsEmptyText) {
-  dir_.Write("empty.txt", "");
-  EXPECT_EQ(files_.ReadText(Win("empty.txt")), "");
 }
 
 TEST_F(PosixFileSystemTest, RewriteReplacesTheContentAndKeepsThePermissions) {
@@ -189,29 +181,50 @@ TEST_F(PosixFileSystemTest, RewriteThroughALinkRewritesTheFileItNames) {
   EXPECT_EQ(dir_.Read("real.txt"), "new");
 }
 
-TEST_F(PosixFileSystemTest, ReadOnlyFileIsNotRewritten) {
-  const fs::path file = dir_.Write("ro.txt", "keep");
-  fs::permissions(file, fs::perms::owner_read);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.WriteText(Win("ro.txt"), "lost"); }), 75);
-  EXPECT_EQ(dir_.Read("ro.txt"), "keep");
-}
-
-TEST_F(PosixFileSystemTest, ReadErrorsCarryVisualBasicNumbers) {
-  dir_.MakeDir("folder");
-  EXPECT_EQ(ErrorNumberOf([&] { files_.ReadText(Win("missing.txt")); }), 53);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.ReadText(Win("nodir\\missing.txt")); }), 76);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.ReadText(Win("folder")); }), 75);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.ReadBytes(Win("bad|name.txt")); }), 52);
-}
-
-TEST_F(PosixFileSystemTest, WriteErrorsCarryVisualBasicNumbers) {
+TEST_F(PosixFileSystemTest, FailuresCarryVisualBasicNumbersAndChangeNothing) {
   dir_.MakeDir("folder");
   dir_.Write("plain.txt", "x");
-  EXPECT_EQ(ErrorNumberOf([&] { files_.WriteText(Win("nodir\\new.txt"), "x"); }), 76);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.WriteText(Win("folder"), "x"); }), 75);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.WriteText(Win("plain.txt\\new.txt"), "x"); }), 76);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.WriteText(Win("a*b.txt"), "x"); }), 52);
-  EXPECT_THAT(EntriesOf(""), ElementsAre("folder", "plain.txt"));
+  dir_.Write("full/file.txt", "");
+  fs::permissions(dir_.Write("ro.txt", "keep"), fs::perms::owner_read);
+  const struct {
+    const char* what;
+    std::function<void()> action;
+    int32_t number;
+  } cases[] = {
+      {"read missing file", [&] { files_.ReadText(Win("missing.txt")); }, 53},
+      {"read in missing dir", [&] { files_.ReadText(Win("nodir\\missing.txt")); }, 76},
+      {"read a directory", [&] { files_.ReadText(Win("folder")); }, 75},
+      {"read bad name", [&] { files_.ReadBytes(Win("bad|name.txt")); }, 52},
+      {"write in missing dir", [&] { files_.WriteText(Win("nodir\\new.txt"), "x"); }, 76},
+      {"write a directory", [&] { files_.WriteText(Win("folder"), "x"); }, 75},
+      {"write below a file", [&] { files_.WriteText(Win("plain.txt\\new.txt"), "x"); }, 76},
+      {"write bad name", [&] { files_.WriteText(Win("a*b.txt"), "x"); }, 52},
+      {"write read-only", [&] { files_.WriteText(Win("ro.txt"), "lost"); }, 75},
+      {"copy missing", [&] { files_.CopyFile(Win("missing.txt"), Win("b.txt")); }, 53},
+      {"copy to missing dir", [&] { files_.CopyFile(Win("plain.txt"), Win("nodir\\b.txt")); }, 76},
+      {"copy onto directory", [&] { files_.CopyFile(Win("plain.txt"), Win("folder")); }, 75},
+      {"attributes of missing", [&] { files_.GetAttributes(Win("missing.txt")); }, 53},
+      {"attributes in missing dir", [&] { files_.GetAttributes(Win("nodir\\missing.txt")); }, 76},
+      {"set attributes of missing", [&] { files_.SetAttributes(Win("missing.txt"), attr::kNormal); }, 53},
+      {"delete a directory", [&] { files_.DeleteFile(Win("folder")); }, 75},
+      {"delete read-only", [&] { files_.DeleteFile(Win("ro.txt")); }, 75},
+      {"delete missing", [&] { files_.DeleteFile(Win("missing.txt")); }, 53},
+      {"delete in missing dir", [&] { files_.DeleteFile(Win("nodir\\missing.txt")); }, 76},
+      {"make existing dir", [&] { files_.MakeDirectory(Win("full")); }, 75},
+      {"make in missing dir", [&] { files_.MakeDirectory(Win("nodir\\sub")); }, 76},
+      {"remove non-empty dir", [&] { files_.RemoveDirectory(Win("full")); }, 75},
+      {"remove missing dir", [&] { files_.RemoveDirectory(Win("missing")); }, 76},
+      {"remove a file", [&] { files_.RemoveDirectory(Win("full\\file.txt")); }, 76},
+      {"temp in missing dir", [&] { files_.CreateTempFile(Win("missing"), "abc"); }, 76},
+      {"temp below a file", [&] { files_.CreateTempFile(Win("plain.txt"), "abc"); }, 76},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(ErrorNumberOf(c.action), c.number);
+  }
+  EXPECT_THAT(EntriesOf(""), ElementsAre("folder", "full", "plain.txt", "ro.txt"));
+  EXPECT_EQ(dir_.Read("ro.txt"), "keep");
+  EXPECT_EQ(dir_.Read("plain.txt"), "x");
 }
 
 // --- Atomic writes
@@ -290,14 +303,6 @@ TEST_F(PosixFileSystemTest, CopyOfAReadOnlySourceIsReadOnlyUntilMadeNormal) {
   EXPECT_EQ(dir_.Read("Cmd.cls"), "rewritten");
 }
 
-TEST_F(PosixFileSystemTest, CopyErrorsCarryVisualBasicNumbers) {
-  dir_.Write("a.txt", "a");
-  dir_.MakeDir("folder");
-  EXPECT_EQ(ErrorNumberOf([&] { files_.CopyFile(Win("missing.txt"), Win("b.txt")); }), 53);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.CopyFile(Win("a.txt"), Win("nodir\\b.txt")); }), 76);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.CopyFile(Win("a.txt"), Win("folder")); }), 75);
-}
-
 TEST_F(PosixFileSystemTest, AttributesReflectKindReadOnlyAndHiddenNames) {
   dir_.MakeDir("folder");
   dir_.Write("plain.txt", "");
@@ -308,12 +313,6 @@ TEST_F(PosixFileSystemTest, AttributesReflectKindReadOnlyAndHiddenNames) {
   files_.SetAttributes(Win("plain.txt"), attr::kReadOnly);
   EXPECT_EQ(files_.GetAttributes(Win("PLAIN.TXT")), attr::kReadOnly);
   EXPECT_EQ(Perms(dir_.HostPath("plain.txt")) & fs::perms::owner_write, fs::perms::none);
-}
-
-TEST_F(PosixFileSystemTest, AttributesOfMissingEntriesAreNotFound) {
-  EXPECT_EQ(ErrorNumberOf([&] { files_.GetAttributes(Win("missing.txt")); }), 53);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.GetAttributes(Win("nodir\\missing.txt")); }), 76);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.SetAttributes(Win("missing.txt"), attr::kNormal); }), 53);
 }
 
 // --- Deleting and directories
@@ -335,16 +334,6 @@ TEST_F(PosixFileSystemTest, DeleteWithAPatternRemovesEveryMatchingFile) {
   EXPECT_EQ(ErrorNumberOf([&] { files_.DeleteFile(Win("*.tmp")); }), 53);
 }
 
-TEST_F(PosixFileSystemTest, DeleteRefusesDirectoriesReadOnlyFilesAndMissingNames) {
-  dir_.MakeDir("folder");
-  fs::permissions(dir_.Write("ro.txt", "x"), fs::perms::owner_read);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.DeleteFile(Win("folder")); }), 75);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.DeleteFile(Win("ro.txt")); }), 75);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.DeleteFile(Win("missing.txt")); }), 53);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.DeleteFile(Win("nodir\\missing.txt")); }), 76);
-  EXPECT_THAT(EntriesOf(""), ElementsAre("folder", "ro.txt"));
-}
-
 TEST_F(PosixFileSystemTest, DirectoriesAreMadeAndRemoved) {
   files_.MakeDirectory(Win("proj"));
   files_.MakeDirectory(Win("PROJ\\src"));
@@ -352,15 +341,6 @@ TEST_F(PosixFileSystemTest, DirectoriesAreMadeAndRemoved) {
   files_.RemoveDirectory(Win("proj\\SRC"));
   files_.RemoveDirectory(Win("proj"));
   EXPECT_THAT(EntriesOf(""), IsEmpty());
-}
-
-TEST_F(PosixFileSystemTest, DirectoryErrorsCarryVisualBasicNumbers) {
-  dir_.Write("full/file.txt", "");
-  EXPECT_EQ(ErrorNumberOf([&] { files_.MakeDirectory(Win("full")); }), 75);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.MakeDirectory(Win("nodir\\sub")); }), 76);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.RemoveDirectory(Win("full")); }), 75);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.RemoveDirectory(Win("missing")); }), 76);
-  EXPECT_EQ(ErrorNumberOf([&] { files_.RemoveDirectory(Win("full\\file.txt")); }), 76);
 }
 
 TEST_F(PosixFileSystemTest, CurrentDirectoryIsSetAndReadInWindowsForm) {
@@ -396,12 +376,6 @@ TEST_F(PosixFileSystemTest, TempFilesAreUniqueAndKeepTheDirectoryAsGiven) {
     EXPECT_EQ(name.find("\\\\", 2), std::string::npos) << name;
   }
   EXPECT_EQ(EntriesOf("").size(), 20u);
-}
-
-TEST_F(PosixFileSystemTest, TempFileInAMissingDirectoryIsPathNotFound) {
-  EXPECT_EQ(ErrorNumberOf([&] { files_.CreateTempFile(Win("missing"), "abc"); }), 76);
-  dir_.Write("file", "");
-  EXPECT_EQ(ErrorNumberOf([&] { files_.CreateTempFile(Win("file"), "abc"); }), 76);
 }
 
 }  // namespace
