@@ -51,27 +51,27 @@ class CurrentDirectoryGuard {
   fs::path saved_;
 };
 
-TEST_F(PathMapperTest, DriveZIsTheHostRoot) {
-  EXPECT_EQ(mapper_.ToHost("Z:\\"), fs::path("/"));
-  EXPECT_EQ(mapper_.ToHost(dir_.WindowsPath("data\\Readme.txt")), dir_.HostPath("data/Readme.txt"));
-  EXPECT_EQ(mapper_.ToHost("z:/"), fs::path("/"));
-}
-
-TEST_F(PathMapperTest, OtherDrivesGoThroughTheDosdevicesLinks) {
-  EXPECT_EQ(mapper_.ToHost("C:\\Proj\\src\\Logo.bmp"), dir_.HostPath("prefix/drive_c/Proj/src/Logo.bmp"));
-  EXPECT_EQ(mapper_.ToHost("D:\\Readme.txt"), dir_.HostPath("data/Readme.txt"));
-  EXPECT_EQ(mapper_.ToHost("c:\\"), dir_.HostPath("prefix/drive_c"));
-}
-
-TEST_F(PathMapperTest, DriveWithoutALinkIsPathNotFound) {
-  EXPECT_EQ(ErrorNumberOf("Q:\\anything"), 76);
-  PathMapper withoutPrefix(dir_.HostPath("no-such-prefix"));
-  EXPECT_THROW(withoutPrefix.ToHost("C:\\x"), VbError);
-}
-
-TEST_F(PathMapperTest, MissingNamesFallBackToACaseInsensitiveMatch) {
-  EXPECT_EQ(mapper_.ToHost("C:\\PROJ\\SRC\\LOGO.BMP"), dir_.HostPath("prefix/drive_c/Proj/src/Logo.bmp"));
-  EXPECT_EQ(mapper_.ToHost("d:\\README.TXT"), dir_.HostPath("data/Readme.txt"));
+TEST_F(PathMapperTest, MapsDrivesThroughTheDosdevicesLinksAndZToTheHostRoot) {
+  const std::pair<std::string, fs::path> cases[] = {
+      {"Z:\\", "/"},
+      {"z:/", "/"},
+      {dir_.WindowsPath("data\\Readme.txt"), dir_.HostPath("data/Readme.txt")},
+      {"C:\\Proj\\src\\Logo.bmp", dir_.HostPath("prefix/drive_c/Proj/src/Logo.bmp")},
+      {"D:\\Readme.txt", dir_.HostPath("data/Readme.txt")},
+      {"c:\\", dir_.HostPath("prefix/drive_c")},
+      // A missing name falls back to a case-insensitive match...
+      {"C:\\PROJ\\SRC\\LOGO.BMP", dir_.HostPath("prefix/drive_c/Proj/src/Logo.bmp")},
+      {"d:\\README.TXT", dir_.HostPath("data/Readme.txt")},
+      // ...and a file yet to be made keeps its name under the matched parents.
+      {"C:\\proj\\SRC\\NewCmd.cls", dir_.HostPath("prefix/drive_c/Proj/src/NewCmd.cls")},
+      {"C:\\proj\\New\\Deeper\\x.txt", dir_.HostPath("prefix/drive_c/Proj/New/Deeper/x.txt")},
+      // "." and ".." fold away, never above the drive's root.
+      {"C:\\Proj\\.\\bin\\..\\src\\Logo.bmp", dir_.HostPath("prefix/drive_c/Proj/src/Logo.bmp")},
+      {"C:\\..\\..\\Proj", dir_.HostPath("prefix/drive_c/Proj")},
+  };
+  for (const auto& [windows, host] : cases) {
+    EXPECT_EQ(mapper_.ToHost(windows), host) << windows;
+  }
 }
 
 TEST_F(PathMapperTest, ExactNameWinsOverACaseVariant) {
@@ -80,32 +80,16 @@ TEST_F(PathMapperTest, ExactNameWinsOverACaseVariant) {
   EXPECT_EQ(mapper_.ToHost("D:\\Readme.txt"), dir_.HostPath("data/Readme.txt"));
 }
 
-TEST_F(PathMapperTest, FileToBeCreatedKeepsItsNameUnderTheMatchedParents) {
-  EXPECT_EQ(mapper_.ToHost("C:\\proj\\SRC\\NewCmd.cls"), dir_.HostPath("prefix/drive_c/Proj/src/NewCmd.cls"));
-  EXPECT_EQ(mapper_.ToHost("C:\\proj\\New\\Deeper\\x.txt"),
-            dir_.HostPath("prefix/drive_c/Proj/New/Deeper/x.txt"));
-}
-
-TEST_F(PathMapperTest, DotAndDotDotAreFoldedAway) {
-  EXPECT_EQ(mapper_.ToHost("C:\\Proj\\.\\bin\\..\\src\\Logo.bmp"),
-            dir_.HostPath("prefix/drive_c/Proj/src/Logo.bmp"));
-  EXPECT_EQ(mapper_.ToHost("C:\\..\\..\\Proj"), dir_.HostPath("prefix/drive_c/Proj"));
-}
-
-TEST_F(PathMapperTest, NamesWindowsRefusesAreBadFileNames) {
-  EXPECT_EQ(ErrorNumberOf(""), 52);
-  EXPECT_EQ(ErrorNumberOf("C:\\a<b"), 52);
-  EXPECT_EQ(ErrorNumberOf("C:\\a|b"), 52);
-  EXPECT_EQ(ErrorNumberOf("C:\\a\"b"), 52);
-  EXPECT_EQ(ErrorNumberOf("C:\\x\\*.txt"), 52);
-  EXPECT_EQ(ErrorNumberOf("C:\\x\\a?.txt"), 52);
-  EXPECT_EQ(ErrorNumberOf("C:\\x\\a:b"), 52);
+TEST_F(PathMapperTest, RefusesBadNamesUnknownDrivesAndNetworkPaths) {
+  for (const std::string bad :
+       {"", "C:\\a<b", "C:\\a|b", "C:\\a\"b", "C:\\x\\*.txt", "C:\\x\\a?.txt", "C:\\x\\a:b", "C:\\a\tb"}) {
+    EXPECT_EQ(ErrorNumberOf(bad), 52) << bad;
+  }
   EXPECT_EQ(ErrorNumberOf(std::string("C:\\a\0b", 6)), 52);
-  EXPECT_EQ(ErrorNumberOf("C:\\a\tb"), 52);
-}
-
-TEST_F(PathMapperTest, NetworkPathsAreNotFound) {
   EXPECT_EQ(ErrorNumberOf("\\\\server\\share\\x"), 76);
+  EXPECT_EQ(ErrorNumberOf("Q:\\anything"), 76);
+  PathMapper withoutPrefix(dir_.HostPath("no-such-prefix"));
+  EXPECT_THROW(withoutPrefix.ToHost("C:\\x"), VbError);
 }
 
 TEST_F(PathMapperTest, RelativePathsStartAtTheCurrentDirectory) {
@@ -120,13 +104,11 @@ TEST_F(PathMapperTest, RelativePathsStartAtTheCurrentDirectory) {
   EXPECT_EQ(mapper_.ToHost("D:Readme.txt"), dir_.HostPath("data/Readme.txt"));
 }
 
-TEST_F(PathMapperTest, HostPathsOutsideEveryDriveAreOnZ) {
+TEST_F(PathMapperTest, HostPathsMapBackToTheirDriveOrZ) {
   EXPECT_EQ(mapper_.ToWindows("/home/u/p"), "Z:\\home\\u\\p");
   EXPECT_EQ(mapper_.ToWindows("/"), "Z:\\");
   EXPECT_EQ(mapper_.ToWindows(dir_.HostPath("data") / ".." / "prefix"), dir_.WindowsPath() + "\\prefix");
-}
-
-TEST_F(PathMapperTest, HostPathsInsideADriveMapBackToItsLetter) {
+  // Inside a drive: that drive's letter.
   EXPECT_EQ(mapper_.ToWindows(dir_.HostPath("prefix/drive_c/Proj/src")), "C:\\Proj\\src");
   EXPECT_EQ(mapper_.ToWindows(dir_.HostPath("prefix/drive_c")), "C:\\");
   EXPECT_EQ(mapper_.ToWindows(dir_.HostPath("prefix/dosdevices/c:/Proj/new.txt")), "C:\\Proj\\new.txt");
