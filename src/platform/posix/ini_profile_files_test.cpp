@@ -62,43 +62,35 @@ TEST_F(IniProfileFilesTest, ReplacingAKeyKeepsEveryOtherLineWhereItWas) {
             "Name=untouched\r\n");
 }
 
-TEST_F(IniProfileFilesTest, MatchesSectionAndKeyWithoutRegardToCase) {
-  dir_.Write("cmd.ini", "[COMMAND]\r\nProgId=Old.One\r\n");
-  ASSERT_TRUE(profiles_.WriteString("command", "PROGID", "New.One", File()));
-  // The key keeps the spelling the file gave it.
-  EXPECT_EQ(dir_.Read("cmd.ini"), "[COMMAND]\r\nProgId=New.One\r\n");
-  EXPECT_EQ(Get("Command", "progid"), "New.One");
+TEST_F(IniProfileFilesTest, WritingPlacesTheKeyAsTheProfileFunctionsDo) {
+  const struct {
+    const char* what;
+    const char* before;
+    const char* section;
+    const char* key;
+    const char* after;
+  } cases[] = {
+      // Section and key match without regard to case; the key keeps the file's spelling.
+      {"case", "[COMMAND]\r\nProgId=Old\r\n", "command", "PROGID", "[COMMAND]\r\nProgId=v\r\n"},
+      {"new key before blank lines", "[A]\r\nx=1\r\n\r\n\r\n[B]\r\ny=2\r\n", "a", "z",
+       "[A]\r\nx=1\r\nz=v\r\n\r\n\r\n[B]\r\ny=2\r\n"},
+      {"new section at end", "[A]\r\nx=1", "B", "y", "[A]\r\nx=1\r\n\r\n[B]\r\ny=v\r\n"},
+      {"empty last section", "[A]", "A", "k", "[A]\r\nk=v\r\n"},
+      {"the file's own line ends", "[A]\nx=1\n", "A", "y", "[A]\nx=1\ny=v\n"},
+      {"only the first of repeats", "[A]\r\nk=first\r\nk=second\r\n[A]\r\nk=third\r\n", "A", "k",
+       "[A]\r\nk=v\r\nk=second\r\n[A]\r\nk=third\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    dir_.Write("cmd.ini", c.before);
+    ASSERT_TRUE(profiles_.WriteString(c.section, c.key, "v", File()));
+    EXPECT_EQ(dir_.Read("cmd.ini"), c.after);
+  }
 }
 
-TEST_F(IniProfileFilesTest, NewKeyGoesAtEndOfItsSectionBeforeBlankLines) {
-  dir_.Write("cmd.ini", "[A]\r\nx=1\r\n\r\n\r\n[B]\r\ny=2\r\n");
-  ASSERT_TRUE(profiles_.WriteString("a", "z", "3", File()));
-  EXPECT_EQ(dir_.Read("cmd.ini"), "[A]\r\nx=1\r\nz=3\r\n\r\n\r\n[B]\r\ny=2\r\n");
-}
-
-TEST_F(IniProfileFilesTest, NewSectionGoesAtEndOfFile) {
-  dir_.Write("cmd.ini", "[A]\r\nx=1");
-  ASSERT_TRUE(profiles_.WriteString("B", "y", "2", File()));
-  EXPECT_EQ(dir_.Read("cmd.ini"), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
-}
-
-TEST_F(IniProfileFilesTest, KeyInEmptyLastSectionWithoutLineEnd) {
-  dir_.Write("cmd.ini", "[A]");
-  ASSERT_TRUE(profiles_.WriteString("A", "k", "v", File()));
-  EXPECT_EQ(dir_.Read("cmd.ini"), "[A]\r\nk=v\r\n");
-}
-
-TEST_F(IniProfileFilesTest, KeepsTheFilesOwnLineEnds) {
-  dir_.Write("cmd.ini", "[A]\nx=1\n");
-  ASSERT_TRUE(profiles_.WriteString("A", "y", "2", File()));
-  EXPECT_EQ(dir_.Read("cmd.ini"), "[A]\nx=1\ny=2\n");
-}
-
-TEST_F(IniProfileFilesTest, OnlyTheFirstOfRepeatedSectionsAndKeysCounts) {
-  dir_.Write("cmd.ini", "[A]\r\nk=first\r\nk=second\r\n[A]\r\nk=third\r\n");
-  EXPECT_EQ(Get("A", "k"), "first");
-  ASSERT_TRUE(profiles_.WriteString("A", "k", "new", File()));
-  EXPECT_EQ(dir_.Read("cmd.ini"), "[A]\r\nk=new\r\nk=second\r\n[A]\r\nk=third\r\n");
+TEST_F(IniProfileFilesTest, ReadingTakesTheFirstOfRepeatsWithoutRegardToCase) {
+  dir_.Write("cmd.ini", "[A]\r\nk=first\r\nK=second\r\n[a]\r\nk=third\r\n");
+  EXPECT_EQ(Get("a", "K"), "first");
 }
 
 TEST_F(IniProfileFilesTest, WritingIntoAMissingDirectoryFails) {
