@@ -29,42 +29,33 @@ TEST_F(PosixProcessesTest, GetEnvReadsSetVariableAndNothingForUnset) {
   EXPECT_EQ(processes_.GetEnv("VERBSMITH_TEST_MISSING"), std::nullopt);
 }
 
-TEST_F(PosixProcessesTest, TempFallsBackToTmpdirInWindowsForm) {
-  ScopedEnv temp("TEMP", nullptr);
-  ScopedEnv tmpdir("TMPDIR", "/var/tmp/build/");
-  EXPECT_EQ(processes_.GetEnv("TEMP"), "Z:\\var\\tmp\\build");
-}
-
-TEST_F(PosixProcessesTest, TempFallsBackToSlashTmpWithoutTmpdir) {
-  ScopedEnv temp("TEMP", nullptr);
-  ScopedEnv tmpdir("TMPDIR", nullptr);
-  EXPECT_EQ(processes_.GetEnv("TEMP"), "Z:\\tmp");
-}
-
-TEST_F(PosixProcessesTest, TempGivenAsHostPathIsMappedAndWindowsFormKept) {
-  {
-    ScopedEnv temp("TEMP", "/scratch");
-    EXPECT_EQ(processes_.GetEnv("TEMP"), "Z:\\scratch");
-  }
-  {
-    ScopedEnv temp("TEMP", "C:\\Windows\\Temp");
-    EXPECT_EQ(processes_.GetEnv("TEMP"), "C:\\Windows\\Temp");
-  }
-  {
-    ScopedEnv temp("TEMP", "");
-    EXPECT_EQ(processes_.GetEnv("TEMP"), "");
+TEST_F(PosixProcessesTest, TempComesInWindowsFormFromTempTmpdirOrSlashTmp) {
+  const struct {
+    const char* temp;
+    const char* tmpdir;
+    const char* answer;
+  } cases[] = {
+      {nullptr, "/var/tmp/build/", "Z:\\var\\tmp\\build"},
+      {nullptr, nullptr, "Z:\\tmp"},
+      {"/scratch", nullptr, "Z:\\scratch"},
+      {"C:\\Windows\\Temp", nullptr, "C:\\Windows\\Temp"},
+      {"", "/var/tmp", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer);
+    ScopedEnv temp("TEMP", c.temp);
+    ScopedEnv tmpdir("TMPDIR", c.tmpdir);
+    EXPECT_EQ(processes_.GetEnv("TEMP"), c.answer);
   }
 }
 
-TEST_F(PosixProcessesTest, WaitGivesExitStatus) {
+TEST_F(PosixProcessesTest, WaitGivesExitStatusOfAProgramByPathOrName) {
   ProcessId child = processes_.Start({"/bin/sh", "-c", "exit 3"}, true);
   EXPECT_EQ(processes_.Wait(child, milliseconds(10000)), 3);
   // Asking again does not lose the answer.
   EXPECT_EQ(processes_.Wait(child, milliseconds(0)), 3);
-}
-
-TEST_F(PosixProcessesTest, FindsProgramOnPath) {
-  ProcessId child = processes_.Start({"sh", "-c", "exit 0"}, true);
+  // A program without a directory is looked for on the path.
+  child = processes_.Start({"sh", "-c", "exit 0"}, true);
   EXPECT_EQ(processes_.Wait(child, milliseconds(10000)), 0);
 }
 
@@ -90,17 +81,14 @@ TEST_F(PosixProcessesTest, SignalledChildReportsMinusSignal) {
 }
 
 TEST_F(PosixProcessesTest, MissingProgramRaisesFileNotFound) {
-  try {
-    processes_.Start({"/nonexistent/verbsmith-no-such-program"}, true);
-    FAIL() << "expected VbError";
-  } catch (const VbError& error) {
-    EXPECT_EQ(error.Number(), vberr::kFileNotFound);
-  }
-  try {
-    processes_.Start({"verbsmith-no-such-program-on-path"}, false);
-    FAIL() << "expected VbError";
-  } catch (const VbError& error) {
-    EXPECT_EQ(error.Number(), vberr::kFileNotFound);
+  for (const char* program :
+       {"/nonexistent/verbsmith-no-such-program", "verbsmith-no-such-program-on-path"}) {
+    try {
+      processes_.Start({program}, false);
+      ADD_FAILURE() << "started " << program;
+    } catch (const VbError& error) {
+      EXPECT_EQ(error.Number(), vberr::kFileNotFound) << program;
+    }
   }
 }
 
