@@ -22,11 +22,6 @@ class IniSettingsTest : public ::testing::Test {
   PosixFileSystem fs_;
 };
 
-TEST_F(IniSettingsTest, MissingSettingGivesDefault) {
-  IniSettings settings(fs_, dir_.WindowsPath("settings.ini"));
-  EXPECT_EQ(settings.GetSetting("CarthexVerbsmith", "Settings", "DisplayOnConnect", "0"), "0");
-}
-
 TEST_F(IniSettingsTest, SavedSettingReadsBackUnderApplicationAndSection) {
   IniSettings settings(fs_, dir_.WindowsPath("settings.ini"));
   settings.SaveSetting("CarthexVerbsmith", "Settings", "DisplayOnConnect", "1");
@@ -47,7 +42,7 @@ TEST_F(IniSettingsTest, FirstSaveMakesTheMissingDirectories) {
   EXPECT_EQ(settings.GetSetting("App", "Sec", "Key", ""), "value");
 }
 
-TEST_F(IniSettingsTest, ReadingDoesNotMakeDirectories) {
+TEST_F(IniSettingsTest, ReadingGivesTheDefaultAndMakesNoDirectories) {
   IniSettings settings(fs_, dir_.WindowsPath("config/settings.ini"));
   EXPECT_EQ(settings.GetSetting("App", "Sec", "Key", "d"), "d");
   EXPECT_FALSE(dir_.Exists("config"));
@@ -68,21 +63,21 @@ TEST_F(IniSettingsTest, SaveThatCannotBeStoredRaises) {
 
 using test::ScopedEnv;
 
-TEST(DefaultSettingsFileTest, LivesUnderXdgConfigHome) {
-  ScopedEnv xdg("XDG_CONFIG_HOME", "/srv/conf/");
-  EXPECT_EQ(DefaultSettingsFile(), "Z:\\srv\\conf\\carthex-verbsmith\\settings.ini");
-}
-
-TEST(DefaultSettingsFileTest, FallsBackToDotConfigInHome) {
-  ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
-  ScopedEnv home("HOME", "/home/ann");
-  EXPECT_EQ(DefaultSettingsFile(), "Z:\\home\\ann\\.config\\carthex-verbsmith\\settings.ini");
-}
-
-TEST(DefaultSettingsFileTest, IgnoresARelativeXdgConfigHome) {
-  ScopedEnv xdg("XDG_CONFIG_HOME", "relative/conf");
-  ScopedEnv home("HOME", "/home/ann");
-  EXPECT_EQ(DefaultSettingsFile(), "Z:\\home\\ann\\.config\\carthex-verbsmith\\settings.ini");
+TEST(DefaultSettingsFileTest, LivesUnderAnAbsoluteXdgConfigHomeOrDotConfigInHome) {
+  const struct {
+    const char* xdg;
+    const char* file;
+  } cases[] = {
+      {"/srv/conf/", "Z:\\srv\\conf\\carthex-verbsmith\\settings.ini"},
+      {nullptr, "Z:\\home\\ann\\.config\\carthex-verbsmith\\settings.ini"},
+      {"relative/conf", "Z:\\home\\ann\\.config\\carthex-verbsmith\\settings.ini"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.xdg == nullptr ? "unset" : c.xdg);
+    ScopedEnv xdg("XDG_CONFIG_HOME", c.xdg);
+    ScopedEnv home("HOME", "/home/ann");
+    EXPECT_EQ(DefaultSettingsFile(), c.file);
+  }
 }
 
 }  // namespace
