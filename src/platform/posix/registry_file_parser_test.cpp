@@ -133,19 +133,25 @@ TEST_F(WineHiveParserTest, ReadsTypedValues) {
       "  25,00,00,00\n"
       "\"SzHex\"=hex(1):68,00,69,00,00,00,6a,00\n"
       "\"Qword\"=hex(b):01,00,00,00,00,00,00,00\n");
-  const RegistryNode& m = parsed.machine;
-  EXPECT_EQ(DataAt(m, "T", "Dword"), std::string("\x2a\0\0\0", 4));
-  EXPECT_EQ(TypeAt(m, "T", "Dword"), regtype::kDword);
-  EXPECT_EQ(DataAt(m, "T", "Expand"), "%Root%\\x");
-  EXPECT_EQ(TypeAt(m, "T", "Expand"), regtype::kExpandString);
-  EXPECT_EQ(DataAt(m, "T", "Multi"), std::string("one\0two\0", 8));
-  EXPECT_EQ(TypeAt(m, "T", "Multi"), regtype::kMultiString);
-  EXPECT_EQ(DataAt(m, "T", "Blob"), "\x01\x02\xff");
-  EXPECT_EQ(DataAt(m, "T", "Empty"), "");
-  EXPECT_EQ(DataAt(m, "T", "Wrapped"), "%P%");
-  EXPECT_EQ(TypeAt(m, "T", "Wrapped"), regtype::kExpandString);
-  EXPECT_EQ(DataAt(m, "T", "SzHex"), "hi");
-  EXPECT_EQ(TypeAt(m, "T", "Qword"), regtype::kQword);
+  const struct {
+    const char* name;
+    std::string data;
+    uint32_t type;
+  } cases[] = {
+      {"Dword", std::string("\x2a\0\0\0", 4), regtype::kDword},
+      {"Expand", "%Root%\\x", regtype::kExpandString},
+      {"Multi", std::string("one\0two\0", 8), regtype::kMultiString},
+      {"Blob", "\x01\x02\xff", regtype::kBinary},
+      {"Empty", "", regtype::kBinary},
+      {"Wrapped", "%P%", regtype::kExpandString},
+      {"SzHex", "hi", regtype::kString},
+      {"Qword", std::string("\x01\0\0\0\0\0\0\0", 8), regtype::kQword},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(DataAt(parsed.machine, "T", c.name), c.data);
+    EXPECT_EQ(TypeAt(parsed.machine, "T", c.name), c.type);
+  }
 }
 
 TEST_F(WineHiveParserTest, LetsALaterValueOrSectionOfTheSameNameWin) {

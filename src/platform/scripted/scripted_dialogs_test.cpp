@@ -43,12 +43,10 @@ TEST_F(ScriptedDialogsTest, TranscriptShowsIconButtonsTitleAndTextOnOneLine) {
   EXPECT_EQ(transcript_.Lines().at(0),
             "message box (Exclamation, OK) \"Carthex Verbsmith\": Line one.\\nLine two.");
   EXPECT_EQ(transcript_.Lines().at(1), "  answer OK");
-}
-
-TEST_F(ScriptedDialogsTest, AMissingTitleBecomesTheDefaultTitle) {
+  // A missing title becomes the default title.
   dialogs_.MsgBox("Hello", mb::kInformation, std::nullopt);
-  EXPECT_EQ(dialogs_.MessageBoxes()[0].title, "CarthexVerbsmith");
-  EXPECT_EQ(transcript_.Lines().at(0), "message box (Information, OK) \"CarthexVerbsmith\": Hello");
+  EXPECT_EQ(dialogs_.MessageBoxes()[1].title, "CarthexVerbsmith");
+  EXPECT_EQ(transcript_.Lines().at(2), "message box (Information, OK) \"CarthexVerbsmith\": Hello");
 }
 
 TEST_F(ScriptedDialogsTest, FileDialogGivesTheQueuedPathWithItsName) {
@@ -85,13 +83,11 @@ TEST_F(ScriptedDialogsTest, KeysHelpAndShellOpenAreRecorded) {
                                       "shell open \"C:\\faq.htm\""}));
 }
 
-TEST(MsgBoxNamesTest, AnswerNamesParseWithoutRegardToCase) {
+TEST(MsgBoxNamesTest, AnswerNamesParseWithoutRegardToCaseAndDefaultButtonsStayInRange) {
   EXPECT_EQ(ParseMsgBoxResult("yes"), mbresult::kYes);
   EXPECT_EQ(ParseMsgBoxResult("IGNORE"), mbresult::kIgnore);
   EXPECT_EQ(ParseMsgBoxResult("Maybe"), std::nullopt);
-}
-
-TEST(MsgBoxNamesTest, ADefaultButtonBeyondTheLastFallsBackToTheFirst) {
+  // A default button beyond the last falls back to the first.
   EXPECT_EQ(MsgBoxDefaultAnswer(mb::kOKOnly + mb::kDefaultButton3), mbresult::kOK);
   EXPECT_EQ(MsgBoxDefaultAnswer(mb::kAbortRetryIgnore + mb::kDefaultButton3), mbresult::kIgnore);
 }
