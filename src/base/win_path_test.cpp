@@ -13,38 +13,28 @@ TEST(AddTrailingBackslashTest, AppendsOneBackslashOnlyWhenMissing) {
 }
 
 // Both splitters return the front part and leave the rest in the path.
-struct SplitCase {
-  const char* path;
-  const char* front;
-  const char* rest;
-};
-
-TEST(WinPathTest, SplitDirectoryLeavesTheLastComponent) {
-  const SplitCase cases[] = {
-      {"C:\\a\\b.txt", "C:\\a\\", "b.txt"},
-      {"Z:\\one\\two\\three\\file.bmp", "Z:\\one\\two\\three\\", "file.bmp"},
-      {"b.txt", "", "b.txt"},
-      {"C:\\a\\", "C:\\a\\", ""},
+TEST(WinPathTest, SplittersReturnTheFrontAndLeaveTheRest) {
+  using Splitter = std::string (*)(std::string&);
+  const struct {
+    Splitter split;
+    const char* path;
+    const char* front;
+    const char* rest;
+  } cases[] = {
+      {SplitDirectory, "C:\\a\\b.txt", "C:\\a\\", "b.txt"},
+      {SplitDirectory, "Z:\\one\\two\\three\\file.bmp", "Z:\\one\\two\\three\\", "file.bmp"},
+      {SplitDirectory, "b.txt", "", "b.txt"},
+      {SplitDirectory, "C:\\a\\", "C:\\a\\", ""},
+      // ParentDirectory drops one trailing backslash, then splits.
+      {ParentDirectory, "C:\\a\\b\\", "C:\\a\\", "b"},
+      {ParentDirectory, "C:\\a\\b\\\\", "C:\\a\\b\\", ""},
+      {ParentDirectory, "C:\\", "", "C:"},
+      {ParentDirectory, "", "", ""},
   };
-  for (const SplitCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
     std::string path = c.path;
-    EXPECT_EQ(SplitDirectory(path), c.front);
-    EXPECT_EQ(path, c.rest);
-  }
-}
-
-TEST(WinPathTest, ParentDirectoryDropsOneTrailingBackslashAndLeavesTheLastName) {
-  const SplitCase cases[] = {
-      {"C:\\a\\b\\", "C:\\a\\", "b"},
-      {"C:\\a\\b\\\\", "C:\\a\\b\\", ""},
-      {"C:\\", "", "C:"},
-      {"", "", ""},
-  };
-  for (const SplitCase& c : cases) {
-    SCOPED_TRACE(c.path);
-    std::string path = c.path;
-    EXPECT_EQ(ParentDirectory(path), c.front);
+    EXPECT_EQ(c.split(path), c.front);
     EXPECT_EQ(path, c.rest);
   }
 }
