@@ -99,8 +99,8 @@ void BM_BareCompiler(benchmark::State& state) {
   const std::filesystem::path input = bench.dir.Write("bare.rc", script);
   const std::string output = bench.dir.HostPath("bare.res").string();
   for (auto _ : state) {
-    ProcessId process = bench.processes.Start(CompilerCommandLine(*compiler, input.string(), output), true);
-    std::optional<int> status = bench.processes.Wait(process, std::chrono::seconds(10));
+    ProcessId process = bench.host.processes.Start(CompilerCommandLine(*compiler, input.string(), output), true);
+    std::optional<int> status = bench.host.processes.Wait(process, std::chrono::seconds(10));
     if (!status || *status != 0) state.SkipWithError("the compiler failed");
   }
 }

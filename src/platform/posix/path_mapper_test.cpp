@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/vb_error.h"
+#include "support/current_directory_guard.h"
 #include "support/temp_dir.h"
 
 namespace verbsmith {
@@ -39,17 +40,7 @@ class PathMapperTest : public ::testing::Test {
   PathMapper mapper_;
 };
 
-// Restores the process's current directory after a test moves it.
-class CurrentDirectoryGuard {
- public:
-  CurrentDirectoryGuard() : saved_(fs::current_path()) {}
-  ~CurrentDirectoryGuard() { fs::current_path(saved_); }
-  CurrentDirectoryGuard(const CurrentDirectoryGuard&) = delete;
-  CurrentDirectoryGuard& operator=(const CurrentDirectoryGuard&) = delete;
-
- private:
-  fs::path saved_;
-};
+using test::CurrentDirectoryGuard;
 
 TEST_F(PathMapperTest, MapsDrivesThroughTheDosdevicesLinksAndZToTheHostRoot) {
   const std::pair<std::string, fs::path> cases[] = {

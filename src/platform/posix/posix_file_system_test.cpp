@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/vb_error.h"
+#include "support/current_directory_guard.h"
 #include "support/temp_dir.h"
 
 namespace verbsmith {
@@ -55,17 +56,7 @@ class PosixFileSystemTest : public ::testing::Test {
   PosixFileSystem files_;
 };
 
-// Restores the process's current directory after a test moves it.
-class CurrentDirectoryGuard {
- public:
-  CurrentDirectoryGuard() : saved_(fs::current_path()) {}
-  ~CurrentDirectoryGuard() { fs::current_path(saved_); }
-  CurrentDirectoryGuard(const CurrentDirectoryGuard&) = delete;
-  CurrentDirectoryGuard& operator=(const CurrentDirectoryGuard&) = delete;
-
- private:
-  fs::path saved_;
-};
+using test::CurrentDirectoryGuard;
 
 // --- Listing
 
