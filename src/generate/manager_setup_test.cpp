@@ -113,36 +113,29 @@ TEST_F(ManagerSetupTest, ClassnameIsJoinedToTheSourceDirectoryOfTheMomentItIsSet
 }
 
 TEST_F(ManagerSetupTest, ModuleNameClashingWithTheClassInAnyCaseGetsOneSuffix) {
-  classMgr.InitializeObjects(&connection);
-  moduleMgr.InitializeObjects(&connection);
-  classMgr.SetClassname("MyCommand");
-
-  moduleMgr.SetModuleName("mycommand");
-  EXPECT_EQ(moduleMgr.ModuleName(), "mycommand1");
-  EXPECT_EQ(moduleMgr.ModuleFilename(), "mycommand1.bas");
-
-  moduleMgr.SetModuleName("MyCommand1");
-  EXPECT_EQ(moduleMgr.ModuleName(), "MyCommand1");
-
-  moduleMgr.SetModuleName("vsMain");
-  EXPECT_EQ(moduleMgr.ModuleName(), "vsMain");
-  EXPECT_EQ(moduleMgr.CompleteFilename(), "C:\\p\\src\\vsMain.bas");
-}
-
-TEST_F(ManagerSetupTest, ModuleNameComparisonFoldsAccentedLetters) {
-  classMgr.InitializeObjects(&connection);
-  moduleMgr.InitializeObjects(&connection);
-  classMgr.SetClassname("Größe");
-  moduleMgr.SetModuleName("grÖße");
-  EXPECT_EQ(moduleMgr.ModuleName(), "grÖße1");
-  moduleMgr.SetModuleName("Grosse");
-  EXPECT_EQ(moduleMgr.ModuleName(), "Grosse");
-}
-
-TEST_F(ManagerSetupTest, ModuleManagerBeforeTheClassManagerGetsAnEmptyClassNamePlusSuffix) {
-  // The class manager has no name yet, so the empty name clashes with it.
+  // Before the class has a name, the module's empty name clashes with it.
   moduleMgr.InitializeObjects(&connection);
   EXPECT_EQ(moduleMgr.ModuleName(), "1");
+  classMgr.InitializeObjects(&connection);
+  const struct {
+    const char* classname;
+    const char* requested;
+    const char* taken;
+  } cases[] = {
+      {"MyCommand", "mycommand", "mycommand1"},
+      {"MyCommand", "MyCommand1", "MyCommand1"},
+      {"MyCommand", "vsMain", "vsMain"},
+      {"Größe", "grÖße", "grÖße1"},
+      {"Größe", "Grosse", "Grosse"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.requested);
+    classMgr.SetClassname(c.classname);
+    moduleMgr.SetModuleName(c.requested);
+    EXPECT_EQ(moduleMgr.ModuleName(), c.taken);
+    EXPECT_EQ(moduleMgr.ModuleFilename(), std::string(c.taken) + ".bas");
+    EXPECT_EQ(moduleMgr.CompleteFilename(), std::string("C:\\p\\src\\") + c.taken + ".bas");
+  }
 }
 
 TEST_F(ManagerSetupTest, NameSettersBeforeInitializeObjectsRaiseInsteadOfCrashing) {
@@ -162,23 +155,20 @@ TEST_F(ManagerSetupTest, FormNameSetsFileNamesAndAnEmptyNameGivesTheSourceDirect
 }
 
 TEST_F(ManagerSetupTest, FormPositionOutsideItsRangeIsRecordedAndKept) {
-  formMgr.SetFormPosition(2);
-  EXPECT_EQ(formMgr.FormPosition(), 2);
-  EXPECT_EQ(host().err.Number(), 0);
-
-  formMgr.SetFormPosition(4);
-  EXPECT_EQ(formMgr.FormPosition(), 2);
-  ExpectRecorded(-2147199001, "Form Manager Object");
-  EXPECT_EQ(host().err.Description(), "Invalid form position.");
-
-  host().err.Clear();
-  formMgr.SetFormPosition(-1);
-  EXPECT_EQ(formMgr.FormPosition(), 2);
-  EXPECT_EQ(host().err.Number(), -2147199001);
-
-  formMgr.SetFormPosition(0);
-  formMgr.SetFormPosition(3);
-  EXPECT_EQ(formMgr.FormPosition(), 3);
+  for (const int16_t position : {2, 4, -1, 0, 3}) {
+    SCOPED_TRACE(position);
+    host().err.Clear();
+    const int16_t before = formMgr.FormPosition();
+    formMgr.SetFormPosition(position);
+    if (position >= 0 && position <= 3) {
+      EXPECT_EQ(formMgr.FormPosition(), position);
+      EXPECT_EQ(host().err.Number(), 0);
+    } else {
+      EXPECT_EQ(formMgr.FormPosition(), before);
+      ExpectRecorded(-2147199001, "Form Manager Object");
+      EXPECT_EQ(host().err.Description(), "Invalid form position.");
+    }
+  }
 }
 
 }  // namespace
