@@ -39,35 +39,30 @@ class LineBufferFilesTest : public ::testing::Test {
   LineBuffer lines_;
 };
 
-TEST_F(LineBufferFilesTest, ACrLfFileIsWrittenBackByteForByte) {
-  dir_.Write("a.cls", "VERSION 1.0 CLASS\r\n\r\n  caf\xE9 ' note\r\nlast\r\n");
-  ReadBack("a.cls");
-  EXPECT_EQ(dir_.Read("a.cls"), "VERSION 1.0 CLASS\r\n\r\n  caf\xE9 ' note\r\nlast\r\n");
+TEST_F(LineBufferFilesTest, AFileIsWrittenBackWithCrLfLineEndsAndNothingAdded) {
+  std::string fortyEight;
+  for (int i = 1; i <= 48; ++i) fortyEight += "line " + std::to_string(i) + "\r\n";
+  const struct {
+    std::string before;
+    std::string after;
+    std::size_t upperBound;
+  } cases[] = {
+      {fortyEight, fortyEight, 100},  // grown once, then written back twice
+      {"a\nb\n", "a\r\nb\r\n", 50},
+      {"", "", 50},
+      {"VERSION 1.0 CLASS\r\n\r\n  caf\xE9 ' note\r\nlast\r\n",
+       "VERSION 1.0 CLASS\r\n\r\n  caf\xE9 ' note\r\nlast\r\n", 50},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.before);
+    dir_.Write("f.cls", c.before);
+    ReadBack("f.cls");
+    ReadBack("f.cls");
+    EXPECT_EQ(dir_.Read("f.cls"), c.after);
+    EXPECT_EQ(lines_.UpperBound(), c.upperBound);
+  }
   EXPECT_EQ(lines_[2], "  caf\xC3\xA9 ' note");
   EXPECT_TRUE(files_.Prompts().empty());
-}
-
-TEST_F(LineBufferFilesTest, EditingAFileTwiceDoesNotGrowIt) {
-  std::string text;
-  for (int i = 1; i <= 48; ++i) text += "line " + std::to_string(i) + "\r\n";
-  dir_.Write("p.vbp", text);
-  ReadBack("p.vbp");
-  ReadBack("p.vbp");
-  EXPECT_EQ(dir_.Read("p.vbp"), text);
-  EXPECT_EQ(lines_.UpperBound(), 100u);
-}
-
-TEST_F(LineBufferFilesTest, LfLinesAreReadAndWrittenWithCrLf) {
-  dir_.Write("m.bas", "a\nb\n");
-  ReadBack("m.bas");
-  EXPECT_EQ(dir_.Read("m.bas"), "a\r\nb\r\n");
-}
-
-TEST_F(LineBufferFilesTest, AnEmptyFileStaysEmpty) {
-  dir_.Write("e.bas", "");
-  ReadBack("e.bas");
-  EXPECT_EQ(dir_.Read("e.bas"), "");
-  EXPECT_EQ(lines_.UpperBound(), 50u);
 }
 
 TEST_F(LineBufferFilesTest, AMissingFileShowsTheOpenMessageAndTwoSpaces) {
@@ -94,19 +89,14 @@ TEST_F(LineBufferFilesTest, AWriteAfterAFailedReadIsRefusedAndLeavesTheFileAlone
                                                         "Cannot open the class file for write access.  "}));
 }
 
-TEST_F(LineBufferFilesTest, ANewBufferWritesNothing) {
+TEST_F(LineBufferFilesTest, AWriteWithoutACompleteBufferOrToADirectoryShowsTheWriteMessage) {
   dir_.Write("n.cls", "keep me\r\n");
   lines_.Write(files_.host, Path("n.cls"), kWriteOpen, kClose);
   EXPECT_EQ(dir_.Read("n.cls"), "keep me\r\n");
-  EXPECT_EQ(files_.Prompts().size(), 1u);
-}
-
-TEST_F(LineBufferFilesTest, AFailedWriteShowsTheWriteMessage) {
-  dir_.Write("w.cls", "a\r\n");
   dir_.MakeDir("dir.cls");
-  lines_.Read(files_.host, Path("w.cls"), kReadOpen, kClose);
+  lines_.Read(files_.host, Path("n.cls"), kReadOpen, kClose);
   lines_.Write(files_.host, Path("dir.cls"), kWriteOpen, kClose);
-  EXPECT_EQ(files_.Prompts(), std::vector<std::string>{"Cannot open the class file for write access.  "});
+  EXPECT_EQ(files_.Prompts(), std::vector<std::string>(2, "Cannot open the class file for write access.  "));
 }
 
 }  // namespace
