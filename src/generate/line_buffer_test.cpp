@@ -27,12 +27,18 @@ class LineBufferTest : public ::testing::Test {
 };
 
 TEST_F(LineBufferTest, GrowsByFiftyWhenTheLineCountPlusTwoReachesTheUpperIndex) {
+  EXPECT_FALSE(buffer_.Complete());
+  EXPECT_EQ(buffer_.UpperBound(), 50u);
   buffer_.Assign({});
+  EXPECT_TRUE(buffer_.Complete());
   EXPECT_EQ(buffer_.UpperBound(), 50u);
   buffer_.Assign(Numbered(47));
   EXPECT_EQ(buffer_.UpperBound(), 50u);
   buffer_.Assign(Numbered(48));
   EXPECT_EQ(buffer_.UpperBound(), 100u);
+  // The spare elements are not written.
+  EXPECT_EQ(SplitTextLines(buffer_.Text()).size(), 48u);
+  EXPECT_TRUE(buffer_.Text().ends_with("line 48\r\n"));
   buffer_.Assign(Numbered(98));
   EXPECT_EQ(buffer_.UpperBound(), 150u);
   EXPECT_EQ(buffer_[97], "line 98");
@@ -46,37 +52,20 @@ TEST_F(LineBufferTest, HoldsFilesBeyondThe16BitLineLimit) {
   EXPECT_GE(buffer_.UpperBound(), 40003u);
 }
 
-TEST_F(LineBufferTest, TheWrittenTextHasTheLinesReadAndNoSpareOnes) {
-  buffer_.Assign(Numbered(48));
-  const std::string text = buffer_.Text();
-  EXPECT_EQ(SplitTextLines(text).size(), 48u);
-  EXPECT_TRUE(text.ends_with("line 48\r\n"));
-}
-
-TEST_F(LineBufferTest, ALineBlankedByAnEditorStaysAnEmptyLine) {
+TEST_F(LineBufferTest, EditedLinesAreWrittenInPlace) {
   buffer_.Assign({"a", "b", "c"});
-  buffer_[1].clear();
+  buffer_[1].clear();  // a blanked line stays an empty line
   EXPECT_EQ(buffer_.Text(), "a\r\n\r\nc\r\n");
-}
 
-TEST_F(LineBufferTest, AnInsertedFirstLineIsWrittenBeforeTheOthers) {
   buffer_.Assign({"a", "b"});
   buffer_.InsertFirst("new");
   EXPECT_EQ(buffer_.LineCount(), 3u);
   EXPECT_EQ(buffer_.Text(), "new\r\na\r\nb\r\n");
-}
 
-TEST_F(LineBufferTest, ASpareElementFilledByAnEditorIsWrittenWithTheEmptyLinesBeforeIt) {
+  // A spare element filled in is written with the empty lines before it.
   buffer_.Assign({"a"});
   buffer_[2] = "late";
   EXPECT_EQ(buffer_.Text(), "a\r\n\r\nlate\r\n");
-}
-
-TEST_F(LineBufferTest, ANewBufferHoldsNoCompleteFile) {
-  EXPECT_FALSE(buffer_.Complete());
-  EXPECT_EQ(buffer_.UpperBound(), 50u);
-  buffer_.Assign({"a"});
-  EXPECT_TRUE(buffer_.Complete());
 }
 
 }  // namespace
