@@ -61,25 +61,18 @@ TEST_F(ProjectLinesTest, ResFileLineIsInsertedFirstWhenMissing) {
             (std::vector<std::string>{"ResFile32=C:\\p\\src\\Measure.res", "Type=OleDll", "Name=\"X\""}));
 }
 
-TEST_F(ProjectLinesTest, ResFileLineIsReplacedOrEmptied) {
+TEST_F(ProjectLinesTest, ResFileLineIsReplacedOrEmptiedAndNeverAddedEmpty) {
   buffer_.Assign({"Type=OleDll", "ResFile32=old.res", "Name=\"X\""});
   SetResFileLine(buffer_, "new.res");
   EXPECT_EQ(buffer_[1], "ResFile32=new.res");
   SetResFileLine(buffer_, "");
   EXPECT_EQ(Lines(), (std::vector<std::string>{"Type=OleDll", "", "Name=\"X\""}));
-}
 
-TEST_F(ProjectLinesTest, AnEmptyResFileOnAFileWithoutTheLineChangesNothing) {
   buffer_.Assign({"Type=OleDll"});
   SetResFileLine(buffer_, "");
-  EXPECT_EQ(buffer_.Text(), "Type=OleDll\r\n");
-  EXPECT_EQ(buffer_.UpperBound(), 50u);
-}
-
-TEST_F(ProjectLinesTest, AMissingSearchTextChangesNothing) {
-  buffer_.Assign({"Type=OleDll"});
   EXPECT_FALSE(SetFirstLineContaining(buffer_, "Class=", "Class=x"));
   EXPECT_EQ(buffer_.Text(), "Type=OleDll\r\n");
+  EXPECT_EQ(buffer_.UpperBound(), 50u);
 }
 
 }  // namespace
