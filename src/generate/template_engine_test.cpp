@@ -88,14 +88,9 @@ TEST_F(TemplateEngineTest, ApplyingTheSameBlockTwiceRemovesOneMoreApostrophe) {
 TEST_F(TemplateEngineTest, NestingDeeperThanFiftyBlocksIsHandledLikeShallowNesting) {
   std::vector<std::string> lines;
   for (int depth = 1; depth <= 60; ++depth) lines.push_back("'WIZARD Other" + std::to_string(depth));
-  lines.push_back("'WIZARD Deep");
-  lines.push_back("'    deep = 1");
-  lines.push_back("'ENDWIZARD");
-  lines.push_back("'    outer = 1");
+  lines.insert(lines.end(), {"'WIZARD Deep", "'    deep = 1", "'ENDWIZARD", "'    outer = 1"});
   for (int depth = 1; depth <= 60; ++depth) lines.push_back("'ENDWIZARD");
-  lines.push_back("'WIZARD Deep");
-  lines.push_back("'    again = 1");
-  lines.push_back("'ENDWIZARD");
+  lines.insert(lines.end(), {"'WIZARD Deep", "'    again = 1", "'ENDWIZARD"});
   Load(lines);
   ApplyWizardBlock(buffer_, "Deep");
   EXPECT_EQ(buffer_[61], "    deep = 1");
@@ -108,9 +103,6 @@ TEST_F(TemplateEngineTest, SetVBNameRewritesTheFirstAttributeLineOnly) {
   SetVBName(buffer_, "MyCommand");
   EXPECT_EQ(buffer_[1], "Attribute VB_Name = \"MyCommand\"");
   EXPECT_EQ(buffer_[2], "Attribute VB_Name = \"Other\"");
-}
-
-TEST_F(TemplateEngineTest, SetVBNameWithoutAnAttributeLineChangesNothing) {
   Load({"Option Explicit"});
   SetVBName(buffer_, "MyCommand");
   EXPECT_EQ(Lines(), std::vector<std::string>{"Option Explicit"});
@@ -134,13 +126,11 @@ TEST_F(TemplateEngineTest, QuotesInTextsAreDoubledSoTheLinesStayValidStrings) {
   EXPECT_EQ(buffer_[2], R"(   Caption         =   "Say ""hi""")");
 }
 
-TEST_F(TemplateEngineTest, ReplaceMainFormNameReplacesTheFirstOccurrenceOfEachLine) {
+TEST_F(TemplateEngineTest, FormNameHeaderAndCaptionLinesAreRewritten) {
   Load({"frmMainForm.Show frmMainForm", "no form here", "  Load frmMainForm"});
   ReplaceMainFormName(buffer_, "frmOne");
   EXPECT_EQ(Lines(), (std::vector<std::string>{"frmOne.Show frmMainForm", "no form here", "  Load frmOne"}));
-}
 
-TEST_F(TemplateEngineTest, FormHeaderAndCaptionLinesAreRewritten) {
   Load({"Begin VB.Form frmMainForm", "   Caption         =   \"Command\"", "      Caption = \"Close\""});
   SetFormBegin(buffer_, "frmMeasure");
   SetFormCaption(buffer_, "Measure");
