@@ -5,6 +5,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 
 namespace verbsmith::masks {
 namespace {
@@ -33,15 +34,12 @@ TEST(EnablingMaskTest, BitsAreDistinctAndSkipTheReservedOnes) {
   EXPECT_EQ(all & (kCustomEnablingMask | 0x1000000), 0);
 }
 
-TEST(EnablingMaskTest, CustomBoxWinsOverCheckedStandardBoxes) {
-  const EnablingEncoding encoding =
+TEST(EnablingMaskTest, CustomBoxWinsOverCheckedStandardBoxesAndNoBoxGivesTheNoConditionsLine) {
+  EnablingEncoding encoding =
       EncodeEnablingMask(Checked({"chkCustomEnablingRequirements", "chkDataviewActive"}));
   EXPECT_EQ(encoding.mask, 1);
   EXPECT_EQ(encoding.recap, "\r\nCommand Enabling Conditions\r\n     + &Custom enabling requirements\r\n");
-}
-
-TEST(EnablingMaskTest, NoBoxGivesTheNoConditionsLine) {
-  const EnablingEncoding encoding = EncodeEnablingMask(Checked({}));
+  encoding = EncodeEnablingMask(Checked({}));
   EXPECT_EQ(encoding.mask, 0);
   EXPECT_EQ(encoding.recap, "\r\nCommand Enabling Conditions\r\n     + No enabling conditions\r\n");
 }
@@ -66,33 +64,23 @@ TEST(EnablingMaskTest, DecodingChecksOnlyTheBoxesOfSetBits) {
   EXPECT_THAT(DecodeEnablingMask(0x400000), ElementsAre("chkSelectSetHasRecords"));
   EXPECT_TRUE(DecodeEnablingMask(0).empty());
   EXPECT_TRUE(DecodeEnablingMask(0x1000000).empty());
-}
-
-TEST(EnablingMaskTest, DecodingWhatWasEncodedGivesTheSameBoxes) {
+  // Decoding what was encoded gives the same boxes.
   const NameSet boxes{"chkPlotspaceIsOpen", "chkLegendIsVisible", "chkDataViewUpdateable"};
   const auto decoded = DecodeEnablingMask(EncodeEnablingMask(Checked(boxes)).mask);
   EXPECT_EQ(NameSet(decoded.begin(), decoded.end()), boxes);
 }
 
 TEST(ListenerTest, DecodingRequirementsSplitsNewViewsAndKind) {
-  ListenerChoice choice = DecodeListenerRequirements(26);
-  EXPECT_TRUE(choice.newViews);
-  EXPECT_EQ(choice.option, "optListenToAllMapViews");
-
-  choice = DecodeListenerRequirements(4);
-  EXPECT_FALSE(choice.newViews);
-  EXPECT_EQ(choice.option, "optListenToActiveMapView");
-
-  choice = DecodeListenerRequirements(18);
-  EXPECT_TRUE(choice.newViews);
-  EXPECT_EQ(choice.option, "optListenToActiveMapView");
-
-  choice = DecodeListenerRequirements(1);
-  EXPECT_EQ(choice.option, "optHasCustomStartupRequirements");
-
-  choice = DecodeListenerRequirements(0);
-  EXPECT_FALSE(choice.newViews);
-  EXPECT_TRUE(choice.option.empty());
+  using Choice = std::pair<bool, std::string>;
+  const auto decode = [](int32_t requirements) {
+    const ListenerChoice choice = DecodeListenerRequirements(requirements);
+    return Choice(choice.newViews, std::string(choice.option));
+  };
+  EXPECT_EQ(decode(26), Choice(true, "optListenToAllMapViews"));
+  EXPECT_EQ(decode(4), Choice(false, "optListenToActiveMapView"));
+  EXPECT_EQ(decode(18), Choice(true, "optListenToActiveMapView"));
+  EXPECT_EQ(decode(1), Choice(false, "optHasCustomStartupRequirements"));
+  EXPECT_EQ(decode(0), Choice(false, ""));
 }
 
 TEST(ListenerTest, FirstSelectedOptionSetsTheKindAndNoneKeepsIt) {
@@ -125,11 +113,6 @@ TEST(CommandTypeTest, SelectionIsTestedBeforeTracker) {
   EXPECT_EQ(EncodeCommandType(Checked({}), 5), 5);
   EXPECT_EQ(CommandTypeRecap(Checked({"optPlacement"})),
             "        View Listener Command Type Features\r\n                + Placement command\r\n");
-}
-
-TEST(ModalFlagTest, ModelessCommandsAreRegisteredAsNotModal) {
-  EXPECT_EQ(IsModalText(true), "0");
-  EXPECT_EQ(IsModalText(false), "1");
 }
 
 }  // namespace
