@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "generate/form_mgr_class.h"
@@ -46,14 +45,10 @@ class IdeOperationsTest : public ::testing::Test {
   test::FakeBitmapMgr bitmapMgr;
 };
 
-TEST_F(IdeOperationsTest, AProjectWithoutComponentsIsClean) {
+TEST_F(IdeOperationsTest, CleanComponentsAreAllReloaded) {
   Connect(&ide);
   ide.OpenProject("C:\\p\\Empty.vbp");
   EXPECT_FALSE(Dirty());
-}
-
-TEST_F(IdeOperationsTest, CleanComponentsAreAllReloaded) {
-  Connect(&ide);
   test::FakeProject& project = ide.OpenProject();
   project.Add("frmMain");
   project.Add("modMain");
@@ -83,26 +78,15 @@ TEST_F(IdeOperationsTest, AFailedReloadCountsAsChanged) {
   EXPECT_EQ(project.At(1).reloads, 0);
 }
 
-TEST_F(IdeOperationsTest, AnUnreadableDirtyFlagCountsAsChanged) {
+TEST_F(IdeOperationsTest, WhatCannotBeCheckedCountsAsChanged) {
   Connect(&ide);
+  EXPECT_TRUE(Dirty());  // no active project
   ide.OpenProject().Add("frmMain").failIsDirty = true;
   EXPECT_TRUE(Dirty());
-}
-
-TEST_F(IdeOperationsTest, AnUnreachableComponentCountsAsChanged) {
-  Connect(&ide);
   test::FakeProject& project = ide.OpenProject();
   project.Add("frmMain");
   project.failComponentAccess = true;
   EXPECT_TRUE(Dirty());
-}
-
-TEST_F(IdeOperationsTest, NoActiveProjectCountsAsChanged) {
-  Connect(&ide);
-  EXPECT_TRUE(Dirty());
-}
-
-TEST_F(IdeOperationsTest, NoEnvironmentCountsAsChanged) {
   Connect(nullptr);
   EXPECT_TRUE(Dirty());
   EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
@@ -117,13 +101,10 @@ TEST_F(IdeOperationsTest, ReloadLoadsTheProjectAsUnchanged) {
   EXPECT_FALSE(ide.ActiveProject().IsDirty());
 }
 
-TEST_F(IdeOperationsTest, ReloadPassesALoadFailureOn) {
+TEST_F(IdeOperationsTest, ReloadPassesALoadFailureOnAndNeedsAnEnvironment) {
   Connect(&ide);
   ide.failLoad = true;
   EXPECT_THROW(gen.ReloadProject("C:\\p\\src\\ZoomCmd.vbp"), VbError);
-}
-
-TEST_F(IdeOperationsTest, ReloadWithoutEnvironmentIsAnError) {
   Connect(nullptr);
   EXPECT_THROW(gen.ReloadProject("C:\\p\\src\\ZoomCmd.vbp"), VbError);
 }
