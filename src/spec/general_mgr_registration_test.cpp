@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/messages.h"
@@ -78,13 +78,6 @@ TEST_F(WriteIniTest, WritesElevenKeysInOrderUnderTheClassName) {
             "LargeColorBitmapPath=C:\\bmp\\big.bmp\r\n");
 }
 
-TEST_F(WriteIniTest, AModelessCommandIsNotModal) {
-  gen.SetCommandIsModeless(true);
-  gen.WriteINI();
-  EXPECT_EQ(env.profiles.GetString("CmdSvr", "IsModal", "?", dir.WindowsPath("proj/bin/CmdSvr.ini"), 255),
-            "0");
-}
-
 TEST_F(WriteIniTest, RunningTwiceKeepsOneSectionWithTheSecondValues) {
   gen.WriteINI();
   classMgr.desc = "Pans to the selection";
@@ -104,44 +97,35 @@ TEST_F(WriteIniTest, KeepsOtherSectionsOfTheFile) {
   EXPECT_EQ(env.profiles.GetString("Other", "Key", "", dir.WindowsPath("proj/bin/CmdSvr.ini"), 255), "Value");
 }
 
+// A missing bin directory, or a file in its place, fails the write: one
+// message, and no directory made.
 TEST_F(WriteIniTest, AFailedWriteIsReportedOnce) {
-  gen.SetCurrentPathBin(dir.WindowsPath("proj/missing"));
-  gen.WriteINI();
-
-  EXPECT_EQ(env.Prompts(), std::vector<std::string>{LoadResString(185) + "  "});
-  EXPECT_EQ(env.dialogs.MessageBoxes().at(0).title, text::kTitle);
-  EXPECT_EQ(env.dialogs.MessageBoxes().at(0).style, mb::kExclamation);
-  EXPECT_FALSE(dir.Exists("proj/missing"));
-}
-
-TEST_F(WriteIniTest, AFileInPlaceOfTheBinDirectoryIsReported) {
   dir.Write("proj/blocked", "not a directory");
-  gen.SetCurrentPathBin(dir.WindowsPath("proj/blocked"));
-  gen.WriteINI();
-  EXPECT_EQ(env.Prompts(), std::vector<std::string>{LoadResString(185) + "  "});
+  for (const char* bin : {"proj/missing", "proj/blocked"}) {
+    gen.SetCurrentPathBin(dir.WindowsPath(bin));
+    gen.WriteINI();
+  }
+  EXPECT_EQ(env.Prompts(), std::vector<std::string>(2, LoadResString(185) + "  "));
+  for (const MessageBoxRecord& box : env.dialogs.MessageBoxes()) {
+    EXPECT_EQ(box.title, text::kTitle);
+    EXPECT_EQ(box.style, mb::kExclamation);
+  }
+  EXPECT_FALSE(dir.Exists("proj/missing"));
 }
 
 class IsCommandUniqueTest : public RegistrationTest {};
 
-TEST_F(IsCommandUniqueTest, AnUnregisteredProgIDIsUnique) {
-  bool unique = false;
-  gen.IsCommandUnique(unique);
-  EXPECT_TRUE(unique);
-}
-
-TEST_F(IsCommandUniqueTest, ARegisteredProgIDIsNotUnique) {
-  gen.SetProjectName("InprocCmd");
-  bool unique = true;
-  gen.IsCommandUnique(unique);
-  EXPECT_FALSE(unique);
+// A ProgID is taken when it is registered, with or without a class id.
+TEST_F(IsCommandUniqueTest, OnlyAnUnregisteredProgIDIsUnique) {
+  for (const auto& [project, expected] :
+       {std::pair{"ZoomCmd", true}, {"InprocCmd", false}, {"NoClsid", false}}) {
+    SCOPED_TRACE(project);
+    gen.SetProjectName(project);
+    bool unique = !expected;
+    gen.IsCommandUnique(unique);
+    EXPECT_EQ(unique, expected);
+  }
   EXPECT_EQ(env.registry.OpenHandleCount(), 0u);
-}
-
-TEST_F(IsCommandUniqueTest, AProgIDWithoutClassIdIsRegisteredAllTheSame) {
-  gen.SetProjectName("NoClsid");
-  bool unique = true;
-  gen.IsCommandUnique(unique);
-  EXPECT_FALSE(unique);
   EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
