@@ -25,20 +25,10 @@ class GeneralMgrClassTest : public ::testing::Test {
   GeneralMgrClass genMgr;
 };
 
-TEST_F(GeneralMgrClassTest, NewInstanceHoldsTheDefaults) {
-  EXPECT_EQ(genMgr.ProjectName(), "CarthexCommand");
-  EXPECT_EQ(genMgr.ProjectFilename(), "CarthexCommand.vbp");
-  EXPECT_EQ(genMgr.CompanyName(), "Valdren");
-  EXPECT_EQ(genMgr.ApplicationName(), "Carthex");
-  EXPECT_EQ(genMgr.WizardPurpose(), 0);
-  EXPECT_EQ(genMgr.ProjectType(), 0);
-  EXPECT_EQ(genMgr.CurrentPathSrc(), "");
+TEST_F(GeneralMgrClassTest, PathsKeepExactlyOneTrailingBackslash) {
   const std::string current = env.files.CurrentDirectory();
   EXPECT_EQ(genMgr.CurrentPath(), current.back() == '\\' ? current : current + "\\");
   EXPECT_EQ(genMgr.CurrentPath().find("\\\\"), std::string::npos);
-}
-
-TEST_F(GeneralMgrClassTest, PathSettersKeepExactlyOneTrailingBackslash) {
   genMgr.SetCurrentPathSrc("C:\\p\\src");
   EXPECT_EQ(genMgr.CurrentPathSrc(), "C:\\p\\src\\");
   genMgr.SetCurrentPathSrc("C:\\p\\src\\");
@@ -52,6 +42,7 @@ TEST_F(GeneralMgrClassTest, PathSettersKeepExactlyOneTrailingBackslash) {
 }
 
 TEST_F(GeneralMgrClassTest, ProjectNameSetsTheFileNameButNotTheOtherWayRound) {
+  EXPECT_EQ(genMgr.ProjectFilename(), "CarthexCommand.vbp");
   genMgr.SetProjectName("Mine");
   EXPECT_EQ(genMgr.ProjectFilename(), "Mine.vbp");
   genMgr.SetProjectFilename("Other.vbp");
@@ -78,24 +69,22 @@ class GeneralMgrInitializeTest : public GeneralMgrClassTest {
   test::FakeConnection connection;
 };
 
-TEST_F(GeneralMgrInitializeTest, TakesEveryMemberWhenAllArePresent) {
+TEST_F(GeneralMgrInitializeTest, MissingFormManagerIsRecordedAfterClassAndModuleManagers) {
   genMgr.InitializeObjects(&connection);
   EXPECT_EQ(env.err.Number(), 0);
   EXPECT_EQ(genMgr.VBInst(), &ide);
   EXPECT_NE(genMgr.BitmapMgr(), nullptr);
-}
-
-TEST_F(GeneralMgrInitializeTest, MissingFormManagerIsRecordedAfterClassAndModuleManagers) {
   connection.formMgr = nullptr;
-  genMgr.InitializeObjects(&connection);
+  GeneralMgrClass partial(env.host, lines);
+  partial.InitializeObjects(&connection);
   EXPECT_EQ(env.err.Number(), 22509);
   EXPECT_EQ(env.err.Source(), "General Manager Object");
   EXPECT_EQ(env.err.Description(), "Form Manager object not properly created.");
-  EXPECT_NE(genMgr.ClassMgr(), nullptr);
-  EXPECT_NE(genMgr.ModuleMgr(), nullptr);
-  EXPECT_EQ(genMgr.FormMgr(), nullptr);
-  EXPECT_EQ(genMgr.BitmapMgr(), nullptr);
-  EXPECT_EQ(genMgr.VBInst(), nullptr);
+  EXPECT_NE(partial.ClassMgr(), nullptr);
+  EXPECT_NE(partial.ModuleMgr(), nullptr);
+  EXPECT_EQ(partial.FormMgr(), nullptr);
+  EXPECT_EQ(partial.BitmapMgr(), nullptr);
+  EXPECT_EQ(partial.VBInst(), nullptr);
   EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
@@ -110,6 +99,7 @@ TEST_F(GeneralMgrInitializeTest, ChecksFollowTheirFixedOrder) {
       {[](test::FakeConnection& c) { c.vbInst = nullptr; }, 22512},
   };
   for (const auto& testCase : cases) {
+    SCOPED_TRACE(testCase.number);
     test::FakeConnection broken = connection;
     testCase.clear(broken);
     GeneralMgrClass fresh(env.host, lines);
