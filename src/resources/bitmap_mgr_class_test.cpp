@@ -143,11 +143,16 @@ class BitMapMgrClassTest : public ::testing::Test {
   BitMapMgrClass mgr{host, lines};
 };
 
+// A blank in the bitmaps' directory makes the script quote their paths.
 TEST_F(BitMapMgrClassTest, CompilesFourBitmapsIntoTheProjectResource) {
   if (!HostCompiler()) GTEST_SKIP() << "no llvm-rc on this machine";
-  ChooseAllFour();
+  ChooseAllFour("my bitmaps");
   Finish();
 
+  const std::string script = dir.Read("proj/src/CmdSvr.rc");
+  EXPECT_NE(script.find("MyCmd.CmdSvr.SC BITMAP DISCARDABLE   \"" + Dir("my bitmaps") + "small.bmp\"\r\n"),
+            std::string::npos)
+      << script;
   EXPECT_TRUE(env.Prompts().empty()) << ::testing::PrintToString(env.Prompts());
   const std::vector<test::ResEntry> entries = test::ReadResFile(dir.Read("proj/src/CmdSvr.res"));
   ASSERT_EQ(entries.size(), 4u);
@@ -193,19 +198,6 @@ TEST_F(BitMapMgrClassTest, WritesTheKeptScriptLineForLine) {
             "MyCmd.CmdSvr.LC BITMAP DISCARDABLE   " +
                 bitmaps + "big.bmp\r\n" + "MyCmd.CmdSvr.SM BITMAP DISCARDABLE   " + bitmaps +
                 "smallmono.bmp\r\n");
-}
-
-TEST_F(BitMapMgrClassTest, QuotesABitmapPathWithBlanksAndStillCompiles) {
-  if (!HostCompiler()) GTEST_SKIP() << "no llvm-rc on this machine";
-  ChooseAllFour("my bitmaps");
-  Finish();
-
-  const std::string script = dir.Read("proj/src/CmdSvr.rc");
-  EXPECT_NE(script.find("MyCmd.CmdSvr.SC BITMAP DISCARDABLE   \"" + Dir("my bitmaps") + "small.bmp\"\r\n"),
-            std::string::npos)
-      << script;
-  EXPECT_TRUE(env.Prompts().empty()) << ::testing::PrintToString(env.Prompts());
-  EXPECT_EQ(test::ReadResFile(dir.Read("proj/src/CmdSvr.res")).size(), 4u);
 }
 
 TEST_F(BitMapMgrClassTest, WithoutAnyCompilerShowsTheCombinedMessageAndStillSetsTheLine) {
@@ -315,48 +307,39 @@ class ResourceRemovalTest : public BitMapMgrClassTest {
   }
 };
 
+// Any type but bitmaps removes the resource.
 TEST_F(ResourceRemovalTest, RemovesTheLineAndBothFiles) {
-  lines.Assign({"Type=OleDll", "ResFile32=" + Dir("proj/src") + "CmdSvr.res", "Name=\"MyCmd\""});
-  dir.Write("proj/src/CmdSvr.res", "old");
-  dir.Write("proj/src/CmdSvr.rc", "old");
-  FinishWithoutBitmaps();
+  for (int type : {0, 7}) {
+    SCOPED_TRACE(type);
+    lines.Assign({"Type=OleDll", "ResFile32=" + Dir("proj/src") + "CmdSvr.res", "Name=\"MyCmd\""});
+    dir.Write("proj/src/CmdSvr.res", "old");
+    dir.Write("proj/src/CmdSvr.rc", "old");
+    mgr.InitializeObjects(&connection);
+    mgr.SetResourceType(type);
+    mgr.WriteResourceToProject();
 
-  EXPECT_EQ(lines[1], "");
-  EXPECT_FALSE(dir.Exists("proj/src/CmdSvr.res"));
-  EXPECT_FALSE(dir.Exists("proj/src/CmdSvr.rc"));
+    EXPECT_EQ(lines[1], "");
+    EXPECT_FALSE(dir.Exists("proj/src/CmdSvr.res"));
+    EXPECT_FALSE(dir.Exists("proj/src/CmdSvr.rc"));
+  }
+  EXPECT_TRUE(processes.started.empty());
   EXPECT_TRUE(env.Prompts().empty());
 }
 
-TEST_F(ResourceRemovalTest, AMissingResourceLeavesTheScript) {
+TEST_F(ResourceRemovalTest, WithoutAResourceLeavesTheScriptAndAddsNoLine) {
   dir.Write("proj/src/CmdSvr.rc", "old");
   FinishWithoutBitmaps();
 
   EXPECT_TRUE(dir.Exists("proj/src/CmdSvr.rc"));
   EXPECT_TRUE(env.Prompts().empty());
-}
-
-TEST_F(ResourceRemovalTest, WithNothingToRemoveShowsNothingAndAddsNoLine) {
-  FinishWithoutBitmaps();
-
-  EXPECT_TRUE(env.Prompts().empty());
   EXPECT_EQ(lines.Text().find("ResFile32="), std::string::npos);
-}
-
-TEST_F(ResourceRemovalTest, TreatsAnyOtherTypeLikeNone) {
-  dir.Write("proj/src/CmdSvr.res", "old");
-  mgr.InitializeObjects(&connection);
-  mgr.SetResourceType(7);
-  mgr.WriteResourceToProject();
-
-  EXPECT_FALSE(dir.Exists("proj/src/CmdSvr.res"));
-  EXPECT_TRUE(processes.started.empty());
 }
 
 class BitmapMgrInitializeTest : public BitMapMgrClassTest {};
 
 // Each missing member records its own error and leaves the environment (and
 // so the compiler) untaken; nothing is shown.
-TEST_F(BitmapMgrInitializeTest, RecordsTheFirstMissingMember) {
+TEST_F(BitmapMgrInitializeTest, RecordsTheFirstMissingMemberAndCachesTheCompilerWithAll) {
   struct Case {
     const char* missing;
     void (*remove)(FakeConnection&);  // null: no connection at all
@@ -386,10 +369,9 @@ TEST_F(BitmapMgrInitializeTest, RecordsTheFirstMissingMember) {
     EXPECT_TRUE(mgr.CompilerPath().empty());
   }
   EXPECT_TRUE(env.Prompts().empty());
-}
 
-TEST_F(BitmapMgrInitializeTest, WithEverythingCachesTheCompiler) {
   processes.env["VERBSMITH_RC"] = "/opt/rc/bin/llvm-rc";
+  env.err.Clear();
   mgr.InitializeObjects(&connection);
   EXPECT_EQ(env.err.Number(), 0);
   EXPECT_EQ(mgr.VBInst(), &ide);

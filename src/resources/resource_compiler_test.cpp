@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -10,6 +11,8 @@
 
 namespace verbsmith {
 namespace {
+
+namespace fs = std::filesystem;
 
 class EnvOnly : public Processes {
  public:
@@ -56,13 +59,11 @@ TEST_F(ResourceCompilerTest, TakesTheEnvironmentsCompilerWhenWineCanRunIt) {
             (std::vector<std::string>{found->runner, found->program, "/r", "C:\\p\\src\\Cmd.rc"}));
 }
 
-TEST_F(ResourceCompilerTest, PassesOverTheEnvironmentsCompilerWithoutWine) {
-  dir.Write("vb/Wizards/rc.exe", "MZ");
-  EXPECT_FALSE(FindEnvironmentCompiler(host, Dir("vb")));
-}
-
-TEST_F(ResourceCompilerTest, FindsNothingWhereTheEnvironmentHasNoCompiler) {
+TEST_F(ResourceCompilerTest, PassesOverTheEnvironmentsCompilerWithoutWineOrWithoutOne) {
   dir.Write("winebin/wine", "");
+  EXPECT_FALSE(FindEnvironmentCompiler(host, Dir("vb")));
+  fs::remove(dir.HostPath("winebin/wine"));
+  dir.Write("vb/Wizards/rc.exe", "MZ");
   EXPECT_FALSE(FindEnvironmentCompiler(host, Dir("vb")));
 }
 
@@ -97,14 +98,12 @@ TEST_F(ResourceCompilerTest, FallsBackToWindres) {
   EXPECT_EQ(found->dialect, CompilerDialect::kWindres);
 }
 
-TEST_F(ResourceCompilerTest, IgnoresDirectoriesAndNearMisses) {
+TEST_F(ResourceCompilerTest, IgnoresDirectoriesAndNearMissesAndAMissingPath) {
   dir.MakeDir("winebin/llvm-rc");
   dir.Write("winebin/llvm-rc-x", "");
   dir.Write("winebin/LLVM-RC", "");
   EXPECT_FALSE(FindHostCompiler(host));
-}
-
-TEST_F(ResourceCompilerTest, FindsNothingWithoutAPath) {
+  dir.Write("winebin/llvm-rc-17", "");
   processes.env.erase("PATH");
   EXPECT_FALSE(FindHostCompiler(host));
 }

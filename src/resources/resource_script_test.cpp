@@ -22,21 +22,9 @@ TEST(ResourceScriptTest, HasSevenHeaderLinesAndOneLinePerBitmap) {
             "MyCmd.CmdSvr.SM BITMAP DISCARDABLE   C:\\bmp\\sm.bmp\r\n");
 }
 
-TEST(ResourceScriptTest, SeparatorLineHasSeventyEightSlashes) {
-  const std::string text = ResourceScriptText("P", "C", {}, AsIs);
-  EXPECT_NE(text.find("\r\n" + std::string(78, '/') + "\r\n"), std::string::npos);
-  EXPECT_EQ(text.find(std::string(79, '/')), std::string::npos);
-}
-
-TEST(ResourceScriptTest, KeepsPlainPathsAsTheyStand) {
+TEST(ResourceScriptTest, QuotesPathsOnlyWhenTheyHoldBlanksAndDoublesInnerQuotes) {
   EXPECT_EQ(ScriptPathText("C:\\bmp\\big.bmp"), "C:\\bmp\\big.bmp");
-}
-
-TEST(ResourceScriptTest, QuotesPathsWithBlanks) {
   EXPECT_EQ(ScriptPathText("C:\\my bmp\\big.bmp"), "\"C:\\my bmp\\big.bmp\"");
-}
-
-TEST(ResourceScriptTest, DoublesQuotesInsideQuotedPaths) {
   EXPECT_EQ(QuotedScriptPath("/tmp/a\"b.bmp"), "\"/tmp/a\"\"b.bmp\"");
 }
 
