@@ -29,10 +29,7 @@ using Lines = std::vector<std::string>;
 class GeneratorsTest : public ::testing::Test {
  protected:
   GeneratorsTest() {
-    dir_.MakeDir("tpl");
-    for (const char* name : {kProjectTemplate, kClassTemplate, kModuleTemplate, kFormTemplate}) {
-      fs::copy_file(test::SourceTreePath(std::string("templates/") + name), dir_.HostPath("tpl") / name);
-    }
+    fs::copy(test::SourceTreePath("templates"), dir_.MakeDir("tpl"));
     dir_.MakeDir("proj");
     dir_.MakeDir("work");
   }
