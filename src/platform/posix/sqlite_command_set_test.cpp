@@ -152,15 +152,11 @@ TEST_F(SqliteCommandSetTest, RoundTripsAllTwentyFieldsExactly) {
   EXPECT_EQ(set->GetCommand(set->FindCommand(kFirstCommandId)), e);
 }
 
-TEST_F(SqliteCommandSetTest, AppendsNewCommandsAndNumbersThemFrom41001) {
+TEST_F(SqliteCommandSetTest, AppendsNewCommandsNumberedFrom41001ComparingProgIdsExactly) {
   auto set = Open();
-  set->AddCommand(Entry("P.First"));
-  set->AddCommand(Entry("P.Second"));
-  set->AddCommand(Entry("Q.Third"));
-  EXPECT_EQ(set->CommandCount(), 3);
+  for (const char* id : {"P.First", "P.Second", "p.second"}) set->AddCommand(Entry(id));
   EXPECT_EQ(set->FindCommand(41001), 0);
-  EXPECT_EQ(set->FindCommand(41003), 2);
-  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"P.First", "P.Second", "Q.Third"}));
+  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"P.First", "P.Second", "p.second"}));
 }
 
 TEST_F(SqliteCommandSetTest, ReplacesAnEntryWithTheSameProgIdInPlace) {
@@ -175,13 +171,6 @@ TEST_F(SqliteCommandSetTest, ReplacesAnEntryWithTheSameProgIdInPlace) {
   EXPECT_EQ(set->CommandCount(), 3);
   EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"P.First", "P.Second", "P.Third"}));
   EXPECT_EQ(set->GetCommand(set->FindCommand(41002)), changed);
-}
-
-TEST_F(SqliteCommandSetTest, ComparesProgIdsExactly) {
-  auto set = Open();
-  set->AddCommand(Entry("P.Cmd"));
-  set->AddCommand(Entry("p.cmd"));
-  EXPECT_EQ(set->CommandCount(), 2);
 }
 
 TEST_F(SqliteCommandSetTest, RemovalMovesLaterEntriesUp) {
@@ -205,22 +194,17 @@ TEST_F(SqliteCommandSetTest, RemovalMovesLaterEntriesUp) {
   EXPECT_EQ(set->FindCommand(41001), -1);
 }
 
-TEST_F(SqliteCommandSetTest, FindCommandAnswersMinusOneOutsideTheSet) {
+TEST_F(SqliteCommandSetTest, FindsNothingAndRefusesIndexesOutsideTheSet) {
   auto set = Open();
-  EXPECT_EQ(set->CommandCount(), 0);
   EXPECT_EQ(set->FindCommand(kFirstCommandId), -1);
   set->AddCommand(Entry("A.One"));
   set->AddCommand(Entry("A.Two"));
   for (int32_t id : {41000, 41003, 0, -1, 41001 + 32767, INT32_MIN, INT32_MAX}) {
     EXPECT_EQ(set->FindCommand(id), -1) << id;
   }
-}
-
-TEST_F(SqliteCommandSetTest, RefusesIndexesOutsideTheSet) {
-  auto set = Open();
-  set->AddCommand(Entry("A.One"));
-  EXPECT_EQ(ErrorNumberOf([&] { set->GetCommand(1); }), cmdseterr::kBadIndex);
-  EXPECT_EQ(ErrorNumberOf([&] { set->GetCommand(-1); }), cmdseterr::kBadIndex);
+  for (int16_t index : {2, -1}) {
+    EXPECT_EQ(ErrorNumberOf([&] { set->GetCommand(index); }), cmdseterr::kBadIndex) << index;
+  }
 }
 
 TEST_F(SqliteCommandSetTest, RemovingAnUnknownProgIdFailsAndChangesNothing) {
@@ -245,6 +229,8 @@ TEST_F(SqliteCommandSetTest, KeepsTheSetsOfEachCompanyAndApplicationApart) {
   EXPECT_EQ(Open("Valdren", "Other")->CommandCount(), 0);
   EXPECT_EQ(ProgIdsInOrder(*Open("Elsewhere", "Carthex")), (std::vector<std::string>{"E.Cmd", "V.Cmd"}));
   EXPECT_EQ(Open("VALDREN", "carthex")->CommandCount(), 1);  // names match without regard to case
+  valdren->OpenCommandSet("Elsewhere", "Carthex");           // reopening switches sets
+  EXPECT_EQ(valdren->CommandCount(), 2);
 }
 
 TEST_F(SqliteCommandSetTest, SeesChangesMadeThroughAnotherObject) {
@@ -276,16 +262,6 @@ TEST_F(SqliteCommandSetTest, GetCommandGivesTheCurrentEntryOfAnyIndexAfterChange
   EXPECT_EQ(set->GetCommand(1).progId, "A.Three");
 }
 
-TEST_F(SqliteCommandSetTest, ReopeningSwitchesToTheOtherSet) {
-  auto set = Open("Valdren", "Carthex");
-  set->AddCommand(Entry("V.Cmd"));
-  set->OpenCommandSet("Other", "App");
-  EXPECT_EQ(set->CommandCount(), 0);
-  set->AddCommand(Entry("O.Cmd"));
-  set->OpenCommandSet("Valdren", "Carthex");
-  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"V.Cmd"}));
-}
-
 TEST_F(SqliteCommandSetTest, EveryOperationBeforeOpeningFails) {
   SqliteCommandSet set(path_);
   EXPECT_EQ(ErrorNumberOf([&] { set.CommandCount(); }), cmdseterr::kNotOpen);
@@ -296,41 +272,39 @@ TEST_F(SqliteCommandSetTest, EveryOperationBeforeOpeningFails) {
   EXPECT_FALSE(fs::exists(path_));
 }
 
-TEST_F(SqliteCommandSetTest, CreatesMissingParentDirectories) {
+TEST_F(SqliteCommandSetTest, MakesMissingParentsAndAnEmptyFileIntoACommandSet) {
   path_ = (dir_ / "deep" / "er" / "commandset.db").string();
+  Open()->AddCommand(Entry("A.One"));
+  EXPECT_EQ(Open()->CommandCount(), 1);
+  path_ = (dir_ / "empty.db").string();
+  WriteBytes(path_, "");
   Open()->AddCommand(Entry("A.One"));
   EXPECT_EQ(Open()->CommandCount(), 1);
 }
 
-TEST_F(SqliteCommandSetTest, ReportsADirectoryWhereTheDatabaseShouldBe) {
+TEST_F(SqliteCommandSetTest, ReportsADirectoryOrFileInTheWayOfTheDatabase) {
   fs::create_directories(path_);
   EXPECT_EQ(ErrorNumberOf([&] { Open(); }), cmdseterr::kCannotOpen);
-}
-
-TEST_F(SqliteCommandSetTest, ReportsAFileWhereAParentDirectoryShouldBe) {
   WriteBytes(dir_ / "blocker", "x");
   path_ = (dir_ / "blocker" / "commandset.db").string();
   EXPECT_EQ(ErrorNumberOf([&] { Open(); }), cmdseterr::kCannotOpen);
   EXPECT_EQ(ReadBytes(dir_ / "blocker"), "x");
 }
 
-TEST_F(SqliteCommandSetTest, RefusesADamagedFileAndLeavesItByteIdentical) {
-  std::mt19937 random(1234);
-  std::string bytes(8192, '\0');
-  for (char& c : bytes) c = static_cast<char>(random() & 0xff);
-  WriteBytes(path_, bytes);
-  EXPECT_EQ(RefusalLeavingTheFile([&] { Open()->AddCommand(Entry("A.One")); }), cmdseterr::kDamaged);
-}
-
-TEST_F(SqliteCommandSetTest, RefusesATruncatedCommandSetAndLeavesItByteIdentical) {
+TEST_F(SqliteCommandSetTest, RefusesDamagedOrTruncatedFilesAndLeavesThemByteIdentical) {
   Open()->AddCommand(Entry("A.One"));
-  std::string bytes = ReadBytes(path_);
-  ASSERT_GT(bytes.size(), 100u);
-  // A valid header followed by nothing where the pages should be.
-  bytes.resize(100);
-  bytes.append(4000, '\x5a');
-  WriteBytes(path_, bytes);
+  std::string truncated = ReadBytes(path_);
+  ASSERT_GT(truncated.size(), 100u);
+  truncated.resize(100);  // a valid header followed by nothing where the pages should be
+  truncated.append(4000, '\x5a');
+  WriteBytes(path_, truncated);
   EXPECT_NE(RefusalLeavingTheFile([&] { Open()->AddCommand(Entry("A.Two")); }), 0);
+
+  std::mt19937 random(1234);
+  std::string noise(8192, '\0');
+  for (char& c : noise) c = static_cast<char>(random() & 0xff);
+  WriteBytes(path_, noise);
+  EXPECT_EQ(RefusalLeavingTheFile([&] { Open()->AddCommand(Entry("A.One")); }), cmdseterr::kDamaged);
 }
 
 TEST_F(SqliteCommandSetTest, RefusesAnotherProgramsDatabaseAndLeavesItByteIdentical) {
@@ -357,23 +331,6 @@ TEST_F(SqliteCommandSetTest, RefusesANewerSchemaVersionAndLeavesItByteIdentical)
   EXPECT_EQ(ReadBytes(path_), bytes);
 }
 
-TEST_F(SqliteCommandSetTest, MarksItsDatabaseWithApplicationIdAndVersion) {
-  Open();
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
-  std::map<std::string, int64_t> values;
-  for (const char* pragma : {"application_id", "user_version"}) {
-    sqlite3_stmt* s = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(db, (std::string("PRAGMA ") + pragma).c_str(), -1, &s, nullptr), SQLITE_OK);
-    ASSERT_EQ(sqlite3_step(s), SQLITE_ROW);
-    values[pragma] = sqlite3_column_int64(s, 0);
-    sqlite3_finalize(s);
-  }
-  sqlite3_close(db);
-  EXPECT_EQ(values["application_id"], kCommandSetApplicationId);
-  EXPECT_EQ(values["user_version"], kCommandSetSchemaVersion);
-}
-
 TEST_F(SqliteCommandSetTest, AFullSetRefusesNewCommandsButStillReplaces) {
   Open()->AddCommand(Entry("Seed.Cmd"));
   FillFromTheFirstCommand(path_, 32766);
@@ -392,13 +349,6 @@ TEST_F(SqliteCommandSetTest, CountsNoFurtherThanSixteenBitsCanTell) {
   Open()->AddCommand(Entry("Seed.Cmd"));
   FillFromTheFirstCommand(path_, 32767);  // one more than a set may hold
   EXPECT_EQ(Open()->CommandCount(), 32767);
-}
-
-TEST_F(SqliteCommandSetTest, MakesAnEmptyFileIntoACommandSet) {
-  WriteBytes(path_, "");
-  auto set = Open("Fresh", "Set");
-  set->AddCommand(Entry("A.One"));
-  EXPECT_EQ(set->CommandCount(), 1);
 }
 
 TEST(CommandSetPathTest, TakesTheVariableThenTheUsersDataDirectoryIgnoringEmptyAndRelativeOnes) {
