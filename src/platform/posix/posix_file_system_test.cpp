@@ -122,12 +122,15 @@ TEST_F(PosixFileSystemListTest, RelativePatternListsTheCurrentDirectory) {
 
 // --- Text and bytes
 
-TEST_F(PosixFileSystemTest, EveryByteValueSurvivesReadTextAndWriteText) {
+TEST_F(PosixFileSystemTest, EveryByteValueSurvivesTextAndByteRoundTrips) {
   std::string all;
   for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
   dir_.Write("in.txt", all);
   files_.WriteText(Win("out.txt"), files_.ReadText(Win("in.txt")));
   EXPECT_EQ(dir_.Read("out.txt"), all);
+  files_.WriteBytes(Win("b.bmp"), all);
+  EXPECT_EQ(dir_.Read("b.bmp"), all);
+  EXPECT_EQ(files_.ReadBytes(Win("b.bmp")), all);
 }
 
 TEST_F(PosixFileSystemTest, TextIsWindows1252OnDiskAndUtf8InMemory) {
@@ -142,34 +145,18 @@ TEST_F(PosixFileSystemTest, TextIsWindows1252OnDiskAndUtf8InMemory) {
   EXPECT_EQ(files_.ReadText(Win("empty.txt")), "");
 }
 
-TEST_F(PosixFileSystemTest, BytesPassUntouched) {
-  const std::string bitmap("BM\x00\x93\xFF\x81", 6);
-  files_.WriteBytes(Win("b.bmp"), bitmap);
-  EXPECT_EQ(dir_.Read("b.bmp"), bitmap);
-  EXPECT_EQ(files_.ReadBytes(Win("b.bmp")), bitmap);
-}
-
-TEST_F(PosixFileSystemTest, RewriteReplacesTheContentAndKeepsThePermissions) {
-  const fs::path file = dir_.Write("Cmd.cls", "old old old");
-  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  files_.WriteText(Win("Cmd.cls"), "new");
-  EXPECT_EQ(dir_.Read("Cmd.cls"), "new");
-  EXPECT_EQ(Perms(file), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
-TEST_F(PosixFileSystemTest, RewriteUnderAnotherCaseRewritesTheExistingFile) {
-  dir_.Write("src/Cmd.cls", "old");
-  files_.WriteText(Win("SRC\\CMD.CLS"), "new");
-  EXPECT_THAT(EntriesOf("src"), ElementsAre("Cmd.cls"));
-  EXPECT_EQ(dir_.Read("src/Cmd.cls"), "new");
-}
-
-TEST_F(PosixFileSystemTest, RewriteThroughALinkRewritesTheFileItNames) {
+TEST_F(PosixFileSystemTest, RewriteKeepsPermissionsNameCaseAndLinks) {
+  const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(dir_.Write("src/Cmd.cls", "old old old"), perms);
   dir_.Write("real.txt", "old");
-  fs::create_symlink(dir_.HostPath("real.txt"), dir_.HostPath("link.txt"));
-  files_.WriteText(Win("link.txt"), "new");
-  EXPECT_TRUE(fs::is_symlink(dir_.HostPath("link.txt")));
-  EXPECT_EQ(dir_.Read("real.txt"), "new");
+  fs::create_symlink(dir_.HostPath("real.txt"), dir_.HostPath("src/link.txt"));
+  files_.WriteText(Win("SRC\\CMD.CLS"), "new");
+  files_.WriteText(Win("src\\link.txt"), "linked");
+  EXPECT_THAT(EntriesOf("src"), ElementsAre("Cmd.cls", "link.txt"));
+  EXPECT_EQ(dir_.Read("src/Cmd.cls"), "new");
+  EXPECT_EQ(Perms(dir_.HostPath("src/Cmd.cls")), perms);
+  EXPECT_TRUE(fs::is_symlink(dir_.HostPath("src/link.txt")));
+  EXPECT_EQ(dir_.Read("real.txt"), "linked");
 }
 
 TEST_F(PosixFileSystemTest, FailuresCarryVisualBasicNumbersAndChangeNothing) {
@@ -230,23 +217,16 @@ struct FailAfterFirstChunk {
   }
 };
 
-TEST_F(PosixFileSystemTest, FailureMidWriteLeavesTheOldFileAndNoTemporary) {
+TEST_F(PosixFileSystemTest, FailureMidWriteLeavesTheOldFileOrNothingAndNoTemporary) {
   int calls = 0;
   PosixFileSystem failing(PathMapper(dir_.HostPath("prefix")), FailAfterFirstChunk{&calls});
   dir_.Write("src/Cmd.cls", "the old content");
-  const std::string big(200 * 1024, 'x');
-  EXPECT_EQ(ErrorNumberOf([&] { failing.WriteText(Win("src\\Cmd.cls"), big); }), 61);
+  EXPECT_EQ(ErrorNumberOf([&] { failing.WriteText(Win("src\\Cmd.cls"), std::string(200 * 1024, 'x')); }), 61);
   EXPECT_GE(calls, 2);
   EXPECT_EQ(dir_.Read("src/Cmd.cls"), "the old content");
-  EXPECT_THAT(EntriesOf("src"), ElementsAre("Cmd.cls"));
-}
-
-TEST_F(PosixFileSystemTest, FailureMidWriteOfANewFileLeavesNothing) {
-  int calls = 0;
-  PosixFileSystem failing(PathMapper(dir_.HostPath("prefix")), FailAfterFirstChunk{&calls});
-  dir_.MakeDir("src");
+  calls = 0;
   EXPECT_EQ(ErrorNumberOf([&] { failing.WriteBytes(Win("src\\new.res"), std::string(100000, 'y')); }), 61);
-  EXPECT_THAT(EntriesOf("src"), IsEmpty());
+  EXPECT_THAT(EntriesOf("src"), ElementsAre("Cmd.cls"));
 }
 
 TEST_F(PosixFileSystemTest, ExceptionFromTheWriterAlsoRemovesTheTemporary) {
@@ -270,18 +250,15 @@ TEST_F(PosixFileSystemTest, ShortWritesAreCarriedOn) {
 
 // --- Copy and attributes
 
-TEST_F(PosixFileSystemTest, CopyReplacesAnExistingDestination) {
+TEST_F(PosixFileSystemTest, CopyReplacesAnExistingOrReadOnlyDestination) {
   dir_.Write("t/Template.cls", "template");
   dir_.Write("p/Cmd.cls", "older and longer");
-  files_.CopyFile(Win("t\\Template.cls"), Win("p\\Cmd.cls"));
+  fs::permissions(dir_.Write("p/Ro.cls", "old"), fs::perms::owner_read);
+  for (const char* destination : {"p\\Cmd.cls", "p\\Ro.cls"}) {
+    files_.CopyFile(Win("t\\Template.cls"), Win(destination));
+  }
   EXPECT_EQ(dir_.Read("p/Cmd.cls"), "template");
-}
-
-TEST_F(PosixFileSystemTest, CopyReplacesAReadOnlyDestination) {
-  dir_.Write("t/Template.cls", "template");
-  fs::permissions(dir_.Write("p/Cmd.cls", "old"), fs::perms::owner_read);
-  files_.CopyFile(Win("t\\Template.cls"), Win("p\\Cmd.cls"));
-  EXPECT_EQ(dir_.Read("p/Cmd.cls"), "template");
+  EXPECT_EQ(dir_.Read("p/Ro.cls"), "template");
 }
 
 TEST_F(PosixFileSystemTest, CopyOfAReadOnlySourceIsReadOnlyUntilMadeNormal) {
@@ -308,18 +285,11 @@ TEST_F(PosixFileSystemTest, AttributesReflectKindReadOnlyAndHiddenNames) {
 
 // --- Deleting and directories
 
-TEST_F(PosixFileSystemTest, DeleteRemovesOneFile) {
-  dir_.Write("a.tmp", "");
-  dir_.Write("b.tmp", "");
-  files_.DeleteFile(Win("A.TMP"));
-  EXPECT_THAT(EntriesOf(""), ElementsAre("b.tmp"));
-}
-
-TEST_F(PosixFileSystemTest, DeleteWithAPatternRemovesEveryMatchingFile) {
-  dir_.Write("a.tmp", "");
-  dir_.Write("b.TMP", "");
-  dir_.Write("keep.txt", "");
+TEST_F(PosixFileSystemTest, DeleteRemovesOneFileOrEveryMatchingFile) {
+  for (const char* name : {"a.tmp", "b.TMP", "c.tmp", "keep.txt"}) dir_.Write(name, "");
   dir_.MakeDir("dir.tmp");
+  files_.DeleteFile(Win("A.TMP"));
+  EXPECT_THAT(EntriesOf(""), ElementsAre("b.TMP", "c.tmp", "dir.tmp", "keep.txt"));
   files_.DeleteFile(Win("*.tmp"));
   EXPECT_THAT(EntriesOf(""), ElementsAre("dir.tmp", "keep.txt"));
   EXPECT_EQ(ErrorNumberOf([&] { files_.DeleteFile(Win("*.tmp")); }), 53);
@@ -347,26 +317,22 @@ TEST_F(PosixFileSystemTest, CurrentDirectoryIsSetAndReadInWindowsForm) {
 
 // --- Temporary files
 
-TEST_F(PosixFileSystemTest, TempFileIsNamedFromThePrefixAndAHexNumber) {
-  const std::string name = files_.CreateTempFile(dir_.WindowsPath(), "Verbsmith");
+TEST_F(PosixFileSystemTest, TempFilesAreEmptyUniqueAndNamedFromThePrefixAndAHexNumber) {
   const std::regex shape(std::regex_replace(dir_.WindowsPath(), std::regex(R"(\\)"), R"(\\)") +
                          R"(\\Ver[0-9A-F]{1,4}\.tmp)");
-  EXPECT_TRUE(std::regex_match(name, shape)) << name;
-  const std::vector<std::string> entries = EntriesOf("");
-  ASSERT_EQ(entries.size(), 1u);
-  EXPECT_EQ(dir_.Read(entries[0]), "");
-  EXPECT_EQ(Win(entries[0]), name);
-}
-
-TEST_F(PosixFileSystemTest, TempFilesAreUniqueAndKeepTheDirectoryAsGiven) {
   std::set<std::string> names;
-  for (int i = 0; i < 20; ++i) names.insert(files_.CreateTempFile(Win(""), "rc"));
-  EXPECT_EQ(names.size(), 20u);
-  for (const std::string& name : names) {
-    EXPECT_EQ(name.rfind(Win("") + "rc", 0), 0u) << name;
-    EXPECT_EQ(name.find("\\\\", 2), std::string::npos) << name;
+  for (int i = 0; i < 20; ++i) {
+    const std::string name = files_.CreateTempFile(i == 0 ? dir_.WindowsPath() : Win(""), "Verbsmith");
+    EXPECT_TRUE(std::regex_match(name, shape)) << name;
+    names.insert(name);
   }
-  EXPECT_EQ(EntriesOf("").size(), 20u);
+  EXPECT_EQ(names.size(), 20u);
+  const std::vector<std::string> entries = EntriesOf("");
+  EXPECT_EQ(entries.size(), 20u);
+  for (const std::string& entry : entries) {
+    EXPECT_EQ(names.count(Win(entry)), 1u) << entry;
+    EXPECT_EQ(dir_.Read(entry), "");
+  }
 }
 
 }  // namespace
