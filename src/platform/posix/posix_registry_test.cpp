@@ -78,38 +78,54 @@ class PosixRegistryTest : public ::testing::Test {
   PosixRegistry registry_;
 };
 
-TEST_F(PosixRegistryTest, FollowsAProgIdToTheServerFileOfItsClass) {
-  const std::string clsid = Default(regroot::kClassesRoot, "BufferCmd.BufferCls", "Clsid");
-  EXPECT_EQ(clsid, "{11111111-2222-3333-4444-555555555555}");
-  EXPECT_EQ(Default(regroot::kClassesRoot, "CLSID\\" + clsid, "InprocServer32"),
-            "C:\\Carthex\\Commands\\BufferCmd\\bin\\BufferCmd.dll");
-  EXPECT_EQ(Default(regroot::kClassesRoot, "CLSID\\" + clsid, "LocalServer32"), "<code 2>");
-  EXPECT_EQ(Named(regroot::kClassesRoot, "CLSID\\" + clsid + "\\InprocServer32", "ThreadingModel"),
-            "Apartment");
-}
-
-TEST_F(PosixRegistryTest, FindsAClassRegisteredWithALocalServerOnly) {
-  const std::string path = "CLSID\\{66666666-7777-8888-9999-000000000000}";
-  EXPECT_EQ(Default(regroot::kClassesRoot, path, "InprocServer32"), "<code 2>");
-  EXPECT_EQ(Default(regroot::kClassesRoot, path, "LocalServer32"), "C:\\Carthex\\Tools\\Measure.exe");
-}
-
-TEST_F(PosixRegistryTest, ReadsAClassDescriptionAsTheDefaultValueOfItsClsidKey) {
-  EXPECT_EQ(Default(regroot::kClassesRoot, "CLSID", "{11111111-2222-3333-4444-555555555555}"),
-            "Buffers the map view|Buffer tool");
-}
-
-TEST_F(PosixRegistryTest, MatchesKeyAndValueNamesWithoutRegardToCase) {
-  EXPECT_EQ(Default(regroot::kClassesRoot, "buffercmd.BUFFERCLS", "CLSID"),
-            "{11111111-2222-3333-4444-555555555555}");
-  EXPECT_EQ(Default(regroot::kClassesRoot, "useronly.cls", "clsid"),
-            "{AAAAAAAA-0000-0000-0000-000000000001}");
-  EXPECT_EQ(Named(regroot::kCurrentUser, "SOFTWARE\\microsoft\\visual basic\\5.0", "booksexepath"),
-            "C:\\Program Files\\DevStudio\\VB\\books.exe");
-  EXPECT_EQ(Named(regroot::kLocalMachine, "Software\\Microsoft\\Visual Basic\\5.0", "BooksExePath"),
-            "<open 2>");
-  EXPECT_EQ(Default(regroot::kLocalMachine, "software\\escapes", "BRACK]ET\\CAF\xC3\x89"),
-            "bracket and accent");
+// Lookups of each kind the product makes, across the system, user,
+// REGEDIT4 and UTF-16 version 5 files.
+TEST_F(PosixRegistryTest, AnswersLookupsInEveryExportFormat) {
+  const RegKey hkcr = regroot::kClassesRoot, hklm = regroot::kLocalMachine, hkcu = regroot::kCurrentUser;
+  const std::string buffer = "CLSID\\{11111111-2222-3333-4444-555555555555}";
+  const std::string zoom = "CLSID\\{22222222-0000-0000-0000-000000000002}\\InprocServer32";
+  const std::string pan = "CLSID\\{33333333-0000-0000-0000-000000000003}\\InprocServer32";
+  const struct {
+    RegKey root;
+    std::string path;
+    const char* name;
+    bool isDefault;  // the default value of subkey `name`, else the named value
+    std::string expected;
+  } cases[] = {
+      {hkcr, "BufferCmd.BufferCls", "Clsid", true, "{11111111-2222-3333-4444-555555555555}"},
+      {hkcr, buffer, "InprocServer32", true, "C:\\Carthex\\Commands\\BufferCmd\\bin\\BufferCmd.dll"},
+      {hkcr, buffer, "LocalServer32", true, "<code 2>"},
+      {hkcr, buffer + "\\InprocServer32", "ThreadingModel", false, "Apartment"},
+      {hkcr, "CLSID\\{66666666-7777-8888-9999-000000000000}", "InprocServer32", true, "<code 2>"},
+      {hkcr, "CLSID\\{66666666-7777-8888-9999-000000000000}", "LocalServer32", true,
+       "C:\\Carthex\\Tools\\Measure.exe"},
+      {hkcr, "CLSID", "{11111111-2222-3333-4444-555555555555}", true, "Buffers the map view|Buffer tool"},
+      // Key and value names match without regard to case.
+      {hkcr, "buffercmd.BUFFERCLS", "CLSID", true, "{11111111-2222-3333-4444-555555555555}"},
+      {hkcr, "useronly.cls", "clsid", true, "{AAAAAAAA-0000-0000-0000-000000000001}"},
+      {hkcu, "SOFTWARE\\microsoft\\visual basic\\5.0", "booksexepath", false,
+       "C:\\Program Files\\DevStudio\\VB\\books.exe"},
+      {hklm, "Software\\Microsoft\\Visual Basic\\5.0", "BooksExePath", false, "<open 2>"},
+      {hklm, "software\\escapes", "BRACK]ET\\CAF\xC3\x89", true, "bracket and accent"},
+      {hklm, "Software", "Escapes", true, ""},  // no default value
+      // REGEDIT4, in its code page; a later file removes a key an earlier one made.
+      {hkcr, "CLSID", "{22222222-0000-0000-0000-000000000002}", true, "Zoom to the caf\xC3\xA9|Zoom"},
+      {hkcr, zoom, "Path", false, "C:\\\xC3\xA9t\xC3\xA9"},
+      {hklm, "Software\\Carthex\\Settings", "Flags", false, "16"},
+      {hklm, "Software\\Carthex\\Settings", "Unwanted", false, "<code 2>"},
+      {hkcr, "MeasureCmd.MeasureCls", "Clsid", true, "<open 2>"},
+      {hklm, "Software\\Classes\\MeasureCmd.MeasureCls", "", true, "<open 2>"},
+      // Version 5 in UTF-16.
+      {hkcr, "CLSID", "{33333333-0000-0000-0000-000000000003}", true,
+       "Pan the \xC3\xBC"
+       "bersicht \xE5\x9C\xB0\xE5\x9B\xBE|Pan"},
+      {hkcr, pan, "Expand", false, "%TEMP%\\\xE5\xB4\xBC"},
+      {hkcu, "Software\\Carthex", "Owner", false, "Zo\xC3\xAB"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path + " : " + c.name);
+    EXPECT_EQ(c.isDefault ? Default(c.root, c.path, c.name) : Named(c.root, c.path, c.name), c.expected);
+  }
 }
 
 TEST_F(PosixRegistryTest, ShowsTheUsersClassKeyOverTheMachinesWithBothSetsOfSubkeys) {
@@ -148,10 +164,6 @@ TEST_F(PosixRegistryTest, GivesWineEscapesAndTypedValuesAsText) {
   for (const auto& [name, expected] : cases) {
     EXPECT_EQ(Named(regroot::kLocalMachine, "Software\\Escapes", name), expected) << name;
   }
-}
-
-TEST_F(PosixRegistryTest, ReadsAKeyWithoutADefaultValueAsEmptyText) {
-  EXPECT_EQ(Default(regroot::kLocalMachine, "Software", "Escapes"), "");
 }
 
 TEST_F(PosixRegistryTest, FitsAValueOf254CharactersIntoABufferOf255ButNot255) {
@@ -201,31 +213,6 @@ TEST_F(PosixRegistryTest, EnumeratesTheSubkeysOfAnOpenKey) {
   EXPECT_EQ(registry_.CloseKey(leaf), regcode::kSuccess);
 }
 
-TEST_F(PosixRegistryTest, ReadsARegedit4ExportInItsCodePage) {
-  EXPECT_EQ(Default(regroot::kClassesRoot, "CLSID", "{22222222-0000-0000-0000-000000000002}"),
-            "Zoom to the caf\xC3\xA9|Zoom");
-  EXPECT_EQ(
-      Named(regroot::kClassesRoot, "CLSID\\{22222222-0000-0000-0000-000000000002}\\InprocServer32", "Path"),
-      "C:\\\xC3\xA9t\xC3\xA9");
-  EXPECT_EQ(Named(regroot::kLocalMachine, "Software\\Carthex\\Settings", "Flags"), "16");
-  EXPECT_EQ(Named(regroot::kLocalMachine, "Software\\Carthex\\Settings", "Unwanted"), "<code 2>");
-}
-
-TEST_F(PosixRegistryTest, LetsALaterExportRemoveAKeyAnEarlierFileMade) {
-  EXPECT_EQ(Default(regroot::kClassesRoot, "MeasureCmd.MeasureCls", "Clsid"), "<open 2>");
-  EXPECT_EQ(Default(regroot::kLocalMachine, "Software\\Classes\\MeasureCmd.MeasureCls", ""), "<open 2>");
-}
-
-TEST_F(PosixRegistryTest, ReadsAVersion5ExportInUtf16) {
-  EXPECT_EQ(Default(regroot::kClassesRoot, "CLSID", "{33333333-0000-0000-0000-000000000003}"),
-            "Pan the \xC3\xBC"
-            "bersicht \xE5\x9C\xB0\xE5\x9B\xBE|Pan");
-  EXPECT_EQ(
-      Named(regroot::kClassesRoot, "CLSID\\{33333333-0000-0000-0000-000000000003}\\InprocServer32", "Expand"),
-      "%TEMP%\\\xE5\xB4\xBC");
-  EXPECT_EQ(Named(regroot::kCurrentUser, "Software\\Carthex", "Owner"), "Zo\xC3\xAB");
-}
-
 TEST_F(PosixRegistryTest, OpensRelativeToAnOpenKey) {
   const RegKey classes = Open(regroot::kClassesRoot, "");
   const RegKey clsid = Open(classes, "CLSID\\{11111111-2222-3333-4444-555555555555}");
@@ -245,30 +232,22 @@ TEST_F(PosixRegistryTest, RefusesPathsThatStartAtASeparator) {
 
 class PosixRegistryHandleTest : public PosixRegistryTest {};
 
-TEST_F(PosixRegistryHandleTest, CountsOpenKeysUntilEachIsClosed) {
-  const RegKey a = Open(regroot::kClassesRoot, "CLSID");
-  const RegKey b = Open(regroot::kClassesRoot, "CLSID");
-  EXPECT_NE(a, b);
-  EXPECT_EQ(registry_.OpenHandleCount(), 2u);
-  EXPECT_EQ(registry_.CloseKey(a), regcode::kSuccess);
-  EXPECT_EQ(registry_.CloseKey(a), regcode::kInvalidHandle);
-  EXPECT_EQ(registry_.OpenHandleCount(), 1u);
-  EXPECT_EQ(registry_.CloseKey(b), regcode::kSuccess);
-}
-
 TEST_F(PosixRegistryHandleTest, AnswersInvalidHandleForAKeyThatIsNotOpen) {
   const RegKey closed = Open(regroot::kLocalMachine, "Software");
+  const RegKey other = Open(regroot::kLocalMachine, "Software");
+  EXPECT_NE(closed, other);
+  EXPECT_EQ(registry_.OpenHandleCount(), 2u);
   EXPECT_EQ(registry_.CloseKey(closed), regcode::kSuccess);
+  EXPECT_EQ(registry_.OpenHandleCount(), 1u);
+  EXPECT_EQ(registry_.CloseKey(other), regcode::kSuccess);
   std::string text;
   RegKey key = 0;
+  EXPECT_EQ(registry_.CloseKey(closed), regcode::kInvalidHandle);
   EXPECT_EQ(registry_.OpenKey(closed, "Escapes", &key), regcode::kInvalidHandle);
   EXPECT_EQ(registry_.QueryDefaultValue(closed, "Escapes", &text), regcode::kInvalidHandle);
   EXPECT_EQ(registry_.QueryValue(closed, "", &text), regcode::kInvalidHandle);
   EXPECT_EQ(registry_.EnumKey(closed, 0, &text), regcode::kInvalidHandle);
   EXPECT_EQ(registry_.CloseKey(12345678), regcode::kInvalidHandle);
-}
-
-TEST_F(PosixRegistryHandleTest, OpensNothingWithoutAPlaceForTheKey) {
   EXPECT_EQ(registry_.OpenKey(regroot::kClassesRoot, "CLSID", nullptr), regcode::kInvalidHandle);
   EXPECT_EQ(registry_.OpenHandleCount(), 0u);
 }
@@ -315,13 +294,10 @@ TEST_F(PosixRegistryLoadTest, KeepsNothingOfAMalformedFileAndEverythingLoadedBef
   EXPECT_EQ(registry.CloseKey(key), regcode::kSuccess);
 }
 
-TEST_F(PosixRegistryLoadTest, ReportsAMissingFileAsFileNotFound) {
+TEST_F(PosixRegistryLoadTest, ReportsAMissingFileOrADirectoryWithTheirNumbers) {
   const VbError error = LoadError({Fixture("no-such-file.reg")});
   EXPECT_EQ(error.Number(), vberr::kFileNotFound);
   EXPECT_THAT(error.Description(), HasSubstr("no-such-file.reg"));
-}
-
-TEST_F(PosixRegistryLoadTest, ReportsADirectoryAsAPathFileAccessError) {
   test::TempDir dir;
   dir.MakeDir("system.reg");
   EXPECT_EQ(LoadError({dir.HostPath("system.reg").string()}).Number(), vberr::kPathFileAccessError);
