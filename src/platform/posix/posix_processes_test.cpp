@@ -59,11 +59,13 @@ TEST_F(PosixProcessesTest, WaitGivesExitStatusOfAProgramByPathOrName) {
   EXPECT_EQ(processes_.Wait(child, milliseconds(10000)), 0);
 }
 
-TEST_F(PosixProcessesTest, HiddenChildReadsEndOfInputAtOnce) {
+TEST_F(PosixProcessesTest, HiddenChildReadsEndOfInputAtOnceAndASignalShowsAsMinusItsNumber) {
   ProcessId child = processes_.Start({"/bin/sh", "-c", "read line; exit $?"}, true);
   std::optional<int> status = processes_.Wait(child, milliseconds(10000));
   ASSERT_TRUE(status.has_value());
   EXPECT_NE(*status, 0);
+  child = processes_.Start({"/bin/sh", "-c", "kill -TERM $$"}, true);
+  EXPECT_EQ(processes_.Wait(child, milliseconds(10000)), -SIGTERM);
 }
 
 TEST_F(PosixProcessesTest, WaitPassesLimitWhileRunningThenKillEndsIt) {
@@ -75,12 +77,7 @@ TEST_F(PosixProcessesTest, WaitPassesLimitWhileRunningThenKillEndsIt) {
   processes_.Kill(child);
 }
 
-TEST_F(PosixProcessesTest, SignalledChildReportsMinusSignal) {
-  ProcessId child = processes_.Start({"/bin/sh", "-c", "kill -TERM $$"}, true);
-  EXPECT_EQ(processes_.Wait(child, milliseconds(10000)), -SIGTERM);
-}
-
-TEST_F(PosixProcessesTest, MissingProgramRaisesFileNotFound) {
+TEST_F(PosixProcessesTest, RefusesMissingProgramsEmptyCommandsAndUnknownProcesses) {
   for (const char* program :
        {"/nonexistent/verbsmith-no-such-program", "verbsmith-no-such-program-on-path"}) {
     try {
@@ -90,9 +87,6 @@ TEST_F(PosixProcessesTest, MissingProgramRaisesFileNotFound) {
       EXPECT_EQ(error.Number(), vberr::kFileNotFound) << program;
     }
   }
-}
-
-TEST_F(PosixProcessesTest, RefusesEmptyCommandAndUnknownProcess) {
   EXPECT_THROW(processes_.Start({}, true), VbError);
   EXPECT_THROW(processes_.Wait(999999999, milliseconds(0)), VbError);
 }
