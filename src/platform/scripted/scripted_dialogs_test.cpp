@@ -22,19 +22,16 @@ TEST_F(ScriptedDialogsTest, QueuedAnswersAreGivenInOrder) {
   EXPECT_EQ(dialogs_.MessageBoxes()[1].prompt, "Second?");
 }
 
-TEST_F(ScriptedDialogsTest, AnUnansweredBoxTakesItsDefaultButtonAndSaysSo) {
+TEST_F(ScriptedDialogsTest, AnUnansweredBoxOrAnUnofferedAnswerTakesTheDefaultButtonAndSaysSo) {
   EXPECT_EQ(dialogs_.MsgBox("Save?", mb::kYesNoCancel + mb::kDefaultButton2, "T"), mbresult::kNo);
   EXPECT_EQ(dialogs_.MsgBox("Go?", mb::kOKCancel, "T"), mbresult::kOK);
-  EXPECT_TRUE(dialogs_.MessageBoxes()[0].defaulted);
-  EXPECT_EQ(transcript_.Lines().at(1), "  answer No (default button, no answer queued)");
-}
-
-TEST_F(ScriptedDialogsTest, AnAnswerTheBoxDoesNotOfferFallsBackToTheDefault) {
   dialogs_.QueueAnswer(mbresult::kYes);
   EXPECT_EQ(dialogs_.MsgBox("Done.", mb::kOKOnly, "T"), mbresult::kOK);
   EXPECT_TRUE(dialogs_.MessageBoxes()[0].defaulted);
+  EXPECT_TRUE(dialogs_.MessageBoxes()[2].defaulted);
   EXPECT_EQ(dialogs_.PendingAnswers(), 0u);
-  EXPECT_EQ(transcript_.Lines().at(1), "  answer OK (default button: the box has no Yes button)");
+  EXPECT_EQ(transcript_.Lines().at(1), "  answer No (default button, no answer queued)");
+  EXPECT_EQ(transcript_.Lines().at(5), "  answer OK (default button: the box has no Yes button)");
 }
 
 TEST_F(ScriptedDialogsTest, TranscriptShowsIconButtonsTitleAndTextOnOneLine) {
@@ -49,24 +46,21 @@ TEST_F(ScriptedDialogsTest, TranscriptShowsIconButtonsTitleAndTextOnOneLine) {
   EXPECT_EQ(transcript_.Lines().at(2), "message box (Information, OK) \"CarthexVerbsmith\": Hello");
 }
 
-TEST_F(ScriptedDialogsTest, FileDialogGivesTheQueuedPathWithItsName) {
+TEST_F(ScriptedDialogsTest, FileDialogGivesTheQueuedPathOrCancelsWhenToldOrWhenNothingIsQueued) {
   dialogs_.QueueFile(std::string("Z:\\tmp\\a.bmp"));
+  dialogs_.QueueFile(std::nullopt);
   FileOpenRequest request;
   request.title = "Choose Bitmap";
   const auto result = dialogs_.ShowOpen(request);
   ASSERT_TRUE(result);
   EXPECT_EQ(result->fileName, "Z:\\tmp\\a.bmp");
   EXPECT_EQ(result->fileTitle, "a.bmp");
+  EXPECT_FALSE(dialogs_.ShowOpen({}));
+  EXPECT_FALSE(dialogs_.ShowOpen({}));
+  EXPECT_FALSE(dialogs_.FileDialogs()[1].defaulted);
+  EXPECT_TRUE(dialogs_.FileDialogs()[2].defaulted);
   EXPECT_EQ(transcript_.Lines().at(0), "file dialog \"Choose Bitmap\": Z:\\tmp\\a.bmp");
-}
-
-TEST_F(ScriptedDialogsTest, FileDialogCancelsWhenToldOrWhenNothingIsQueued) {
-  dialogs_.QueueFile(std::nullopt);
-  EXPECT_FALSE(dialogs_.ShowOpen({}));
-  EXPECT_FALSE(dialogs_.ShowOpen({}));
-  EXPECT_FALSE(dialogs_.FileDialogs()[0].defaulted);
-  EXPECT_TRUE(dialogs_.FileDialogs()[1].defaulted);
-  EXPECT_EQ(transcript_.Lines().at(1), "file dialog \"\": cancel (no file queued)");
+  EXPECT_EQ(transcript_.Lines().at(2), "file dialog \"\": cancel (no file queued)");
 }
 
 TEST_F(ScriptedDialogsTest, KeysHelpAndShellOpenAreRecorded) {
