@@ -35,17 +35,13 @@ TEST_F(IniSettingsTest, SavedSettingReadsBackUnderApplicationAndSection) {
   EXPECT_EQ(settings.GetSetting("CarthexVerbsmith", "Settings", "DisplayOnConnect", "1"), "0");
 }
 
-TEST_F(IniSettingsTest, FirstSaveMakesTheMissingDirectories) {
+TEST_F(IniSettingsTest, ReadingMakesNoDirectoriesButTheFirstSaveDoes) {
   IniSettings settings(fs_, dir_.WindowsPath("config/carthex-verbsmith/settings.ini"));
+  EXPECT_EQ(settings.GetSetting("App", "Sec", "Key", "d"), "d");
+  EXPECT_FALSE(dir_.Exists("config"));
   settings.SaveSetting("App", "Sec", "Key", "value");
   EXPECT_TRUE(dir_.Exists("config/carthex-verbsmith/settings.ini"));
   EXPECT_EQ(settings.GetSetting("App", "Sec", "Key", ""), "value");
-}
-
-TEST_F(IniSettingsTest, ReadingGivesTheDefaultAndMakesNoDirectories) {
-  IniSettings settings(fs_, dir_.WindowsPath("config/settings.ini"));
-  EXPECT_EQ(settings.GetSetting("App", "Sec", "Key", "d"), "d");
-  EXPECT_FALSE(dir_.Exists("config"));
 }
 
 TEST_F(IniSettingsTest, SaveThatCannotBeStoredRaises) {
