@@ -73,8 +73,10 @@ TEST_F(HostIdeTest, ClickReachesLiveSubscribersOfAttachedControlsOnly) {
   EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(HostIdeTest, LoadProjectListsFormClassAndModuleComponents) {
+TEST_F(HostIdeTest, LoadProjectListsFormClassAndModuleComponentsAndRaisesForAMissingFile) {
   HostIde ide(files.files, processes);
+  EXPECT_THROW(ide.LoadProject(dir.WindowsPath("p/src/None.vbp"), true), VbError);
+  EXPECT_FALSE(ide.HasActiveProject());
   ide.LoadProject(dir.WindowsPath("p/src/Cmd.vbp"), true);
   IdeProject& project = ide.ActiveProject();
   EXPECT_EQ(project.FileName(), dir.WindowsPath("p/src/Cmd.vbp"));
@@ -84,12 +86,6 @@ TEST_F(HostIdeTest, LoadProjectListsFormClassAndModuleComponents) {
   EXPECT_EQ(project.Component(2).Name(), "CommandClass1");
   EXPECT_FALSE(project.IsDirty());
   EXPECT_TRUE(processes.started.empty());
-}
-
-TEST_F(HostIdeTest, MissingProjectFileRaises) {
-  HostIde ide(files.files, processes);
-  EXPECT_THROW(ide.LoadProject(dir.WindowsPath("p/src/None.vbp"), true), VbError);
-  EXPECT_FALSE(ide.HasActiveProject());
 }
 
 TEST_F(HostIdeTest, DirtyFlagsAreKeptAndReloadFailsForAGoneFile) {
