@@ -14,18 +14,6 @@ TEST(MessagesTest, UnknownNumberThrows) {
   EXPECT_FALSE(HasResString(7));
 }
 
-// Double spaces after full stops, leading blanks, and the stored wording,
-// slips included; joined messages hold only their own text.
-TEST(MessagesTest, KeepsEachTextExactlyAsStored) {
-  EXPECT_EQ(LoadResString(180), "Cannot open registry ProgID.  Recompile project to register command.");
-  EXPECT_EQ(LoadResString(9), "     + Not a Map View Listener");
-  EXPECT_EQ(LoadResString(53), "Do you want to save the changed to the current project?");
-  EXPECT_EQ(LoadResString(26), "This command already exists.");
-  EXPECT_EQ(LoadResString(34), "Do you want to overwrite the command information?");
-  EXPECT_EQ(LoadResString(176), "Multiple project files have been located.");
-  EXPECT_EQ(LoadResString(177), "Choose the project you wish to add to the command set.");
-}
-
 TEST(MessagesTest, EveryMessageIsKnownAndNotEmpty) {
   const int numbers[] = {1,   2,   3,   4,   5,   6,   8,   9,   11,  13,  14,  16,  17,  19,  20,  21,
                          22,  24,  25,  26,  27,  28,  29,  30,  31,  32,  33,  34,  35,  36,  37,  38,
