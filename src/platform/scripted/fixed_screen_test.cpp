@@ -10,10 +10,7 @@ TEST(FixedScreenTest, SizeInTwipsFollowsPixelsAndTwipsPerPixel) {
   EXPECT_EQ(screen.WidthTwips(), 9600);
   EXPECT_EQ(screen.HeightTwips(), 7200);
   EXPECT_EQ(screen.TwipsPerPixelX(), 12);
-}
-
-TEST(FixedScreenTest, UnknownWindowsHaveAnEmptyRectangle) {
-  FixedScreen screen;
+  // Unknown and removed windows have an empty rectangle.
   screen.SetWindowRect(7, {10, 20, 110, 220});
   EXPECT_EQ(screen.WindowRect(7).right, 110);
   EXPECT_EQ(screen.WindowRect(8).right, 0);
