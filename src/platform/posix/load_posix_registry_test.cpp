@@ -25,20 +25,13 @@ TEST_F(RegistryFilesTest, TakesTheHivesOfThePrefixThatExistThenTheExports) {
   EXPECT_THAT(RegistryFiles(prefix, "", ""), ElementsAre(prefix + "/system.reg", prefix + "/user.reg"));
 }
 
-TEST_F(RegistryFilesTest, FallsBackToTheWineDirectoryOfHome) {
+TEST_F(RegistryFilesTest, FallsBackToHomesWineDirectoryIgnoringDirectoriesAndEmptyExports) {
   dir_.Write("home/.wine/user.reg", "WINE REGISTRY Version 2\n");
+  dir_.MakeDir("home/.wine/system.reg");
   const std::string home = dir_.HostPath("home").string();
-  EXPECT_THAT(RegistryFiles("", home, ""), ElementsAre(home + "/.wine/user.reg"));
-}
-
-TEST_F(RegistryFilesTest, SkipsEmptyEntriesOfTheExportList) {
-  EXPECT_THAT(RegistryFiles("", "", "::x.reg::y.reg:"), ElementsAre("x.reg", "y.reg"));
+  EXPECT_THAT(RegistryFiles("", home, "::x.reg::y.reg:"),
+              ElementsAre(home + "/.wine/user.reg", "x.reg", "y.reg"));
   EXPECT_THAT(RegistryFiles("", "", ""), ElementsAre());
-}
-
-TEST_F(RegistryFilesTest, IgnoresAHiveNameThatIsADirectory) {
-  dir_.MakeDir("prefix/system.reg");
-  EXPECT_THAT(RegistryFiles(dir_.HostPath("prefix").string(), "", ""), ElementsAre());
 }
 
 }  // namespace
