@@ -1,16 +1,25 @@
+// The general manager: its paths and names, InitializeObjects, the recap
+// and initialisation files, the registration lookup and the operations on
+// the environment's project.
+
 #include "spec/general_mgr_class.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
-#include "generate/class_mgr_class.h"
+#include "base/messages.h"
+#include "base/texts.h"
 #include "generate/form_mgr_class.h"
 #include "generate/line_buffer.h"
 #include "generate/module_mgr_class.h"
 #include "support/fake_connection.h"
 #include "support/fake_ide.h"
+#include "support/fake_managers.h"
 #include "support/file_host.h"
+#include "support/source_tree.h"
 #include "support/temp_dir.h"
 
 namespace verbsmith {
@@ -18,62 +27,68 @@ namespace {
 
 class GeneralMgrClassTest : public ::testing::Test {
  protected:
-  GeneralMgrClassTest() : genMgr(env.host, lines) {}
-
-  test::FileHost env;
-  LineBuffer lines;
-  GeneralMgrClass genMgr;
-};
-
-TEST_F(GeneralMgrClassTest, PathsKeepExactlyOneTrailingBackslash) {
-  const std::string current = env.files.CurrentDirectory();
-  EXPECT_EQ(genMgr.CurrentPath(), current.back() == '\\' ? current : current + "\\");
-  EXPECT_EQ(genMgr.CurrentPath().find("\\\\"), std::string::npos);
-  genMgr.SetCurrentPathSrc("C:\\p\\src");
-  EXPECT_EQ(genMgr.CurrentPathSrc(), "C:\\p\\src\\");
-  genMgr.SetCurrentPathSrc("C:\\p\\src\\");
-  EXPECT_EQ(genMgr.CurrentPathSrc(), "C:\\p\\src\\");
-  genMgr.SetCurrentPathSrc("");
-  EXPECT_EQ(genMgr.CurrentPathSrc(), "");
-  genMgr.SetCurrentPathBin("C:\\p\\bin");
-  EXPECT_EQ(genMgr.CurrentPathBin(), "C:\\p\\bin\\");
-  genMgr.SetCurrentPath("C:\\p");
-  EXPECT_EQ(genMgr.CurrentPath(), "C:\\p\\");
-}
-
-TEST_F(GeneralMgrClassTest, ProjectNameSetsTheFileNameButNotTheOtherWayRound) {
-  EXPECT_EQ(genMgr.ProjectFilename(), "CarthexCommand.vbp");
-  genMgr.SetProjectName("Mine");
-  EXPECT_EQ(genMgr.ProjectFilename(), "Mine.vbp");
-  genMgr.SetProjectFilename("Other.vbp");
-  EXPECT_EQ(genMgr.ProjectName(), "Mine");
-}
-
-class GeneralMgrInitializeTest : public GeneralMgrClassTest {
- protected:
-  GeneralMgrInitializeTest()
-      : classMgr(env.host, lines), moduleMgr(env.host, lines), formMgr(env.host, lines) {
+  GeneralMgrClassTest() {
+    env.registry.LoadFile(test::SourceTreePath("tests/fixtures/registration/commands.reg").string());
+    dir.MakeDir("proj/bin");
     connection.classMgr = &classMgr;
     connection.moduleMgr = &moduleMgr;
     connection.formMgr = &formMgr;
-    // The bitmap manager lives in a layer above; the general manager only
-    // keeps the reference, so any distinct address serves.
-    connection.bitmapMgr = reinterpret_cast<IBitmapMgr*>(&bitmapStandIn);
-    connection.vbInst = &ide;
+    connection.bitmapMgr = &bitmapMgr;
+    Connect(&ide);
+    gen.SetProjectName("ZoomCmd");
+    gen.SetCurrentPathBin(dir.WindowsPath("proj/bin"));
   }
-  ClassMgrClass classMgr;
-  ModuleMgrClass moduleMgr;
-  FormMgrClass formMgr;
-  int bitmapStandIn = 0;
+
+  void Connect(Ide* environment) {
+    connection.vbInst = environment;
+    gen.InitializeObjects(&connection);
+  }
+  bool Dirty() {
+    bool dirty = false;
+    gen.AreComponentsDirty(dirty);
+    return dirty;
+  }
+  std::string Ini() const { return dir.Read("proj/bin/CmdSvr.ini"); }
+
+  test::TempDir dir;
+  test::FileHost env;
+  LineBuffer lines;
+  test::FakeClassMgr classMgr;
+  ModuleMgrClass moduleMgr{env.host, lines};
+  FormMgrClass formMgr{env.host, lines};
+  test::FakeBitmapMgr bitmapMgr;
   test::FakeIde ide;
   test::FakeConnection connection;
+  GeneralMgrClass gen{env.host, lines};
 };
 
-TEST_F(GeneralMgrInitializeTest, MissingFormManagerIsRecordedAfterClassAndModuleManagers) {
-  genMgr.InitializeObjects(&connection);
+TEST_F(GeneralMgrClassTest, PathsKeepExactlyOneTrailingBackslash) {
+  GeneralMgrClass fresh(env.host, lines);
+  const std::string current = env.files.CurrentDirectory();
+  EXPECT_EQ(fresh.CurrentPath(), current.back() == '\\' ? current : current + "\\");
+  EXPECT_EQ(fresh.CurrentPath().find("\\\\"), std::string::npos);
+  gen.SetCurrentPathSrc("C:\\p\\src");
+  EXPECT_EQ(gen.CurrentPathSrc(), "C:\\p\\src\\");
+  gen.SetCurrentPathSrc("C:\\p\\src\\");
+  EXPECT_EQ(gen.CurrentPathSrc(), "C:\\p\\src\\");
+  gen.SetCurrentPathSrc("");
+  EXPECT_EQ(gen.CurrentPathSrc(), "");
+  gen.SetCurrentPathBin("C:\\p\\bin");
+  EXPECT_EQ(gen.CurrentPathBin(), "C:\\p\\bin\\");
+  gen.SetCurrentPath("C:\\p");
+  EXPECT_EQ(gen.CurrentPath(), "C:\\p\\");
+}
+
+TEST_F(GeneralMgrClassTest, ProjectNameSetsTheFileNameButNotTheOtherWayRound) {
+  EXPECT_EQ(gen.ProjectFilename(), "ZoomCmd.vbp");
+  gen.SetProjectFilename("Other.vbp");
+  EXPECT_EQ(gen.ProjectName(), "ZoomCmd");
+}
+
+TEST_F(GeneralMgrClassTest, MissingFormManagerIsRecordedAfterClassAndModuleManagers) {
   EXPECT_EQ(env.err.Number(), 0);
-  EXPECT_EQ(genMgr.VBInst(), &ide);
-  EXPECT_NE(genMgr.BitmapMgr(), nullptr);
+  EXPECT_EQ(gen.VBInst(), &ide);
+  EXPECT_NE(gen.BitmapMgr(), nullptr);
   connection.formMgr = nullptr;
   GeneralMgrClass partial(env.host, lines);
   partial.InitializeObjects(&connection);
@@ -88,7 +103,7 @@ TEST_F(GeneralMgrInitializeTest, MissingFormManagerIsRecordedAfterClassAndModule
   EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
-TEST_F(GeneralMgrInitializeTest, ChecksFollowTheirFixedOrder) {
+TEST_F(GeneralMgrClassTest, InitializeChecksFollowTheirFixedOrder) {
   const struct {
     void (*clear)(test::FakeConnection&);
     int32_t number;
@@ -106,38 +121,154 @@ TEST_F(GeneralMgrInitializeTest, ChecksFollowTheirFixedOrder) {
     fresh.InitializeObjects(&broken);
     EXPECT_EQ(env.err.Number(), testCase.number);
   }
-  genMgr.InitializeObjects(nullptr);
+  gen.InitializeObjects(nullptr);
   EXPECT_EQ(env.err.Number(), 22506);
   EXPECT_EQ(env.err.Description(), "Verbsmith not properly created.");
 }
 
-TEST(GeneralMgrRecapTest, RecapFileHoldsTheTotalRecapAndALineEnd) {
-  test::TempDir dir;
-  test::FileHost env;
-  LineBuffer lines;
-  GeneralMgrClass genMgr(env.host, lines);
-  ClassMgrClass classMgr(env.host, lines);
-  test::FakeConnection connection;
-  connection.classMgr = &classMgr;
-  connection.genMgr = &genMgr;
-  genMgr.InitializeObjects(&connection);
-  genMgr.SetCurrentPathSrc(dir.WindowsPath());
-  classMgr.InitializeObjects(&connection);
-  classMgr.SetClassname("MyCommand");
-  genMgr.SetTotalRecapString("Creating a modal command.Tip\r\n");
-  genMgr.WriteRecap();
-  EXPECT_EQ(dir.Read("MyCommand.txt"), "Creating a modal command.Tip\r\n\r\n");
+TEST_F(GeneralMgrClassTest, RecapFileHoldsTheTotalRecapAndALineEnd) {
+  gen.SetCurrentPathSrc(dir.WindowsPath());
+  gen.SetTotalRecapString("Creating a modal command.Tip\r\n");
+  gen.WriteRecap();
+  EXPECT_EQ(dir.Read("CmdSvr.txt"), "Creating a modal command.Tip\r\n\r\n");
   EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 
   // A directory where the file should go makes the write fail: reported,
   // and the run goes on.
-  dir.MakeDir("blocked/MyCommand.txt");
-  genMgr.SetCurrentPathSrc(dir.WindowsPath("blocked"));
-  genMgr.WriteRecap();
+  dir.MakeDir("blocked/CmdSvr.txt");
+  gen.SetCurrentPathSrc(dir.WindowsPath("blocked"));
+  gen.WriteRecap();
   ASSERT_EQ(env.dialogs.MessageBoxes().size(), 1u);
   EXPECT_EQ(env.dialogs.MessageBoxes()[0].prompt, "Cannot open file for write access.  ");
   EXPECT_EQ(env.dialogs.MessageBoxes()[0].style, 48);
   EXPECT_EQ(env.dialogs.MessageBoxes()[0].title, "Carthex Verbsmith");
+}
+
+TEST_F(GeneralMgrClassTest, WriteINIWritesElevenKeysInOrderUnderTheClassName) {
+  gen.SetViewListenerCommandType(2);
+  gen.SetCommandsEnablingConditions(2048);
+  gen.SetViewListenerRequirements(-5);
+  bitmapMgr.lcLocation = "C:\\bmp\\";
+  bitmapMgr.lcFile = "big.bmp";
+  bitmapMgr.smLocation = "C:\\bmp\\";
+  bitmapMgr.smFile = "sm.bmp";
+  gen.WriteINI();
+
+  EXPECT_TRUE(env.Prompts().empty());
+  EXPECT_EQ(Ini(),
+            "[CmdSvr]\r\n"
+            "ProgID=ZoomCmd.CmdSvr\r\n"
+            "CommandType=2\r\n"
+            "EnableMask=2048\r\n"
+            "ListenerMask=-5\r\n"
+            "IsModal=1\r\n"
+            "Description=Zooms to the selection\r\n"
+            "ToolTip=Zoom to selection\r\n"
+            "SmallMonoBitmapPath=C:\\bmp\\sm.bmp\r\n"
+            "SmallColorBitmapPath=\r\n"
+            "LargeMonoBitmapPath=\r\n"
+            "LargeColorBitmapPath=C:\\bmp\\big.bmp\r\n");
+}
+
+TEST_F(GeneralMgrClassTest, WriteINITwiceKeepsOneSectionWithTheSecondValuesAndOtherSections) {
+  dir.Write("proj/bin/CmdSvr.ini", "[Other]\r\nKey=Value\r\n");
+  gen.WriteINI();
+  classMgr.desc = "Pans to the selection";
+  gen.SetCommandIsModeless(true);
+  gen.WriteINI();
+
+  const std::string text = Ini();
+  EXPECT_EQ(text.find("[CmdSvr]"), text.rfind("[CmdSvr]"));
+  EXPECT_NE(text.find("Description=Pans to the selection\r\n"), std::string::npos);
+  EXPECT_NE(text.find("IsModal=0\r\n"), std::string::npos);
+  EXPECT_EQ(text.find("Zooms"), std::string::npos);
+  EXPECT_EQ(env.profiles.GetString("Other", "Key", "", dir.WindowsPath("proj/bin/CmdSvr.ini"), 255), "Value");
+}
+
+// A missing bin directory, or a file in its place, fails the write: one
+// message, and no directory made.
+TEST_F(GeneralMgrClassTest, AFailedWriteINIIsReportedOnce) {
+  dir.Write("proj/blocked", "not a directory");
+  for (const char* bin : {"proj/missing", "proj/blocked"}) {
+    gen.SetCurrentPathBin(dir.WindowsPath(bin));
+    gen.WriteINI();
+  }
+  EXPECT_EQ(env.Prompts(), std::vector<std::string>(2, LoadResString(185) + "  "));
+  for (const MessageBoxRecord& box : env.dialogs.MessageBoxes()) {
+    EXPECT_EQ(box.title, text::kTitle);
+    EXPECT_EQ(box.style, mb::kExclamation);
+  }
+  EXPECT_FALSE(dir.Exists("proj/missing"));
+}
+
+// A ProgID is taken when it is registered, with or without a class id.
+TEST_F(GeneralMgrClassTest, OnlyAnUnregisteredProgIDIsUnique) {
+  for (const auto& [project, expected] :
+       {std::pair{"ZoomCmd", true}, {"InprocCmd", false}, {"NoClsid", false}}) {
+    SCOPED_TRACE(project);
+    gen.SetProjectName(project);
+    bool unique = !expected;
+    gen.IsCommandUnique(unique);
+    EXPECT_EQ(unique, expected);
+  }
+  EXPECT_EQ(env.registry.OpenHandleCount(), 0u);
+  EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
+}
+
+TEST_F(GeneralMgrClassTest, CleanComponentsAreAllReloaded) {
+  ide.OpenProject("C:\\p\\Empty.vbp");
+  EXPECT_FALSE(Dirty());
+  test::FakeProject& project = ide.OpenProject();
+  project.Add("frmMain");
+  project.Add("modMain");
+  EXPECT_FALSE(Dirty());
+  EXPECT_EQ(project.At(0).reloads, 1);
+  EXPECT_EQ(project.At(1).reloads, 1);
+}
+
+TEST_F(GeneralMgrClassTest, ReloadingStopsAtTheFirstChangedComponentOrFailedReload) {
+  test::FakeProject& changed = ide.OpenProject();
+  changed.Add("frmMain");
+  changed.Add("modMain", true);
+  changed.Add("CmdSvr");
+  EXPECT_TRUE(Dirty());
+  EXPECT_EQ(changed.At(0).reloads, 1);
+  EXPECT_EQ(changed.At(1).reloads, 0);
+  EXPECT_EQ(changed.At(2).reloads, 0);
+
+  test::FakeProject& failing = ide.OpenProject();
+  failing.Add("frmMain").failReload = true;
+  failing.Add("modMain");
+  EXPECT_TRUE(Dirty());
+  EXPECT_EQ(failing.At(1).reloads, 0);
+}
+
+TEST_F(GeneralMgrClassTest, WhatCannotBeCheckedCountsAsChanged) {
+  EXPECT_TRUE(Dirty());  // no active project
+  ide.OpenProject().Add("frmMain").failIsDirty = true;
+  EXPECT_TRUE(Dirty());
+  test::FakeProject& project = ide.OpenProject();
+  project.Add("frmMain");
+  project.failComponentAccess = true;
+  EXPECT_TRUE(Dirty());
+  Connect(nullptr);
+  EXPECT_TRUE(Dirty());
+  EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
+}
+
+TEST_F(GeneralMgrClassTest, ReloadLoadsTheProjectAsUnchanged) {
+  ide.markLoadedDirty = true;
+  gen.ReloadProject("C:\\p\\src\\ZoomCmd.vbp");
+  ASSERT_EQ(ide.loaded, std::vector<std::string>{"C:\\p\\src\\ZoomCmd.vbp"});
+  EXPECT_EQ(ide.ActiveProject().FileName(), "C:\\p\\src\\ZoomCmd.vbp");
+  EXPECT_FALSE(ide.ActiveProject().IsDirty());
+}
+
+TEST_F(GeneralMgrClassTest, ReloadPassesALoadFailureOnAndNeedsAnEnvironment) {
+  ide.failLoad = true;
+  EXPECT_THROW(gen.ReloadProject("C:\\p\\src\\ZoomCmd.vbp"), VbError);
+  Connect(nullptr);
+  EXPECT_THROW(gen.ReloadProject("C:\\p\\src\\ZoomCmd.vbp"), VbError);
 }
 
 }  // namespace
