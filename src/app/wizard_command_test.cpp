@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -61,33 +62,33 @@ class RunCommandTest : public ::testing::Test {
   std::filesystem::path dir_;
 };
 
-TEST_F(RunCommandTest, WithoutAScriptShowsTheStartStepAndCancels) {
-  const Outcome outcome = Run("run");
-  EXPECT_EQ(outcome.status, 0) << outcome.output;
-  EXPECT_THAT(outcome.output,
-              HasSubstr("form shown frmVerbsmith \"Carthex Verbsmith\"\nframe shown fraIntro\n"));
-  EXPECT_THAT(outcome.output, HasSubstr("> click cmdIntroCancel\n"));
-  EXPECT_THAT(outcome.output, HasSubstr("form unloaded frmVerbsmith\nend of run\n"));
-}
-
-TEST_F(RunCommandTest, ReadsTheScriptFromAFile) {
+// Each run: its arguments, its standard input, the exit status and what the
+// output must hold.
+TEST_F(RunCommandTest, RunsScriptsFromEverySourceAndReportsMistakes) {
   WriteScript("s.txt", "# help first\r\nkey cmdIntroHelp F1\r\nclick cmdIntroCancel\r\n");
-  const Outcome outcome = Run("run s.txt");
-  EXPECT_EQ(outcome.status, 0) << outcome.output;
-  EXPECT_THAT(outcome.output, HasSubstr("> key cmdIntroHelp F1\n"));
-  EXPECT_THAT(outcome.output, HasSubstr("end of run\n"));
-}
-
-TEST_F(RunCommandTest, ReadsTheScriptFromStandardInput) {
-  const Outcome outcome = Run("run -", "click cmdIntroCancel\n");
-  EXPECT_EQ(outcome.status, 0) << outcome.output;
-  EXPECT_THAT(outcome.output, HasSubstr("> click cmdIntroCancel\n"));
-}
-
-TEST_F(RunCommandTest, AnEmptyScriptClosesTheWizardAndEnds) {
-  const Outcome outcome = Run("run -", "");
-  EXPECT_EQ(outcome.status, 0) << outcome.output;
-  EXPECT_THAT(outcome.output, HasSubstr("no more actions: closing frmVerbsmith\n"));
+  const struct {
+    const char* args;
+    const char* input;
+    int status;
+    std::vector<const char*> shown;
+  } cases[] = {
+      {"run",
+       "",
+       0,
+       {"form shown frmVerbsmith \"Carthex Verbsmith\"\nframe shown fraIntro\n", "> click cmdIntroCancel\n",
+        "form unloaded frmVerbsmith\nend of run\n"}},
+      {"run s.txt", "", 0, {"> key cmdIntroHelp F1\n", "end of run\n"}},
+      {"run -", "click cmdIntroCancel\n", 0, {"> click cmdIntroCancel\n"}},
+      {"run -", "", 0, {"no more actions: closing frmVerbsmith\n"}},
+      {"run -", "click cmdNowhere\n", 1, {"action error: line 1: click cmdNowhere", "end of run\n"}},
+      {"run nowhere.txt", "", 2, {"cannot read nowhere.txt"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.args) + " < " + c.input);
+    const Outcome outcome = Run(c.args, c.input);
+    EXPECT_EQ(outcome.status, c.status) << outcome.output;
+    for (const char* part : c.shown) EXPECT_THAT(outcome.output, HasSubstr(part));
+  }
 }
 
 TEST_F(RunCommandTest, AScriptMistakeNamesItsLineAndRunsNothing) {
@@ -96,19 +97,6 @@ TEST_F(RunCommandTest, AScriptMistakeNamesItsLineAndRunsNothing) {
   EXPECT_EQ(outcome.status, 2);
   EXPECT_THAT(outcome.output, HasSubstr("bad.txt: line 3: unknown action \"jump\""));
   EXPECT_THAT(outcome.output, ::testing::Not(HasSubstr("form shown")));
-}
-
-TEST_F(RunCommandTest, AnActionOnAMissingControlFailsTheRun) {
-  const Outcome outcome = Run("run -", "click cmdNowhere\n");
-  EXPECT_EQ(outcome.status, 1) << outcome.output;
-  EXPECT_THAT(outcome.output, HasSubstr("action error: line 1: click cmdNowhere"));
-  EXPECT_THAT(outcome.output, HasSubstr("end of run\n"));
-}
-
-TEST_F(RunCommandTest, AMissingScriptFileIsReported) {
-  const Outcome outcome = Run("run nowhere.txt");
-  EXPECT_EQ(outcome.status, 2);
-  EXPECT_THAT(outcome.output, HasSubstr("cannot read nowhere.txt"));
 }
 
 }  // namespace
