@@ -55,10 +55,16 @@ class TemplatesCommandTest : public ::testing::Test {
     }
     return lines;
   }
-  void Write(const std::string& file, const std::vector<std::string>& lines) const {
+  // Writes a spoiled template into the copy and checks the copy, which must fail quietly.
+  Outcome CheckSpoiled(const std::string& file, const std::vector<std::string>& lines) {
+    const std::string templates = dir_.HostPath("templates").string();
     std::string bytes;
     for (const std::string& line : lines) bytes += line;
     dir_.Write("templates/" + file, bytes);
+    Outcome outcome = Run({"check", templates});
+    EXPECT_NE(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "");
+    return outcome;
   }
 
   test::TempDir dir_;
@@ -72,9 +78,9 @@ TEST_F(TemplatesCommandTest, TheShippedTemplatesPassTheCheck) {
 }
 
 TEST_F(TemplatesCommandTest, AnUnclosedBlockFailsNamingItsFileAndLine) {
-  const std::string templates = CopyOfTemplates();
   // Without its end marker the last block runs on to the end of the file;
   // the fault is placed at the line that opens it.
+  CopyOfTemplates();
   std::vector<std::string> lines = Lines("TemplateCmdSvr.cls");
   const auto lastEnd = std::find_if(lines.rbegin(), lines.rend(),
                                     [](const std::string& line) { return Contains(line, "'ENDWIZARD"); });
@@ -84,30 +90,24 @@ TEST_F(TemplatesCommandTest, AnUnclosedBlockFailsNamingItsFileAndLine) {
   ASSERT_NE(opening, lines.rend());
   const std::size_t openingLine = lines.rend() - opening;
   lines.erase(std::next(lastEnd).base());
-  Write("TemplateCmdSvr.cls", lines);
 
-  const Outcome outcome = Run({"check", templates});
-  EXPECT_NE(outcome.status, 0);
+  const Outcome outcome = CheckSpoiled("TemplateCmdSvr.cls", lines);
   EXPECT_TRUE(Contains(outcome.err, "TemplateCmdSvr.cls:" + std::to_string(openingLine) + ": "))
       << outcome.err;
   EXPECT_TRUE(Contains(outcome.err, "not closed")) << outcome.err;
-  EXPECT_EQ(outcome.out, "");
 }
 
 TEST_F(TemplatesCommandTest, AModuleWithoutItsNameLineFailsNamingTheFile) {
-  const std::string templates = CopyOfTemplates();
+  CopyOfTemplates();
   std::vector<std::string> lines = Lines("MainModule.bas");
   const auto name = std::find_if(lines.begin(), lines.end(),
                                  [](const std::string& line) { return Contains(line, "Attribute VB_Name"); });
   ASSERT_NE(name, lines.end());
   lines.erase(name);
-  Write("MainModule.bas", lines);
 
-  const Outcome outcome = Run({"check", templates});
-  EXPECT_NE(outcome.status, 0);
+  const Outcome outcome = CheckSpoiled("MainModule.bas", lines);
   EXPECT_TRUE(Contains(outcome.err, "MainModule.bas: ")) << outcome.err;
   EXPECT_TRUE(Contains(outcome.err, "Attribute VB_Name")) << outcome.err;
-  EXPECT_EQ(outcome.out, "");
 }
 
 class TemplatesRenderTest : public TemplatesCommandTest {
