@@ -37,7 +37,7 @@ class CommandsCommandTest : public ::testing::Test {
   test::TempDir dir_;
 };
 
-TEST_F(CommandsCommandTest, AddsListsShowsAndRemovesCommands) {
+TEST_F(CommandsCommandTest, AddsListsShowsAndRemovesCommandsAlsoAsJson) {
   EXPECT_EQ(InSet({"add", "Proj.One", "--description", "Erste", "--tool-tip", "First"}).out,
             "41001  Proj.One  Erste\n");
   EXPECT_EQ(InSet({"add", "Proj.Two", "--enable-mask", "-3", "--field8", "x"}).out, "41002  Proj.Two\n");
@@ -50,18 +50,16 @@ TEST_F(CommandsCommandTest, AddsListsShowsAndRemovesCommands) {
   EXPECT_NE(InSet({"show", "--id", "41001", "--json"}).out.find("\"progId\": \"Proj.One\""),
             std::string::npos);
 
-  const Outcome removed = InSet({"remove", "Proj.One"});
-  EXPECT_EQ(removed.status, 0);
-  EXPECT_EQ(InSet({"list"}).out, "41001  Proj.Two\n");
-}
-
-TEST_F(CommandsCommandTest, ListsAsJson) {
-  InSet({"add", "Proj.One", "--tool-tip", "a\"b"});
+  InSet({"add", "Proj.Three", "--tool-tip", "a\"b"});
   const Outcome listed = InSet({"list", "--json"});
   EXPECT_EQ(listed.status, 0);
   EXPECT_EQ(listed.out.find("{\"company\": \"Valdren\", \"application\": \"Carthex\", \"commands\": [\n"),
             0u);
   EXPECT_NE(listed.out.find("\"toolTip\": \"a\\\"b\""), std::string::npos);
+
+  const Outcome removed = InSet({"remove", "Proj.One"});
+  EXPECT_EQ(removed.status, 0);
+  EXPECT_EQ(InSet({"list"}).out, "41001  Proj.Two\n41002  Proj.Three\n");
 }
 
 TEST_F(CommandsCommandTest, FailsClearlyForMissingCommands) {
