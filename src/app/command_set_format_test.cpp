@@ -88,14 +88,12 @@ TEST(CommandSetFormatTest, WrapsTheListInCompanyAndApplication) {
   EXPECT_EQ(two.substr(two.size() - 4), "\n]}\n");
 }
 
-TEST(JsonStringTest, EscapesQuotesBackslashesAndControlCharacters) {
+TEST(JsonStringTest, EscapesControlCharactersAndReplacesBrokenUtf8) {
   EXPECT_EQ(JsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
   EXPECT_EQ(JsonString("\r\n\t"), "\"\\r\\n\\t\"");
   EXPECT_EQ(JsonString(std::string("\x01\x1f\x7f", 3)), "\"\\u0001\\u001f\\u007f\"");
   EXPECT_EQ(JsonString(std::string("a\0b", 3)), "\"a\\u0000b\"");
-}
-
-TEST(JsonStringTest, KeepsValidUtf8AndReplacesBrokenBytes) {
+  // Valid UTF-8 is kept and broken bytes replaced.
   EXPECT_EQ(JsonString("Größe \xE2\x82\xAC \xF0\x9F\x97\xBA"), "\"Größe \xE2\x82\xAC \xF0\x9F\x97\xBA\"");
   // A Windows-1252 e-acute, a lone continuation byte, a truncated sequence,
   // an overlong encoding and an encoded surrogate.
@@ -106,13 +104,10 @@ TEST(JsonStringTest, KeepsValidUtf8AndReplacesBrokenBytes) {
   EXPECT_EQ(JsonString("\xED\xA0\x80"), "\"\\ufffd\\ufffd\\ufffd\"");
 }
 
-TEST(ParseInt32Test, AcceptsWholeSignedNumbersInRange) {
+TEST(ParseInt32Test, AcceptsWholeSignedNumbersInRangeAndNothingElse) {
   EXPECT_EQ(ParseInt32("0"), 0);
   EXPECT_EQ(ParseInt32("-2147483648"), INT32_MIN);
   EXPECT_EQ(ParseInt32("+2147483647"), INT32_MAX);
-}
-
-TEST(ParseInt32Test, RefusesAnythingElse) {
   for (const char* bad : {"", "+", "-", "+-5", "2147483648", "-2147483649", "12x", " 1", "0x10", "1.5"}) {
     EXPECT_EQ(ParseInt32(bad), std::nullopt) << bad;
   }
