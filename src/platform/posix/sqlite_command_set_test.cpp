@@ -159,21 +159,7 @@ TEST_F(SqliteCommandSetTest, AppendsNewCommandsNumberedFrom41001ComparingProgIds
   EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"P.First", "P.Second", "p.second"}));
 }
 
-TEST_F(SqliteCommandSetTest, ReplacesAnEntryWithTheSameProgIdInPlace) {
-  auto set = Open();
-  set->AddCommand(Entry("P.First"));
-  set->AddCommand(Entry("P.Second", "old"));
-  set->AddCommand(Entry("P.Third"));
-  CommandEntry changed = Entry("P.Second", "new");
-  changed.modalFlag = 0;
-  set->AddCommand(changed);
-
-  EXPECT_EQ(set->CommandCount(), 3);
-  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"P.First", "P.Second", "P.Third"}));
-  EXPECT_EQ(set->GetCommand(set->FindCommand(41002)), changed);
-}
-
-TEST_F(SqliteCommandSetTest, RemovalMovesLaterEntriesUp) {
+TEST_F(SqliteCommandSetTest, RemovalMovesLaterEntriesUpAndRefusesUnknownProgIds) {
   auto set = Open();
   for (const char* id : {"A.One", "A.Two", "A.Three", "A.Four"}) set->AddCommand(Entry(id));
   set->RemoveCommand("A.Two");
@@ -186,12 +172,16 @@ TEST_F(SqliteCommandSetTest, RemovalMovesLaterEntriesUp) {
   set->RemoveCommand("A.Four");
   EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"A.Three"}));
   set->AddCommand(Entry("A.Five"));
+  EXPECT_EQ(ErrorNumberOf([&] { set->RemoveCommand("A.Missing"); }), cmdseterr::kNoSuchCommand);
   EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"A.Three", "A.Five"}));
 
   set->RemoveCommand("A.Three");
   set->RemoveCommand("A.Five");
   EXPECT_EQ(set->CommandCount(), 0);
   EXPECT_EQ(set->FindCommand(41001), -1);
+  // Nor is there anything to remove from a set never made.
+  EXPECT_EQ(ErrorNumberOf([&] { Open("Nobody", "Nothing")->RemoveCommand("A.One"); }),
+            cmdseterr::kNoSuchCommand);
 }
 
 TEST_F(SqliteCommandSetTest, FindsNothingAndRefusesIndexesOutsideTheSet) {
@@ -205,15 +195,6 @@ TEST_F(SqliteCommandSetTest, FindsNothingAndRefusesIndexesOutsideTheSet) {
   for (int16_t index : {2, -1}) {
     EXPECT_EQ(ErrorNumberOf([&] { set->GetCommand(index); }), cmdseterr::kBadIndex) << index;
   }
-}
-
-TEST_F(SqliteCommandSetTest, RemovingAnUnknownProgIdFailsAndChangesNothing) {
-  auto set = Open();
-  set->AddCommand(Entry("A.One"));
-  EXPECT_EQ(ErrorNumberOf([&] { set->RemoveCommand("A.Missing"); }), cmdseterr::kNoSuchCommand);
-  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"A.One"}));
-  EXPECT_EQ(ErrorNumberOf([&] { Open("Nobody", "Nothing")->RemoveCommand("A.One"); }),
-            cmdseterr::kNoSuchCommand);
 }
 
 TEST_F(SqliteCommandSetTest, KeepsTheSetsOfEachCompanyAndApplicationApart) {
@@ -243,23 +224,20 @@ TEST_F(SqliteCommandSetTest, SeesChangesMadeThroughAnotherObject) {
   EXPECT_EQ(reader->CommandCount(), 0);
 }
 
-TEST_F(SqliteCommandSetTest, GetCommandGivesTheCurrentEntryOfAnyIndexAfterChanges) {
+TEST_F(SqliteCommandSetTest, ReplacesInPlaceAndGetCommandGivesTheCurrentEntryOfAnyIndex) {
   auto set = Open();
-  set->AddCommand(Entry("A.One", "before"));
-  set->AddCommand(Entry("A.Two"));
-  ASSERT_EQ(set->FindCommand(41001), 0);
-  set->AddCommand(Entry("A.One", "after"));
-  EXPECT_EQ(set->GetCommand(0).description, "after");
+  for (const char* id : {"A.One", "A.Two", "A.Three"}) set->AddCommand(Entry(id, "before"));
+  ASSERT_EQ(set->FindCommand(41002), 1);
+  CommandEntry changed = Entry("A.Two", "after");
+  changed.modalFlag = 0;
+  set->AddCommand(changed);
+  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"A.One", "A.Two", "A.Three"}));
+  EXPECT_EQ(set->GetCommand(1), changed);
 
   ASSERT_EQ(set->FindCommand(41001), 0);
   set->RemoveCommand("A.One");
-  EXPECT_EQ(set->GetCommand(0).progId, "A.Two");
-
-  // Any index, not just the one last found.
-  set->AddCommand(Entry("A.Three"));
-  ASSERT_EQ(set->FindCommand(41002), 1);
-  EXPECT_EQ(set->GetCommand(0).progId, "A.Two");
-  EXPECT_EQ(set->GetCommand(1).progId, "A.Three");
+  EXPECT_EQ(set->GetCommand(0), changed);
+  EXPECT_EQ(set->GetCommand(1).progId, "A.Three");  // any index, not just the one last found
 }
 
 TEST_F(SqliteCommandSetTest, EveryOperationBeforeOpeningFails) {
