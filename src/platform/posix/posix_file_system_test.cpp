@@ -108,13 +108,7 @@ TEST_F(PosixFileSystemListTest, ListsMatchesInCaseInsensitiveOrder) {
     EXPECT_EQ(files_.List(Win(c.pattern), c.mask), c.names);
   }
   EXPECT_THAT(files_.List("Q:\\*.*", attr::kNormal), IsEmpty());
-}
-
-TEST_F(PosixFileSystemListTest, BadCharactersInThePatternAreBadFileNames) {
-  EXPECT_EQ(ErrorNumberOf([&] { files_.List(Win("d\\a<b"), attr::kNormal); }), 52);
-}
-
-TEST_F(PosixFileSystemListTest, RelativePatternListsTheCurrentDirectory) {
+  // A relative pattern lists the current directory.
   CurrentDirectoryGuard guard;
   fs::current_path(dir_.HostPath("d"));
   EXPECT_THAT(files_.List("logo1.*", attr::kNormal), ElementsAre("logo1.bmp"));
@@ -172,6 +166,7 @@ TEST_F(PosixFileSystemTest, FailuresCarryVisualBasicNumbersAndChangeNothing) {
       {"read missing file", [&] { files_.ReadText(Win("missing.txt")); }, 53},
       {"read in missing dir", [&] { files_.ReadText(Win("nodir\\missing.txt")); }, 76},
       {"read a directory", [&] { files_.ReadText(Win("folder")); }, 75},
+      {"list bad name", [&] { files_.List(Win("a<b"), attr::kNormal); }, 52},
       {"read bad name", [&] { files_.ReadBytes(Win("bad|name.txt")); }, 52},
       {"write in missing dir", [&] { files_.WriteText(Win("nodir\\new.txt"), "x"); }, 76},
       {"write a directory", [&] { files_.WriteText(Win("folder"), "x"); }, 75},
@@ -250,25 +245,19 @@ TEST_F(PosixFileSystemTest, ShortWritesAreCarriedOn) {
 
 // --- Copy and attributes
 
-TEST_F(PosixFileSystemTest, CopyReplacesAnExistingOrReadOnlyDestination) {
-  dir_.Write("t/Template.cls", "template");
+TEST_F(PosixFileSystemTest, CopyReplacesAnyDestinationAndKeepsAReadOnlySourceReadOnlyUntilMadeNormal) {
+  fs::permissions(dir_.Write("t/Template.cls", "template"), fs::perms::owner_read | fs::perms::group_read);
   dir_.Write("p/Cmd.cls", "older and longer");
   fs::permissions(dir_.Write("p/Ro.cls", "old"), fs::perms::owner_read);
   for (const char* destination : {"p\\Cmd.cls", "p\\Ro.cls"}) {
     files_.CopyFile(Win("t\\Template.cls"), Win(destination));
+    EXPECT_EQ(dir_.Read(std::string("p/") + (destination + 2)), "template");
   }
-  EXPECT_EQ(dir_.Read("p/Cmd.cls"), "template");
-  EXPECT_EQ(dir_.Read("p/Ro.cls"), "template");
-}
-
-TEST_F(PosixFileSystemTest, CopyOfAReadOnlySourceIsReadOnlyUntilMadeNormal) {
-  fs::permissions(dir_.Write("t/Template.cls", "template"), fs::perms::owner_read | fs::perms::group_read);
-  files_.CopyFile(Win("t\\Template.cls"), Win("Cmd.cls"));
-  EXPECT_EQ(files_.GetAttributes(Win("Cmd.cls")) & attr::kReadOnly, attr::kReadOnly);
-  files_.SetAttributes(Win("Cmd.cls"), attr::kNormal);
-  EXPECT_EQ(files_.GetAttributes(Win("Cmd.cls")), attr::kNormal);
-  files_.WriteText(Win("Cmd.cls"), "rewritten");
-  EXPECT_EQ(dir_.Read("Cmd.cls"), "rewritten");
+  EXPECT_EQ(files_.GetAttributes(Win("p\\Cmd.cls")) & attr::kReadOnly, attr::kReadOnly);
+  files_.SetAttributes(Win("p\\Cmd.cls"), attr::kNormal);
+  EXPECT_EQ(files_.GetAttributes(Win("p\\Cmd.cls")), attr::kNormal);
+  files_.WriteText(Win("p\\Cmd.cls"), "rewritten");
+  EXPECT_EQ(dir_.Read("p/Cmd.cls"), "rewritten");
 }
 
 TEST_F(PosixFileSystemTest, AttributesReflectKindReadOnlyAndHiddenNames) {
