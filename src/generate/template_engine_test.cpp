@@ -1,11 +1,18 @@
+// The edits made to template text: the marker blocks and which of them a
+// command switches on, the attribute and form lines, and the project's own
+// lines.
+
 #include "generate/template_engine.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "generate/class_blocks.h"
 #include "generate/line_buffer.h"
+#include "generate/project_lines.h"
 
 namespace verbsmith {
 namespace {
@@ -137,6 +144,112 @@ TEST_F(TemplateEngineTest, FormNameHeaderAndCaptionLinesAreRewritten) {
   EXPECT_EQ(Lines(),
             (std::vector<std::string>{"Begin VB.Form frmMeasure", "   Caption         =   \"Measure\"",
                                       "      Caption = \"Close\""}));
+}
+
+class ProjectLinesTest : public TemplateEngineTest {
+ protected:
+  ProjectLinesTest() {
+    values_.description = "Command:  Measure";
+    values_.formFilename = "frmMeasure.frm";
+    values_.classname = "Measure";
+    values_.classFilename = "Measure.cls";
+    values_.moduleName = "Measure1";
+    values_.moduleFilename = "Measure1.bas";
+    values_.projectName = "MeasureProject";
+    values_.binPath = "C:\\p\\bin\\";
+  }
+  ProjectLineValues values_;
+};
+
+TEST_F(ProjectLinesTest, RewritesTheProjectsOwnLinesAndKeepsTheOthers) {
+  buffer_.Assign({"Type=OleDll", "Form=MainForm.frm", "Class=T; T.cls", "Module=M; M.bas", "Name=\"X\"",
+                  "ExeName32=\"X.dll\"", "Description=\"x\"", "VersionCompanyName=\"Valdren\""});
+  SetProjectLines(buffer_, values_);
+  EXPECT_EQ(Lines(),
+            (std::vector<std::string>{"Type=OleDll", "Form=frmMeasure.frm", "Class=Measure;Measure.cls",
+                                      "Module=Measure1;Measure1.bas", "Name=\"MeasureProject\"",
+                                      "ExeName32=\"C:\\p\\bin\\Measure.dll\"",
+                                      "Description=Command:  Measure", "VersionCompanyName=\"Valdren\""}));
+}
+
+TEST_F(ProjectLinesTest, ACommandWithoutAFormLeavesAnEmptyLineWhereTheFormLineWas) {
+  buffer_.Assign({"Type=OleDll", "Form=MainForm.frm", "Class=T; T.cls", "Startup=\"Sub Main\""});
+  values_.formFilename.clear();
+  SetProjectLines(buffer_, values_);
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Type=OleDll", "", "Class=Measure;Measure.cls",
+                                               "Startup=\"Sub Main\""}));
+}
+
+TEST_F(ProjectLinesTest, ADescriptionHoldingFormEqualsIsTakenByTheFormRule) {
+  buffer_.Assign({"Description=\"x\"", "Form=MainForm.frm"});
+  values_.description = "Form=odd";
+  SetProjectLines(buffer_, values_);
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Form=frmMeasure.frm", "Form=MainForm.frm"}));
+}
+
+TEST_F(ProjectLinesTest, ResFileLineIsInsertedFirstWhenMissing) {
+  buffer_.Assign({"Type=OleDll", "Name=\"X\""});
+  SetResFileLine(buffer_, "C:\\p\\src\\Measure.res");
+  EXPECT_EQ(Lines(),
+            (std::vector<std::string>{"ResFile32=C:\\p\\src\\Measure.res", "Type=OleDll", "Name=\"X\""}));
+}
+
+TEST_F(ProjectLinesTest, ResFileLineIsReplacedOrEmptiedAndNeverAddedEmpty) {
+  buffer_.Assign({"Type=OleDll", "ResFile32=old.res", "Name=\"X\""});
+  SetResFileLine(buffer_, "new.res");
+  EXPECT_EQ(buffer_[1], "ResFile32=new.res");
+  SetResFileLine(buffer_, "");
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Type=OleDll", "", "Name=\"X\""}));
+
+  buffer_.Assign({"Type=OleDll"});
+  SetResFileLine(buffer_, "");
+  EXPECT_FALSE(SetFirstLineContaining(buffer_, "Class=", "Class=x"));
+  EXPECT_EQ(buffer_.Text(), "Type=OleDll\r\n");
+  EXPECT_EQ(buffer_.UpperBound(), 50u);
+}
+
+using Blocks = std::vector<std::string_view>;
+
+ClassBlockOptions WithForm(int16_t position) {
+  ClassBlockOptions options;
+  options.formPosition = position;
+  return options;
+}
+
+TEST(SelectedClassBlocksTest, FormPositionChoosesTheFormBlocks) {
+  EXPECT_EQ(SelectedClassBlocks(WithForm(0)), Blocks{"HasForm"});
+  EXPECT_EQ(SelectedClassBlocks(WithForm(1)), (Blocks{"ModalWithForm", "CenterOnScreen"}));
+  EXPECT_EQ(SelectedClassBlocks(WithForm(2)), (Blocks{"ModalWithForm", "CenterOnApp"}));
+  EXPECT_EQ(SelectedClassBlocks(WithForm(3)), Blocks{"ModalWithForm"});
+}
+
+TEST(SelectedClassBlocksTest, NoFormSwitchesOnNoFormBlockWhateverThePosition) {
+  for (int16_t position = 0; position <= 3; ++position) {
+    ClassBlockOptions options = WithForm(position);
+    options.formNotRequired = true;
+    EXPECT_TRUE(SelectedClassBlocks(options).empty()) << position;
+  }
+}
+
+TEST(SelectedClassBlocksTest, AModelessCommandWithAShownFormGetsBothBlocks) {
+  ClassBlockOptions options = WithForm(3);
+  options.commandIsModeless = true;
+  EXPECT_EQ(SelectedClassBlocks(options), (Blocks{"Modeless", "ModalWithForm"}));
+}
+
+TEST(SelectedClassBlocksTest, OnlyTheExactMaskValueOneSwitchesOnTheCustomHooks) {
+  ClassBlockOptions options;
+  options.formNotRequired = true;
+  options.commandsEnablingConditions = 3;
+  options.viewListener = 2;
+  EXPECT_TRUE(SelectedClassBlocks(options).empty());
+  options.viewListener = 8;
+  EXPECT_TRUE(SelectedClassBlocks(options).empty());
+  options.commandsEnablingConditions = 1;
+  options.viewListener = 1;
+  options.isMapViewListener = true;
+  EXPECT_EQ(SelectedClassBlocks(options),
+            (Blocks{"MapViewListener", "CustomEnablingRequirements", "HasCustomStartupRequirements"}));
 }
 
 }  // namespace
