@@ -108,6 +108,16 @@ TEST_F(PosixRegistryTest, AnswersLookupsInEveryExportFormat) {
       {hklm, "Software\\Microsoft\\Visual Basic\\5.0", "BooksExePath", false, "<open 2>"},
       {hklm, "software\\escapes", "BRACK]ET\\CAF\xC3\x89", true, "bracket and accent"},
       {hklm, "Software", "Escapes", true, ""},  // no default value
+      {hkcr, "\\CLSID", "", true, "<open 2>"},  // no path starts at a separator
+      {hkcr, "NoSuch.Cls", "", true, "<open 2>"},
+      // Typed values read as text.
+      {hklm, "Software\\Escapes", "Expand", false, "%SystemRoot%\\system32"},
+      {hklm, "Software\\Escapes", "Multi", false, std::string("one\0two\0", 8)},
+      {hklm, "Software\\Escapes", "Number", false, "42"},
+      {hklm, "Software\\Escapes", "Blob", false, "\x01\x02\x03\xff"},
+      {hklm, "Software\\Escapes", "Wrapped", false, "%PATH%\\bin"},
+      {hklm, "Software\\Escapes", "Sz in hex", false, "hi"},
+      {hklm, "Software\\Escapes", "Missing", false, "<code 2>"},
       // REGEDIT4, in its code page; a later file removes a key an earlier one made.
       {hkcr, "CLSID", "{22222222-0000-0000-0000-000000000002}", true, "Zoom to the caf\xC3\xA9|Zoom"},
       {hkcr, zoom, "Path", false, "C:\\\xC3\xA9t\xC3\xA9"},
@@ -145,21 +155,6 @@ TEST_F(PosixRegistryTest, ShowsTheUsersClassKeyOverTheMachinesWithBothSetsOfSubk
   EXPECT_EQ(Default(regroot::kLocalMachine, "Software\\Classes", "UserOnly.Cls"), "<code 2>");
 }
 
-TEST_F(PosixRegistryTest, GivesTypedValuesAsText) {
-  const std::pair<const char*, std::string> cases[] = {
-      {"Expand", "%SystemRoot%\\system32"},
-      {"Multi", std::string("one\0two\0", 8)},
-      {"Number", "42"},
-      {"Blob", "\x01\x02\x03\xff"},
-      {"Wrapped", "%PATH%\\bin"},
-      {"Sz in hex", "hi"},
-      {"Missing", "<code 2>"},
-  };
-  for (const auto& [name, expected] : cases) {
-    EXPECT_EQ(Named(regroot::kLocalMachine, "Software\\Escapes", name), expected) << name;
-  }
-}
-
 TEST_F(PosixRegistryTest, FitsAValueOf254CharactersIntoABufferOf255ButNot255) {
   const std::string fits = Default(regroot::kClassesRoot, "Verbsmith.Fits254", "Clsid");
   EXPECT_EQ(fits.size(), 254u);
@@ -179,22 +174,19 @@ TEST_F(PosixRegistryTest, FitsAValueOf254CharactersIntoABufferOf255ButNot255) {
   EXPECT_EQ(Named(regroot::kCurrentUser, "Software\\Carthex", "Owner", 3), "<code 234>");
 }
 
-TEST_F(PosixRegistryTest, EnumeratesTheClassesRootInOrderUntilNoMoreItems) {
+TEST_F(PosixRegistryTest, EnumeratesTheClassesRootAndOpenKeysInOrderUntilNoMoreItems) {
   EXPECT_THAT(Subkeys(regroot::kClassesRoot),
               ElementsAre(".vbp", "BufferCmd.BufferCls", "CLSID", "PanCmd.PanCls", "Shadowed.ShadowCls",
                           "UserOnly.Cls", "Verbsmith.Fits254", "Verbsmith.Over255", "ZoomCmd.ZoomCls"));
   std::string name = "kept";
   EXPECT_EQ(registry_.EnumKey(regroot::kClassesRoot, 9, &name), regcode::kNoMoreItems);
   EXPECT_EQ(registry_.EnumKey(regroot::kClassesRoot, 1000, &name), regcode::kNoMoreItems);
-}
 
-TEST_F(PosixRegistryTest, EnumeratesTheSubkeysOfAnOpenKey) {
   const RegKey key = Open(regroot::kClassesRoot, "clsid");
   EXPECT_THAT(
       Subkeys(key),
       ElementsAre("{11111111-2222-3333-4444-555555555555}", "{22222222-0000-0000-0000-000000000002}",
                   "{33333333-0000-0000-0000-000000000003}", "{66666666-7777-8888-9999-000000000000}"));
-  std::string name;
   EXPECT_EQ(registry_.EnumKey(key, 0, &name, 38), regcode::kMoreData);
   EXPECT_EQ(registry_.EnumKey(key, 0, &name, 39), regcode::kSuccess);
   EXPECT_EQ(registry_.CloseKey(key), regcode::kSuccess);
@@ -213,12 +205,6 @@ TEST_F(PosixRegistryTest, OpensRelativeToAnOpenKey) {
   EXPECT_EQ(value, "Buffers the map view|Buffer tool");
   EXPECT_EQ(registry_.CloseKey(clsid), regcode::kSuccess);
   EXPECT_EQ(registry_.CloseKey(classes), regcode::kSuccess);
-}
-
-TEST_F(PosixRegistryTest, RefusesPathsThatStartAtASeparator) {
-  RegKey key = 0;
-  EXPECT_EQ(registry_.OpenKey(regroot::kClassesRoot, "\\CLSID", &key), regcode::kFileNotFound);
-  EXPECT_EQ(registry_.OpenKey(regroot::kClassesRoot, "NoSuch.Cls", &key), regcode::kFileNotFound);
 }
 
 class PosixRegistryHandleTest : public PosixRegistryTest {};
