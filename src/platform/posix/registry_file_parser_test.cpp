@@ -186,23 +186,19 @@ TEST_F(RegeditExportParserTest, KeepsABackslashBeforeAnUnknownLetter) {
   EXPECT_EQ(DataAt(parsed.machine, "K", "c"), std::string("q\"uote\n\0end", 11));
 }
 
-TEST_F(RegeditExportParserTest, ReadsRegedit4TextAsWindows1252) {
-  const auto parsed = ParseRegistryFile(
+TEST_F(RegeditExportParserTest, ReadsRegedit4AsWindows1252AndVersion5AsUtf16OrUtf8) {
+  const auto ansi = ParseRegistryFile(
       "REGEDIT4\r\n[HKLM\\Caf\xE9]\r\n@=\"\x80 5\"\r\n\"Path\"=hex(2):43,3a,e9,\\\r\n  00\r\n", "x.reg");
-  EXPECT_EQ(DataAt(parsed.machine, "Caf\xC3\xA9", ""), "\xE2\x82\xAC 5");
-  EXPECT_EQ(DataAt(parsed.machine, "CAF\xC3\x89", "Path"), "C:\xC3\xA9");
-}
+  EXPECT_EQ(DataAt(ansi.machine, "Caf\xC3\xA9", ""), "\xE2\x82\xAC 5");
+  EXPECT_EQ(DataAt(ansi.machine, "CAF\xC3\x89", "Path"), "C:\xC3\xA9");
 
-TEST_F(RegeditExportParserTest, ReadsVersion5TextInUtf16WithItsByteOrderMark) {
-  const auto parsed = ParseRegistryFile(
+  const auto wide = ParseRegistryFile(
       Utf16Le(u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Caf\u00e9]\r\n"
               u"@=\"\u5730\u56fe \U0001D11E\"\r\n\"Expand\"=hex(2):25,00,3c,5d,00,00\r\n"),
       "x.reg");
-  EXPECT_EQ(DataAt(parsed.user, "Software\\caf\xC3\xA9", ""), "\xE5\x9C\xB0\xE5\x9B\xBE \xF0\x9D\x84\x9E");
-  EXPECT_EQ(DataAt(parsed.user, "Software\\caf\xC3\xA9", "Expand"), "%\xE5\xB4\xBC");
-}
+  EXPECT_EQ(DataAt(wide.user, "Software\\caf\xC3\xA9", ""), "\xE5\x9C\xB0\xE5\x9B\xBE \xF0\x9D\x84\x9E");
+  EXPECT_EQ(DataAt(wide.user, "Software\\caf\xC3\xA9", "Expand"), "%\xE5\xB4\xBC");
 
-TEST_F(RegeditExportParserTest, ReadsVersion5TextInUtf8WithOrWithoutItsMark) {
   const std::string body = "Windows Registry Editor Version 5.00\n[HKCU\\K]\n@=\"\xC3\xBC\"\n";
   EXPECT_EQ(DataAt(ParseRegistryFile(body, "x.reg").user, "K", ""), "\xC3\xBC");
   EXPECT_EQ(DataAt(ParseRegistryFile("\xEF\xBB\xBF" + body, "x.reg").user, "K", ""), "\xC3\xBC");
