@@ -7,12 +7,6 @@
 namespace verbsmith::forms {
 namespace {
 
-class CenterFormTest : public ::testing::Test {
- protected:
-  FormsSession session_;  // 1024 x 768 pixels at 15 twips: 15360 x 11520 twips
-  Form form_{session_.runtime, "frmVerbsmith"};
-};
-
 TEST(CLngTest, RoundsHalvesToTheEvenNumber) {
   EXPECT_EQ(CLng(2.5), 2);
   EXPECT_EQ(CLng(3.5), 4);
@@ -21,61 +15,45 @@ TEST(CLngTest, RoundsHalvesToTheEvenNumber) {
   EXPECT_EQ(CLng(-0.4), 0);
 }
 
-TEST_F(CenterFormTest, CentresOnTheScreenWithoutAWindow) {
-  form_.Move(0, 0, 8610, 6030);
-  CenterForm(session_.screen, 0, form_);
-  EXPECT_EQ(form_.Left(), 3375);  // 7680 - 4305
-  EXPECT_EQ(form_.Top(), 2745);   // 5760 - 3015
-  EXPECT_EQ(form_.Width(), 8610);
-  EXPECT_EQ(form_.Height(), 6030);
+// The screen is 1024 x 768 pixels at 15 twips: 15360 x 11520 twips.  Window 5
+// has the given rectangle; window 12345 has none and means the screen.
+TEST(CenterFormTest, CentresOverTheWindowOrScreenAndKeepsTheFormOnScreen) {
+  const struct {
+    const char* name;
+    int64_t window;
+    PixelRect rect;
+    int32_t width, height, left, top;
+  } cases[] = {
+      {"on the screen", 0, {}, 8610, 6030, 3375, 2745},
+      {"half twips round to even", 0, {}, 101, 103, 7630, 5708},
+      {"a window without a rectangle", 12345, {}, 1000, 1000, 7180, 5260},
+      {"sticking out left and top", 5, {0, 0, 20, 20}, 2000, 2000, 0, 0},
+      {"sticking out right and bottom", 5, {1000, 700, 1020, 760}, 2000, 2000, 15360 - 2000, 11520 - 2000},
+      {"larger than the screen", 5, {1000, 700, 1020, 760}, 20000, 15000, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FormsSession session;
+    if (c.window == 5) session.screen.SetWindowRect(5, c.rect);
+    Form form(session.runtime, "frmVerbsmith");
+    form.Move(0, 0, c.width, c.height);
+    CenterForm(session.screen, c.window, form);
+    EXPECT_EQ(form.Left(), c.left);
+    EXPECT_EQ(form.Top(), c.top);
+    EXPECT_EQ(form.Width(), c.width);
+    EXPECT_EQ(form.Height(), c.height);
+  }
 }
 
-TEST_F(CenterFormTest, HalfTwipsRoundToEven) {
-  form_.Move(0, 0, 101, 103);  // 7680 - 50.5 = 7629.5 -> 7630; 5760 - 51.5 = 5708.5 -> 5708
-  CenterForm(session_.screen, 0, form_);
-  EXPECT_EQ(form_.Left(), 7630);
-  EXPECT_EQ(form_.Top(), 5708);
-}
-
-TEST_F(CenterFormTest, CentresOverAWindowInPixelsTimesWholeTwipsPerPixel) {
+TEST(CenterFormTest, CentresOverAWindowInPixelsTimesWholeTwipsPerPixel) {
+  FormsSession session;
   FixedScreen screen(1024, 768, 15.4, 14.6);  // 15 and 15 twips per pixel once rounded
   screen.SetWindowRect(77, {100, 100, 300, 200});
-  form_.Move(0, 0, 1000, 600);
-  CenterForm(screen, 77, form_);
-  EXPECT_EQ(form_.Left(), 3000 - 500);
-  EXPECT_EQ(form_.Top(), 2250 - 300);
-}
-
-TEST_F(CenterFormTest, AWindowWithoutARectangleMeansTheScreen) {
-  form_.Move(0, 0, 1000, 1000);
-  CenterForm(session_.screen, 12345, form_);
-  EXPECT_EQ(form_.Left(), 7180);
-  EXPECT_EQ(form_.Top(), 5260);
-}
-
-TEST_F(CenterFormTest, AFormThatWouldStickOutLeftOrTopStartsAtZero) {
-  session_.screen.SetWindowRect(5, {0, 0, 20, 20});
-  form_.Move(0, 0, 2000, 2000);
-  CenterForm(session_.screen, 5, form_);
-  EXPECT_EQ(form_.Left(), 0);
-  EXPECT_EQ(form_.Top(), 0);
-}
-
-TEST_F(CenterFormTest, AFormThatWouldStickOutRightOrBottomEndsAtTheEdge) {
-  session_.screen.SetWindowRect(5, {1000, 700, 1020, 760});
-  form_.Move(0, 0, 2000, 2000);
-  CenterForm(session_.screen, 5, form_);
-  EXPECT_EQ(form_.Left(), 15360 - 2000);
-  EXPECT_EQ(form_.Top(), 11520 - 2000);
-}
-
-TEST_F(CenterFormTest, AFormLargerThanTheScreenKeepsItsLeftAndTopOnScreen) {
-  session_.screen.SetWindowRect(5, {1000, 700, 1020, 760});
-  form_.Move(0, 0, 20000, 15000);
-  CenterForm(session_.screen, 5, form_);
-  EXPECT_EQ(form_.Left(), 0);
-  EXPECT_EQ(form_.Top(), 0);
-  EXPECT_EQ(form_.Width(), 20000);
+  Form form(session.runtime, "frmVerbsmith");
+  form.Move(0, 0, 1000, 600);
+  CenterForm(screen, 77, form);
+  EXPECT_EQ(form.Left(), 3000 - 500);
+  EXPECT_EQ(form.Top(), 2250 - 300);
 }
 
 }  // namespace
