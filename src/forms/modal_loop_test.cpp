@@ -81,11 +81,11 @@ TEST_F(ModalLoopTest, ShowModalReturnsWhenTheFormIsHidden) {
                           "focus cmdNext", "frame shown fraSecond", "focus cmdDone", "form hidden frmMain"));
 }
 
-TEST_F(ModalLoopTest, ShowModalReturnsWhenTheFormIsUnloaded) {
+TEST_F(ModalLoopTest, ShowModalReturnsWhenTheFormIsUnloadedAndReadsNoMore) {
   session_.actions.Close().Click("cmdNext");
   main_.ShowModal();
   EXPECT_FALSE(main_.IsLoaded());
-  EXPECT_EQ(session_.actions.Remaining(), 1u) << "nothing is read after the form closed";
+  EXPECT_EQ(session_.actions.Remaining(), 1u);
 }
 
 TEST_F(ModalLoopTest, ADialogOpenedByAHandlerRunsANestedLoopOnTheSameActions) {
@@ -104,17 +104,15 @@ TEST_F(ModalLoopTest, ADialogOpenedByAHandlerRunsANestedLoopOnTheSameActions) {
   EXPECT_TRUE(session_.runtime.ModalStack().empty());
 }
 
-TEST_F(ModalLoopTest, TheOwnerIsActivatedAgainWhenTheDialogCloses) {
-  session_.actions.Click("cmdPick").Click("cmdCancel").Click("cmdNext").Click("cmdDone");
-  main_.ShowModal();
-  EXPECT_THAT(events_, ElementsAre("Activate", "Activate"));
-  EXPECT_THAT(chosen_, ElementsAre(""));
-}
-
-TEST_F(ModalLoopTest, ControlsOfTheFormBehindADialogAreOutOfReach) {
-  session_.actions.Click("cmdPick").Click("cmdNext").Click("cmdCancel");
+// Cancelled dialog: the owner is activated again, and its controls were out
+// of reach while the dialog stood in front.
+TEST_F(ModalLoopTest, TheFormBehindADialogIsOutOfReachAndActivatedAgainAfterIt) {
+  session_.actions.Click("cmdPick").Click("cmdNext").Click("cmdCancel").Click("cmdNext").Click("cmdDone");
   main_.ShowModal();
   EXPECT_THAT(session_.transcript.Lines(), Contains("refused: click cmdNext (frmMain is behind frmChooser)"));
+  EXPECT_THAT(events_, ElementsAre("Activate", "Activate"));
+  EXPECT_THAT(chosen_, ElementsAre(""));
+  EXPECT_FALSE(main_.Visible());
 }
 
 TEST_F(ModalLoopTest, RunningOutOfActionsClosesEveryOpenFormInTurn) {
@@ -132,9 +130,8 @@ TEST_F(ModalLoopTest, AFormRefusingToUnloadIsHiddenWhenActionsRunOut) {
   main_.ShowModal();
   EXPECT_TRUE(main_.IsLoaded());
   EXPECT_FALSE(main_.Visible());
-}
 
-TEST_F(ModalLoopTest, WithoutAnActionSourceAModalFormClosesAtOnce) {
+  // Without any action source a modal form closes at once.
   FixedScreen screen;
   StringTranscript transcript;
   FormsRuntime runtime(screen, transcript);
@@ -162,22 +159,18 @@ TEST_F(ModalLoopTest, ActionsAreEchoedWhenTheyCarryAnEcho) {
   EXPECT_THAT(session_.transcript.Lines(), Contains("> click cmdDone"));
 }
 
-TEST_F(ModalLoopTest, ShowingAVisibleFormModallyRaisesError400) {
+TEST_F(ModalLoopTest, LoadActivateAndPaintComeInThatOrderOnceAndAVisibleFormCannotGoModal) {
+  main_.onLoad = [this] { events_.push_back("Load"); };
+  main_.onPaint = [this] { events_.push_back("Paint"); };
   main_.Show();
+  main_.Show();
+  EXPECT_THAT(events_, ElementsAre("Load", "Activate", "Paint"));
   try {
     main_.ShowModal();
     FAIL() << "expected error 400";
   } catch (const VbError& error) {
     EXPECT_EQ(error.Number(), 400);
   }
-}
-
-TEST_F(ModalLoopTest, LoadActivateAndPaintComeInThatOrderOnce) {
-  main_.onLoad = [this] { events_.push_back("Load"); };
-  main_.onPaint = [this] { events_.push_back("Paint"); };
-  main_.Show();
-  main_.Show();
-  EXPECT_THAT(events_, ElementsAre("Load", "Activate", "Paint"));
 }
 
 TEST_F(ModalLoopTest, AnErrorEscapingAHandlerLeavesNoFormOnTheModalStack) {
