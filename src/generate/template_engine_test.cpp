@@ -115,14 +115,6 @@ TEST_F(TemplateEngineTest, SetVBNameRewritesTheFirstAttributeLineOnly) {
   EXPECT_EQ(Lines(), std::vector<std::string>{"Option Explicit"});
 }
 
-TEST_F(TemplateEngineTest, TheDescriptionAttributeJoinsDescriptionAndToolTip) {
-  Load({"Attribute VB_Description = \"x\""});
-  SetVBDescription(buffer_, "Measures areas", "Measure");
-  EXPECT_EQ(buffer_[0], R"(Attribute VB_Description = "Measures areas\\nMeasure")");
-  SetVBDescription(buffer_, "", "");
-  EXPECT_EQ(buffer_[0], R"(Attribute VB_Description = "\\n")");
-}
-
 TEST_F(TemplateEngineTest, QuotesInTextsAreDoubledSoTheLinesStayValidStrings) {
   Load({"Attribute VB_Name = \"x\"", "Attribute VB_Description = \"x\"", "   Caption         =   \"x\""});
   SetVBDescription(buffer_, "The \"big\" one", "Say \"hi\"");
@@ -131,6 +123,8 @@ TEST_F(TemplateEngineTest, QuotesInTextsAreDoubledSoTheLinesStayValidStrings) {
   EXPECT_EQ(buffer_[0], R"(Attribute VB_Name = "A""B")");
   EXPECT_EQ(buffer_[1], R"(Attribute VB_Description = "The ""big"" one\\nSay ""hi""")");
   EXPECT_EQ(buffer_[2], R"(   Caption         =   "Say ""hi""")");
+  SetVBDescription(buffer_, "", "");
+  EXPECT_EQ(buffer_[1], R"(Attribute VB_Description = "\\n")");
 }
 
 TEST_F(TemplateEngineTest, FormNameHeaderAndCaptionLinesAreRewritten) {
@@ -148,17 +142,8 @@ TEST_F(TemplateEngineTest, FormNameHeaderAndCaptionLinesAreRewritten) {
 
 class ProjectLinesTest : public TemplateEngineTest {
  protected:
-  ProjectLinesTest() {
-    values_.description = "Command:  Measure";
-    values_.formFilename = "frmMeasure.frm";
-    values_.classname = "Measure";
-    values_.classFilename = "Measure.cls";
-    values_.moduleName = "Measure1";
-    values_.moduleFilename = "Measure1.bas";
-    values_.projectName = "MeasureProject";
-    values_.binPath = "C:\\p\\bin\\";
-  }
-  ProjectLineValues values_;
+  ProjectLineValues values_{"Command:  Measure", "frmMeasure.frm", "Measure",        "Measure.cls",
+                            "Measure1",          "Measure1.bas",   "MeasureProject", "C:\\p\\bin\\"};
 };
 
 TEST_F(ProjectLinesTest, RewritesTheProjectsOwnLinesAndKeepsTheOthers) {
@@ -172,29 +157,26 @@ TEST_F(ProjectLinesTest, RewritesTheProjectsOwnLinesAndKeepsTheOthers) {
                                       "Description=Command:  Measure", "VersionCompanyName=\"Valdren\""}));
 }
 
-TEST_F(ProjectLinesTest, ACommandWithoutAFormLeavesAnEmptyLineWhereTheFormLineWas) {
+// Without a form the Form line is emptied; with one, a description holding
+// "Form=" is taken by the Form rule, which comes first.
+TEST_F(ProjectLinesTest, TheFormLineIsEmptiedWithoutAFormAndTakesADescriptionHoldingFormEquals) {
   buffer_.Assign({"Type=OleDll", "Form=MainForm.frm", "Class=T; T.cls", "Startup=\"Sub Main\""});
   values_.formFilename.clear();
   SetProjectLines(buffer_, values_);
   EXPECT_EQ(Lines(), (std::vector<std::string>{"Type=OleDll", "", "Class=Measure;Measure.cls",
                                                "Startup=\"Sub Main\""}));
-}
-
-TEST_F(ProjectLinesTest, ADescriptionHoldingFormEqualsIsTakenByTheFormRule) {
   buffer_.Assign({"Description=\"x\"", "Form=MainForm.frm"});
+  values_.formFilename = "frmMeasure.frm";
   values_.description = "Form=odd";
   SetProjectLines(buffer_, values_);
   EXPECT_EQ(Lines(), (std::vector<std::string>{"Form=frmMeasure.frm", "Form=MainForm.frm"}));
 }
 
-TEST_F(ProjectLinesTest, ResFileLineIsInsertedFirstWhenMissing) {
+TEST_F(ProjectLinesTest, ResFileLineIsInsertedFirstReplacedOrEmptiedButNeverAddedEmpty) {
   buffer_.Assign({"Type=OleDll", "Name=\"X\""});
   SetResFileLine(buffer_, "C:\\p\\src\\Measure.res");
   EXPECT_EQ(Lines(),
             (std::vector<std::string>{"ResFile32=C:\\p\\src\\Measure.res", "Type=OleDll", "Name=\"X\""}));
-}
-
-TEST_F(ProjectLinesTest, ResFileLineIsReplacedOrEmptiedAndNeverAddedEmpty) {
   buffer_.Assign({"Type=OleDll", "ResFile32=old.res", "Name=\"X\""});
   SetResFileLine(buffer_, "new.res");
   EXPECT_EQ(buffer_[1], "ResFile32=new.res");
@@ -221,20 +203,14 @@ TEST(SelectedClassBlocksTest, FormPositionChoosesTheFormBlocks) {
   EXPECT_EQ(SelectedClassBlocks(WithForm(1)), (Blocks{"ModalWithForm", "CenterOnScreen"}));
   EXPECT_EQ(SelectedClassBlocks(WithForm(2)), (Blocks{"ModalWithForm", "CenterOnApp"}));
   EXPECT_EQ(SelectedClassBlocks(WithForm(3)), Blocks{"ModalWithForm"});
-}
-
-TEST(SelectedClassBlocksTest, NoFormSwitchesOnNoFormBlockWhateverThePosition) {
-  for (int16_t position = 0; position <= 3; ++position) {
-    ClassBlockOptions options = WithForm(position);
-    options.formNotRequired = true;
-    EXPECT_TRUE(SelectedClassBlocks(options).empty()) << position;
-  }
-}
-
-TEST(SelectedClassBlocksTest, AModelessCommandWithAShownFormGetsBothBlocks) {
   ClassBlockOptions options = WithForm(3);
-  options.commandIsModeless = true;
+  options.commandIsModeless = true;  // a modeless command with a shown form gets both blocks
   EXPECT_EQ(SelectedClassBlocks(options), (Blocks{"Modeless", "ModalWithForm"}));
+  options.commandIsModeless = false;
+  options.formNotRequired = true;  // no form: no form block, whatever the position
+  for (options.formPosition = 0; options.formPosition <= 3; ++options.formPosition) {
+    EXPECT_TRUE(SelectedClassBlocks(options).empty()) << options.formPosition;
+  }
 }
 
 TEST(SelectedClassBlocksTest, OnlyTheExactMaskValueOneSwitchesOnTheCustomHooks) {
