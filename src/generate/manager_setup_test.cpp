@@ -55,6 +55,18 @@ TEST_F(ManagerSetupTest, ManagersStartWithTheirNamesUnderTheSourceDirectory) {
   EXPECT_EQ(formMgr.FormName(), "frmCommand");
   EXPECT_EQ(formMgr.CompleteFilename(), "");
   EXPECT_EQ(formMgr.FormPosition(), 0);
+
+  classMgr.SetClassname("MyCommand");
+  formMgr.SetFormName("frmMine");
+  EXPECT_EQ(classMgr.ClassFilename(), "MyCommand.cls");
+  EXPECT_EQ(formMgr.FormFilename(), "frmMine.frm");
+  EXPECT_EQ(formMgr.CompleteFilename(), "C:\\p\\src\\frmMine.frm");
+  // Names join the source directory of the moment they are set.
+  genMgr.SetCurrentPathSrc("D:\\other\\src");
+  EXPECT_EQ(classMgr.CompleteFilename(), "C:\\p\\src\\MyCommand.cls");
+  formMgr.SetFormName("");  // an empty name gives the source directory
+  EXPECT_EQ(formMgr.FormFilename(), "");
+  EXPECT_EQ(formMgr.CompleteFilename(), "D:\\other\\src\\");
 }
 
 // Each manager checks its members in a fixed order: with a member and every
@@ -103,15 +115,6 @@ TEST_F(ManagerSetupTest, EachManagerRecordsItsFirstMissingMember) {
   EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
-TEST_F(ManagerSetupTest, ClassnameIsJoinedToTheSourceDirectoryOfTheMomentItIsSet) {
-  classMgr.InitializeObjects(&connection);
-  classMgr.SetClassname("MyCommand");
-  EXPECT_EQ(classMgr.ClassFilename(), "MyCommand.cls");
-  EXPECT_EQ(classMgr.CompleteFilename(), "C:\\p\\src\\MyCommand.cls");
-  genMgr.SetCurrentPathSrc("D:\\other\\src");
-  EXPECT_EQ(classMgr.CompleteFilename(), "C:\\p\\src\\MyCommand.cls");
-}
-
 TEST_F(ManagerSetupTest, ModuleNameClashingWithTheClassInAnyCaseGetsOneSuffix) {
   // Before the class has a name, the module's empty name clashes with it.
   moduleMgr.InitializeObjects(&connection);
@@ -142,16 +145,6 @@ TEST_F(ManagerSetupTest, NameSettersBeforeInitializeObjectsRaiseInsteadOfCrashin
   EXPECT_THROW(classMgr.SetClassname("X"), VbError);
   EXPECT_THROW(moduleMgr.SetModuleName("X"), VbError);
   EXPECT_THROW(formMgr.SetFormName("X"), VbError);
-}
-
-TEST_F(ManagerSetupTest, FormNameSetsFileNamesAndAnEmptyNameGivesTheSourceDirectory) {
-  formMgr.InitializeObjects(&connection);
-  formMgr.SetFormName("frmMine");
-  EXPECT_EQ(formMgr.FormFilename(), "frmMine.frm");
-  EXPECT_EQ(formMgr.CompleteFilename(), "C:\\p\\src\\frmMine.frm");
-  formMgr.SetFormName("");
-  EXPECT_EQ(formMgr.FormFilename(), "");
-  EXPECT_EQ(formMgr.CompleteFilename(), "C:\\p\\src\\");
 }
 
 TEST_F(ManagerSetupTest, FormPositionOutsideItsRangeIsRecordedAndKept) {
