@@ -13,7 +13,7 @@ TEST(AddTrailingBackslashTest, AppendsOneBackslashOnlyWhenMissing) {
 }
 
 // Both splitters return the front part and leave the rest in the path.
-TEST(WinPathTest, SplittersReturnTheFrontAndLeaveTheRest) {
+TEST(WinPathTest, SplittersReturnTheFrontAndLeaveTheRestAndFileNamePartTheRest) {
   using Splitter = std::string (*)(std::string&);
   const struct {
     Splitter split;
@@ -37,9 +37,7 @@ TEST(WinPathTest, SplittersReturnTheFrontAndLeaveTheRest) {
     EXPECT_EQ(c.split(path), c.front);
     EXPECT_EQ(path, c.rest);
   }
-}
-
-TEST(WinPathTest, FileNamePartTakesTextAfterTheLastBackslash) {
+  // FileNamePart takes the text after the last backslash.
   EXPECT_EQ(FileNamePart("C:\\a\\b.txt"), "b.txt");
   EXPECT_EQ(FileNamePart("b.txt"), "b.txt");
   EXPECT_EQ(FileNamePart("C:\\a\\"), "");
