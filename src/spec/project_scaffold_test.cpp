@@ -53,6 +53,25 @@ class ProjectScaffoldTest : public ::testing::Test {
   }
 
   Lines FileLines(const std::string& relative) const { return SplitTextLines(dir_.Read(relative)); }
+  std::string TemplateDir() const { return dir_.WindowsPath("tpl") + "\\"; }
+  std::string ProjectDir() const { return dir_.WindowsPath("p") + "\\"; }
+  std::string WorkDir() const { return dir_.WindowsPath("work") + "\\"; }
+
+  Lines TemplateLines(const char* name) const { return FileLines(std::string("tpl/") + name); }
+  Lines ClassLines() const { return FileLines("p/src/" + options_.commandName + ".cls"); }
+
+  void Render() { ASSERT_TRUE(RenderCommand(files_.host, options_, TemplateDir(), ProjectDir()).empty()); }
+
+  // Whether the rendered class holds this line of code, uncommented.
+  bool HasCode(const std::string& code) const {
+    const Lines lines = ClassLines();
+    return std::find(lines.begin(), lines.end(), code) != lines.end();
+  }
+
+  std::size_t TemplateLineOf(const char* name, const std::string& text) const {
+    const Lines lines = TemplateLines(name);
+    return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), text) - lines.begin()) + 1;
+  }
 
   test::TempDir dir_;
   test::FileHost files_;
@@ -62,6 +81,7 @@ class ProjectScaffoldTest : public ::testing::Test {
   ModuleMgrClass module_{files_.host, lines_};
   FormMgrClass form_{files_.host, lines_};
   test::FakeConnection connection_;
+  RenderOptions options_;
 };
 
 TEST_F(ProjectScaffoldTest, CopyTemplateMakesFourWritableCopiesAndThreeWithoutAForm) {
@@ -122,7 +142,7 @@ TEST_F(ProjectScaffoldTest, TheProjectFileKeepsItsLengthAndGetsTheCommandsLines)
   gen_.ModifyProject();
   SetResFileLine(lines_, dir_.WindowsPath("p/src/Measure.res"));
   gen_.WriteModifiedProject();
-  const Lines templ = FileLines("tpl/CarthexCommand.vbp");
+  const Lines templ = TemplateLines(kProjectTemplate);
   const Lines project = FileLines("p/src/Measuring.vbp");
   ASSERT_EQ(project.size(), templ.size() + 1);
   EXPECT_EQ(project[0], "ResFile32=" + dir_.WindowsPath("p/src/Measure.res"));
@@ -163,41 +183,14 @@ TEST_F(ProjectScaffoldTest, ProjectNameComesFromTheFirstNameLineQuotedOrNot) {
   EXPECT_EQ(files_.Prompts(), Lines{"Cannot open the project for read access.  "});
 }
 
-// The generators driven the way the create flow drives them, on copies of
-// the shipped templates.
-class GeneratorsTest : public ProjectScaffoldTest {
- protected:
-  GeneratorsTest() {
-    dir_.MakeDir("proj");
-    dir_.MakeDir("work");
-  }
-
-  std::string TemplateDir() const { return dir_.WindowsPath("tpl") + "\\"; }
-  std::string ProjectDir() const { return dir_.WindowsPath("proj") + "\\"; }
-  std::string WorkDir() const { return dir_.WindowsPath("work") + "\\"; }
-
-  Lines TemplateLines(const char* name) const { return FileLines(std::string("tpl/") + name); }
-  Lines ClassLines() const { return FileLines("proj/src/" + options_.commandName + ".cls"); }
-
-  void Render() { ASSERT_TRUE(RenderCommand(files_.host, options_, TemplateDir(), ProjectDir()).empty()); }
-
-  // Whether the rendered class holds this line of code, uncommented.
-  bool HasCode(const std::string& code) const {
-    const Lines lines = ClassLines();
-    return std::find(lines.begin(), lines.end(), code) != lines.end();
-  }
-
-  std::size_t TemplateLineOf(const char* name, const std::string& text) const {
-    const Lines lines = TemplateLines(name);
-    return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), text) - lines.begin()) + 1;
-  }
-
-  RenderOptions options_;
-};
+// The generators run on the template copies the way the create flow runs
+// them.
+using GeneratorsTest = ProjectScaffoldTest;
 
 // Each fault planted in a template copy is named by file, and by line where
 // there is one.
 TEST_F(GeneratorsTest, TheShippedTemplatesPassTheCheckAndPlantedFaultsAreNamed) {
+  dir_.MakeDir("work");
   const auto shipped = CheckTemplateDirectory(files_.host, TemplateDir(), WorkDir());
   EXPECT_FALSE(shipped) << shipped->Describe();
   const struct {
@@ -255,7 +248,7 @@ TEST_F(GeneratorsTest, TheFormPositionDecidesHowTheFormIsShown) {
     for (const std::string& code : c.absent) EXPECT_FALSE(HasCode(code)) << code;
   }
   // The module is named after the class with a suffix.
-  EXPECT_EQ(FileLines("proj/src/SampleCommand1.bas")[0], "Attribute VB_Name = \"SampleCommand1\"");
+  EXPECT_EQ(FileLines("p/src/SampleCommand1.bas")[0], "Attribute VB_Name = \"SampleCommand1\"");
 }
 
 TEST_F(GeneratorsTest, WithoutAFormNoFormCodeIsSwitchedOnAndNoFormFileIsMade) {
@@ -267,9 +260,9 @@ TEST_F(GeneratorsTest, WithoutAFormNoFormCodeIsSwitchedOnAndNoFormFileIsMade) {
       EXPECT_EQ(line.find_first_not_of(' '), line.find('\'')) << line;
     }
   }
-  EXPECT_FALSE(dir_.Exists("proj/src/frmSampleCommand.frm"));
-  EXPECT_FALSE(dir_.Exists("proj/src/.frm"));
-  const Lines project = FileLines("proj/src/SampleProject.vbp");
+  EXPECT_FALSE(dir_.Exists("p/src/frmSampleCommand.frm"));
+  EXPECT_FALSE(dir_.Exists("p/src/.frm"));
+  const Lines project = FileLines("p/src/SampleProject.vbp");
   EXPECT_EQ(project.size(), TemplateLines(kProjectTemplate).size());
   EXPECT_EQ(std::count(project.begin(), project.end(), ""), 1);
 }
@@ -277,7 +270,7 @@ TEST_F(GeneratorsTest, WithoutAFormNoFormCodeIsSwitchedOnAndNoFormFileIsMade) {
 TEST_F(GeneratorsTest, TheFormLosesItsEventControlUnlessItListensKeepingItsLineCount) {
   options_.formPosition = 3;
   Render();
-  const Lines form = FileLines("proj/src/frmSampleCommand.frm");
+  const Lines form = FileLines("p/src/frmSampleCommand.frm");
   const Lines templ = TemplateLines(kFormTemplate);
   ASSERT_EQ(form.size(), templ.size());
   const auto begin = std::find_if(templ.begin(), templ.end(), [](const std::string& l) {
@@ -291,7 +284,7 @@ TEST_F(GeneratorsTest, TheFormLosesItsEventControlUnlessItListensKeepingItsLineC
 
   options_.isMapViewListener = true;
   Render();
-  const Lines listening = FileLines("proj/src/frmSampleCommand.frm");
+  const Lines listening = FileLines("p/src/frmSampleCommand.frm");
   EXPECT_EQ(listening[first], templ[first]);
 }
 
@@ -306,7 +299,7 @@ TEST_F(ProjectScaffoldTest, TheEditFlowRewritesOnlyTheDescriptionLine) {
   cls_.ModifyClass();
   cls_.WriteClass();
 
-  Lines expected = FileLines(std::string("tpl/") + kClassTemplate);
+  Lines expected = TemplateLines(kClassTemplate);
   const auto description = std::find_if(expected.begin(), expected.end(), [](const std::string& line) {
     return line.starts_with("Attribute VB_Description");
   });
