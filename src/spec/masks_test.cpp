@@ -25,15 +25,6 @@ TEST(EnablingMaskTest, EveryStandardBoxGivesTheLargestMask) {
   EXPECT_EQ(std::to_string(encoding.mask), "2130706430");
 }
 
-TEST(EnablingMaskTest, BitsAreDistinctAndSkipTheReservedOnes) {
-  int32_t all = 0;
-  for (const EnablingCondition& condition : kEnablingConditions) {
-    EXPECT_EQ(all & condition.bit, 0) << condition.checkBox;
-    all |= condition.bit;
-  }
-  EXPECT_EQ(all & (kCustomEnablingMask | 0x1000000), 0);
-}
-
 TEST(EnablingMaskTest, CustomBoxWinsOverCheckedStandardBoxesAndNoBoxGivesTheNoConditionsLine) {
   EnablingEncoding encoding =
       EncodeEnablingMask(Checked({"chkCustomEnablingRequirements", "chkDataviewActive"}));
