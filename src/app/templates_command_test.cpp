@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -37,31 +36,19 @@ class TemplatesCommandTest : public ::testing::Test {
 
   static std::string SourceTemplates() { return test::SourceTreePath("templates").string(); }
 
-  // A copy of the shipped templates to spoil; returns its host path.
-  std::string CopyOfTemplates() {
-    const fs::path copy = dir_.MakeDir("templates");
-    fs::copy(SourceTemplates(), copy, fs::copy_options::recursive);
-    return copy.string();
+  // Copies the shipped templates to spoil and returns one file of the copy.
+  std::string CopyOfTemplate(const std::string& file) {
+    fs::copy(SourceTemplates(), dir_.MakeDir("templates"), fs::copy_options::recursive);
+    return dir_.Read("templates/" + file);
   }
 
-  // The lines of a copied template, each with its line end.
-  std::vector<std::string> Lines(const std::string& file) const {
-    const std::string bytes = dir_.Read("templates/" + file);
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < bytes.size();) {
-      const std::size_t end = std::min(bytes.find('\n', start), bytes.size() - 1) + 1;
-      lines.push_back(bytes.substr(start, end - start));
-      start = end;
-    }
-    return lines;
-  }
-  // Writes a spoiled template into the copy and checks the copy, which must fail quietly.
-  Outcome CheckSpoiled(const std::string& file, const std::vector<std::string>& lines) {
-    const std::string templates = dir_.HostPath("templates").string();
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line;
+  // Checks the copy with the line holding offset `at` removed from `file`;
+  // the check must fail and print nothing on standard output.
+  Outcome CheckWithoutLine(const std::string& file, std::string bytes, std::size_t at) {
+    const std::size_t start = bytes.rfind('\n', at) + 1;
+    bytes.erase(start, bytes.find('\n', at) + 1 - start);
     dir_.Write("templates/" + file, bytes);
-    Outcome outcome = Run({"check", templates});
+    Outcome outcome = Run({"check", dir_.HostPath("templates").string()});
     EXPECT_NE(outcome.status, 0);
     EXPECT_EQ(outcome.out, "");
     return outcome;
@@ -80,32 +67,25 @@ TEST_F(TemplatesCommandTest, TheShippedTemplatesPassTheCheck) {
 TEST_F(TemplatesCommandTest, AnUnclosedBlockFailsNamingItsFileAndLine) {
   // Without its end marker the last block runs on to the end of the file;
   // the fault is placed at the line that opens it.
-  CopyOfTemplates();
-  std::vector<std::string> lines = Lines("TemplateCmdSvr.cls");
-  const auto lastEnd = std::find_if(lines.rbegin(), lines.rend(),
-                                    [](const std::string& line) { return Contains(line, "'ENDWIZARD"); });
-  ASSERT_NE(lastEnd, lines.rend());
-  const auto opening =
-      std::find_if(lastEnd, lines.rend(), [](const std::string& line) { return Contains(line, "'WIZARD "); });
-  ASSERT_NE(opening, lines.rend());
-  const std::size_t openingLine = lines.rend() - opening;
-  lines.erase(std::next(lastEnd).base());
+  const std::string cls = CopyOfTemplate("TemplateCmdSvr.cls");
+  const std::size_t lastEnd = cls.rfind("'ENDWIZARD");
+  ASSERT_NE(lastEnd, std::string::npos);
+  const std::size_t opening = cls.rfind("'WIZARD ", lastEnd);
+  ASSERT_NE(opening, std::string::npos);
+  const auto openingLine = std::count(cls.begin(), cls.begin() + opening, '\n') + 1;
 
-  const Outcome outcome = CheckSpoiled("TemplateCmdSvr.cls", lines);
+  const Outcome outcome = CheckWithoutLine("TemplateCmdSvr.cls", cls, lastEnd);
   EXPECT_TRUE(Contains(outcome.err, "TemplateCmdSvr.cls:" + std::to_string(openingLine) + ": "))
       << outcome.err;
   EXPECT_TRUE(Contains(outcome.err, "not closed")) << outcome.err;
 }
 
 TEST_F(TemplatesCommandTest, AModuleWithoutItsNameLineFailsNamingTheFile) {
-  CopyOfTemplates();
-  std::vector<std::string> lines = Lines("MainModule.bas");
-  const auto name = std::find_if(lines.begin(), lines.end(),
-                                 [](const std::string& line) { return Contains(line, "Attribute VB_Name"); });
-  ASSERT_NE(name, lines.end());
-  lines.erase(name);
+  const std::string bas = CopyOfTemplate("MainModule.bas");
+  const std::size_t name = bas.find("Attribute VB_Name");
+  ASSERT_NE(name, std::string::npos);
 
-  const Outcome outcome = CheckSpoiled("MainModule.bas", lines);
+  const Outcome outcome = CheckWithoutLine("MainModule.bas", bas, name);
   EXPECT_TRUE(Contains(outcome.err, "MainModule.bas: ")) << outcome.err;
   EXPECT_TRUE(Contains(outcome.err, "Attribute VB_Name")) << outcome.err;
 }
