@@ -36,12 +36,19 @@ class RegistryNodeTest : public ::testing::Test {
   RegistryNode root_;
 };
 
-TEST_F(RegistryNodeTest, FindsSubkeysByFoldedNameAndKeepsTheFirstSpelling) {
+TEST_F(RegistryNodeTest, FindsSubkeysAndValuesByFoldedNameKeepingTheFirstKeySpelling) {
   Add(root_, "Clsid");
   EXPECT_EQ(&Add(root_, "CLSID"), root_.FindChild("CLSID"));
   EXPECT_EQ(root_.ChildCount(), 1u);
   EXPECT_EQ(root_.FindChild("CLSID")->Name(), "Clsid");
   EXPECT_EQ(root_.FindChild("clsid"), nullptr);  // lookups take folded names
+  // Values too: the later of one folded name replaces the earlier.
+  root_.SetValue("PATH", RegistryValue{"Path", regtype::kString, "one"});
+  root_.SetValue("PATH", RegistryValue{"PATH", regtype::kExpandString, "two"});
+  EXPECT_EQ(root_.ValueCount(), 1u);
+  EXPECT_EQ(root_.FindValue("PATH")->data, "two");
+  EXPECT_TRUE(root_.RemoveValue("PATH"));
+  EXPECT_EQ(root_.FindValue("PATH"), nullptr);
 }
 
 TEST_F(RegistryNodeTest, KeepsThousandsOfSubkeysThroughRemovalsAndReAdditions) {
@@ -73,15 +80,6 @@ TEST_F(RegistryNodeTest, ListsSubkeysByUpperCasedName) {
   root_.RemoveChild("ZETA");
   Add(root_, "a");
   EXPECT_THAT(Names(root_), ElementsAre("a", "alpha", "B", "b_key"));
-}
-
-TEST_F(RegistryNodeTest, ReplacesAValueOfTheSameFoldedName) {
-  root_.SetValue("PATH", RegistryValue{"Path", regtype::kString, "one"});
-  root_.SetValue("PATH", RegistryValue{"PATH", regtype::kExpandString, "two"});
-  EXPECT_EQ(root_.ValueCount(), 1u);
-  EXPECT_EQ(root_.FindValue("PATH")->data, "two");
-  EXPECT_TRUE(root_.RemoveValue("PATH"));
-  EXPECT_EQ(root_.FindValue("PATH"), nullptr);
 }
 
 TEST_F(RegistryNodeTest, MergesAnotherTreeWithItsKeysAndValuesWinning) {
