@@ -105,9 +105,7 @@ TEST_F(PathMapperTest, HostPathsMapBackToTheirDriveOrZ) {
   EXPECT_EQ(mapper_.ToWindows(dir_.HostPath("prefix/drive_c")), "C:\\");
   EXPECT_EQ(mapper_.ToWindows(dir_.HostPath("prefix/dosdevices/c:/Proj/new.txt")), "C:\\Proj\\new.txt");
   EXPECT_EQ(mapper_.ToWindows(dir_.HostPath("data/Readme.txt")), "D:\\Readme.txt");
-}
-
-TEST_F(PathMapperTest, TheDeepestDriveWinsWhenDrivesNest) {
+  // The deepest drive wins when drives nest.
   fs::create_directory_symlink("../drive_c/Proj", dir_.HostPath("prefix/dosdevices/p:"));
   EXPECT_EQ(mapper_.ToWindows(dir_.HostPath("prefix/drive_c/Proj/src")), "P:\\src");
   EXPECT_EQ(mapper_.ToWindows(dir_.HostPath("prefix/drive_c/Other")), "C:\\Other");
