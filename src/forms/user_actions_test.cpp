@@ -47,17 +47,14 @@ class UserActionsTest : public ::testing::Test {
     session_.transcript.Clear();
   }
 
-  ActionOutcome Do(ActionKind kind, const std::string& control, const std::string& text = "") {
-    UserAction action;
-    action.kind = kind;
-    action.control = control;
-    action.text = text;
+  ActionOutcome Do(ActionKind kind, const std::string& control, const std::string& text = "",
+                   int keyCode = 0) {
+    UserAction action{kind, control, text};
+    action.keyCode = keyCode;
     return PerformUserAction(form_, action);
   }
   ActionOutcome Key(const std::string& control, int keyCode) {
-    UserAction action{ActionKind::kKey, control};
-    action.keyCode = keyCode;
-    return PerformUserAction(form_, action);
+    return Do(ActionKind::kKey, control, "", keyCode);
   }
   void Log(std::string event) { events_.push_back(std::move(event)); }
 
@@ -122,22 +119,15 @@ TEST_F(UserActionsTest, F1ArrivesAsKeyDown112InTheFocusedControl) {
   EXPECT_THAT(events_, ElementsAre("txtName LostFocus", "cmdHelp KeyDown 112"));
 }
 
-TEST_F(UserActionsTest, EnterInATextBoxClicksTheDefaultButtonWithoutMovingTheFocus) {
+TEST_F(UserActionsTest, EnterAndEscapeClickTheDefaultAndCancelButtonsWithoutMovingTheFocus) {
   Key("txtName", key::kReturn);
-  EXPECT_THAT(events_, ElementsAre("cmdNext Click"));
-  EXPECT_EQ(form_.ActiveControl(), name_);
-}
-
-TEST_F(UserActionsTest, EnterWithoutAUsableDefaultButtonReachesTheControl) {
-  next_->SetEnabled(false);
-  Key("txtName", key::kReturn);
-  EXPECT_THAT(events_, ElementsAre("txtName KeyDown 13"));
-}
-
-TEST_F(UserActionsTest, EscapeClicksTheCancelButton) {
   help_->SetCancel(true);
   Key("txtName", key::kEscape);
-  EXPECT_THAT(events_, ElementsAre("cmdHelp Click"));
+  next_->SetEnabled(false);
+  Key("txtName", key::kReturn);
+  EXPECT_THAT(events_, ElementsAre("cmdNext Click", "cmdHelp Click", "txtName KeyDown 13"))
+      << "without a usable default button Enter reaches the control";
+  EXPECT_EQ(form_.ActiveControl(), name_);
 }
 
 TEST_F(UserActionsTest, LeavingAControlFocusesItFirstAndMovesTheFocusToTheNextInTabOrder) {
@@ -181,8 +171,7 @@ TEST_F(UserActionsTest, ActionsThatMakeNoSenseAreErrorsNotRefusals) {
 }
 
 TEST_F(UserActionsTest, ClosingUnloadsTheForm) {
-  UserAction close{ActionKind::kClose};
-  PerformUserAction(form_, close);
+  Do(ActionKind::kClose, "");
   EXPECT_FALSE(form_.IsLoaded());
 }
 
