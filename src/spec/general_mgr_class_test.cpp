@@ -1,5 +1,5 @@
 // The general manager: its paths and names, InitializeObjects, the recap
-// and initialisation files, the registration lookup and the operations on
+// and initialisation files, the registration lookups and the operations on
 // the environment's project.
 
 #include "spec/general_mgr_class.h"
@@ -15,6 +15,7 @@
 #include "generate/form_mgr_class.h"
 #include "generate/line_buffer.h"
 #include "generate/module_mgr_class.h"
+#include "spec/registry_lookups.h"
 #include "support/fake_connection.h"
 #include "support/fake_ide.h"
 #include "support/fake_managers.h"
@@ -104,22 +105,19 @@ TEST_F(GeneralMgrClassTest, MissingFormManagerIsRecordedAfterClassAndModuleManag
 }
 
 TEST_F(GeneralMgrClassTest, InitializeChecksFollowTheirFixedOrder) {
-  const struct {
-    void (*clear)(test::FakeConnection&);
-    int32_t number;
-  } cases[] = {
-      {[](test::FakeConnection& c) { c.classMgr = nullptr, c.moduleMgr = nullptr; }, 22508},
-      {[](test::FakeConnection& c) { c.moduleMgr = nullptr, c.formMgr = nullptr; }, 22510},
-      {[](test::FakeConnection& c) { c.bitmapMgr = nullptr, c.vbInst = nullptr; }, 22511},
-      {[](test::FakeConnection& c) { c.vbInst = nullptr; }, 22512},
-  };
-  for (const auto& testCase : cases) {
-    SCOPED_TRACE(testCase.number);
+  using Clear = void (*)(test::FakeConnection&);
+  for (const auto& [clear, number] :
+       {std::pair<Clear, int32_t>{
+            [](test::FakeConnection& c) { c.classMgr = nullptr, c.moduleMgr = nullptr; }, 22508},
+        {[](test::FakeConnection& c) { c.moduleMgr = nullptr, c.formMgr = nullptr; }, 22510},
+        {[](test::FakeConnection& c) { c.bitmapMgr = nullptr, c.vbInst = nullptr; }, 22511},
+        {[](test::FakeConnection& c) { c.vbInst = nullptr; }, 22512}}) {
+    SCOPED_TRACE(number);
     test::FakeConnection broken = connection;
-    testCase.clear(broken);
+    clear(broken);
     GeneralMgrClass fresh(env.host, lines);
     fresh.InitializeObjects(&broken);
-    EXPECT_EQ(env.err.Number(), testCase.number);
+    EXPECT_EQ(env.err.Number(), number);
   }
   gen.InitializeObjects(nullptr);
   EXPECT_EQ(env.err.Number(), 22506);
@@ -138,10 +136,7 @@ TEST_F(GeneralMgrClassTest, RecapFileHoldsTheTotalRecapAndALineEnd) {
   dir.MakeDir("blocked/CmdSvr.txt");
   gen.SetCurrentPathSrc(dir.WindowsPath("blocked"));
   gen.WriteRecap();
-  ASSERT_EQ(env.dialogs.MessageBoxes().size(), 1u);
-  EXPECT_EQ(env.dialogs.MessageBoxes()[0].prompt, "Cannot open file for write access.  ");
-  EXPECT_EQ(env.dialogs.MessageBoxes()[0].style, 48);
-  EXPECT_EQ(env.dialogs.MessageBoxes()[0].title, "Carthex Verbsmith");
+  EXPECT_EQ(env.Prompts(), std::vector<std::string>{"Cannot open file for write access.  "});
 }
 
 TEST_F(GeneralMgrClassTest, WriteINIWritesElevenKeysInOrderUnderTheClassName) {
@@ -194,10 +189,6 @@ TEST_F(GeneralMgrClassTest, AFailedWriteINIIsReportedOnce) {
     gen.WriteINI();
   }
   EXPECT_EQ(env.Prompts(), std::vector<std::string>(2, LoadResString(185) + "  "));
-  for (const MessageBoxRecord& box : env.dialogs.MessageBoxes()) {
-    EXPECT_EQ(box.title, text::kTitle);
-    EXPECT_EQ(box.style, mb::kExclamation);
-  }
   EXPECT_FALSE(dir.Exists("proj/missing"));
 }
 
@@ -215,7 +206,75 @@ TEST_F(GeneralMgrClassTest, OnlyAnUnregisteredProgIDIsUnique) {
   EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
-TEST_F(GeneralMgrClassTest, CleanComponentsAreAllReloaded) {
+const std::string kNL(text::kNL);
+using Lookup = std::string (*)(Host&, const std::string&);
+
+struct LookupCase {
+  Lookup lookup;
+  const char* progId;
+  std::string result;
+  std::string prompt;  // empty: nothing shown
+};
+
+// Each lookup on a fresh registry loaded from the fixture: the value or
+// "Error", the one exclamation box shown, and no key left open.
+void ExpectLookups(const char* fixture, const std::vector<LookupCase>& cases) {
+  for (const LookupCase& c : cases) {
+    SCOPED_TRACE(c.progId);
+    test::FileHost env;
+    env.registry.LoadFile(
+        test::SourceTreePath(std::string("tests/fixtures/registration/") + fixture).string());
+    EXPECT_EQ(c.lookup(env.host, c.progId), c.result);
+    if (c.prompt.empty()) {
+      EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
+    } else {
+      ASSERT_EQ(env.dialogs.MessageBoxes().size(), 1u);
+      const MessageBoxRecord& box = env.dialogs.MessageBoxes().front();
+      EXPECT_EQ(box.prompt, c.prompt);
+      EXPECT_EQ(box.style, mb::kOKOnly | mb::kExclamation);
+      EXPECT_EQ(box.title, text::kDefaultTitle);
+    }
+    EXPECT_EQ(env.registry.OpenHandleCount(), 0u) << "a registry key was left open";
+  }
+}
+
+TEST(RegistryLookupsTest, ServerPathPrefersTheInProcessServerAndReportsEachMissingStep) {
+  const Lookup path = [](Host& h, const std::string& p) { return ServerPathFromProgID(h, p); };
+  ExpectLookups("commands.reg",
+                {
+                    {path, "InprocCmd.CmdSvr", "C:\\Cmds\\InprocCmd\\bin\\InprocCmd.dll", ""},
+                    {path, "LocalCmd.CmdSvr", "C:\\Cmds\\LocalCmd\\bin\\LocalCmd.exe", ""},
+                    {path, "BareCmd.CmdSvr", "Error", LoadResString(173)},
+                    {path, "NoClsid.CmdSvr", "Error", LoadResString(171)},
+                    {path, "Absent.CmdSvr", "Error",
+                     "Cannot open registry ProgID.  Recompile project to register command."},
+                    {path, "Orphan.CmdSvr", "Error",
+                     LoadResString(172) + kNL + kNL + "CLSID\\{5A1C0DE4-0000-4000-8000-000000000004}"},
+                    {path, "LongServer.CmdSvr", "Error", LoadResString(174) + kNL + kNL + "InprocServer32"},
+                });
+}
+
+TEST(RegistryLookupsTest, DescriptionIsTheClassKeysDefaultValueOfAtMost254Characters) {
+  const Lookup desc = [](Host& h, const std::string& p) { return DescriptionFromProgID(h, p); };
+  std::string full;
+  while (full.size() < 254) full += "Long description ";
+  full.resize(254);
+  ExpectLookups("commands.reg",
+                {
+                    {desc, "InprocCmd.CmdSvr", "Inproc command|Inproc tip", ""},
+                    {desc, "FullDesc.CmdSvr", full, ""},
+                    {desc, "LongDesc.CmdSvr", "Error",
+                     LoadResString(174) + kNL + kNL + "{5A1C0DE5-0000-4000-8000-000000000005}"},
+                    {desc, "Absent.CmdSvr", "Error", LoadResString(180)},
+                    {desc, "NoClsid.CmdSvr", "Error", LoadResString(171)},
+                    {desc, "Orphan.CmdSvr", "Error",
+                     LoadResString(174) + kNL + kNL + "{5A1C0DE4-0000-4000-8000-000000000004}"},
+                });
+  ExpectLookups("no_class_table.reg",
+                {{desc, "Lonely.CmdSvr", "Error", LoadResString(172) + kNL + kNL + "CLSID"}});
+}
+
+TEST_F(GeneralMgrClassTest, ReloadingStopsAtTheFirstChangedComponentOrFailedReload) {
   ide.OpenProject("C:\\p\\Empty.vbp");
   EXPECT_FALSE(Dirty());
   test::FakeProject& project = ide.OpenProject();
@@ -224,9 +283,7 @@ TEST_F(GeneralMgrClassTest, CleanComponentsAreAllReloaded) {
   EXPECT_FALSE(Dirty());
   EXPECT_EQ(project.At(0).reloads, 1);
   EXPECT_EQ(project.At(1).reloads, 1);
-}
 
-TEST_F(GeneralMgrClassTest, ReloadingStopsAtTheFirstChangedComponentOrFailedReload) {
   test::FakeProject& changed = ide.OpenProject();
   changed.Add("frmMain");
   changed.Add("modMain", true);
@@ -256,15 +313,12 @@ TEST_F(GeneralMgrClassTest, WhatCannotBeCheckedCountsAsChanged) {
   EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 
-TEST_F(GeneralMgrClassTest, ReloadLoadsTheProjectAsUnchanged) {
+TEST_F(GeneralMgrClassTest, ReloadLoadsTheProjectAsUnchangedAndPassesFailuresOn) {
   ide.markLoadedDirty = true;
   gen.ReloadProject("C:\\p\\src\\ZoomCmd.vbp");
   ASSERT_EQ(ide.loaded, std::vector<std::string>{"C:\\p\\src\\ZoomCmd.vbp"});
   EXPECT_EQ(ide.ActiveProject().FileName(), "C:\\p\\src\\ZoomCmd.vbp");
   EXPECT_FALSE(ide.ActiveProject().IsDirty());
-}
-
-TEST_F(GeneralMgrClassTest, ReloadPassesALoadFailureOnAndNeedsAnEnvironment) {
   ide.failLoad = true;
   EXPECT_THROW(gen.ReloadProject("C:\\p\\src\\ZoomCmd.vbp"), VbError);
   Connect(nullptr);
