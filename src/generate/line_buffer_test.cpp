@@ -58,17 +58,7 @@ TEST_F(LineBufferTest, HoldsFilesBeyondThe16BitLineLimit) {
   EXPECT_GE(buffer_.UpperBound(), 40003u);
 }
 
-TEST_F(LineBufferTest, EditedLinesAreWrittenInPlace) {
-  buffer_.Assign({"a", "b", "c"});
-  buffer_[1].clear();  // a blanked line stays an empty line
-  EXPECT_EQ(buffer_.Text(), "a\r\n\r\nc\r\n");
-
-  buffer_.Assign({"a", "b"});
-  buffer_.InsertFirst("new");
-  EXPECT_EQ(buffer_.LineCount(), 3u);
-  EXPECT_EQ(buffer_.Text(), "new\r\na\r\nb\r\n");
-
-  // A spare element filled in is written with the empty lines before it.
+TEST_F(LineBufferTest, ASpareElementFilledByAnEditorIsWrittenWithTheEmptyLinesBeforeIt) {
   buffer_.Assign({"a"});
   buffer_[2] = "late";
   EXPECT_EQ(buffer_.Text(), "a\r\n\r\nlate\r\n");
@@ -103,10 +93,9 @@ class LineBufferFilesTest : public ::testing::Test {
 
 TEST_F(LineBufferFilesTest, AFileIsWrittenBackWithCrLfLineEndsAndNothingAdded) {
   std::string fortyEight;
-  for (int i = 1; i <= 48; ++i) fortyEight += "line " + std::to_string(i) + "\r\n";
+  for (const std::string& line : Numbered(48)) fortyEight += line + "\r\n";
   const struct {
-    std::string before;
-    std::string after;
+    std::string before, after;
     std::size_t upperBound;
   } cases[] = {
       {fortyEight, fortyEight, 100},  // grown once, then written back twice
@@ -127,18 +116,6 @@ TEST_F(LineBufferFilesTest, AFileIsWrittenBackWithCrLfLineEndsAndNothingAdded) {
   EXPECT_TRUE(files_.Prompts().empty());
 }
 
-TEST_F(LineBufferFilesTest, AMissingFileShowsTheOpenMessageAndTwoSpaces) {
-  lines_.Read(files_.host, Path("missing.cls"), kReadOpen, kClose);
-  ASSERT_EQ(files_.dialogs.MessageBoxes().size(), 1u);
-  const auto& box = files_.dialogs.MessageBoxes()[0];
-  EXPECT_EQ(box.prompt, "Cannot open the class file for read access.  ");
-  EXPECT_EQ(box.title, "Carthex Verbsmith");
-  EXPECT_EQ(box.style, 48);
-  EXPECT_EQ(files_.err.Number(), vberr::kFileNotFound);
-  EXPECT_EQ(lines_.UpperBound(), 50u);
-  EXPECT_EQ(lines_[0], "");
-}
-
 TEST_F(LineBufferFilesTest, AWriteAfterAFailedReadIsRefusedAndLeavesTheFileAlone) {
   FailingReads failing;
   Host host = files_.With(failing);
@@ -151,14 +128,22 @@ TEST_F(LineBufferFilesTest, AWriteAfterAFailedReadIsRefusedAndLeavesTheFileAlone
                                                         "Cannot open the class file for write access.  "}));
 }
 
-TEST_F(LineBufferFilesTest, AWriteWithoutACompleteBufferOrToADirectoryShowsTheWriteMessage) {
+// A new buffer writes nothing; a missing file or a directory in place of
+// the file shows the open message and two spaces.
+TEST_F(LineBufferFilesTest, FailedOpensShowTheirMessageAndWriteNothing) {
   dir_.Write("n.cls", "keep me\r\n");
   lines_.Write(files_.host, Path("n.cls"), kWriteOpen, kClose);
-  EXPECT_EQ(dir_.Read("n.cls"), "keep me\r\n");
+  lines_.Read(files_.host, Path("missing.cls"), kReadOpen, kClose);
+  EXPECT_EQ(files_.err.Number(), vberr::kFileNotFound);
+  EXPECT_EQ(lines_.UpperBound(), 50u);
+  EXPECT_EQ(lines_[0], "");
   dir_.MakeDir("dir.cls");
   lines_.Read(files_.host, Path("n.cls"), kReadOpen, kClose);
   lines_.Write(files_.host, Path("dir.cls"), kWriteOpen, kClose);
-  EXPECT_EQ(files_.Prompts(), std::vector<std::string>(2, "Cannot open the class file for write access.  "));
+  EXPECT_EQ(dir_.Read("n.cls"), "keep me\r\n");
+  EXPECT_EQ(files_.Prompts(), (std::vector<std::string>{"Cannot open the class file for write access.  ",
+                                                        "Cannot open the class file for read access.  ",
+                                                        "Cannot open the class file for write access.  "}));
 }
 
 }  // namespace
