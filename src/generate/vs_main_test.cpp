@@ -114,8 +114,6 @@ TEST(SaveProjectKeystrokesTest, AFailureIsShownWithTheTextOfSystemAndForeignErro
     int32_t number;  // 0: not a Visual Basic error
   } cases[] = {
       {[] { throw VbError::Standard(vberr::kPermissionDenied); }, "  ", vberr::kPermissionDenied},
-      {[] { throw VbError(vberr::kSystemFailure, "Keys", "No active window"); }, "  No active window",
-       vberr::kSystemFailure},
       {[] { throw std::runtime_error("display gone"); }, "  display gone", 0},
   };
   for (const auto& c : cases) {
