@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "generate/class_mgr_class.h"
@@ -166,17 +167,12 @@ TEST_F(ProjectScaffoldTest, AFailedProjectReadLeavesTheProjectFileAsItWas) {
 }
 
 TEST_F(ProjectScaffoldTest, ProjectNameComesFromTheFirstNameLineQuotedOrNot) {
-  const struct {
-    const char* text;
-    const char* name;
-  } cases[] = {
-      {"Type=OleDll\r\nExeName=\"x\"\r\nName=\"Measuring\"\r\nName=\"Later\"\r\n", "Measuring"},
-      {"Type=OleDll\nVersionCompanyName=\"V\"\n", ""},
-      {"Name=Measuring\r\n", "Measuring"},
-  };
-  for (const auto& c : cases) {
-    dir_.Write("a.vbp", c.text);
-    EXPECT_EQ(ProjectNameFromFile(files_.host, dir_.WindowsPath("a.vbp")), c.name) << c.text;
+  for (const auto& [text, name] :
+       {std::pair{"Type=OleDll\r\nExeName=\"x\"\r\nName=\"Measuring\"\r\nName=\"Later\"\r\n", "Measuring"},
+        {"Type=OleDll\nVersionCompanyName=\"V\"\n", ""},
+        {"Name=Measuring\r\n", "Measuring"}}) {
+    dir_.Write("a.vbp", text);
+    EXPECT_EQ(ProjectNameFromFile(files_.host, dir_.WindowsPath("a.vbp")), name) << text;
   }
   EXPECT_TRUE(files_.Prompts().empty());
   EXPECT_EQ(ProjectNameFromFile(files_.host, dir_.WindowsPath("none.vbp")), "");
