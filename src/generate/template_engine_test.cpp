@@ -20,11 +20,8 @@ namespace {
 class TemplateEngineTest : public ::testing::Test {
  protected:
   void Load(std::vector<std::string> lines) { buffer_.Assign(std::move(lines)); }
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    for (std::size_t i = 0; i < buffer_.LineCount(); ++i) lines.push_back(buffer_[i]);
-    return lines;
-  }
+  // The lines as they would be written.
+  std::vector<std::string> Lines() const { return SplitTextLines(buffer_.Text()); }
 
   LineBuffer buffer_;
 };
