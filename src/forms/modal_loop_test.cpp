@@ -161,10 +161,15 @@ TEST_F(ModalLoopTest, ActionsAreEchoedWhenTheyCarryAnEcho) {
 
 TEST_F(ModalLoopTest, LoadActivateAndPaintComeInThatOrderOnceAndAVisibleFormCannotGoModal) {
   main_.onLoad = [this] { events_.push_back("Load"); };
+  main_.onActivate = [this] {
+    events_.push_back("Activate");
+    main_.Control("cmdNext").SetFocus();
+  };
   main_.onPaint = [this] { events_.push_back("Paint"); };
   main_.Show();
   main_.Show();
   EXPECT_THAT(events_, ElementsAre("Load", "Activate", "Paint"));
+  EXPECT_EQ(main_.ActiveControl()->Name(), "cmdNext") << "Activate may put the focus where the form wants it";
   try {
     main_.ShowModal();
     FAIL() << "expected error 400";
@@ -178,12 +183,6 @@ TEST_F(ModalLoopTest, AnErrorEscapingAHandlerLeavesNoFormOnTheModalStack) {
   session_.actions.Click("cmdNext");
   EXPECT_THROW(main_.ShowModal(), VbError);
   EXPECT_THAT(session_.runtime.ModalStack(), IsEmpty());
-}
-
-TEST_F(ModalLoopTest, ActivateCanPutTheFocusWhereTheFormWantsIt) {
-  main_.onActivate = [this] { main_.Control("cmdNext").SetFocus(); };
-  main_.Show();
-  EXPECT_EQ(main_.ActiveControl()->Name(), "cmdNext");
 }
 
 }  // namespace
