@@ -294,17 +294,7 @@ TEST_F(BitMapMgrClassTest, FindsACompilerOnThePath) {
   EXPECT_TRUE(env.Prompts().empty());
 }
 
-class ResourceRemovalTest : public BitMapMgrClassTest {
- protected:
-  void FinishWithoutBitmaps() {
-    mgr.InitializeObjects(&connection);
-    mgr.SetResourceType(0);
-    mgr.WriteResourceToProject();
-  }
-};
-
-// Any type but bitmaps removes the resource.
-TEST_F(ResourceRemovalTest, RemovesTheLineAndBothFiles) {
+TEST_F(BitMapMgrClassTest, AnyTypeButBitmapsRemovesTheLineAndBothFiles) {
   for (int type : {0, 7}) {
     SCOPED_TRACE(type);
     lines.Assign({"Type=OleDll", "ResFile32=" + Dir("proj/src") + "CmdSvr.res", "Name=\"MyCmd\""});
@@ -322,20 +312,20 @@ TEST_F(ResourceRemovalTest, RemovesTheLineAndBothFiles) {
   EXPECT_TRUE(env.Prompts().empty());
 }
 
-TEST_F(ResourceRemovalTest, WithoutAResourceLeavesTheScriptAndAddsNoLine) {
+TEST_F(BitMapMgrClassTest, RemovingAMissingResourceLeavesTheScriptAndAddsNoLine) {
   dir.Write("proj/src/CmdSvr.rc", "old");
-  FinishWithoutBitmaps();
+  mgr.InitializeObjects(&connection);
+  mgr.SetResourceType(0);
+  mgr.WriteResourceToProject();
 
   EXPECT_TRUE(dir.Exists("proj/src/CmdSvr.rc"));
   EXPECT_TRUE(env.Prompts().empty());
   EXPECT_EQ(lines.Text().find("ResFile32="), std::string::npos);
 }
 
-class BitmapMgrInitializeTest : public BitMapMgrClassTest {};
-
 // Each missing member records its own error and leaves the environment (and
 // so the compiler) untaken; nothing is shown.
-TEST_F(BitmapMgrInitializeTest, RecordsTheFirstMissingMemberAndCachesTheCompilerWithAll) {
+TEST_F(BitMapMgrClassTest, RecordsTheFirstMissingMemberAndCachesTheCompilerWithAll) {
   struct Case {
     const char* missing;
     void (*remove)(FakeConnection&);  // null: no connection at all
