@@ -87,9 +87,6 @@ TEST_F(GeneralMgrClassTest, ProjectNameSetsTheFileNameButNotTheOtherWayRound) {
 }
 
 TEST_F(GeneralMgrClassTest, MissingFormManagerIsRecordedAfterClassAndModuleManagers) {
-  EXPECT_EQ(env.err.Number(), 0);
-  EXPECT_EQ(gen.VBInst(), &ide);
-  EXPECT_NE(gen.BitmapMgr(), nullptr);
   connection.formMgr = nullptr;
   GeneralMgrClass partial(env.host, lines);
   partial.InitializeObjects(&connection);
@@ -238,7 +235,7 @@ void ExpectLookups(const char* fixture, const std::vector<LookupCase>& cases) {
   }
 }
 
-TEST(RegistryLookupsTest, ServerPathPrefersTheInProcessServerAndReportsEachMissingStep) {
+TEST(RegistryLookupsTest, ServerPathPrefersTheInProcessServerAndDescriptionsFitTheirBuffer) {
   const Lookup path = [](Host& h, const std::string& p) { return ServerPathFromProgID(h, p); };
   ExpectLookups("commands.reg",
                 {
@@ -252,9 +249,6 @@ TEST(RegistryLookupsTest, ServerPathPrefersTheInProcessServerAndReportsEachMissi
                      LoadResString(172) + kNL + kNL + "CLSID\\{5A1C0DE4-0000-4000-8000-000000000004}"},
                     {path, "LongServer.CmdSvr", "Error", LoadResString(174) + kNL + kNL + "InprocServer32"},
                 });
-}
-
-TEST(RegistryLookupsTest, DescriptionIsTheClassKeysDefaultValueOfAtMost254Characters) {
   const Lookup desc = [](Host& h, const std::string& p) { return DescriptionFromProgID(h, p); };
   std::string full;
   while (full.size() < 254) full += "Long description ";
