@@ -49,6 +49,10 @@ TEST_F(LineBufferTest, GrowsByFiftyWhenTheLineCountPlusTwoReachesTheUpperIndex) 
   EXPECT_EQ(buffer_.UpperBound(), 150u);
   EXPECT_EQ(buffer_[97], "line 98");
   EXPECT_EQ(buffer_[98], "");
+  // A spare element filled by an editor is written with the empty lines before it.
+  buffer_.Assign({"a"});
+  buffer_[2] = "late";
+  EXPECT_EQ(buffer_.Text(), "a\r\n\r\nlate\r\n");
 }
 
 TEST_F(LineBufferTest, HoldsFilesBeyondThe16BitLineLimit) {
@@ -56,12 +60,6 @@ TEST_F(LineBufferTest, HoldsFilesBeyondThe16BitLineLimit) {
   EXPECT_EQ(buffer_.LineCount(), 40000u);
   EXPECT_EQ(buffer_[39999], "line 40000");
   EXPECT_GE(buffer_.UpperBound(), 40003u);
-}
-
-TEST_F(LineBufferTest, ASpareElementFilledByAnEditorIsWrittenWithTheEmptyLinesBeforeIt) {
-  buffer_.Assign({"a"});
-  buffer_[2] = "late";
-  EXPECT_EQ(buffer_.Text(), "a\r\n\r\nlate\r\n");
 }
 
 constexpr int kReadOpen = 140;   // Cannot open the class file for read access.
