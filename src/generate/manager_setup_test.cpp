@@ -54,7 +54,6 @@ TEST_F(ManagerSetupTest, ManagersStartWithTheirNamesUnderTheSourceDirectory) {
   EXPECT_EQ(moduleMgr.CompleteFilename(), "C:\\p\\src\\CommandClass1.bas");
   EXPECT_EQ(formMgr.FormName(), "frmCommand");
   EXPECT_EQ(formMgr.CompleteFilename(), "");
-  EXPECT_EQ(formMgr.FormPosition(), 0);
 
   classMgr.SetClassname("MyCommand");
   formMgr.SetFormName("frmMine");
