@@ -94,9 +94,9 @@ TEST_F(ProjectScaffoldTest, CopyTemplateMakesFourWritableCopiesAndThreeWithoutAF
   gen_.CopyTemplate();  // over the read-only copies made before
   EXPECT_EQ(gen_.CompleteProjFilename(), dir_.WindowsPath("p/src/Measuring.vbp"));
   for (const char* name : {"Measuring.vbp", "Measure.cls", "Measure1.bas", "frmMeasure.frm"}) {
-    const std::string path = dir_.WindowsPath(std::string("p/src/") + name);
     ASSERT_TRUE(dir_.Exists(std::string("p/src/") + name)) << name;
-    EXPECT_EQ(files_.files.GetAttributes(path) & attr::kReadOnly, 0u) << name;
+    EXPECT_EQ(files_.files.GetAttributes(dir_.WindowsPath(std::string("p/src/") + name)) & attr::kReadOnly,
+              0u);
   }
   dir_.MakeDir("q/src");
   gen_.SetCurrentPathSrc(dir_.WindowsPath("q/src"));
