@@ -31,14 +31,6 @@ class FindProgIDTest : public ::testing::Test {
 
   std::string Find(std::string text) { return FindProgID(files.host, session.runtime, text); }
 
-  // The entries of the chooser on screen, read while it is shown.
-  static std::vector<std::string> Listed(forms::Form& dialog) {
-    const auto& list = dialog.Control<forms::ListBox>("lstMultiCmd");
-    std::vector<std::string> names;
-    for (int i = 0; i < list.ListCount(); ++i) names.push_back(list.List(i));
-    return names;
-  }
-
   test::FileHost files;
   FormsSession session;
 };
@@ -66,7 +58,7 @@ TEST_F(FindProgIDTest, SeveralMatchesLetTheUserChooseFromThemAll) {
         EXPECT_EQ(dialog->Control("Label1").Caption(), text::kMultiCmdExplanation);
         // Every class of this user and of the machine that contains the
         // text, in the registry's order; the lower-case one is not among them.
-        EXPECT_THAT(Listed(*dialog),
+        EXPECT_THAT(dialog->Control<forms::ListBox>("lstMultiCmd").Items(),
                     ElementsAre("Survey.AreaCmd", "Survey.LineCmd", "Survey.PointCmd", "Survey.ZoneCmd"));
         EXPECT_FALSE(dialog->Control("cmdOK").Enabled());
       })
