@@ -3,14 +3,13 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
+
+#include "support/run_program.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -27,39 +26,23 @@ class RunCommandTest : public ::testing::Test {
     const char* exe = std::getenv("VERBSMITH_EXE");
     if (exe == nullptr) GTEST_SKIP() << "VERBSMITH_EXE is not set";
     exe_ = exe;
-    dir_ = std::filesystem::temp_directory_path() /
-           ("verbsmith-run-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
   }
 
   // Runs "verbsmith ARGS" in a private environment; stderr joins stdout.
   Outcome Run(const std::string& args, const std::string& input = "") {
-    const std::filesystem::path in = dir_ / "stdin.txt";
-    std::ofstream(in) << input;
-    const std::string command = "cd '" + dir_.string() + "' && env XDG_DATA_HOME='" + dir_.string() +
-                                "/data' XDG_CONFIG_HOME='" + dir_.string() + "/config' WINEPREFIX='" +
-                                dir_.string() + "/wine' VERBSMITH_REGISTRY= '" + exe_ + "' " + args + " < '" +
-                                in.string() + "' 2>&1";
-    Outcome outcome;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return outcome;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) outcome.output.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return outcome;
+    const std::string dir = dir_.HostPath().string();
+    dir_.Write("stdin.txt", input);
+    const std::string command = "cd '" + dir + "' && env XDG_DATA_HOME='" + dir + "/data' XDG_CONFIG_HOME='" +
+                                dir + "/config' WINEPREFIX='" + dir + "/wine' VERBSMITH_REGISTRY= '" + exe_ +
+                                "' " + args + " < stdin.txt 2>&1";
+    const verbsmith::test::ProgramOutcome outcome = verbsmith::test::RunProgram({"/bin/sh", "-c", command});
+    return {outcome.status, outcome.out};
   }
 
-  void WriteScript(const std::string& name, const std::string& text) { std::ofstream(dir_ / name) << text; }
+  void WriteScript(const std::string& name, const std::string& text) { dir_.Write(name, text); }
 
   std::string exe_;
-  std::filesystem::path dir_;
+  verbsmith::test::TempDir dir_;
 };
 
 // Each run: its arguments, its standard input, the exit status and what the
