@@ -123,13 +123,11 @@ TEST_F(ManagerSetupTest, ModuleNameClashingWithTheClassInAnyCaseGetsOneSuffix) {
     const char* classname;
     const char* requested;
     const char* taken;
-  } cases[] = {
-      {"MyCommand", "mycommand", "mycommand1"},
-      {"MyCommand", "MyCommand1", "MyCommand1"},
-      {"MyCommand", "vsMain", "vsMain"},
-      {"Größe", "grÖße", "grÖße1"},
-      {"Größe", "Grosse", "Grosse"},
-  };
+  } cases[] = {{"MyCommand", "mycommand", "mycommand1"},
+               {"MyCommand", "MyCommand1", "MyCommand1"},
+               {"MyCommand", "vsMain", "vsMain"},
+               {"Größe", "grÖße", "grÖße1"},
+               {"Größe", "Grosse", "Grosse"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.requested);
     classMgr.SetClassname(c.classname);
