@@ -73,31 +73,27 @@ TEST(ListenerTest, DecodingRequirementsSplitsNewViewsAndKind) {
   EXPECT_EQ(decode(0), Choice(false, ""));
 }
 
-TEST(ListenerTest, FirstSelectedOptionSetsTheKindAndNoneKeepsIt) {
+TEST(ListenerTest, FirstSelectedOptionSetsTheKindNoneKeepsItAndTheRecapListsThem) {
   EXPECT_EQ(EncodeViewListener(Checked({"optListenToAllMapViews"}), 0), 8);
   EXPECT_EQ(EncodeViewListener(Checked({"optListenToActiveMapView", "optListenToAllMapViews"}), 0), 2);
   EXPECT_EQ(EncodeViewListener(Checked({}), 2), 2);
   EXPECT_EQ(EncodeListenerRequirements(8, true), 24);
   EXPECT_EQ(EncodeListenerRequirements(1, false), 1);
-}
-
-TEST(ListenerTest, DefaultsGiveAllMapWindowsAndNewWindowsInTheRecap) {
+  // The defaults: all map windows and new windows.
   EXPECT_EQ(ListenerRequirementsRecap(Checked({"optListenToAllMapViews", "chkTellMeAboutNewViews"})),
             "        View Listener Requirements Features\r\n"
             "                + Listen to all map windows\r\n"
             "                + Listen for new map windows\r\n");
 }
 
-TEST(CommandTypeTest, DecodingUsesThresholds) {
+TEST(CommandTypeTest, DecodingUsesThresholdsAndEncodingTestsSelectionFirst) {
   EXPECT_EQ(DecodeCommandType(9), "optDefineSubView");
   EXPECT_EQ(DecodeCommandType(6), "optDefineSubView");
   EXPECT_EQ(DecodeCommandType(3), "optPlacement");
   EXPECT_EQ(DecodeCommandType(1), "optTracker");
   EXPECT_TRUE(DecodeCommandType(0).empty());
   EXPECT_TRUE(DecodeCommandType(-3).empty());
-}
-
-TEST(CommandTypeTest, SelectionIsTestedBeforeTracker) {
+  // Encoding tests Selection before Tracker.
   EXPECT_EQ(EncodeCommandType(Checked({"optTracker", "optSelection"}), 0), 2);
   EXPECT_EQ(EncodeCommandType(Checked({"optTracker"}), 0), 1);
   EXPECT_EQ(EncodeCommandType(Checked({}), 5), 5);
