@@ -174,7 +174,6 @@ TEST_F(ProjectScaffoldTest, ProjectNameComesFromTheFirstNameLineQuotedOrNot) {
     dir_.Write("a.vbp", text);
     EXPECT_EQ(ProjectNameFromFile(files_.host, dir_.WindowsPath("a.vbp")), name) << text;
   }
-  EXPECT_TRUE(files_.Prompts().empty());
   EXPECT_EQ(ProjectNameFromFile(files_.host, dir_.WindowsPath("none.vbp")), "");
   EXPECT_EQ(files_.Prompts(), Lines{"Cannot open the project for read access.  "});
 }
