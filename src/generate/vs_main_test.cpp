@@ -127,7 +127,6 @@ TEST(SaveProjectKeystrokesTest, AFailureIsShownWithTheTextOfSystemAndForeignErro
     }
     ASSERT_EQ(dialogs.MessageBoxes().size(), 1u);
     EXPECT_EQ(dialogs.MessageBoxes()[0].prompt, c.prompt);
-    EXPECT_EQ(dialogs.MessageBoxes()[0].title, "Carthex Verbsmith");
     EXPECT_EQ(dialogs.DoEventsCount(), 0);
   }
 }
