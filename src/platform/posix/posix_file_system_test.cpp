@@ -284,24 +284,20 @@ TEST_F(PosixFileSystemTest, DeleteRemovesOneFileOrEveryMatchingFile) {
   EXPECT_EQ(ErrorNumberOf([&] { files_.DeleteFile(Win("*.tmp")); }), 53);
 }
 
-TEST_F(PosixFileSystemTest, DirectoriesAreMadeAndRemoved) {
+TEST_F(PosixFileSystemTest, DirectoriesAreMadeEnteredAndRemovedInWindowsForm) {
+  CurrentDirectoryGuard guard;
   files_.MakeDirectory(Win("proj"));
   files_.MakeDirectory(Win("PROJ\\src"));
+  files_.SetCurrentDirectory(Win("PROJ"));
+  EXPECT_EQ(files_.CurrentDirectory(), Win("proj"));
+  EXPECT_EQ(fs::current_path(), dir_.HostPath("proj"));
+  EXPECT_EQ(ErrorNumberOf([&] { files_.SetCurrentDirectory(Win("missing")); }), 76);
+  files_.SetCurrentDirectory("Z:\\");
+  EXPECT_EQ(files_.CurrentDirectory(), "Z:\\");
   EXPECT_TRUE(fs::is_directory(dir_.HostPath("proj/src")));
   files_.RemoveDirectory(Win("proj\\SRC"));
   files_.RemoveDirectory(Win("proj"));
   EXPECT_THAT(EntriesOf(""), IsEmpty());
-}
-
-TEST_F(PosixFileSystemTest, CurrentDirectoryIsSetAndReadInWindowsForm) {
-  CurrentDirectoryGuard guard;
-  dir_.MakeDir("Work");
-  files_.SetCurrentDirectory(Win("WORK"));
-  EXPECT_EQ(files_.CurrentDirectory(), Win("Work"));
-  EXPECT_EQ(fs::current_path(), dir_.HostPath("Work"));
-  EXPECT_EQ(ErrorNumberOf([&] { files_.SetCurrentDirectory(Win("missing")); }), 76);
-  files_.SetCurrentDirectory("Z:\\");
-  EXPECT_EQ(files_.CurrentDirectory(), "Z:\\");
 }
 
 // --- Temporary files
