@@ -11,17 +11,6 @@ class ScriptedDialogsTest : public ::testing::Test {
   ScriptedDialogs dialogs_{transcript_};
 };
 
-TEST_F(ScriptedDialogsTest, QueuedAnswersAreGivenInOrder) {
-  dialogs_.QueueAnswer(mbresult::kNo);
-  dialogs_.QueueAnswer(mbresult::kYes);
-  EXPECT_EQ(dialogs_.MsgBox("First?", mb::kYesNo + mb::kQuestion, "T"), mbresult::kNo);
-  EXPECT_EQ(dialogs_.MsgBox("Second?", mb::kYesNo + mb::kQuestion, "T"), mbresult::kYes);
-  EXPECT_EQ(dialogs_.PendingAnswers(), 0u);
-  ASSERT_EQ(dialogs_.MessageBoxes().size(), 2u);
-  EXPECT_FALSE(dialogs_.MessageBoxes()[0].defaulted);
-  EXPECT_EQ(dialogs_.MessageBoxes()[1].prompt, "Second?");
-}
-
 TEST_F(ScriptedDialogsTest, AnUnansweredBoxOrAnUnofferedAnswerTakesTheDefaultButtonAndSaysSo) {
   EXPECT_EQ(dialogs_.MsgBox("Save?", mb::kYesNoCancel + mb::kDefaultButton2, "T"), mbresult::kNo);
   EXPECT_EQ(dialogs_.MsgBox("Go?", mb::kOKCancel, "T"), mbresult::kOK);
@@ -34,7 +23,7 @@ TEST_F(ScriptedDialogsTest, AnUnansweredBoxOrAnUnofferedAnswerTakesTheDefaultBut
   EXPECT_EQ(transcript_.Lines().at(5), "  answer OK (default button: the box has no Yes button)");
 }
 
-TEST_F(ScriptedDialogsTest, TranscriptShowsIconButtonsTitleAndTextOnOneLine) {
+TEST_F(ScriptedDialogsTest, QueuedAnswersComeInOrderAndTheTranscriptShowsIconButtonsTitleAndText) {
   dialogs_.QueueAnswer(mbresult::kOK);
   dialogs_.MsgBox("Line one.\r\nLine two.", mb::kExclamation, "Carthex Verbsmith");
   EXPECT_EQ(transcript_.Lines().at(0),
@@ -44,6 +33,13 @@ TEST_F(ScriptedDialogsTest, TranscriptShowsIconButtonsTitleAndTextOnOneLine) {
   dialogs_.MsgBox("Hello", mb::kInformation, std::nullopt);
   EXPECT_EQ(dialogs_.MessageBoxes()[1].title, "CarthexVerbsmith");
   EXPECT_EQ(transcript_.Lines().at(2), "message box (Information, OK) \"CarthexVerbsmith\": Hello");
+  // Queued answers are given in order.
+  dialogs_.QueueAnswer(mbresult::kNo);
+  dialogs_.QueueAnswer(mbresult::kYes);
+  EXPECT_EQ(dialogs_.MsgBox("First?", mb::kYesNo + mb::kQuestion, "T"), mbresult::kNo);
+  EXPECT_EQ(dialogs_.MsgBox("Second?", mb::kYesNo + mb::kQuestion, "T"), mbresult::kYes);
+  EXPECT_EQ(dialogs_.PendingAnswers(), 0u);
+  EXPECT_FALSE(dialogs_.MessageBoxes()[2].defaulted);
 }
 
 TEST_F(ScriptedDialogsTest, FileDialogGivesTheQueuedPathOrCancelsWhenToldOrWhenNothingIsQueued) {
