@@ -91,20 +91,19 @@ TEST_F(IniProfileFilesTest, ReadingGivesDefaultForMissingFileSectionOrKey) {
 }
 
 TEST_F(IniProfileFilesTest, ReadingDropsBlanksAndOnePairOfMatchingQuotes) {
-  dir_.Write("cmd.ini",
-             "[A]\r\n"
-             "dq = \"quoted value\" \r\n"
-             "sq='single'\r\n"
-             "mixed=\"not stripped'\r\n"
-             "inner=a \"b\" c\r\n"
-             "empty=\r\n"
-             "lone=\"\r\n");
-  EXPECT_EQ(Get("A", "dq"), "quoted value");
-  EXPECT_EQ(Get("A", "sq"), "single");
-  EXPECT_EQ(Get("A", "mixed"), "\"not stripped'");
-  EXPECT_EQ(Get("A", "inner"), "a \"b\" c");
-  EXPECT_EQ(Get("A", "empty"), "");
-  EXPECT_EQ(Get("A", "lone"), "\"");
+  const std::pair<const char*, const char*> cases[] = {
+      {"dq = \"quoted value\" ", "quoted value"},
+      {"dq='single'", "single"},
+      {"dq=\"not stripped'", "\"not stripped'"},
+      {"dq=a \"b\" c", "a \"b\" c"},
+      {"dq=", ""},
+      {"dq=\"", "\""},
+  };
+  for (const auto& [line, value] : cases) {
+    SCOPED_TRACE(line);
+    dir_.Write("cmd.ini", "[A]\r\n" + std::string(line) + "\r\n");
+    EXPECT_EQ(Get("A", "dq"), value);
+  }
 }
 
 TEST_F(IniProfileFilesTest, ReadingCutsValueToOneLessThanMaxLength) {
