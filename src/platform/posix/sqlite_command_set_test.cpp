@@ -197,31 +197,24 @@ TEST_F(SqliteCommandSetTest, FindsNothingAndRefusesIndexesOutsideTheSet) {
   }
 }
 
-TEST_F(SqliteCommandSetTest, KeepsTheSetsOfEachCompanyAndApplicationApart) {
+TEST_F(SqliteCommandSetTest, KeepsEachCompanyAndApplicationApartAndSeesChangesMadeThroughOtherObjects) {
+  auto valdren = Open("Valdren", "Carthex");
+  EXPECT_EQ(valdren->CommandCount(), 0);
   Open("Valdren", "Carthex")->AddCommand(Entry("V.Cmd"));
   Open("Valdren", "Other")->AddCommand(Entry("O.Cmd"));
   Open("Elsewhere", "Carthex")->AddCommand(Entry("E.Cmd"));
   Open("Elsewhere", "Carthex")->AddCommand(Entry("V.Cmd", "a different entry"));
   Open("Valdren", "Other")->RemoveCommand("O.Cmd");
 
-  auto valdren = Open("Valdren", "Carthex");
   EXPECT_EQ(ProgIdsInOrder(*valdren), (std::vector<std::string>{"V.Cmd"}));
   EXPECT_EQ(valdren->GetCommand(0).description, "Does a thing");
   EXPECT_EQ(Open("Valdren", "Other")->CommandCount(), 0);
   EXPECT_EQ(ProgIdsInOrder(*Open("Elsewhere", "Carthex")), (std::vector<std::string>{"E.Cmd", "V.Cmd"}));
   EXPECT_EQ(Open("VALDREN", "carthex")->CommandCount(), 1);  // names match without regard to case
-  valdren->OpenCommandSet("Elsewhere", "Carthex");           // reopening switches sets
+  Open("Valdren", "Carthex")->RemoveCommand("V.Cmd");
+  EXPECT_EQ(valdren->CommandCount(), 0);
+  valdren->OpenCommandSet("Elsewhere", "Carthex");  // reopening switches sets
   EXPECT_EQ(valdren->CommandCount(), 2);
-}
-
-TEST_F(SqliteCommandSetTest, SeesChangesMadeThroughAnotherObject) {
-  auto reader = Open();
-  EXPECT_EQ(reader->CommandCount(), 0);
-  Open()->AddCommand(Entry("A.One"));
-  EXPECT_EQ(reader->CommandCount(), 1);
-  EXPECT_EQ(reader->GetCommand(reader->FindCommand(41001)).progId, "A.One");
-  Open()->RemoveCommand("A.One");
-  EXPECT_EQ(reader->CommandCount(), 0);
 }
 
 TEST_F(SqliteCommandSetTest, ReplacesInPlaceAndGetCommandGivesTheCurrentEntryOfAnyIndex) {
