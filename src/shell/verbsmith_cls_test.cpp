@@ -193,10 +193,13 @@ TEST_F(VerbsmithClsTest, WithoutConnectAddInTheRunGoesOnWithoutEnvironment) {
   EXPECT_TRUE(boxes().empty());
 }
 
-TEST_F(VerbsmithClsTest, DisconnectionRemovesTheEntryAndStoresZero) {
+TEST_F(VerbsmithClsTest, DisconnectionRemovesTheEntryAndStoresZeroAndTheEndUnloadsTheWindow) {
   StoreDisplayOnConnect("1");
   auto addIn = MakeAddIn();
+  int unloads = 0;
+  window().unloadLog = &unloads;
   addIn->OnConnection(&ide, connectmode::kAfterStartup);
+  EXPECT_EQ(window().shows, 1);
   addIn->OnDisconnection(0);
   EXPECT_EQ(addIns().ControlCount(), 0);
   EXPECT_EQ((settings.values[{"CarthexVerbsmith", "Settings", "DisplayOnConnect"}]), "0");
@@ -207,13 +210,8 @@ TEST_F(VerbsmithClsTest, DisconnectionRemovesTheEntryAndStoresZero) {
   other->OnDisconnection(0);
   EXPECT_EQ((settings.values[{"CarthexVerbsmith", "Settings", "DisplayOnConnect"}]), "0");
   EXPECT_TRUE(boxes().empty());
-}
 
-TEST_F(VerbsmithClsTest, EndUnloadsTheWindow) {
-  auto addIn = MakeAddIn();
-  int unloads = 0;
-  window().unloadLog = &unloads;
-  addIn->OnConnection(&ide, connectmode::kExternal);
+  // The end of the connection object unloads its window, once.
   EXPECT_EQ(unloads, 0);
   addIn.reset();
   EXPECT_EQ(unloads, 1);
