@@ -12,6 +12,21 @@ namespace verbsmith {
 class Ide;
 class IConnection;
 
+// What a wizard run is for (GeneralMgrClass's WizardPurpose).
+namespace purpose {
+inline constexpr int32_t kCreate = 0;
+inline constexpr int32_t kEdit = 1;
+inline constexpr int32_t kDelete = 2;
+inline constexpr int32_t kAdd = 3;
+}  // namespace purpose
+
+// The kind of project an add run works on (GeneralMgrClass's ProjectType).
+namespace projecttype {
+inline constexpr int32_t kNotChosen = -1;
+inline constexpr int32_t kVisualBasic = 0;
+inline constexpr int32_t kOther = 1;
+}  // namespace projecttype
+
 class IGeneralMgr {
  public:
   virtual ~IGeneralMgr() = default;

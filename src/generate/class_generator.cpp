@@ -13,7 +13,6 @@ namespace verbsmith {
 namespace {
 
 constexpr FileMessages kClassFile{.readOpen = 140, .writeOpen = 138, .close = 139};
-constexpr int32_t kCreatePurpose = 0;
 
 }  // namespace
 
@@ -29,7 +28,7 @@ void ClassMgrClass::ModifyClass() {
   if (genMgr_ == nullptr || formMgr_ == nullptr) throw ObjectNotSet(text::kClassMgrSource);
   SetVBDescription(lines_, commandDesc_, commandToolTip_);
   // An existing command keeps its class as it is, description aside.
-  if (genMgr_->WizardPurpose() != kCreatePurpose) return;
+  if (genMgr_->WizardPurpose() != purpose::kCreate) return;
   SetVBName(lines_, classname_);
   ReplaceMainFormName(lines_, formMgr_->FormName());
 

@@ -11,7 +11,6 @@ namespace verbsmith {
 namespace {
 
 constexpr FileMessages kModuleFile{.readOpen = 181, .writeOpen = 168, .close = 169};
-constexpr int32_t kCreatePurpose = 0;
 
 }  // namespace
 
@@ -25,7 +24,7 @@ void ModuleMgrClass::WriteModule() {
 
 void ModuleMgrClass::ModifyModule() {
   if (genMgr_ == nullptr) throw ObjectNotSet(text::kModuleMgrSource);
-  if (genMgr_->WizardPurpose() == kCreatePurpose) SetVBName(lines_, moduleName_);
+  if (genMgr_->WizardPurpose() == purpose::kCreate) SetVBName(lines_, moduleName_);
 }
 
 }  // namespace verbsmith

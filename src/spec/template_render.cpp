@@ -100,7 +100,7 @@ std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
   gen.SetCurrentPathBin(projectDir + "bin\\");
   gen.SetProjectName(options.projectName);
   gen.SetProjectDesc(options.ProjectDesc());
-  gen.SetWizardPurpose(0);
+  gen.SetWizardPurpose(purpose::kCreate);
   gen.SetCommandIsModeless(options.commandIsModeless);
   gen.SetFormNotRequired(options.formNotRequired);
   gen.SetIsMapViewListener(options.isMapViewListener);

@@ -123,7 +123,7 @@ void FrmVerbsmith::BuildIntro() {
   };
   auto purposeWithoutProjectType = [this, &projectType, &vb, &vc] {
     projectType.SetEnabled(false);
-    if (genMgr_ != nullptr) genMgr_->SetProjectType(-1);
+    if (genMgr_ != nullptr) genMgr_->SetProjectType(projecttype::kNotChosen);
     vb.SetValue(false);
     vc.SetValue(false);
   };
@@ -132,13 +132,13 @@ void FrmVerbsmith::BuildIntro() {
   remove.onClick = purposeWithoutProjectType;
   add.onClick = [this, &projectType] {
     projectType.SetEnabled(true);
-    if (genMgr_ != nullptr) genMgr_->SetProjectType(-1);
+    if (genMgr_ != nullptr) genMgr_->SetProjectType(projecttype::kNotChosen);
   };
   vb.onClick = [this] {
-    if (genMgr_ != nullptr) genMgr_->SetProjectType(0);
+    if (genMgr_ != nullptr) genMgr_->SetProjectType(projecttype::kVisualBasic);
   };
   vc.onClick = [this] {
-    if (genMgr_ != nullptr) genMgr_->SetProjectType(1);
+    if (genMgr_ != nullptr) genMgr_->SetProjectType(projecttype::kOther);
   };
   cancel.onClick = [this] { CancelWizard(); };
 }
