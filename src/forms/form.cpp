@@ -55,11 +55,6 @@ std::vector<forms::Control*> Form::Controls() const {
   return all;
 }
 
-bool Form::IsShownModally() const {
-  const auto& stack = runtime_.ModalStack();
-  return std::find(stack.begin(), stack.end(), this) != stack.end();
-}
-
 void Form::Load() {
   if (loaded_) return;
   loaded_ = true;

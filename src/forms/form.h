@@ -112,7 +112,6 @@ class Form {
 
   bool IsLoaded() const { return loaded_; }
   bool Visible() const { return visible_; }
-  bool IsShownModally() const;
 
   // Loads the form (fires Load) unless it is loaded.
   void Load();

@@ -26,13 +26,6 @@ void FormsRuntime::NoteActionError(const UserAction& action, std::string message
   actionErrors_.push_back(std::move(message));
 }
 
-Form* FormsRuntime::FindLoadedForm(std::string_view name) const {
-  for (Form* form : forms_) {
-    if (form->IsLoaded() && SameName(form->Name(), name)) return form;
-  }
-  return nullptr;
-}
-
 void FormsRuntime::Register(Form* form) {
   forms_.push_back(form);
 }

@@ -47,8 +47,6 @@ class FormsRuntime {
   Form* ActiveModalForm() const { return modalStack_.empty() ? nullptr : modalStack_.back(); }
   // The forms built on this runtime and not yet destroyed.
   const std::vector<Form*>& Forms() const { return forms_; }
-  // A loaded form by name (case ignored), or nullptr.
-  Form* FindLoadedForm(std::string_view name) const;
 
   // Window handles for new forms.
   int64_t NewWindowHandle() { return nextHandle_++; }

@@ -76,8 +76,6 @@ class LineParser {
       Fail(std::string(keyword) + " takes nothing after that: \"" + std::string(rest_) + "\"");
   }
 
-  std::string_view Rest() const { return rest_; }
-
  private:
   int line_;
   std::string_view rest_;
