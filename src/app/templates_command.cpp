@@ -10,8 +10,8 @@
 #include "base/vb_error.h"
 #include "platform/host.h"
 #include "platform/scripted/transcript.h"
-#include "spec/template_check.h"
-#include "spec/template_render.h"
+#include "model/template_check.h"
+#include "model/template_render.h"
 
 namespace verbsmith::app {
 

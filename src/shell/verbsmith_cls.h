@@ -15,7 +15,7 @@
 #include "platform/host.h"
 #include "platform/ide.h"
 #include "resources/bitmap_mgr_class.h"
-#include "spec/general_mgr_class.h"
+#include "model/general_mgr_class.h"
 #include "wizard/wizard_window.h"
 
 namespace verbsmith {

@@ -6,7 +6,7 @@
 #include "base/texts.h"
 #include "generate/manager_errors.h"
 #include "platform/ide.h"
-#include "spec/general_mgr_class.h"
+#include "model/general_mgr_class.h"
 
 namespace verbsmith {
 

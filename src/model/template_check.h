@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/host.h"
-#include "spec/template_render.h"
+#include "model/template_render.h"
 
 namespace verbsmith {
 

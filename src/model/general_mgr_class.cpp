@@ -1,4 +1,4 @@
-#include "spec/general_mgr_class.h"
+#include "model/general_mgr_class.h"
 
 #include <utility>
 

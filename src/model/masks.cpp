@@ -1,4 +1,4 @@
-#include "spec/masks.h"
+#include "model/masks.h"
 
 namespace verbsmith::masks {
 

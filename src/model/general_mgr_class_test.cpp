@@ -2,7 +2,7 @@
 // and initialisation files, the registration lookups and the operations on
 // the environment's project.
 
-#include "spec/general_mgr_class.h"
+#include "model/general_mgr_class.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 #include "generate/form_mgr_class.h"
 #include "generate/line_buffer.h"
 #include "generate/module_mgr_class.h"
-#include "spec/registry_lookups.h"
+#include "model/registry_lookups.h"
 #include "support/fake_connection.h"
 #include "support/fake_ide.h"
 #include "support/fake_managers.h"

@@ -1,4 +1,4 @@
-#include "spec/template_check.h"
+#include "model/template_check.h"
 
 #include <string_view>
 

@@ -9,7 +9,7 @@
 #include "base/messages.h"
 #include "base/texts.h"
 #include "generate/manager_errors.h"
-#include "spec/general_mgr_class.h"
+#include "model/general_mgr_class.h"
 
 namespace verbsmith {
 

@@ -1,4 +1,4 @@
-#include "spec/template_render.h"
+#include "model/template_render.h"
 
 #include <optional>
 
@@ -6,7 +6,7 @@
 #include "generate/form_mgr_class.h"
 #include "generate/line_buffer.h"
 #include "generate/module_mgr_class.h"
-#include "spec/general_mgr_class.h"
+#include "model/general_mgr_class.h"
 
 namespace verbsmith {
 

@@ -7,8 +7,8 @@
 #include "generate/manager_errors.h"
 #include "generate/project_lines.h"
 #include "generate/vs_main.h"
-#include "spec/general_mgr_class.h"
-#include "spec/project_file.h"
+#include "model/general_mgr_class.h"
+#include "model/project_file.h"
 
 namespace verbsmith {
 

@@ -1,4 +1,4 @@
-#include "spec/registry_lookups.h"
+#include "model/registry_lookups.h"
 
 #include <optional>
 

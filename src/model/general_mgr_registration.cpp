@@ -10,7 +10,7 @@
 #include "base/texts.h"
 #include "generate/manager_errors.h"
 #include "generate/vs_main.h"
-#include "spec/general_mgr_class.h"
+#include "model/general_mgr_class.h"
 
 namespace verbsmith {
 
