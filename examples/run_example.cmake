@@ -1,5 +1,20 @@
-# Runs one example script and compares its transcript with the expected one.
-# Arguments: EXE, SCRIPT, EXPECTED, WORK (a directory owned by this example).
+# Runs one example session and compares what it shows and leaves with what is
+# expected. Arguments: EXE, NAME, DIR (the examples directory), WORK (a
+# directory owned by this example).
+#
+# An example is DIR/NAME.script with its expected transcript
+# DIR/NAME.transcript, and optionally:
+#   DIR/NAME.setup.sh   run first, in WORK, with VERBSMITH (the program) and
+#                       WORK in its environment: makes the files, command-set
+#                       entries and so on the session starts from
+#   DIR/NAME.reg        registry entries the session sees (a regedit file)
+#   DIR/NAME.expected/  files the session must leave, compared byte for byte
+#                       with the same paths under WORK
+#   DIR/NAME.after.sh   run after the session, like the setup; what it writes
+#                       under WORK can be compared through NAME.expected/
+# In the script, the .reg file and the expected files, @WORK@ stands for WORK
+# as the product names it (Z:\...); transcripts and compared files have it put
+# back in place of that path, so nothing depends on where the tree is built.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/home ${WORK}/config ${WORK}/data ${WORK}/wine)
 set(ENV{HOME} ${WORK}/home)
@@ -7,19 +22,69 @@ set(ENV{XDG_CONFIG_HOME} ${WORK}/config)
 set(ENV{XDG_DATA_HOME} ${WORK}/data)
 set(ENV{WINEPREFIX} ${WORK}/wine)
 set(ENV{VERBSMITH_COMMAND_SET} ${WORK}/data/commandset.db)
+set(ENV{VERBSMITH} ${EXE})
+set(ENV{WORK} ${WORK})
 unset(ENV{VERBSMITH_IDE_COMMAND})
 unset(ENV{VERBSMITH_REGISTRY})
 
-execute_process(COMMAND ${EXE} run ${SCRIPT}
+string(REPLACE "/" "\\" windows_work "Z:${WORK}")
+
+function(substituted_copy from to)
+  file(READ ${from} text)
+  string(REPLACE "@WORK@" "${windows_work}" text "${text}")
+  file(WRITE ${to} "${text}")
+endfunction()
+
+if(EXISTS ${DIR}/${NAME}.setup.sh)
+  execute_process(COMMAND bash ${DIR}/${NAME}.setup.sh WORKING_DIRECTORY ${WORK}
+                  RESULT_VARIABLE status ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${NAME}.setup.sh failed with ${status}\n${errors}")
+  endif()
+endif()
+if(EXISTS ${DIR}/${NAME}.reg)
+  substituted_copy(${DIR}/${NAME}.reg ${WORK}/registry.reg)
+  set(ENV{VERBSMITH_REGISTRY} ${WORK}/registry.reg)
+endif()
+substituted_copy(${DIR}/${NAME}.script ${WORK}/session.script)
+
+execute_process(COMMAND ${EXE} run ${WORK}/session.script
                 WORKING_DIRECTORY ${WORK}
                 OUTPUT_VARIABLE actual
                 ERROR_VARIABLE errors
                 RESULT_VARIABLE status)
-file(READ ${EXPECTED} expected)
 if(NOT status EQUAL 0)
-  message(FATAL_ERROR "verbsmith run ${SCRIPT} exited with ${status}\n${errors}")
+  message(FATAL_ERROR "verbsmith run ${NAME}.script exited with ${status}\n${errors}\n${actual}")
 endif()
+string(REPLACE "${windows_work}" "@WORK@" actual "${actual}")
+file(READ ${DIR}/${NAME}.transcript expected)
 if(NOT actual STREQUAL expected)
   file(WRITE ${WORK}/actual.transcript "${actual}")
-  message(FATAL_ERROR "transcript differs from ${EXPECTED}; got ${WORK}/actual.transcript:\n${actual}")
+  message(FATAL_ERROR "transcript differs from ${NAME}.transcript; got ${WORK}/actual.transcript:\n${actual}")
+endif()
+
+if(EXISTS ${DIR}/${NAME}.after.sh)
+  execute_process(COMMAND bash ${DIR}/${NAME}.after.sh WORKING_DIRECTORY ${WORK}
+                  RESULT_VARIABLE status ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${NAME}.after.sh failed with ${status}\n${errors}")
+  endif()
+endif()
+if(IS_DIRECTORY ${DIR}/${NAME}.expected)
+  file(GLOB_RECURSE expected_files RELATIVE ${DIR}/${NAME}.expected ${DIR}/${NAME}.expected/*)
+  foreach(relative IN LISTS expected_files)
+    if(NOT EXISTS ${WORK}/${relative})
+      message(FATAL_ERROR "${NAME}: expected file ${relative} was not written")
+    endif()
+    file(READ ${WORK}/${relative} left HEX)
+    file(READ ${DIR}/${NAME}.expected/${relative} right HEX)
+    # Compared as hex so that line ends and other bytes count; the work
+    # directory's name is put back first.
+    string(HEX "${windows_work}" work_hex)
+    string(HEX "@WORK@" placeholder_hex)
+    string(REPLACE "${work_hex}" "${placeholder_hex}" left "${left}")
+    if(NOT left STREQUAL right)
+      message(FATAL_ERROR "${NAME}: ${relative} differs from ${NAME}.expected/${relative}")
+    endif()
+  endforeach()
 endif()

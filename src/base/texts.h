@@ -83,7 +83,8 @@ inline constexpr std::string_view kFinishButton = "&Finish";
 
 // Start step as designed.
 inline constexpr std::string_view kIntroExplanation =
-    "This wizard creates or edits Visual Basic commands for a Carthex application.  Please provide the name of "
+    "This wizard creates or edits Visual Basic commands for a Carthex application.  Please provide the name "
+    "of "
     "the company and the application, to which this command belongs.";
 inline constexpr std::string_view kIntroChooseOption =
     "Choose an option below and press the Next button to begin editing your command.";
@@ -92,9 +93,56 @@ inline constexpr std::string_view kApplicationNameLabel = "&Application Name:";
 inline constexpr std::string_view kOptCreateProject = "&Create a new Project for a command.";
 inline constexpr std::string_view kOptEditCommand = "&Edit command set information.";
 inline constexpr std::string_view kOptDeleteCommand = "&Delete command set information.";
-inline constexpr std::string_view kOptAddCommand = "Add Carthex command set information.";
+// The add option has its own place and access key, so the add purpose can
+// be chosen like the others.
+inline constexpr std::string_view kOptAddCommand = "Add Carthex command se&t information.";
 inline constexpr std::string_view kProjectTypeFrame = "Project Type";
 inline constexpr std::string_view kOptVBProject = "Visual Basic";
 inline constexpr std::string_view kOptVCProject = "Visual C++";
+
+inline constexpr std::string_view kCompanyNameBlank = "Company name cannot be blank";
+inline constexpr std::string_view kApplicationNameBlank = "Application name cannot be blank";
+
+// Project step.
+inline constexpr std::string_view kProjNameHeading = "Choose Project Location";
+inline constexpr std::string_view kProjNameExplanation =
+    "A command is contained inside a project.  Please specify the project name and location which will "
+    "contain this command.";
+inline constexpr std::string_view kProjectNameLabel = "&Project Name:";
+inline constexpr std::string_view kProjectLocationLabel = "Project &Location:";
+inline constexpr std::string_view kDrivesLabel = "Dri&ves:";
+inline constexpr std::string_view kNewSubDirLabel = "New &Subdirectory Name:";
+inline constexpr std::string_view kCannotCreateProjectDirectory = "Cannot create the project directory.";
+
+// Command-name step.
+inline constexpr std::string_view kCmdNameHeading = "Choose Command Name";
+
+// Bitmap steps.
+inline constexpr std::string_view kAddBMPHeading = "Add Toolbar Bitmap";
+inline constexpr std::string_view kCustomBMPHeading = "Choose Custom Bitmap";
+
+// Classification, modeless, listener and command-type steps.
+inline constexpr std::string_view kComClassHeading = "Command Classification";
+inline constexpr std::string_view kModelessHeading = "View Listener";
+inline constexpr std::string_view kListenerHeading = "View Listener Requirements";
+inline constexpr std::string_view kCommandTypeHeading = "View Listener Command Type";
+
+// Form step.
+inline constexpr std::string_view kFormNameHeading = "Choose Form Name";
+
+// Enabling-conditions step.
+inline constexpr std::string_view kEnablingConditionsHeading = "Command Enabling Conditions";
+
+// Finish step.
+inline constexpr std::string_view kFinishHeading = "Complete";
+
+// Names that must be identifiers (letters and digits, not starting with a
+// digit), so that ProgIDs, file names and resource names stay sound.
+inline constexpr std::string_view kProjectNameNotIdentifier =
+    "The Project Name must start with a letter and hold only letters and digits.";
+inline constexpr std::string_view kCommandNameNotIdentifier =
+    "The Command Name must start with a letter and hold only letters and digits.";
+inline constexpr std::string_view kFormNameNotIdentifier =
+    "The Form Name must start with a letter and hold only letters and digits.";
 
 }  // namespace verbsmith::text

@@ -17,11 +17,11 @@ constexpr FileMessages kClassFile{.readOpen = 140, .writeOpen = 138, .close = 13
 }  // namespace
 
 void ClassMgrClass::ReadClass() {
-  lines_.Read(host_, completeFilename_, kClassFile);
+  lines_.Read(host_, CompleteFilename(), kClassFile);
 }
 
 void ClassMgrClass::WriteClass() {
-  lines_.Write(host_, completeFilename_, kClassFile);
+  lines_.Write(host_, CompleteFilename(), kClassFile);
 }
 
 void ClassMgrClass::ModifyClass() {

@@ -29,7 +29,11 @@ void ClassMgrClass::SetClassname(std::string value) {
   if (genMgr_ == nullptr) throw ObjectNotSet(text::kClassMgrSource);
   classname_ = std::move(value);
   classFilename_ = classname_ + ".cls";
-  completeFilename_ = genMgr_->CurrentPathSrc() + classFilename_;
+}
+
+std::string ClassMgrClass::CompleteFilename() const {
+  return genMgr_ == nullptr || classFilename_.empty() ? std::string()
+                                                      : genMgr_->CurrentPathSrc() + classFilename_;
 }
 
 }  // namespace verbsmith

@@ -21,7 +21,9 @@ class ClassMgrClass : public IClassMgr {
   void SetClassname(std::string value) override;
   std::string ClassFilename() const override { return classFilename_; }
   void SetClassFilename(std::string value) override { classFilename_ = std::move(value); }
-  std::string CompleteFilename() const override { return completeFilename_; }
+  // The file under the project's source directory as it is now, so a
+  // location changed after naming still holds every file.
+  std::string CompleteFilename() const override;
   std::string CommandDesc() const override { return commandDesc_; }
   void SetCommandDesc(std::string value) override { commandDesc_ = std::move(value); }
   std::string CommandToolTip() const override { return commandToolTip_; }
@@ -37,7 +39,7 @@ class ClassMgrClass : public IClassMgr {
   LineBuffer& lines_;
   IGeneralMgr* genMgr_ = nullptr;
   IFormMgr* formMgr_ = nullptr;
-  std::string classname_, classFilename_, completeFilename_;
+  std::string classname_, classFilename_;
   std::string commandDesc_, commandToolTip_;
 };
 

@@ -24,16 +24,16 @@ std::string_view TrimSpaces(std::string_view text) {
 }  // namespace
 
 void FormMgrClass::ReadForm() {
-  lines_.Read(host_, completeFilename_, kFormFile);
+  lines_.Read(host_, CompleteFilename(), kFormFile);
 }
 
 void FormMgrClass::WriteForm() {
-  lines_.Write(host_, completeFilename_, kFormFile);
+  lines_.Write(host_, CompleteFilename(), kFormFile);
 }
 
 void FormMgrClass::ModifyForm() {
   if (genMgr_ == nullptr || classMgr_ == nullptr) throw ObjectNotSet(text::kFormMgrSource);
-  if (!genMgr_->IsMapViewListener()) DeleteOCX(std::string(kEventControl), completeFilename_);
+  if (!genMgr_->IsMapViewListener()) DeleteOCX(std::string(kEventControl), CompleteFilename());
   SetVBName(lines_, formName_);
   SetFormBegin(lines_, formName_);
   SetFormCaption(lines_, classMgr_->CommandToolTip());

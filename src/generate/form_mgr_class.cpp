@@ -22,7 +22,6 @@ void FormMgrClass::SetFormName(std::string value) {
   if (genMgr_ == nullptr) throw ObjectNotSet(text::kFormMgrSource);
   formName_ = std::move(value);
   formFilename_ = formName_.empty() ? std::string() : formName_ + ".frm";
-  completeFilename_ = genMgr_->CurrentPathSrc() + formFilename_;
 }
 
 void FormMgrClass::SetFormPosition(int16_t value) {
@@ -32,6 +31,11 @@ void FormMgrClass::SetFormPosition(int16_t value) {
   }
   // Recorded, not raised: the caller goes on with the position it had.
   host_.err.Set(kInvalidFormPositionError, std::string(text::kFormMgrSource), LoadResString(142));
+}
+
+std::string FormMgrClass::CompleteFilename() const {
+  return genMgr_ == nullptr || formFilename_.empty() ? std::string()
+                                                     : genMgr_->CurrentPathSrc() + formFilename_;
 }
 
 }  // namespace verbsmith

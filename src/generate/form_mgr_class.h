@@ -22,7 +22,9 @@ class FormMgrClass : public IFormMgr {
   void SetFormName(std::string value) override;
   std::string FormFilename() const override { return formFilename_; }
   void SetFormFilename(std::string value) override { formFilename_ = std::move(value); }
-  std::string CompleteFilename() const override { return completeFilename_; }
+  // The file under the project's source directory as it is now, so a
+  // location changed after naming still holds every file.
+  std::string CompleteFilename() const override;
   int16_t FormPosition() const override { return formPosition_; }
   // Values outside 0 to 3 are refused: the error is recorded, the value kept.
   void SetFormPosition(int16_t value) override;
@@ -63,7 +65,7 @@ class FormMgrClass : public IFormMgr {
   IGeneralMgr* genMgr_ = nullptr;
   IClassMgr* classMgr_ = nullptr;
   std::string formName_ = "frmCommand";
-  std::string formFilename_, completeFilename_;
+  std::string formFilename_;
   int16_t formPosition_ = 0;
   bool showInTaskbar_ = false;
   int16_t borderStyle_ = 3;

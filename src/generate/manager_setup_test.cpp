@@ -60,12 +60,13 @@ TEST_F(ManagerSetupTest, ManagersStartWithTheirNamesUnderTheSourceDirectory) {
   EXPECT_EQ(classMgr.ClassFilename(), "MyCommand.cls");
   EXPECT_EQ(formMgr.FormFilename(), "frmMine.frm");
   EXPECT_EQ(formMgr.CompleteFilename(), "C:\\p\\src\\frmMine.frm");
-  // Names join the source directory of the moment they are set.
+  // The files follow the source directory when it moves after naming.
   genMgr.SetCurrentPathSrc("D:\\other\\src");
-  EXPECT_EQ(classMgr.CompleteFilename(), "C:\\p\\src\\MyCommand.cls");
-  formMgr.SetFormName("");  // an empty name gives the source directory
+  EXPECT_EQ(classMgr.CompleteFilename(), "D:\\other\\src\\MyCommand.cls");
+  EXPECT_EQ(moduleMgr.CompleteFilename(), "D:\\other\\src\\CommandClass1.bas");
+  formMgr.SetFormName("");  // an empty name names no file
   EXPECT_EQ(formMgr.FormFilename(), "");
-  EXPECT_EQ(formMgr.CompleteFilename(), "D:\\other\\src\\");
+  EXPECT_EQ(formMgr.CompleteFilename(), "");
 }
 
 // Each manager checks its members in a fixed order: with a member and every

@@ -15,11 +15,11 @@ constexpr FileMessages kModuleFile{.readOpen = 181, .writeOpen = 168, .close = 1
 }  // namespace
 
 void ModuleMgrClass::ReadModule() {
-  lines_.Read(host_, completeFilename_, kModuleFile);
+  lines_.Read(host_, CompleteFilename(), kModuleFile);
 }
 
 void ModuleMgrClass::WriteModule() {
-  lines_.Write(host_, completeFilename_, kModuleFile);
+  lines_.Write(host_, CompleteFilename(), kModuleFile);
 }
 
 void ModuleMgrClass::ModifyModule() {

@@ -53,7 +53,11 @@ void ModuleMgrClass::SetModuleName(std::string value) {
   // The environment refuses two components of one name in a project.
   if (UpperCase(moduleName_) == UpperCase(classMgr_->Classname())) moduleName_ += "1";
   moduleFilename_ = moduleName_ + ".bas";
-  completeFilename_ = genMgr_->CurrentPathSrc() + moduleFilename_;
+}
+
+std::string ModuleMgrClass::CompleteFilename() const {
+  return genMgr_ == nullptr || moduleFilename_.empty() ? std::string()
+                                                       : genMgr_->CurrentPathSrc() + moduleFilename_;
 }
 
 }  // namespace verbsmith

@@ -20,7 +20,9 @@ class ModuleMgrClass : public IModuleMgr {
   void SetModuleName(std::string value) override;
   std::string ModuleFilename() const override { return moduleFilename_; }
   void SetModuleFilename(std::string value) override { moduleFilename_ = std::move(value); }
-  std::string CompleteFilename() const override { return completeFilename_; }
+  // The file under the project's source directory as it is now, so a
+  // location changed after naming still holds every file.
+  std::string CompleteFilename() const override;
 
   // module_generator.cpp
   void ReadModule() override;
@@ -33,7 +35,7 @@ class ModuleMgrClass : public IModuleMgr {
   IClassMgr* classMgr_ = nullptr;
   IGeneralMgr* genMgr_ = nullptr;
   IFormMgr* formMgr_ = nullptr;
-  std::string moduleName_, moduleFilename_, completeFilename_;
+  std::string moduleName_, moduleFilename_;
 };
 
 }  // namespace verbsmith

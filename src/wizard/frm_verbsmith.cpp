@@ -2,55 +2,63 @@
 
 #include <cstdio>
 
+#include "base/messages.h"
 #include "base/texts.h"
 #include "forms/center_form.h"
+#include "forms/key_codes.h"
 #include "generate/manager_errors.h"
+#include "wizard/bitmap_steps.h"
+#include "wizard/command_kind_steps.h"
+#include "wizard/command_name_step.h"
+#include "wizard/enabling_step.h"
+#include "wizard/finish_step.h"
+#include "wizard/form_name_step.h"
+#include "wizard/intro_steps.h"
+#include "wizard/step_layout.h"
 
 namespace verbsmith {
 
 namespace {
 
 constexpr const char* kStepPicture = "wizard-step";
-constexpr int32_t kFrameLeft = 8;
-constexpr int32_t kFrameTop = 8;
 // The language whose help folder is used; the host offers no other.
 constexpr unsigned kDefaultLanguage = 0x0409;
 
-std::string Text(std::string_view text) {
-  return std::string(text);
+bool Checked(const forms::Form& form, std::string_view name) {
+  if (auto* box = dynamic_cast<forms::CheckBox*>(form.FindControl(name))) return box->IsChecked();
+  return false;
 }
 
-struct Bounds {
-  int32_t left, top, width, height;
-};
-
-// A control put in place on the designed layout, with its caption.
-template <class T>
-T& Placed(T& control, Bounds bounds) {
-  control.Move(bounds.left, bounds.top, bounds.width, bounds.height);
-  return control;
-}
-
-template <class T>
-T& Placed(T& control, std::string_view caption, Bounds bounds) {
-  control.SetCaption(Text(caption));
-  return Placed(control, bounds);
+bool Selected(const forms::Form& form, std::string_view name) {
+  if (auto* option = dynamic_cast<forms::OptionButton*>(form.FindControl(name))) return option->Value();
+  return false;
 }
 
 }  // namespace
 
 FrmVerbsmith::FrmVerbsmith(forms::FormsRuntime& runtime, Host& host)
     : Form(runtime, "frmVerbsmith"), host_(host) {
-  SetCaption(Text(text::kTitle));
-  auto& images = Add<forms::ImageList>("ImageList1");
-  images.AddImage(kStepPicture);
-  BuildIntro();
+  SetCaption(std::string(text::kTitle));
+  Add<forms::ImageList>("ImageList1").AddImage(kStepPicture);
+  AddGroup<IntroSteps>({Step::kIntro, Step::kProjName});
+  AddGroup<CommandNameStep>({Step::kCmdName});
+  AddGroup<BitmapSteps>({Step::kAddBMP, Step::kCustomBMP});
+  AddGroup<CommandKindSteps>({Step::kComClass, Step::kModeless, Step::kListener, Step::kCommandType});
+  AddGroup<FormNameStep>({Step::kFormName});
+  AddGroup<EnablingStep>({Step::kEnablingConditions});
+  AddGroup<FinishStep>({Step::kFinish});
   onLoad = [this] { OnLoad(); };
   onActivate = [this] { OnActivate(); };
   onPaint = [this] { OnPaint(); };
 }
 
 FrmVerbsmith::~FrmVerbsmith() = default;
+
+template <class Group>
+void FrmVerbsmith::AddGroup(std::initializer_list<Step> steps) {
+  groups_.push_back(std::make_unique<Group>(*this));
+  for (Step step : steps) stepOwners_[static_cast<size_t>(step)] = groups_.back().get();
+}
 
 void FrmVerbsmith::InitializeObjects(IConnection* wizard) {
   // References of an earlier run are dropped first: they point at managers
@@ -61,6 +69,7 @@ void FrmVerbsmith::InitializeObjects(IConnection* wizard) {
   formMgr_ = nullptr;
   bitmapMgr_ = nullptr;
   vbInst_ = nullptr;
+  createdDirectories_.clear();
   auto record = [this](ManagerError error) { RecordManagerError(host_.err, text::kFormWizardSource, error); };
   if (wizard == nullptr) return record(mgrerr::kNoConnection);
   if ((classMgr_ = wizard->ClassMgr()) == nullptr) return record(mgrerr::kNoClassMgr);
@@ -71,76 +80,6 @@ void FrmVerbsmith::InitializeObjects(IConnection* wizard) {
   if ((vbInst_ = wizard->VBInst()) == nullptr) return record(mgrerr::kNoVBInst);
   multiCmd_ = std::make_unique<FrmMultiCmd>(Runtime());
   emptyCmdName_ = true;
-}
-
-void FrmVerbsmith::BuildIntro() {
-  auto& frame = Add<forms::Frame>("fraIntro");
-  frame.Move(kFrameLeft, kFrameTop, kWindowWidth - 120, kWindowHeight - 420);
-  Placed(Add<forms::PictureBox>("picIntro", frame), {120, 240, 2055, 4575});
-  Placed(Add<forms::Label>("lblIntroHeading", frame), text::kIntroHeading, {2400, 240, 5880, 495})
-      .SetFontName("Times New Roman");
-  Placed(Add<forms::Label>("lblIntroExplanation", frame), text::kIntroExplanation, {2400, 840, 5880, 855});
-
-  Placed(Add<forms::Label>("lblCompanyName", frame), text::kCompanyNameLabel, {2400, 1800, 1815, 255});
-  auto& company = Placed(Add<forms::TextBox>("Text4", frame), {4320, 1755, 3960, 315});
-  Placed(Add<forms::Label>("lblApplicationName", frame), text::kApplicationNameLabel,
-         {2400, 2220, 1815, 255});
-  auto& application = Placed(Add<forms::TextBox>("Text3", frame), {4320, 2175, 3960, 315});
-
-  Placed(Add<forms::Label>("lblIntroChooseOption", frame), text::kIntroChooseOption, {2400, 2640, 5880, 435});
-  auto& create = Placed(Add<forms::OptionButton>("optCreateProject", frame), text::kOptCreateProject,
-                        {2400, 3120, 3855, 255});
-  auto& edit = Placed(Add<forms::OptionButton>("optEditCommand", frame), text::kOptEditCommand,
-                      {2400, 3420, 3855, 255});
-  // The add option lies where the edit option is, as designed.
-  auto& add =
-      Placed(Add<forms::OptionButton>("optAddCommand", frame), text::kOptAddCommand, {2400, 3420, 3855, 255});
-  auto& remove = Placed(Add<forms::OptionButton>("optDeleteCommand", frame), text::kOptDeleteCommand,
-                        {2400, 3720, 3855, 255});
-
-  auto& projectType =
-      Placed(Add<forms::Frame>("fraProjectType", frame), text::kProjectTypeFrame, {6360, 3060, 1920, 915});
-  projectType.SetEnabled(false);
-  auto& vb = Placed(Add<forms::OptionButton>("optVBProject", projectType), text::kOptVBProject,
-                    {120, 240, 1695, 255});
-  auto& vc = Placed(Add<forms::OptionButton>("optVCProject", projectType), text::kOptVCProject,
-                    {120, 540, 1695, 255});
-
-  auto& cancel =
-      Placed(Add<forms::CommandButton>("cmdIntroCancel", frame), text::kCancel, {2400, 5040, 1095, 375});
-  auto& back =
-      Placed(Add<forms::CommandButton>("cmdIntroBack", frame), text::kBackButton, {4440, 5040, 1095, 375});
-  back.SetEnabled(false);  // the first step has nothing before it
-  Placed(Add<forms::CommandButton>("cmdIntroNext", frame), text::kNextButton, {5640, 5040, 1095, 375});
-  Placed(Add<forms::CommandButton>("cmdIntroHelp", frame), text::kHelpButton, {7080, 5040, 1095, 375});
-
-  // The names are live: every keystroke goes into the specification.
-  company.onChange = [this, &company] {
-    if (genMgr_ != nullptr) genMgr_->SetCompanyName(company.Text());
-  };
-  application.onChange = [this, &application] {
-    if (genMgr_ != nullptr) genMgr_->SetApplicationName(application.Text());
-  };
-  auto purposeWithoutProjectType = [this, &projectType, &vb, &vc] {
-    projectType.SetEnabled(false);
-    if (genMgr_ != nullptr) genMgr_->SetProjectType(projecttype::kNotChosen);
-    vb.SetValue(false);
-    vc.SetValue(false);
-  };
-  create.onClick = purposeWithoutProjectType;
-  edit.onClick = purposeWithoutProjectType;
-  remove.onClick = purposeWithoutProjectType;
-  add.onClick = [this, &projectType] {
-    projectType.SetEnabled(true);
-    if (genMgr_ != nullptr) genMgr_->SetProjectType(projecttype::kNotChosen);
-  };
-  vb.onClick = [this] {
-    if (genMgr_ != nullptr) genMgr_->SetProjectType(projecttype::kVisualBasic);
-  };
-  vc.onClick = [this] {
-    if (genMgr_ != nullptr) genMgr_->SetProjectType(projecttype::kOther);
-  };
-  cancel.onClick = [this] { CancelWizard(); };
 }
 
 void FrmVerbsmith::OnLoad() {
@@ -164,13 +103,13 @@ void FrmVerbsmith::OnLoad() {
   currentStepPicture_ = nullptr;
   for (forms::Control* control : Controls()) {
     if (control->Kind() == forms::ControlKind::kFrame && control->Container() == nullptr) {
-      if (control->Name() != "fraIntro") control->SetVisible(false);
-      control->Move(kFrameLeft, kFrameTop);
+      if (control->Name() != StepFrameName(Step::kIntro)) control->SetVisible(false);
+      control->Move(layout::kFrameLeft, layout::kFrameTop);
     }
     if (auto* picture = dynamic_cast<forms::PictureBox*>(control)) picture->SetAutoRedraw(true);
   }
   try {
-    ShowIntro();
+    stepOwners_[static_cast<size_t>(Step::kIntro)]->Show(Step::kIntro, Direction::kNext);
   } catch (const std::exception&) {
   }
   host_.err.Clear();
@@ -188,9 +127,35 @@ void FrmVerbsmith::OnPaint() {
   currentStepPicture_->SetPicture(Control<forms::ImageList>("ImageList1").Image(1));
 }
 
+GraphState FrmVerbsmith::State() const {
+  GraphState state;
+  if (genMgr_ != nullptr) {
+    state.purpose = genMgr_->WizardPurpose();
+    state.projectType = genMgr_->ProjectType();
+    state.modeless = genMgr_->CommandIsModeless();
+    state.listener = genMgr_->IsMapViewListener();
+  }
+  if (bitmapMgr_ != nullptr) state.customBitmaps = bitmapMgr_->ResourceType() == 1;
+  state.noForm = Checked(*this, "chkNoForm");
+  state.listenerBoxChecked = Checked(*this, "chkModelessMapViewListener");
+  state.deleteSelected = Selected(*this, "optDeleteCommand");
+  return state;
+}
+
+void FrmVerbsmith::GoTo(Step from, Step to, Direction button) {
+  stepOwners_[static_cast<size_t>(to)]->Show(to, button);
+  stepOwners_[static_cast<size_t>(from)]->Leave(from);
+  // The control that had the focus went with the step left: a person now
+  // starts on the new step's first control.
+  forms::Control* focus = ActiveControl();
+  if (focus == nullptr || !focus->IsEffectivelyVisible()) {
+    if (forms::Control* first = NextInTabOrder(nullptr)) MoveFocus(first);
+  }
+}
+
 void FrmVerbsmith::ShowStep(forms::Control& frame, forms::PictureBox& picture,
                             forms::CommandButton& defaultButton) {
-  SetCaption(Text(text::kTitle));
+  SetCaption(std::string(text::kTitle));
   picture.SetPicture(Control<forms::ImageList>("ImageList1").Image(1));
   picture.SetVisible(true);
   frame.SetVisible(true);
@@ -198,17 +163,45 @@ void FrmVerbsmith::ShowStep(forms::Control& frame, forms::PictureBox& picture,
   currentStepPicture_ = &picture;
 }
 
-void FrmVerbsmith::ShowIntro() {
-  if (genMgr_ != nullptr) {
-    Control<forms::TextBox>("Text3").SetText(genMgr_->ApplicationName());
-    Control<forms::TextBox>("Text4").SetText(genMgr_->CompanyName());
-  }
-  ShowStep(Control("fraIntro"), Control<forms::PictureBox>("picIntro"),
-           Control<forms::CommandButton>("cmdIntroNext"));
+void FrmVerbsmith::HideStep(Step step) {
+  Control(StepFrameName(step)).SetVisible(false);
 }
 
-void FrmVerbsmith::LeaveIntro() {
-  Control("fraIntro").SetVisible(false);
+std::optional<Step> FrmVerbsmith::CurrentStep() const {
+  for (int i = 0; i < kStepCount; ++i) {
+    const auto step = static_cast<Step>(i);
+    if (FindControl(StepFrameName(step))->Visible()) return step;
+  }
+  return std::nullopt;
+}
+
+int FrmVerbsmith::Message(const std::string& text, int style) {
+  return host_.dialogs.MsgBox(text, style, std::string(text::kTitle));
+}
+
+int FrmVerbsmith::UntitledMessage(const std::string& text, int style) {
+  return host_.dialogs.MsgBox(text, style, std::nullopt);
+}
+
+std::string FrmVerbsmith::Messages(std::initializer_list<int> ids, std::string_view separator) {
+  std::string joined;
+  for (int id : ids) {
+    if (!joined.empty()) joined += separator;
+    joined += LoadResString(id);
+  }
+  return joined;
+}
+
+void FrmVerbsmith::ShowHelpTopic(int topic) {
+  host_.dialogs.ShowHelpTopic(helpFile_, topic);
+}
+
+void FrmVerbsmith::SetHelpTopic(forms::Control& control, int topic) {
+  control.SetHelpContextID(topic);
+  control.onKeyDown = [this, &control, previous = std::move(control.onKeyDown)](int& keyCode, int shift) {
+    if (previous) previous(keyCode, shift);
+    if (keyCode == forms::key::kF1) ShowHelpTopic(control.HelpContextID());
+  };
 }
 
 void FrmVerbsmith::CancelWizard() {

@@ -1,14 +1,23 @@
 #pragma once
 // frmVerbsmith: the wizard window. One window holds every step as a frame
-// that fills it; exactly one step is visible at a time.
+// that fills it; exactly one step is visible at a time. The steps live in
+// groups (one file each); the window owns them, the graph that moves
+// between them, and what every step shares: the managers of the run, the
+// help topics, the message boxes and the created-directories list.
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "connection/connection.h"
 #include "forms/form.h"
 #include "platform/host.h"
 #include "wizard/frm_multi_cmd.h"
+#include "wizard/step.h"
+#include "wizard/step_graph.h"
+#include "wizard/step_group.h"
 #include "wizard/wizard_window.h"
 
 namespace verbsmith {
@@ -29,6 +38,7 @@ class FrmVerbsmith : public forms::Form, public WizardWindow {
   void RunModal() override { ShowModal(); }
   void UnloadWindow() override { Unload(); }
 
+  Host& GetHost() const { return host_; }
   IGeneralMgr* GenMgr() const { return genMgr_; }
   IClassMgr* ClassMgr() const { return classMgr_; }
   IModuleMgr* ModuleMgr() const { return moduleMgr_; }
@@ -37,22 +47,52 @@ class FrmVerbsmith : public forms::Form, public WizardWindow {
   Ide* VBInst() const { return vbInst_; }
   FrmMultiCmd* MultiCmd() const { return multiCmd_.get(); }
   // Set once all objects are there: the command-name step then starts by
-  // emptying its command name.
+  // emptying its fields; cleared when that step is left.
   bool EmptyCmdName() const { return emptyCmdName_; }
+  void SetEmptyCmdName(bool empty) { emptyCmdName_ = empty; }
   // The help file found at start-up.
   const std::string& HelpFile() const { return helpFile_; }
 
+  // ---- Moving between steps ----
+  // The graph's view of the run now.
+  GraphState State() const;
+  // Where a button leads from a step now.
+  Step Target(Step from, Direction button) const { return NextStep(from, button, State()); }
+  // A transition: Show of the target, then Leave of the current step.
+  void Go(Step from, Direction button) { GoTo(from, Target(from, button), button); }
+  void GoTo(Step from, Step to, Direction button);
+  // The actions common to entering every step: caption, step picture,
+  // frame shown, the default button.
+  void ShowStep(forms::Control& frame, forms::PictureBox& picture, forms::CommandButton& defaultButton);
+  // Hides a step's frame.
+  void HideStep(Step step);
+  // The step whose frame is visible, if any.
+  std::optional<Step> CurrentStep() const;
+
+  // ---- What every step shares ----
+  // A message box titled "Carthex Verbsmith" (or, with untitled, the
+  // add-in's default title); returns the button pressed.
+  int Message(const std::string& text, int style);
+  int UntitledMessage(const std::string& text, int style);
+  // Numbered messages joined by the given separator ("\r\n\r\n" between
+  // paragraphs).
+  static std::string Messages(std::initializer_list<int> ids, std::string_view separator);
+  // Opens a help topic of the help file.
+  void ShowHelpTopic(int topic);
+  // Gives a control its help topic: F1 while it has the focus opens the
+  // topic it holds then (steps may change it).
+  void SetHelpTopic(forms::Control& control, int topic);
+  // The project directories this run created, oldest first.
+  std::vector<std::string>& CreatedDirectories() { return createdDirectories_; }
+  // Any Cancel button.
+  void CancelWizard();
+
  private:
-  void BuildIntro();
+  template <class Group>
+  void AddGroup(std::initializer_list<Step> steps);
   void OnLoad();
   void OnActivate();
   void OnPaint();
-
-  // Actions common to showing every step.
-  void ShowStep(forms::Control& frame, forms::PictureBox& picture, forms::CommandButton& defaultButton);
-  void ShowIntro();
-  void LeaveIntro();
-  void CancelWizard();
 
   Host& host_;
   IGeneralMgr* genMgr_ = nullptr;
@@ -65,6 +105,9 @@ class FrmVerbsmith : public forms::Form, public WizardWindow {
   bool emptyCmdName_ = false;
   std::string helpFile_;
   forms::PictureBox* currentStepPicture_ = nullptr;
+  std::vector<std::string> createdDirectories_;
+  std::vector<std::unique_ptr<StepGroup>> groups_;
+  std::array<StepGroup*, kStepCount> stepOwners_{};
 };
 
 }  // namespace verbsmith
