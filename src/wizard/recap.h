@@ -1,0 +1,40 @@
+#pragma once
+// The recap: the pieces each step writes into the command specification
+// when it is left, and the whole text the finish step shows and Finish
+// saves. Every line ends with CR LF; item lines start with five, eight or
+// sixteen blanks and "+ ".
+
+#include <string>
+
+#include "connection/connection.h"
+
+namespace verbsmith::recap {
+
+// "     + " and the text, ended by CR LF.
+std::string Item(const std::string& text);
+
+// The listener heading (ViewListenerRecap): an empty line, "View Listener
+// Features", and for a command that is not a listener the line saying so.
+std::string ListenerHeading(bool listener);
+
+// The bitmap piece (BitmapRecapString) for custom bitmaps: the resource
+// script, then each chosen bitmap in the order LC, LM, SC, SM.
+std::string CustomBitmaps(const IGeneralMgr& gen, const IBitmapMgr& bitmaps);
+// The bitmap piece when no bitmap is defined.
+std::string NoBitmap();
+
+// The summary (RecapString): purpose, description, tool tip, the project's
+// files and the bitmap piece.
+std::string Summary(const IGeneralMgr& gen, const IClassMgr& cls, const IModuleMgr& module);
+
+// The joined recap (TotalRecapString) from the pieces held by gen.
+std::string Total(const IGeneralMgr& gen);
+
+// Rebuilds the summary piece in gen from the managers as they are now.
+void RebuildSummary(IGeneralMgr& gen, const IClassMgr& cls, const IModuleMgr& module);
+
+// The listener heading and the two listener pieces of a command made a
+// non-listener (or a listener whose pieces are still to come).
+void ResetListenerPieces(IGeneralMgr& gen, bool listener);
+
+}  // namespace verbsmith::recap
