@@ -289,15 +289,15 @@ TEST_F(GeneralMgrClassTest, ReloadingStopsAtTheFirstChangedComponentOrFailedRelo
 }
 
 TEST_F(GeneralMgrClassTest, WhatCannotBeCheckedCountsAsChanged) {
-  EXPECT_TRUE(Dirty());  // no active project
+  EXPECT_FALSE(Dirty());  // no project open: nothing to save
   ide.OpenProject().Add("frmMain").failIsDirty = true;
   EXPECT_TRUE(Dirty());
   test::FakeProject& project = ide.OpenProject();
   project.Add("frmMain");
   project.failComponentAccess = true;
   EXPECT_TRUE(Dirty());
-  Connect(nullptr);
-  EXPECT_TRUE(Dirty());
+  Connect(nullptr);  // no environment: no project either
+  EXPECT_FALSE(Dirty());
   EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
 }
 

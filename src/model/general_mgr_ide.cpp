@@ -21,8 +21,15 @@ Ide& RequireIde(Ide* ide) {
 
 void GeneralMgrClass::AreComponentsDirty(bool& dirty) {
   dirty = false;
+  IdeProject* active = nullptr;
   try {
-    IdeProject& project = RequireIde(vbInst_).ActiveProject();
+    active = &RequireIde(vbInst_).ActiveProject();
+  } catch (const VbError&) {
+    // No project is open: there is nothing that could be saved.
+    return;
+  }
+  try {
+    IdeProject& project = *active;
     const int count = project.ComponentCount();
     // Components before the first changed one are refreshed from disk; the
     // scan stops there, so later ones keep what the environment holds.

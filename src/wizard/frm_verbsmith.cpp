@@ -11,6 +11,7 @@
 #include "wizard/command_kind_steps.h"
 #include "wizard/command_name_step.h"
 #include "wizard/enabling_step.h"
+#include "wizard/finish_flows.h"
 #include "wizard/finish_step.h"
 #include "wizard/form_name_step.h"
 #include "wizard/intro_steps.h"
@@ -205,7 +206,7 @@ void FrmVerbsmith::SetHelpTopic(forms::Control& control, int topic) {
 }
 
 void FrmVerbsmith::CancelWizard() {
-  Unload();
+  RunCancelFlow(*this);
 }
 
 }  // namespace verbsmith

@@ -1,0 +1,231 @@
+#include "wizard/finish_flows.h"
+
+#include <memory>
+#include <string>
+
+#include "base/messages.h"
+#include "generate/vs_main.h"
+#include "platform/command_set.h"
+#include "platform/dialogs.h"
+#include "wizard/frm_verbsmith.h"
+
+namespace verbsmith {
+
+namespace {
+
+constexpr std::string_view kParagraph = "\r\n\r\n";
+
+// The twenty fields of the command's entry, as the run describes it.
+CommandEntry EntryFor(const FrmVerbsmith& window) {
+  const IGeneralMgr& gen = *window.GenMgr();
+  const IClassMgr& cls = *window.ClassMgr();
+  const IBitmapMgr& bitmaps = *window.BitmapMgr();
+  CommandEntry entry;
+  entry.progId = gen.ProjectName() + "." + cls.Classname();
+  entry.commandType = gen.ViewListenerCommandType();
+  entry.enableMask = gen.CommandsEnablingConditions();
+  entry.listenerMask = gen.ViewListenerRequirements();
+  entry.modalFlag = gen.CommandIsModeless() ? 0 : 1;
+  entry.description = cls.CommandDesc();
+  entry.toolTip = cls.CommandToolTip();
+  entry.smallMonoBitmap = bitmaps.SMBitmapLocation() + bitmaps.SMBMPFilename();
+  entry.smallColorBitmap = bitmaps.SCBitmapLocation() + bitmaps.SCBMPFilename();
+  entry.largeMonoBitmap = bitmaps.LMBitmapLocation() + bitmaps.LMBMPFilename();
+  entry.largeColorBitmap = bitmaps.LCBitmapLocation() + bitmaps.LCBMPFilename();
+  return entry;
+}
+
+// Registration comes first and is the flow's only trap: when it fails,
+// nothing is generated and no recap or initialisation file is written.
+bool Register(FrmVerbsmith& window) {
+  Host& host = window.GetHost();
+  try {
+    std::unique_ptr<CommandSet> commandSet = host.commandSets.Create();
+    commandSet->OpenCommandSet(window.GenMgr()->CompanyName(), window.GenMgr()->ApplicationName());
+    commandSet->AddCommand(EntryFor(window));
+    return true;
+  } catch (const VbError& error) {
+    host.err.Set(error);
+    std::string message = LoadResString(48);
+    ReportError(host, error.Description(), &message);
+    return false;
+  }
+}
+
+// Runs one generation stage. The stages report their own file failures;
+// anything else they raise is shown, and the flow goes on so that the
+// registration still gets its recap and initialisation file.
+template <class Stage>
+void Generate(FrmVerbsmith& window, Stage stage) {
+  Host& host = window.GetHost();
+  try {
+    stage();
+  } catch (const VbError& error) {
+    host.err.Set(error);
+    ReportError(host, error.Description());
+  }
+}
+
+void CreateProject(FrmVerbsmith& window) {
+  IGeneralMgr& gen = *window.GenMgr();
+  IModuleMgr& module = *window.ModuleMgr();
+  IClassMgr& cls = *window.ClassMgr();
+  IFormMgr& form = *window.FormMgr();
+  Dialogs& dialogs = window.GetHost().dialogs;
+  Generate(window, [&] { gen.CopyTemplate(); });
+  Generate(window, [&] {
+    module.ReadModule();
+    module.ModifyModule();
+    module.WriteModule();
+  });
+  Generate(window, [&] {
+    cls.ReadClass();
+    cls.ModifyClass();
+    cls.WriteClass();
+  });
+  dialogs.DoEvents();
+  if (!gen.FormNotRequired()) {
+    Generate(window, [&] {
+      form.ReadForm();
+      form.ModifyForm();
+      form.WriteForm();
+    });
+    dialogs.DoEvents();
+  }
+}
+
+void UpdateClass(FrmVerbsmith& window) {
+  IClassMgr& cls = *window.ClassMgr();
+  Generate(window, [&] {
+    cls.ReadClass();
+    cls.ModifyClass();
+    cls.WriteClass();
+  });
+  window.GetHost().dialogs.DoEvents();
+}
+
+void RewriteProjectFile(FrmVerbsmith& window) {
+  IGeneralMgr& gen = *window.GenMgr();
+  IBitmapMgr& bitmaps = *window.BitmapMgr();
+  Generate(window, [&] {
+    gen.ReadProject();
+    gen.ModifyProject();
+    bitmaps.WriteResourceToProject();
+    gen.WriteModifiedProject();
+  });
+}
+
+bool AskToOpen(FrmVerbsmith& window, std::initializer_list<int> messages) {
+  return window.Message(FrmVerbsmith::Messages(messages, kParagraph), mb::kInformation | mb::kYesNo) ==
+         mbresult::kYes;
+}
+
+// Saves the environment's current project when the user wants it, then
+// loads the command project.
+void OpenProject(FrmVerbsmith& window) {
+  IGeneralMgr& gen = *window.GenMgr();
+  Host& host = window.GetHost();
+  bool dirty = false;
+  gen.AreComponentsDirty(dirty);
+  if (dirty && window.Message(FrmVerbsmith::Messages({52, 53}, kParagraph), mb::kExclamation | mb::kYesNo) ==
+                   mbresult::kYes) {
+    SaveProjectKeystrokes(host);
+  }
+  Generate(window, [&] { gen.ReloadProject(gen.CompleteProjFilename()); });
+}
+
+}  // namespace
+
+void RunFinishFlow(FrmVerbsmith& window) {
+  IGeneralMgr& gen = *window.GenMgr();
+  window.Hide();
+  if (!Register(window)) {
+    window.Unload();
+    return;
+  }
+  bool open = false;
+  switch (gen.WizardPurpose()) {
+    case purpose::kCreate:
+      CreateProject(window);
+      RewriteProjectFile(window);
+      open = AskToOpen(window, {49, 50, 51});
+      break;
+    case purpose::kEdit:
+      UpdateClass(window);
+      RewriteProjectFile(window);
+      open = AskToOpen(window, {54, 55, 51});
+      break;
+    case purpose::kAdd:
+      if (gen.ProjectType() != projecttype::kVisualBasic) {
+        window.UntitledMessage(LoadResString(49), mb::kInformation | mb::kOKOnly);
+      } else {
+        open = AskToOpen(window, {49, 51});
+      }
+      break;
+    default:
+      break;
+  }
+  if (open) OpenProject(window);
+  Generate(window, [&] { gen.WriteRecap(); });
+  Generate(window, [&] { gen.WriteINI(); });
+  window.CreatedDirectories().clear();
+  window.Unload();
+}
+
+void RunDeleteFlow(FrmVerbsmith& window) {
+  if (window.GenMgr()->WizardPurpose() != purpose::kDelete) return;
+  Host& host = window.GetHost();
+  auto& list = window.Control<forms::ComboBox>("cboCmdName");
+  if (list.Text().empty()) {
+    window.Message(LoadResString(17), mb::kExclamation);
+    list.SetFocus();
+    return;
+  }
+  if (window.Message(LoadResString(19), mb::kQuestion | mb::kYesNo) != mbresult::kYes) return;
+  try {
+    std::unique_ptr<CommandSet> commandSet = host.commandSets.Create();
+    commandSet->OpenCommandSet(window.GenMgr()->CompanyName(), window.GenMgr()->ApplicationName());
+    const int16_t index = commandSet->FindCommand(kFirstCommandId + list.ListIndex());
+    commandSet->RemoveCommand(commandSet->GetCommand(index).progId);
+    list.Clear();
+    window.Control<forms::TextBox>("txtCmdDescription").SetText("");
+    window.Control<forms::TextBox>("txtCmdToolTip").SetText("");
+    window.Control("cmdCmdNameFinish").SetEnabled(false);
+    const int16_t count = commandSet->CommandCount();
+    for (int i = 0; i < count; ++i) {
+      const std::string progId = commandSet->GetCommand(commandSet->FindCommand(kFirstCommandId + i)).progId;
+      const auto dot = progId.find('.');
+      list.AddItem(dot == std::string::npos ? progId : progId.substr(dot + 1));
+    }
+  } catch (const VbError& error) {
+    // Nothing more of the deletion runs; the user learns why.
+    host.err.Set(error);
+    ReportError(host, error.Description());
+  }
+}
+
+void RunCancelFlow(FrmVerbsmith& window) {
+  FileSystem& fs = window.GetHost().fs;
+  auto attempt = [](auto step) {
+    try {
+      step();
+    } catch (const VbError&) {
+      // A file or directory that cannot go stays; the rest still goes.
+    }
+  };
+  if (window.GenMgr() != nullptr && window.GenMgr()->WizardPurpose() == purpose::kCreate) {
+    auto& created = window.CreatedDirectories();
+    for (auto it = created.rbegin(); it != created.rend(); ++it) {
+      const std::string& d = *it;
+      attempt([&] { fs.DeleteFile(d + "\\src\\*.*"); });
+      attempt([&] { fs.RemoveDirectory(d + "\\src"); });
+      attempt([&] { fs.DeleteFile(d + "\\bin\\*.*"); });
+      attempt([&] { fs.RemoveDirectory(d + "\\bin"); });
+      attempt([&] { fs.RemoveDirectory(d); });
+    }
+  }
+  window.Unload();
+  window.CreatedDirectories().clear();
+}
+
+}  // namespace verbsmith

@@ -1,0 +1,24 @@
+#pragma once
+// How a run ends: the generation flows behind the last step's Finish
+// (create, edit, add), the delete flow behind the command-name step's
+// Finish, and the cancel flow behind every Cancel button.
+
+namespace verbsmith {
+
+class FrmVerbsmith;
+
+// Registers the command, then creates or rewrites the project's files for
+// the run's purpose, offers to open the project, and writes the recap and
+// the initialisation file. Hides the window at the start and unloads it at
+// the end; a registration that fails ends the run with nothing written.
+void RunFinishFlow(FrmVerbsmith& window);
+
+// Removes the command chosen on the command-name step from the command set
+// and refills the list; the window stays on that step.
+void RunDeleteFlow(FrmVerbsmith& window);
+
+// Removes the project directories this run created (a create run only),
+// newest first, and closes the wizard. Nothing here is reported.
+void RunCancelFlow(FrmVerbsmith& window);
+
+}  // namespace verbsmith
