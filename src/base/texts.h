@@ -136,6 +136,12 @@ inline constexpr std::string_view kEnablingConditionsHeading = "Command Enabling
 // Finish step.
 inline constexpr std::string_view kFinishHeading = "Complete";
 
+// Help, the frequently asked questions and the online books.
+inline constexpr std::string_view kHelpFileFilter = "Verbsmith helpfile (Verbsmith52.chm)|Verbsmith52.chm";
+inline constexpr std::string_view kHelpFileNotFound = "File not found.";
+inline constexpr std::string_view kCannotShowFaq = "Unable to display Frequently Asked Questions.";
+inline constexpr std::string_view kCannotStartOnlineBooks = "Cannot start Visual Basic Online.";
+
 // Names that must be identifiers (letters and digits, not starting with a
 // digit), so that ProgIDs, file names and resource names stay sound.
 inline constexpr std::string_view kProjectNameNotIdentifier =

@@ -38,7 +38,7 @@ bool Selected(const forms::Form& form, std::string_view name) {
 }  // namespace
 
 FrmVerbsmith::FrmVerbsmith(forms::FormsRuntime& runtime, Host& host)
-    : Form(runtime, "frmVerbsmith"), host_(host) {
+    : Form(runtime, "frmVerbsmith"), host_(host), help_(host) {
   SetCaption(std::string(text::kTitle));
   Add<forms::ImageList>("ImageList1").AddImage(kStepPicture);
   AddGroup<IntroSteps>({Step::kIntro, Step::kProjName});
@@ -71,6 +71,7 @@ void FrmVerbsmith::InitializeObjects(IConnection* wizard) {
   bitmapMgr_ = nullptr;
   vbInst_ = nullptr;
   createdDirectories_.clear();
+  help_.Reset();
   auto record = [this](ManagerError error) { RecordManagerError(host_.err, text::kFormWizardSource, error); };
   if (wizard == nullptr) return record(mgrerr::kNoConnection);
   if ((classMgr_ = wizard->ClassMgr()) == nullptr) return record(mgrerr::kNoClassMgr);
@@ -91,8 +92,8 @@ void FrmVerbsmith::OnLoad() {
     const std::string id(language);
     std::string directory = host_.addInDirectory;
     if (!directory.empty() && directory.back() == '\\') directory.pop_back();
-    helpFile_ =
-        directory + "\\..\\resdlls\\00" + id.substr(1, 1) + id.substr(id.size() - 1) + "\\Verbsmith52.chm";
+    help_.SetApplicationHelpFile(directory + "\\..\\resdlls\\00" + id.substr(1, 1) + id.substr(id.size() - 1) +
+                                 "\\Verbsmith52.chm");
   } catch (const std::exception&) {
   }
   try {
@@ -194,7 +195,7 @@ std::string FrmVerbsmith::Messages(std::initializer_list<int> ids, std::string_v
 }
 
 void FrmVerbsmith::ShowHelpTopic(int topic) {
-  host_.dialogs.ShowHelpTopic(helpFile_, topic);
+  help_.ShowTopic(topic);
 }
 
 void FrmVerbsmith::SetHelpTopic(forms::Control& control, int topic) {

@@ -15,6 +15,7 @@
 #include "forms/form.h"
 #include "platform/host.h"
 #include "wizard/frm_multi_cmd.h"
+#include "wizard/help.h"
 #include "wizard/step.h"
 #include "wizard/step_graph.h"
 #include "wizard/step_group.h"
@@ -50,8 +51,8 @@ class FrmVerbsmith : public forms::Form, public WizardWindow {
   // emptying its fields; cleared when that step is left.
   bool EmptyCmdName() const { return emptyCmdName_; }
   void SetEmptyCmdName(bool empty) { emptyCmdName_ = empty; }
-  // The help file found at start-up.
-  const std::string& HelpFile() const { return helpFile_; }
+  // Where the help file is expected, worked out at start-up.
+  const std::string& ApplicationHelpFile() const { return help_.ApplicationHelpFile(); }
 
   // ---- Moving between steps ----
   // The graph's view of the run now.
@@ -103,7 +104,7 @@ class FrmVerbsmith : public forms::Form, public WizardWindow {
   Ide* vbInst_ = nullptr;
   std::unique_ptr<FrmMultiCmd> multiCmd_;
   bool emptyCmdName_ = false;
-  std::string helpFile_;
+  HelpFile help_;
   forms::PictureBox* currentStepPicture_ = nullptr;
   std::vector<std::string> createdDirectories_;
   std::vector<std::unique_ptr<StepGroup>> groups_;
