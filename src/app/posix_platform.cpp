@@ -27,8 +27,17 @@ PosixPlatform::PosixPlatform(Transcript& transcript)
       settings_(files_, DefaultSettingsFile()),
       dialogs_(transcript),
       commandSets_(CommandSetPathFromEnvironment()),
-      host_{files_,  *registry_,   profiles_, settings_, processes_, dialogs_,
-            screen_, commandSets_, err_,      "",        ""} {
+      host_{.fs = files_,
+            .registry = *registry_,
+            .profiles = profiles_,
+            .settings = settings_,
+            .processes = processes_,
+            .dialogs = dialogs_,
+            .screen = screen_,
+            .commandSets = commandSets_,
+            .err = err_,
+            .addInDirectory = "",
+            .templateDirectory = ""} {
   host_.addInDirectory = AddInDirectory();
   if (auto configured = processes_.GetEnv("VERBSMITH_TEMPLATES"); configured && !configured->empty()) {
     host_.templateDirectory = ProductDirectory(*configured);

@@ -10,8 +10,8 @@
 #include "base/vb_error.h"
 #include "platform/host.h"
 #include "platform/scripted/transcript.h"
-#include "model/template_check.h"
-#include "model/template_render.h"
+#include "managers/template_check.h"
+#include "managers/template_render.h"
 
 namespace verbsmith::app {
 

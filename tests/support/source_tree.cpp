@@ -7,8 +7,9 @@ namespace verbsmith::test {
 std::filesystem::path SourceTreeRoot() {
   const char* root = std::getenv("VERBSMITH_SOURCE_DIR");
   if (root != nullptr && *root != '\0') return root;
-  // tests/support/source_tree.cpp -> the root two levels up.
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+  // Set by the build: __FILE__ is relative when a compiler cache rewrites
+  // the paths, and would then name a directory of the build tree.
+  return VERBSMITH_SOURCE_ROOT;
 }
 
 std::filesystem::path SourceTreePath(std::string_view relativePath) {

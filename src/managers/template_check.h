@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "managers/template_render.h"
 #include "platform/host.h"
-#include "model/template_render.h"
 
 namespace verbsmith {
 

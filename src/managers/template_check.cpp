@@ -1,4 +1,4 @@
-#include "model/template_check.h"
+#include "managers/template_check.h"
 
 #include <string_view>
 
