@@ -24,7 +24,7 @@ std::string AddInDirectory() {
 
 PosixPlatform::PosixPlatform(Transcript& transcript)
     : registry_(LoadPosixRegistry()),
-      settings_(files_, DefaultSettingsFile()),
+      settings_(files_, DefaultSettingsFile(UserDirectoriesOfThisProcess())),
       dialogs_(transcript),
       commandSets_(CommandSetPathFromEnvironment()),
       host_{.fs = files_,

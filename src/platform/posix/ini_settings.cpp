@@ -1,10 +1,6 @@
 #include "platform/posix/ini_settings.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
 #include "base/vb_error.h"
@@ -18,14 +14,6 @@ constexpr size_t kLongestSetting = 32768;
 
 std::string SectionOf(const std::string& application, const std::string& section) {
   return application + "\\" + section;
-}
-
-std::string HomeDirectory() {
-  if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') return home;
-  if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) {
-    return entry->pw_dir;
-  }
-  return "/tmp";
 }
 
 }  // namespace
@@ -57,15 +45,8 @@ void IniSettings::MakeParentDirectories() {
   }
 }
 
-std::string DefaultSettingsFile() {
-  std::string config;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
-    config = xdg;
-  } else {
-    config = HomeDirectory() + "/.config";
-  }
-  while (config.size() > 1 && config.back() == '/') config.pop_back();
-  std::string path = config + "/carthex-verbsmith/settings.ini";
+std::string DefaultSettingsFile(const UserDirectories& dirs) {
+  std::string path = (dirs.configHome == "/" ? "" : dirs.configHome) + "/carthex-verbsmith/settings.ini";
   std::replace(path.begin(), path.end(), '/', '\\');
   // Wine's Z: drive is the host root.
   return "Z:" + path;

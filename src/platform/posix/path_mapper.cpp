@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <system_error>
 #include <utility>
 
 #include "base/vb_error.h"
 #include "platform/posix/file_error.h"
+#include "platform/posix/user_directories.h"
 #include "platform/wildcard.h"
 
 namespace verbsmith {
@@ -105,11 +105,7 @@ std::string JoinWindows(char drive, const fs::path& relative) {
 PathMapper::PathMapper(fs::path winePrefix) : winePrefix_(std::move(winePrefix)) {}
 
 PathMapper PathMapper::FromEnvironment() {
-  if (const char* prefix = std::getenv("WINEPREFIX"); prefix != nullptr && *prefix != '\0') {
-    return PathMapper(prefix);
-  }
-  const char* home = std::getenv("HOME");
-  return PathMapper(fs::path(home != nullptr ? home : "/") / ".wine");
+  return PathMapper(UserDirectoriesOfThisProcess().winePrefix);
 }
 
 void PathMapper::CheckComponent(std::string_view component, bool allowWildcards) {
