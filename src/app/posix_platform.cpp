@@ -1,5 +1,6 @@
 #include "app/posix_platform.h"
 
+#include "base/win_path.h"
 #include "platform/posix/executable_directory.h"
 #include "platform/posix/load_posix_registry.h"
 #include "platform/posix/path_mapper.h"
@@ -8,16 +9,11 @@ namespace verbsmith::app {
 
 namespace {
 
-std::string WithBackslash(std::string directory) {
-  if (!directory.empty() && directory.back() != '\\') directory += '\\';
-  return directory;
-}
-
 // Beside the executable, as the add-in's files sit beside its module.
 std::string AddInDirectory() {
   const std::filesystem::path dir = ExecutableDirectory();
   if (dir.empty()) return "";
-  return WithBackslash(PathMapper::FromEnvironment().ToWindows(dir));
+  return AddTrailingBackslash(PathMapper::FromEnvironment().ToWindows(dir));
 }
 
 }  // namespace
@@ -53,7 +49,7 @@ std::string PosixPlatform::ProductPath(const std::string& path) {
 }
 
 std::string PosixPlatform::ProductDirectory(const std::string& directory) {
-  return WithBackslash(ProductPath(directory));
+  return AddTrailingBackslash(ProductPath(directory));
 }
 
 }  // namespace verbsmith::app

@@ -286,23 +286,6 @@ std::optional<TemplateFault> CheckRenderedProject(Host& host, const RenderOption
   return CompareLines(project, renderedLines, ExpectedProject(templateLines, options, projectDir), options);
 }
 
-void RemoveDirectoryTree(Host& host, const std::string& directory) {
-  try {
-    for (const std::string& name : host.fs.List(directory + "*.*", attr::kDirectory)) {
-      if (name == "." || name == "..") continue;
-      const std::string path = directory + name;
-      if (host.fs.GetAttributes(path) & attr::kDirectory) {
-        RemoveDirectoryTree(host, path + "\\");
-      } else {
-        host.fs.DeleteFile(path);
-      }
-    }
-    host.fs.RemoveDirectory(directory);
-  } catch (const VbError&) {
-    // What cannot be removed stays; it does not change the verdict.
-  }
-}
-
 std::vector<RenderOptions> AllRenderCombinations() {
   std::vector<RenderOptions> combinations;
   for (int modeless = 0; modeless <= 1; ++modeless) {
@@ -346,7 +329,7 @@ std::optional<TemplateFault> CheckTemplateDirectory(Host& host, const std::strin
       fault = CheckRenderedProject(host, options, templateDir, projectDir);
     }
     if (fault) return fault;
-    RemoveDirectoryTree(host, projectDir);
+    RemoveDirectoryTree(host.fs, projectDir);
   }
   return std::nullopt;
 }

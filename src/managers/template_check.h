@@ -42,10 +42,6 @@ std::optional<TemplateFault> CheckRenderedProject(Host& host, const RenderOption
 // or not.
 std::vector<RenderOptions> AllRenderCombinations();
 
-// Removes a directory (Windows form, trailing backslash) with everything in
-// it; what cannot be removed stays.
-void RemoveDirectoryTree(Host& host, const std::string& directory);
-
 // The static checks, then every combination rendered into its own
 // directory under workDir (Windows form, trailing backslash) and checked.
 std::optional<TemplateFault> CheckTemplateDirectory(Host& host, const std::string& templateDir,

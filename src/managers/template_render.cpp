@@ -30,14 +30,6 @@ class CollectingDialogs : public Dialogs {
   std::vector<std::string> prompts;
 };
 
-void MakeDirectoryIfMissing(Host& host, const std::string& path) {
-  try {
-    host.fs.MakeDirectory(path);
-  } catch (const VbError&) {
-    // Already there, or not makeable: the copies report the latter.
-  }
-}
-
 }  // namespace
 
 std::string RenderOptions::Describe() const {
@@ -74,8 +66,9 @@ std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
   ModuleMgrClass& module = managers.Module();
   FormMgrClass& form = managers.Form();
 
-  MakeDirectoryIfMissing(local, projectDir + "src\\");
-  MakeDirectoryIfMissing(local, projectDir + "bin\\");
+  // One that cannot be made is reported by the copies into it.
+  MakeDirectoryIfMissing(host.fs, projectDir + "src\\");
+  MakeDirectoryIfMissing(host.fs, projectDir + "bin\\");
   gen.SetCurrentPath(projectDir);
   gen.SetCurrentPathSrc(projectDir + "src\\");
   gen.SetCurrentPathBin(projectDir + "bin\\");

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "base/strings.h"
+#include "base/win_path.h"
 
 namespace verbsmith {
 
@@ -15,8 +16,7 @@ namespace {
 std::string WindowsFormOfHostDirectory(const std::string& directory) {
   std::string path = "Z:";
   for (char c : directory) path += c == '/' ? '\\' : c;
-  if (path.back() != '\\') path += '\\';
-  return path;
+  return AddTrailingBackslash(path);
 }
 
 std::vector<std::string> SearchPath(Host& host) {

@@ -28,21 +28,11 @@ std::string IniSettings::GetSetting(const std::string& application, const std::s
 void IniSettings::SaveSetting(const std::string& application, const std::string& section,
                               const std::string& key, const std::string& value) {
   if (profiles_.WriteString(SectionOf(application, section), key, value, file_)) return;
-  MakeParentDirectories();
+  // A real failure shows when the file is written.
+  MakeDirectoryPath(fs_, file_.substr(0, file_.rfind('\\')));
   if (profiles_.WriteString(SectionOf(application, section), key, value, file_)) return;
   throw VbError(vberr::kPathFileAccessError, "Settings",
                 VbErrorText(vberr::kPathFileAccessError) + ": " + file_);
-}
-
-void IniSettings::MakeParentDirectories() {
-  // Each level from the drive down; a level that exists refuses and that is
-  // fine, a real failure shows when the file is written.
-  for (size_t slash = file_.find('\\', 3); slash != std::string::npos; slash = file_.find('\\', slash + 1)) {
-    try {
-      fs_.MakeDirectory(file_.substr(0, slash));
-    } catch (const VbError&) {
-    }
-  }
 }
 
 std::string DefaultSettingsFile(const UserDirectories& dirs) {

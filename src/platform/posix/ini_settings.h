@@ -26,8 +26,6 @@ class IniSettings : public Settings {
   const std::string& File() const { return file_; }
 
  private:
-  void MakeParentDirectories();
-
   FileSystem& fs_;
   IniProfileFiles profiles_;
   std::string file_;
