@@ -10,7 +10,7 @@
 #include "generate/class_blocks.h"
 #include "generate/line_buffer.h"
 #include "generate/template_engine.h"
-#include "model/template_render.h"
+#include "managers/template_render.h"
 #include "support/file_host.h"
 #include "support/source_tree.h"
 #include "support/temp_dir.h"

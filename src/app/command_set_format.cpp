@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "base/utf8.h"
+
 namespace verbsmith::app {
 
 namespace {
@@ -23,32 +25,6 @@ std::string ValueText(const CommandField& field, const CommandEntry& entry) {
 
 std::string ValueJson(const CommandField& field, const CommandEntry& entry) {
   return field.number != nullptr ? std::to_string(entry.*field.number) : JsonString(entry.*field.text);
-}
-
-// The length of the valid UTF-8 sequence at the start of s, or 0.
-size_t Utf8SequenceLength(std::string_view s) {
-  const auto b0 = static_cast<unsigned char>(s[0]);
-  size_t length = 0;
-  uint32_t min = 0;
-  uint32_t code = 0;
-  if (b0 < 0x80) return 1;
-  if (b0 >= 0xC2 && b0 <= 0xDF) {
-    length = 2, min = 0x80, code = b0 & 0x1F;
-  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-    length = 3, min = 0x800, code = b0 & 0x0F;
-  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-    length = 4, min = 0x10000, code = b0 & 0x07;
-  } else {
-    return 0;
-  }
-  if (s.size() < length) return 0;
-  for (size_t i = 1; i < length; ++i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    if ((b & 0xC0) != 0x80) return 0;
-    code = (code << 6) | (b & 0x3F);
-  }
-  if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-  return length;
 }
 
 void AppendFieldsJson(std::string& out, const CommandEntry& entry) {
@@ -162,7 +138,8 @@ std::string JsonString(std::string_view value) {
       std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
       out += buffer;
     } else if (c >= 0x80) {
-      const size_t length = Utf8SequenceLength(value.substr(i));
+      char32_t cp = 0;
+      const size_t length = DecodeUtf8(value, i, cp);
       if (length == 0) {
         out += "\\ufffd";
         ++i;

@@ -8,8 +8,8 @@
 #include "app/subcommands.h"
 #include "platform/posix/ini_settings.h"
 #include "platform/posix/load_posix_registry.h"
-#include "platform/posix/path_mapper.h"
 #include "platform/posix/sqlite_command_set.h"
+#include "platform/posix/user_directories.h"
 #include "platform/scripted/transcript.h"
 #include "resources/resource_compiler.h"
 
@@ -21,15 +21,20 @@ void Line(const char* label, const std::string& value) {
   std::printf("%-22s %s\n", label, value.empty() ? "(none)" : value.c_str());
 }
 
-std::string Env(Host& host, const char* name) { return host.processes.GetEnv(name).value_or(""); }
+std::string Env(Host& host, const char* name) {
+  return host.processes.GetEnv(name).value_or("");
+}
 
 std::string CompilerDescription(Host& host) {
   const auto compiler = FindHostCompiler(host);
   if (!compiler) return "";
   switch (compiler->dialect) {
-    case CompilerDialect::kEnvironmentRc: return compiler->program + " (under " + compiler->runner + ")";
-    case CompilerDialect::kRcOptions: return compiler->program + " (rc options)";
-    case CompilerDialect::kWindres: return compiler->program + " (windres options)";
+    case CompilerDialect::kEnvironmentRc:
+      return compiler->program + " (under " + compiler->runner + ")";
+    case CompilerDialect::kRcOptions:
+      return compiler->program + " (rc options)";
+    case CompilerDialect::kWindres:
+      return compiler->program + " (windres options)";
   }
   return compiler->program;
 }
@@ -46,12 +51,15 @@ int RunInfo(const Args& args) {
   Host& host = platform.GetHost();
 
   std::printf("Carthex Verbsmith %s\n", VERBSMITH_VERSION);
-  const PathMapper mapper = PathMapper::FromEnvironment();
-  Line("Wine prefix:", mapper.WinePrefix().string());
-  const auto files = RegistryFiles(Env(host, "WINEPREFIX"), Env(host, "HOME"), Env(host, "VERBSMITH_REGISTRY"));
+  const UserDirectories dirs = UserDirectoriesOfThisProcess();
+  Line("Home directory:", dirs.home);
+  Line("Config directory:", dirs.configHome);
+  Line("Data directory:", dirs.dataHome);
+  Line("Wine prefix:", dirs.winePrefix);
+  const auto files = RegistryFilesOfThisProcess();
   if (files.empty()) Line("Registry files:", "");
   for (const auto& file : files) Line("Registry file:", file);
-  Line("Settings file:", DefaultSettingsFile());
+  Line("Settings file:", DefaultSettingsFile(dirs));
   Line("Command set:", CommandSetPathFromEnvironment());
   Line("Add-in directory:", host.addInDirectory);
   Line("Templates:", host.templateDirectory);

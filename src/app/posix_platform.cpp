@@ -1,5 +1,6 @@
 #include "app/posix_platform.h"
 
+#include "base/win_path.h"
 #include "platform/posix/executable_directory.h"
 #include "platform/posix/load_posix_registry.h"
 #include "platform/posix/path_mapper.h"
@@ -8,27 +9,31 @@ namespace verbsmith::app {
 
 namespace {
 
-std::string WithBackslash(std::string directory) {
-  if (!directory.empty() && directory.back() != '\\') directory += '\\';
-  return directory;
-}
-
 // Beside the executable, as the add-in's files sit beside its module.
 std::string AddInDirectory() {
   const std::filesystem::path dir = ExecutableDirectory();
   if (dir.empty()) return "";
-  return WithBackslash(PathMapper::FromEnvironment().ToWindows(dir));
+  return AddTrailingBackslash(PathMapper::FromEnvironment().ToWindows(dir));
 }
 
 }  // namespace
 
 PosixPlatform::PosixPlatform(Transcript& transcript)
     : registry_(LoadPosixRegistry()),
-      settings_(files_, DefaultSettingsFile()),
+      settings_(files_, DefaultSettingsFile(UserDirectoriesOfThisProcess())),
       dialogs_(transcript),
       commandSets_(CommandSetPathFromEnvironment()),
-      host_{files_,  *registry_,   profiles_, settings_, processes_, dialogs_,
-            screen_, commandSets_, err_,      "",        ""} {
+      host_{.fs = files_,
+            .registry = *registry_,
+            .profiles = profiles_,
+            .settings = settings_,
+            .processes = processes_,
+            .dialogs = dialogs_,
+            .screen = screen_,
+            .commandSets = commandSets_,
+            .err = err_,
+            .addInDirectory = "",
+            .templateDirectory = ""} {
   host_.addInDirectory = AddInDirectory();
   if (auto configured = processes_.GetEnv("VERBSMITH_TEMPLATES"); configured && !configured->empty()) {
     host_.templateDirectory = ProductDirectory(*configured);
@@ -44,7 +49,7 @@ std::string PosixPlatform::ProductPath(const std::string& path) {
 }
 
 std::string PosixPlatform::ProductDirectory(const std::string& directory) {
-  return WithBackslash(ProductPath(directory));
+  return AddTrailingBackslash(ProductPath(directory));
 }
 
 }  // namespace verbsmith::app

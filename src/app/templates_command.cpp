@@ -8,10 +8,11 @@
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/vb_error.h"
+#include "base/win_path.h"
+#include "managers/template_check.h"
+#include "managers/template_render.h"
 #include "platform/host.h"
 #include "platform/scripted/transcript.h"
-#include "model/template_check.h"
-#include "model/template_render.h"
 
 namespace verbsmith::app {
 
@@ -30,8 +31,7 @@ int Usage(const char* problem) {
 
 // A directory for the renders of one check, removed afterwards.
 std::string MakeWorkDirectory(Host& host) {
-  std::string temp = host.processes.GetEnv("TEMP").value_or("Z:\\tmp");
-  if (!temp.ends_with('\\')) temp += '\\';
+  const std::string temp = AddTrailingBackslash(host.processes.GetEnv("TEMP").value_or("Z:\\tmp"));
   const std::string placeholder = host.fs.CreateTempFile(temp, "vst");
   host.fs.DeleteFile(placeholder);
   host.fs.MakeDirectory(placeholder);
@@ -45,7 +45,7 @@ int Check(PosixPlatform& platform, const Args& args) {
   if (templates.empty()) return Usage("no template directory: name one or set VERBSMITH_TEMPLATES");
   const std::string work = MakeWorkDirectory(host);
   const auto fault = CheckTemplateDirectory(host, templates, work);
-  RemoveDirectoryTree(host, work);
+  RemoveDirectoryTree(host.fs, work);
   if (fault) {
     std::fprintf(stderr, "%s\n", fault->Describe().c_str());
     return 1;
@@ -91,11 +91,7 @@ int Render(PosixPlatform& platform, const Args& args) {
   const std::string projectDir = platform.ProductDirectory(*out);
   const std::string& templates = host.templateDirectory;
   if (templates.empty()) return Usage("no template directory: set VERBSMITH_TEMPLATES");
-  try {
-    host.fs.MakeDirectory(projectDir);
-  } catch (const VbError&) {
-    // An existing directory is used as it is.
-  }
+  MakeDirectoryIfMissing(host.fs, projectDir);
   const auto shown = RenderCommand(host, options, templates, projectDir);
   for (const std::string& message : shown) std::fprintf(stderr, "verbsmith templates: %s\n", message.c_str());
   if (!shown.empty()) return 1;

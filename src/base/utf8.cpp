@@ -1,5 +1,8 @@
 #include "base/utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace verbsmith {
 
 void AppendUtf8(char32_t cp, std::string& out) {
@@ -50,6 +53,26 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp) {
   }
   if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
   return length;
+}
+
+std::size_t FindInvalidUtf8(std::string_view text) {
+  const std::size_t n = text.size();
+  std::size_t i = 0;
+  while (i < n) {
+    // Runs of ASCII, eight bytes at a time: registry files are mostly that.
+    while (i + 8 <= n) {
+      std::uint64_t word;
+      std::memcpy(&word, text.data() + i, 8);
+      if ((word & 0x8080808080808080ull) != 0) break;
+      i += 8;
+    }
+    if (i >= n) break;
+    char32_t cp = 0;
+    const std::size_t length = DecodeUtf8(text, i, cp);
+    if (length == 0) return i;
+    i += length;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace verbsmith

@@ -14,4 +14,8 @@ void AppendUtf8(char32_t cp, std::string& out);
 // the bytes there are not one (truncated, overlong, a surrogate, too large).
 std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp);
 
+// The offset of the first byte that does not start a well-formed sequence,
+// or npos when the whole text is well-formed.
+std::size_t FindInvalidUtf8(std::string_view text);
+
 }  // namespace verbsmith

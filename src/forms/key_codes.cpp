@@ -5,6 +5,8 @@
 #include <charconv>
 #include <utility>
 
+#include "base/strings.h"
+
 namespace verbsmith::forms {
 
 namespace {
@@ -25,15 +27,6 @@ constexpr std::array<std::pair<std::string_view, int>, 13> kNamedKeys{{
     {"Down", key::kDown},
 }};
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
 std::optional<int> Number(std::string_view text) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -46,7 +39,7 @@ std::optional<int> Number(std::string_view text) {
 std::optional<int> KeyCodeFromName(std::string_view name) {
   if (name.empty()) return std::nullopt;
   for (const auto& [keyName, code] : kNamedKeys) {
-    if (SameIgnoringCase(name, keyName)) return code;
+    if (EqualsIgnoringCase(name, keyName)) return code;
   }
   if (name.size() >= 2 && (name[0] == 'F' || name[0] == 'f')) {
     if (const auto n = Number(name.substr(1)); n && *n >= 1 && *n <= 12) return key::kF1 + *n - 1;

@@ -1,8 +1,8 @@
 #include "forms/list_control.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "base/strings.h"
 #include "base/vb_error.h"
 
 namespace verbsmith::forms {
@@ -12,12 +12,6 @@ namespace {
 constexpr int32_t kInvalidPropertyValue = 380;
 constexpr int32_t kInvalidPropertyArrayIndex = 381;
 constexpr int32_t kTextReadOnly = 383;
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-  });
-}
 
 }  // namespace
 

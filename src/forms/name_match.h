@@ -1,18 +1,14 @@
 #pragma once
 // Visual Basic names ignore case.
 
-#include <cctype>
 #include <string_view>
+
+#include "base/strings.h"
 
 namespace verbsmith::forms {
 
 inline bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
+  return EqualsIgnoringCase(a, b);
 }
 
 }  // namespace verbsmith::forms

@@ -1,6 +1,7 @@
 // The command form file: read, named and captioned, its map-view event
 // control removed when the command does not listen, written back.
 
+#include "base/strings.h"
 #include "base/texts.h"
 #include "generate/form_mgr_class.h"
 #include "generate/line_buffer.h"
@@ -13,13 +14,6 @@ namespace {
 
 constexpr FileMessages kFormFile{.readOpen = 146, .writeOpen = 144, .close = 145};
 constexpr std::string_view kEventControl = "EventControl";
-
-std::string_view TrimSpaces(std::string_view text) {
-  std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  std::size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 }  // namespace
 
@@ -47,7 +41,7 @@ void FormMgrClass::DeleteOCX(const std::string& name, const std::string& /*file*
     std::string& line = lines_[i];
     if (!found && line.find(name) != std::string::npos) found = true;
     if (!found) continue;
-    const bool last = TrimSpaces(line) == "End";
+    const bool last = Trim(line, " ") == "End";
     line.clear();
     if (last) return;
   }

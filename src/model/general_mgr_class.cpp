@@ -3,20 +3,10 @@
 #include <utility>
 
 #include "base/texts.h"
+#include "base/win_path.h"
 #include "generate/manager_errors.h"
 
 namespace verbsmith {
-
-namespace {
-
-// The specification's paths always end in one backslash so that file names
-// can be joined to them without a separator.
-std::string WithTrailingBackslash(std::string path) {
-  if (!path.empty() && path.back() != '\\') path += '\\';
-  return path;
-}
-
-}  // namespace
 
 GeneralMgrClass::GeneralMgrClass(Host& host, LineBuffer& lines) : host_(host), lines_(lines) {
   SetCurrentPath(host_.fs.CurrentDirectory());
@@ -36,15 +26,15 @@ void GeneralMgrClass::InitializeObjects(IConnection* connection) {
 }
 
 void GeneralMgrClass::SetCurrentPath(std::string value) {
-  currentPath_ = WithTrailingBackslash(std::move(value));
+  currentPath_ = AddTrailingBackslash(value);
 }
 
 void GeneralMgrClass::SetCurrentPathSrc(std::string value) {
-  currentPathSrc_ = WithTrailingBackslash(std::move(value));
+  currentPathSrc_ = AddTrailingBackslash(value);
 }
 
 void GeneralMgrClass::SetCurrentPathBin(std::string value) {
-  currentPathBin_ = WithTrailingBackslash(std::move(value));
+  currentPathBin_ = AddTrailingBackslash(value);
 }
 
 void GeneralMgrClass::SetProjectName(std::string value) {

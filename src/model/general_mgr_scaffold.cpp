@@ -2,11 +2,11 @@
 // and the check that the project's four names are distinct.
 
 #include <algorithm>
-#include <cctype>
 #include <functional>
 #include <optional>
 
 #include "base/messages.h"
+#include "base/strings.h"
 #include "base/texts.h"
 #include "generate/manager_errors.h"
 #include "model/general_mgr_class.h"
@@ -17,12 +17,6 @@ namespace {
 
 constexpr int kCopyFailedMessage = 165;
 constexpr int kAttributesFailedMessage = 166;
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
 
 }  // namespace
 
@@ -66,10 +60,10 @@ void GeneralMgrClass::NamesUnique(bool& unique) {
   if (classMgr_ == nullptr || moduleMgr_ == nullptr || formMgr_ == nullptr) {
     throw ObjectNotSet(text::kGeneralMgrSource);
   }
-  const std::string form = Upper(formMgr_->FormName());
-  const std::string cls = Upper(classMgr_->Classname());
-  const std::string module = Upper(moduleMgr_->ModuleName());
-  const std::string project = Upper(projectName_);
+  const std::string form = AsciiUpper(formMgr_->FormName());
+  const std::string cls = AsciiUpper(classMgr_->Classname());
+  const std::string module = AsciiUpper(moduleMgr_->ModuleName());
+  const std::string project = AsciiUpper(projectName_);
   unique = !(cls == form || project == form || module == form || cls == project || module == project ||
              module == cls);
 }

@@ -71,4 +71,19 @@ class FileSystem {
   virtual std::string HostPath(const std::string& windowsPath) { return windowsPath; }
 };
 
+// Composites of the calls above that every adapter shares. Paths are
+// Windows form; a directory may end in a backslash.
+
+// Whether the directory exists.
+bool DirectoryExists(FileSystem& fs, const std::string& directory);
+// Makes the directory where one may exist already. Whether it exists
+// afterwards; a failure is left for the first use of it to report.
+bool MakeDirectoryIfMissing(FileSystem& fs, const std::string& directory);
+// Makes the directory and each missing parent, from the drive down.
+// Whether it exists afterwards.
+bool MakeDirectoryPath(FileSystem& fs, const std::string& directory);
+// Removes the directory with everything below it, as far as it can: what
+// cannot be removed stays.
+void RemoveDirectoryTree(FileSystem& fs, const std::string& directory);
+
 }  // namespace verbsmith

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/strings.h"
 #include "base/texts.h"
 #include "generate/line_buffer.h"
 #include "generate/manager_errors.h"
@@ -28,13 +29,6 @@ const std::string kSource(text::kBitmapMgrSource);
 
 std::string Str(std::string_view text) {
   return std::string(text);
-}
-
-std::string Trim(const std::string& text) {
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
 }
 
 template <typename T>
@@ -218,7 +212,7 @@ std::string BitMapMgrClass::WriteHostScript() {
   std::string prefix = "rescopy.rc";
   std::string path;
   MakeTempFileName(host_, prefix, path);
-  path = Trim(path);
+  path = std::string(Trim(path, " "));
   if (path.empty()) path = host_.fs.CreateTempFile(Require(genMgr_).CurrentPathSrc(), prefix);
   try {
     // Host compilers cannot read drive letters: they get the bitmaps' host

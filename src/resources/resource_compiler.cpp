@@ -4,23 +4,19 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "base/strings.h"
+#include "base/win_path.h"
+
 namespace verbsmith {
 
 namespace {
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
 
 // PATH entries are host directories; the file system port takes Windows
 // form, where the host root is drive Z:.
 std::string WindowsFormOfHostDirectory(const std::string& directory) {
   std::string path = "Z:";
   for (char c : directory) path += c == '/' ? '\\' : c;
-  if (path.back() != '\\') path += '\\';
-  return path;
+  return AddTrailingBackslash(path);
 }
 
 std::vector<std::string> SearchPath(Host& host) {
@@ -93,7 +89,7 @@ CompilerDialect DialectOf(const std::string& program) {
 std::optional<ResourceCompiler> FindEnvironmentCompiler(Host& host, const std::string& environmentDirectory) {
   const std::string path = environmentDirectory + "Wizards\\rc.exe";
   std::vector<std::string> found = host.fs.List(path, 0);
-  if (found.empty() || Upper(found.front()) != "RC.EXE") return std::nullopt;
+  if (found.empty() || !EqualsIgnoringCase(found.front(), "RC.EXE")) return std::nullopt;
   std::optional<std::string> wine = FindOnPath(host, "wine");
   if (!wine) return std::nullopt;
   return ResourceCompiler{CompilerDialect::kEnvironmentRc, path, *wine};

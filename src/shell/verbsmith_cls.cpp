@@ -20,7 +20,7 @@ std::string Text(std::string_view text) {
 
 }  // namespace
 
-VerbsmithCls::VerbsmithCls(Host& host, const WindowFactory& makeWindow) : host_(host) {
+VerbsmithCls::VerbsmithCls(Host& host, const WindowFactory& makeWindow) : ManagerSet(host), host_(host) {
   try {
     wizard_ = makeWindow(host_);
   } catch (const VbError& e) {
@@ -37,12 +37,8 @@ VerbsmithCls::~VerbsmithCls() {
   // Released in this order: the window first, so it never outlives the
   // managers it refers to.
   wizard_.reset();
-  genMgr_.reset();
-  classMgr_.reset();
-  moduleMgr_.reset();
-  formMgr_.reset();
-  bitmapMgr_.reset();
-  vbInst_ = nullptr;
+  Release();
+  SetVBInst(nullptr);
   environment_ = nullptr;
 }
 
@@ -114,19 +110,7 @@ CommandBarControl* VerbsmithCls::AddToAddInCommandBar(const std::string& caption
 void VerbsmithCls::ShowWizard() {
   try {
     // Every run starts from fresh managers with their defaults.
-    genMgr_ = std::make_unique<GeneralMgrClass>(host_, lines_);
-    bitmapMgr_ = std::make_unique<BitMapMgrClass>(host_, lines_);
-    classMgr_ = std::make_unique<ClassMgrClass>(host_, lines_);
-    moduleMgr_ = std::make_unique<ModuleMgrClass>(host_, lines_);
-    formMgr_ = std::make_unique<FormMgrClass>(host_, lines_);
-
-    // The class manager's default name must exist before the module
-    // manager derives its own from it.
-    genMgr_->InitializeObjects(this);
-    classMgr_->InitializeObjects(this);
-    formMgr_->InitializeObjects(this);
-    bitmapMgr_->InitializeObjects(this);
-    moduleMgr_->InitializeObjects(this);
+    Renew();
 
     if (!wizard_)
       throw VbError(91, Text(text::kSettingsApp), "Object variable or With block variable not set");

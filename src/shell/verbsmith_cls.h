@@ -2,20 +2,15 @@
 // VerbsmithCls: the add-in's connection object. The development environment
 // creates it and calls OnConnection; it puts the menu entry on the "Add-Ins"
 // bar, and each run of the wizard gets five new managers that reach each
-// other, and the environment, through this object's members.
+// other, and the environment, through this object's members (its manager
+// set).
 
 #include <functional>
 #include <memory>
 
-#include "connection/connection.h"
-#include "generate/class_mgr_class.h"
-#include "generate/form_mgr_class.h"
-#include "generate/line_buffer.h"
-#include "generate/module_mgr_class.h"
+#include "managers/manager_set.h"
 #include "platform/host.h"
 #include "platform/ide.h"
-#include "resources/bitmap_mgr_class.h"
-#include "model/general_mgr_class.h"
 #include "wizard/wizard_window.h"
 
 namespace verbsmith {
@@ -28,7 +23,7 @@ inline constexpr int kExternal = 2;
 inline constexpr int kCommandLine = 3;
 }  // namespace connectmode
 
-class VerbsmithCls : public IConnection {
+class VerbsmithCls : public ManagerSet {
  public:
   using WindowFactory = std::function<std::unique_ptr<WizardWindow>(Host&)>;
 
@@ -48,14 +43,7 @@ class VerbsmithCls : public IConnection {
   void OnAddInsUpdate() {}
 
   // Stores the environment instance handed to the managers as VBInst.
-  void ConnectAddIn(Ide* vbInst) { vbInst_ = vbInst; }
-
-  IGeneralMgr* GenMgr() const override { return genMgr_.get(); }
-  IModuleMgr* ModuleMgr() const override { return moduleMgr_.get(); }
-  IClassMgr* ClassMgr() const override { return classMgr_.get(); }
-  IFormMgr* FormMgr() const override { return formMgr_.get(); }
-  IBitmapMgr* BitmapMgr() const override { return bitmapMgr_.get(); }
-  Ide* VBInst() const override { return vbInst_; }
+  void ConnectAddIn(Ide* vbInst) { SetVBInst(vbInst); }
 
   CommandBarEvents* MenuHandler() const { return menuHandler_.get(); }
   void SetMenuHandler(std::unique_ptr<CommandBarEvents> handler);
@@ -69,18 +57,10 @@ class VerbsmithCls : public IConnection {
   void ShowFailure(const std::string& description);
 
   Host& host_;
-  // The module-level line buffer the generators share.
-  LineBuffer lines_;
   std::unique_ptr<WizardWindow> wizard_;
   Ide* environment_ = nullptr;
   CommandBarControl* menuEntry_ = nullptr;
   std::unique_ptr<CommandBarEvents> menuHandler_;
-  std::unique_ptr<GeneralMgrClass> genMgr_;
-  std::unique_ptr<BitMapMgrClass> bitmapMgr_;
-  std::unique_ptr<ClassMgrClass> classMgr_;
-  std::unique_ptr<ModuleMgrClass> moduleMgr_;
-  std::unique_ptr<FormMgrClass> formMgr_;
-  Ide* vbInst_ = nullptr;
 };
 
 }  // namespace verbsmith

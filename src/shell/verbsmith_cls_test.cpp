@@ -65,17 +65,17 @@ class RecordingWindow : public WizardWindow {
 class VerbsmithClsTest : public ::testing::Test {
  protected:
   VerbsmithClsTest()
-      : host{files.files,
-             files.registry,
-             files.profiles,
-             settings,
-             files.processes,
-             files.dialogs,
-             files.screen,
-             files.commandSets,
-             files.err,
-             "Z:\\addin\\",
-             ""},
+      : host{.fs = files.files,
+             .registry = files.registry,
+             .profiles = files.profiles,
+             .settings = settings,
+             .processes = files.processes,
+             .dialogs = files.dialogs,
+             .screen = files.screen,
+             .commandSets = files.commandSets,
+             .err = files.err,
+             .addInDirectory = "Z:\\addin\\",
+             .templateDirectory = ""},
         ide(files.files, files.processes) {}
 
   // The connection object with a recording window; window() reaches it.

@@ -27,17 +27,17 @@ class FileHost {
  public:
   // templateDirectory: Windows form with a trailing backslash.
   explicit FileHost(std::string templateDirectory = "")
-      : host{files,
-             registry,
-             profiles,
-             settings,
-             processes,
-             dialogs,
-             screen,
-             commandSets,
-             err,
-             "",
-             std::move(templateDirectory)} {}
+      : host{.fs = files,
+             .registry = registry,
+             .profiles = profiles,
+             .settings = settings,
+             .processes = processes,
+             .dialogs = dialogs,
+             .screen = screen,
+             .commandSets = commandSets,
+             .err = err,
+             .addInDirectory = "",
+             .templateDirectory = std::move(templateDirectory)} {}
   FileHost(const FileHost&) = delete;
   FileHost& operator=(const FileHost&) = delete;
 
@@ -72,17 +72,17 @@ class FileHost {
 
  private:
   Host Variant(FileSystem& fs, Processes& processesPort, Dialogs& dialogsPort) const {
-    return Host{fs,
-                host.registry,
-                host.profiles,
-                host.settings,
-                processesPort,
-                dialogsPort,
-                host.screen,
-                host.commandSets,
-                host.err,
-                "",
-                host.templateDirectory};
+    return Host{.fs = fs,
+                .registry = host.registry,
+                .profiles = host.profiles,
+                .settings = host.settings,
+                .processes = processesPort,
+                .dialogs = dialogsPort,
+                .screen = host.screen,
+                .commandSets = host.commandSets,
+                .err = host.err,
+                .addInDirectory = "",
+                .templateDirectory = host.templateDirectory};
   }
 };
 

@@ -8,7 +8,7 @@
 namespace verbsmith::test {
 
 // The source root: VERBSMITH_SOURCE_DIR when set (CTest sets it), else the
-// tree this file was compiled from.
+// tree the tests were built from.
 std::filesystem::path SourceTreeRoot();
 // A path below the source root; relativePath uses '/' separators.
 std::filesystem::path SourceTreePath(std::string_view relativePath);

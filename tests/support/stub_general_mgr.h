@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/win_path.h"
 #include "connection/connection.h"
 
 namespace verbsmith::test {
@@ -52,11 +53,11 @@ class StubGeneralMgr : public IGeneralMgr {
   void SetCommandsEnablingConditionsRecap(std::string value) override { enablingRecap = std::move(value); }
 
   std::string CurrentPath() const override { return currentPath; }
-  void SetCurrentPath(std::string value) override { currentPath = WithBackslash(std::move(value)); }
+  void SetCurrentPath(std::string value) override { currentPath = AddTrailingBackslash(value); }
   std::string CurrentPathSrc() const override { return currentPathSrc; }
-  void SetCurrentPathSrc(std::string value) override { currentPathSrc = WithBackslash(std::move(value)); }
+  void SetCurrentPathSrc(std::string value) override { currentPathSrc = AddTrailingBackslash(value); }
   std::string CurrentPathBin() const override { return currentPathBin; }
-  void SetCurrentPathBin(std::string value) override { currentPathBin = WithBackslash(std::move(value)); }
+  void SetCurrentPathBin(std::string value) override { currentPathBin = AddTrailingBackslash(value); }
   std::string CompanyName() const override { return companyName; }
   void SetCompanyName(std::string value) override { companyName = std::move(value); }
   std::string ApplicationName() const override { return applicationName; }
@@ -94,12 +95,6 @@ class StubGeneralMgr : public IGeneralMgr {
   std::string companyName = "Valdren", applicationName = "Carthex";
   std::string projectName = "CarthexCommand", projectFilename = "CarthexCommand.vbp";
   std::string projectDesc, completeProjFilename;
-
- private:
-  static std::string WithBackslash(std::string path) {
-    if (!path.empty() && path.back() != '\\') path += '\\';
-    return path;
-  }
 };
 
 }  // namespace verbsmith::test

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "base/strings.h"
 #include "forms/key_codes.h"
 #include "forms/name_match.h"
 #include "platform/dialogs.h"
@@ -12,18 +13,9 @@ namespace verbsmith::forms {
 
 namespace {
 
-constexpr std::string_view kSpaces = " \t";
-
-std::string_view Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(kSpaces);
-  if (first == std::string_view::npos) return {};
-  const size_t last = text.find_last_not_of(kSpaces);
-  return text.substr(first, last - first + 1);
-}
-
 // Splits off the first word; the rest is trimmed.
 std::string_view TakeWord(std::string_view& rest) {
-  const size_t end = rest.find_first_of(kSpaces);
+  const size_t end = rest.find_first_of(kBlanks);
   std::string_view word = rest.substr(0, end);
   rest = end == std::string_view::npos ? std::string_view() : Trim(rest.substr(end));
   return word;

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <utility>
 
+#include "base/strings.h"
 #include "base/vb_error.h"
 
 namespace verbsmith {
@@ -22,13 +23,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
     lines.push_back(line);
   }
   return lines;
-}
-
-std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
 }
 
 bool IsAbsolute(const std::string& path) {
@@ -52,7 +46,7 @@ std::string DeclaredName(const std::string& text) {
   for (const std::string& line : SplitLines(text)) {
     const auto at = line.find(kAttribute);
     if (at == std::string::npos) continue;
-    std::string value = Trim(line.substr(at + kAttribute.size()));
+    std::string value(Trim(std::string_view(line).substr(at + kAttribute.size())));
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
       value = value.substr(1, value.size() - 2);
     return value;
@@ -202,10 +196,10 @@ void HostIde::LoadProject(const std::string& path, bool /*flag*/) {
     std::string name;
     const auto semicolon = value.find(';');
     if (semicolon != std::string::npos) {
-      name = Trim(value.substr(0, semicolon));
+      name = std::string(Trim(std::string_view(value).substr(0, semicolon)));
       value = value.substr(semicolon + 1);
     }
-    value = Trim(value);
+    value = std::string(Trim(value));
     const std::string file = IsAbsolute(value) ? value : directory + value;
     if (name.empty()) {
       try {

@@ -1,18 +1,16 @@
 #include "platform/posix/ini_profile_files.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <string_view>
 #include <vector>
 
+#include "base/strings.h"
 #include "base/vb_error.h"
 
 namespace verbsmith {
 
 namespace {
-
-constexpr std::string_view kBlanks = " \t";
 
 struct Line {
   std::string text;
@@ -40,19 +38,6 @@ std::string JoinLines(const std::vector<Line>& lines) {
   std::string content;
   for (const Line& line : lines) content += line.text + line.end;
   return content;
-}
-
-std::string_view Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  const size_t last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
 }
 
 // The section name of a header line ("[name]"), or nullopt for other lines.
@@ -84,7 +69,7 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
 std::optional<size_t> FindSection(const std::vector<Line>& lines, std::string_view section) {
   for (size_t i = 0; i < lines.size(); ++i) {
     auto name = SectionName(lines[i].text);
-    if (name && SameName(*name, Trim(section))) return i;
+    if (name && EqualsIgnoringCase(*name, Trim(section))) return i;
   }
   return std::nullopt;
 }
@@ -100,7 +85,7 @@ std::optional<size_t> FindKey(const std::vector<Line>& lines, size_t header, std
   const size_t end = SectionEnd(lines, header);
   for (size_t i = header + 1; i < end; ++i) {
     auto parsed = ParseKeyLine(lines[i].text);
-    if (parsed && SameName(parsed->key, Trim(key))) return i;
+    if (parsed && EqualsIgnoringCase(parsed->key, Trim(key))) return i;
   }
   return std::nullopt;
 }

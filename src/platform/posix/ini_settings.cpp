@@ -1,10 +1,6 @@
 #include "platform/posix/ini_settings.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
 #include "base/vb_error.h"
@@ -20,14 +16,6 @@ std::string SectionOf(const std::string& application, const std::string& section
   return application + "\\" + section;
 }
 
-std::string HomeDirectory() {
-  if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') return home;
-  if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) {
-    return entry->pw_dir;
-  }
-  return "/tmp";
-}
-
 }  // namespace
 
 IniSettings::IniSettings(FileSystem& fs, std::string file) : fs_(fs), profiles_(fs), file_(std::move(file)) {}
@@ -40,32 +28,15 @@ std::string IniSettings::GetSetting(const std::string& application, const std::s
 void IniSettings::SaveSetting(const std::string& application, const std::string& section,
                               const std::string& key, const std::string& value) {
   if (profiles_.WriteString(SectionOf(application, section), key, value, file_)) return;
-  MakeParentDirectories();
+  // A real failure shows when the file is written.
+  MakeDirectoryPath(fs_, file_.substr(0, file_.rfind('\\')));
   if (profiles_.WriteString(SectionOf(application, section), key, value, file_)) return;
   throw VbError(vberr::kPathFileAccessError, "Settings",
                 VbErrorText(vberr::kPathFileAccessError) + ": " + file_);
 }
 
-void IniSettings::MakeParentDirectories() {
-  // Each level from the drive down; a level that exists refuses and that is
-  // fine, a real failure shows when the file is written.
-  for (size_t slash = file_.find('\\', 3); slash != std::string::npos; slash = file_.find('\\', slash + 1)) {
-    try {
-      fs_.MakeDirectory(file_.substr(0, slash));
-    } catch (const VbError&) {
-    }
-  }
-}
-
-std::string DefaultSettingsFile() {
-  std::string config;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
-    config = xdg;
-  } else {
-    config = HomeDirectory() + "/.config";
-  }
-  while (config.size() > 1 && config.back() == '/') config.pop_back();
-  std::string path = config + "/carthex-verbsmith/settings.ini";
+std::string DefaultSettingsFile(const UserDirectories& dirs) {
+  std::string path = (dirs.configHome == "/" ? "" : dirs.configHome) + "/carthex-verbsmith/settings.ini";
   std::replace(path.begin(), path.end(), '/', '\\');
   // Wine's Z: drive is the host root.
   return "Z:" + path;

@@ -6,6 +6,7 @@
 
 #include "platform/file_system.h"
 #include "platform/posix/ini_profile_files.h"
+#include "platform/posix/user_directories.h"
 #include "platform/settings.h"
 
 namespace verbsmith {
@@ -25,16 +26,13 @@ class IniSettings : public Settings {
   const std::string& File() const { return file_; }
 
  private:
-  void MakeParentDirectories();
-
   FileSystem& fs_;
   IniProfileFiles profiles_;
   std::string file_;
 };
 
-// The settings file the user's environment names, in Windows form:
-// "$XDG_CONFIG_HOME/carthex-verbsmith/settings.ini", with ~/.config when
-// XDG_CONFIG_HOME is unset or not absolute.
-std::string DefaultSettingsFile();
+// The settings file in Windows form: carthex-verbsmith/settings.ini under
+// the user's configuration directory.
+std::string DefaultSettingsFile(const UserDirectories& dirs);
 
 }  // namespace verbsmith

@@ -8,7 +8,6 @@
 #include "base/vb_error.h"
 #include "platform/posix/path_mapper.h"
 #include "platform/posix/posix_file_system.h"
-#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace verbsmith {
@@ -57,23 +56,12 @@ TEST_F(IniSettingsTest, SaveThatCannotBeStoredRaises) {
   EXPECT_EQ(dir_.Read("config"), "not a directory");
 }
 
-using test::ScopedEnv;
-
-TEST(DefaultSettingsFileTest, LivesUnderAnAbsoluteXdgConfigHomeOrDotConfigInHome) {
-  const struct {
-    const char* xdg;
-    const char* file;
-  } cases[] = {
-      {"/srv/conf/", "Z:\\srv\\conf\\carthex-verbsmith\\settings.ini"},
-      {nullptr, "Z:\\home\\ann\\.config\\carthex-verbsmith\\settings.ini"},
-      {"relative/conf", "Z:\\home\\ann\\.config\\carthex-verbsmith\\settings.ini"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.xdg == nullptr ? "unset" : c.xdg);
-    ScopedEnv xdg("XDG_CONFIG_HOME", c.xdg);
-    ScopedEnv home("HOME", "/home/ann");
-    EXPECT_EQ(DefaultSettingsFile(), c.file);
-  }
+TEST(DefaultSettingsFileTest, LivesUnderTheConfigurationDirectoryInWindowsForm) {
+  UserDirectories dirs;
+  dirs.configHome = "/srv/conf";
+  EXPECT_EQ(DefaultSettingsFile(dirs), "Z:\\srv\\conf\\carthex-verbsmith\\settings.ini");
+  dirs.configHome = "/";
+  EXPECT_EQ(DefaultSettingsFile(dirs), "Z:\\carthex-verbsmith\\settings.ini");
 }
 
 }  // namespace

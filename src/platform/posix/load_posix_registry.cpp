@@ -4,33 +4,17 @@
 #include <filesystem>
 #include <string_view>
 
+#include "platform/posix/user_directories.h"
+
 namespace verbsmith {
 
-namespace {
-
-std::string Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value == nullptr ? std::string() : std::string(value);
-}
-
-}  // namespace
-
-std::vector<std::string> RegistryFiles(const std::string& wineprefix, const std::string& home,
-                                       const std::string& exportList) {
+std::vector<std::string> RegistryFiles(const std::string& winePrefix, const std::string& exportList) {
   std::vector<std::string> files;
-  std::filesystem::path prefix;
-  if (!wineprefix.empty()) {
-    prefix = wineprefix;
-  } else if (!home.empty()) {
-    prefix = std::filesystem::path(home) / ".wine";
-  }
-  if (!prefix.empty()) {
-    // A prefix Wine has not set up yet simply has no registry.
-    for (const char* hive : {"system.reg", "user.reg"}) {
-      std::error_code error;
-      const std::filesystem::path path = prefix / hive;
-      if (std::filesystem::is_regular_file(path, error)) files.push_back(path.string());
-    }
+  // A prefix Wine has not set up yet simply has no registry.
+  for (const char* hive : {"system.reg", "user.reg"}) {
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::path(winePrefix) / hive;
+    if (std::filesystem::is_regular_file(path, error)) files.push_back(path.string());
   }
   std::string_view list = exportList;
   while (!list.empty()) {
@@ -43,9 +27,13 @@ std::vector<std::string> RegistryFiles(const std::string& wineprefix, const std:
   return files;
 }
 
+std::vector<std::string> RegistryFilesOfThisProcess() {
+  const char* exports = std::getenv("VERBSMITH_REGISTRY");
+  return RegistryFiles(UserDirectoriesOfThisProcess().winePrefix, exports == nullptr ? "" : exports);
+}
+
 std::unique_ptr<PosixRegistry> LoadPosixRegistry() {
-  return std::make_unique<PosixRegistry>(
-      RegistryFiles(Environment("WINEPREFIX"), Environment("HOME"), Environment("VERBSMITH_REGISTRY")));
+  return std::make_unique<PosixRegistry>(RegistryFilesOfThisProcess());
 }
 
 }  // namespace verbsmith

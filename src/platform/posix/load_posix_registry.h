@@ -10,14 +10,12 @@
 namespace verbsmith {
 
 // The files to load, in order: the Wine prefix's system.reg and user.reg
-// when they exist (prefix: wineprefix, else home/.wine), then each entry of
-// the colon-separated exportList. Empty arguments stand for unset
-// variables.
-std::vector<std::string> RegistryFiles(const std::string& wineprefix, const std::string& home,
-                                       const std::string& exportList);
+// when they exist, then each entry of the colon-separated exportList.
+std::vector<std::string> RegistryFiles(const std::string& winePrefix, const std::string& exportList);
+// Those of the user's Wine prefix and VERBSMITH_REGISTRY.
+std::vector<std::string> RegistryFilesOfThisProcess();
 
-// The registry of WINEPREFIX (default ~/.wine) and VERBSMITH_REGISTRY.
-// Throws VbError as PosixRegistry does.
+// The registry of those files. Throws VbError as PosixRegistry does.
 std::unique_ptr<PosixRegistry> LoadPosixRegistry();
 
 }  // namespace verbsmith

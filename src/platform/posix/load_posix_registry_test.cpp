@@ -15,23 +15,16 @@ class RegistryFilesTest : public ::testing::Test {
   test::TempDir dir_;
 };
 
-TEST_F(RegistryFilesTest, TakesTheHivesOfThePrefixThatExistThenTheExports) {
-  dir_.Write("prefix/system.reg", "WINE REGISTRY Version 2\n");
+TEST_F(RegistryFilesTest, TakesTheHivesOfThePrefixThatExistThenTheNonEmptyExports) {
   const std::string prefix = dir_.HostPath("prefix").string();
-  EXPECT_THAT(RegistryFiles(prefix, "/home/nobody", "a.reg:b.reg"),
-              ElementsAre(prefix + "/system.reg", "a.reg", "b.reg"));
-
+  EXPECT_THAT(RegistryFiles(prefix, ""), ElementsAre());
   dir_.Write("prefix/user.reg", "WINE REGISTRY Version 2\n");
-  EXPECT_THAT(RegistryFiles(prefix, "", ""), ElementsAre(prefix + "/system.reg", prefix + "/user.reg"));
-}
-
-TEST_F(RegistryFilesTest, FallsBackToHomesWineDirectoryIgnoringDirectoriesAndEmptyExports) {
-  dir_.Write("home/.wine/user.reg", "WINE REGISTRY Version 2\n");
-  dir_.MakeDir("home/.wine/system.reg");
-  const std::string home = dir_.HostPath("home").string();
-  EXPECT_THAT(RegistryFiles("", home, "::x.reg::y.reg:"),
-              ElementsAre(home + "/.wine/user.reg", "x.reg", "y.reg"));
-  EXPECT_THAT(RegistryFiles("", "", ""), ElementsAre());
+  dir_.MakeDir("prefix/system.reg");
+  EXPECT_THAT(RegistryFiles(prefix, "::x.reg::y.reg:"), ElementsAre(prefix + "/user.reg", "x.reg", "y.reg"));
+  dir_.Write("full/system.reg", "WINE REGISTRY Version 2\n");
+  dir_.Write("full/user.reg", "WINE REGISTRY Version 2\n");
+  const std::string full = dir_.HostPath("full").string();
+  EXPECT_THAT(RegistryFiles(full, "a.reg"), ElementsAre(full + "/system.reg", full + "/user.reg", "a.reg"));
 }
 
 }  // namespace

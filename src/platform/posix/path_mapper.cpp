@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <system_error>
 #include <utility>
 
+#include "base/strings.h"
 #include "base/vb_error.h"
 #include "platform/posix/file_error.h"
+#include "platform/posix/user_directories.h"
 #include "platform/wildcard.h"
 
 namespace verbsmith {
@@ -22,10 +23,6 @@ bool IsSeparator(char c) {
 
 bool IsDriveLetter(char c) {
   return std::isalpha(static_cast<unsigned char>(c)) != 0;
-}
-
-char UpperDrive(char c) {
-  return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
 }
 
 std::vector<std::string> SplitComponents(std::string_view text) {
@@ -105,11 +102,7 @@ std::string JoinWindows(char drive, const fs::path& relative) {
 PathMapper::PathMapper(fs::path winePrefix) : winePrefix_(std::move(winePrefix)) {}
 
 PathMapper PathMapper::FromEnvironment() {
-  if (const char* prefix = std::getenv("WINEPREFIX"); prefix != nullptr && *prefix != '\0') {
-    return PathMapper(prefix);
-  }
-  const char* home = std::getenv("HOME");
-  return PathMapper(fs::path(home != nullptr ? home : "/") / ".wine");
+  return PathMapper(UserDirectoriesOfThisProcess().winePrefix);
 }
 
 void PathMapper::CheckComponent(std::string_view component, bool allowWildcards) {
@@ -135,7 +128,7 @@ PathMapper::WindowsPath PathMapper::Parse(std::string_view text) const {
   const bool hasDrive = text.size() >= 2 && text[1] == ':' && IsDriveLetter(text[0]);
   std::string_view rest = hasDrive ? text.substr(2) : text;
   const bool rooted = !rest.empty() && IsSeparator(rest[0]);
-  WindowsPath result{hasDrive ? UpperDrive(text[0]) : '\0', {}};
+  WindowsPath result{hasDrive ? AsciiUpper(text[0]) : '\0', {}};
   if (!hasDrive || !rooted) {
     // Only the current drive keeps a current directory here: "D:name" on
     // another drive starts from that drive's root.
@@ -196,12 +189,12 @@ std::string PathMapper::ToWindows(const fs::path& hostPath) const {
   fs::directory_iterator it(winePrefix_ / "dosdevices", ec);
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (name.size() != 2 || name[1] != ':' || !IsDriveLetter(name[0]) || UpperDrive(name[0]) == 'Z') continue;
+    if (name.size() != 2 || name[1] != ':' || !IsDriveLetter(name[0]) || AsciiUpper(name[0]) == 'Z') continue;
     std::error_code linkError;
     const fs::path root = fs::canonical(it->path(), linkError);
     if (linkError || !fs::is_directory(root, linkError)) continue;
     const auto depth = static_cast<std::size_t>(std::distance(root.begin(), root.end()));
-    const char drive = UpperDrive(name[0]);
+    const char drive = AsciiUpper(name[0]);
     const bool better = bestDrive == 0 || depth > bestDepth || (depth == bestDepth && drive < bestDrive);
     if (!resolved.empty() && IsWithin(resolved, root) && better) {
       bestDrive = drive;

@@ -14,7 +14,7 @@ class PathMapper {
  public:
   explicit PathMapper(std::filesystem::path winePrefix);
 
-  // The mapper for $WINEPREFIX, or ~/.wine when it is not set.
+  // The mapper for the user's Wine prefix.
   static PathMapper FromEnvironment();
 
   const std::filesystem::path& WinePrefix() const { return winePrefix_; }

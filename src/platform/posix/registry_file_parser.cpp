@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/cp1252.h"
+#include "base/strings.h"
 #include "base/utf8.h"
 
 namespace verbsmith {
@@ -25,17 +26,8 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
 
-std::string_view TrimLeft(std::string_view s) {
-  size_t i = 0;
-  while (i < s.size() && IsBlank(s[i])) ++i;
-  return s.substr(i);
-}
-
-std::string_view TrimRight(std::string_view s) {
-  size_t n = s.size();
-  while (n > 0 && (IsBlank(s[n - 1]) || s[n - 1] == '\r')) --n;
-  return s.substr(0, n);
-}
+// A line's end may keep the CR of a CR LF file.
+constexpr std::string_view kTrailingBlanks = " \t\r";
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -101,51 +93,6 @@ void Utf16LeToUtf8(std::string_view bytes, std::string* out) {
               (char32_t{static_cast<unsigned char>(bytes[i + 1])} << 8));
   }
   sink.Flush();
-}
-
-// The offset of the first byte that is not well-formed UTF-8, or npos.
-size_t FindInvalidUtf8(std::string_view s) {
-  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-  const size_t n = s.size();
-  size_t i = 0;
-  while (i < n) {
-    // Runs of ASCII, eight bytes at a time.
-    while (i + 8 <= n) {
-      uint64_t word;
-      std::memcpy(&word, p + i, 8);
-      if ((word & 0x8080808080808080ull) != 0) break;
-      i += 8;
-    }
-    if (i >= n) break;
-    const unsigned char c = p[i];
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    size_t length;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) {
-      length = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      length = 3;
-      if (c == 0xE0) low = 0xA0;
-      if (c == 0xED) high = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      length = 4;
-      if (c == 0xF0) low = 0x90;
-      if (c == 0xF4) high = 0x8F;
-    } else {
-      return i;
-    }
-    if (i + length > n) return i;
-    if (p[i + 1] < low || p[i + 1] > high) return i;
-    for (size_t k = 2; k < length; ++k) {
-      if ((p[i + k] & 0xC0) != 0x80) return i;
-    }
-    i += length;
-  }
-  return std::string_view::npos;
 }
 
 size_t LineOfOffset(std::string_view text, size_t offset) {
@@ -224,7 +171,7 @@ class Parser {
       text.remove_prefix(3);
     }
     const size_t lineEnd = text.find('\n');
-    const std::string_view header = TrimRight(text.substr(0, lineEnd));
+    const std::string_view header = TrimRight(text.substr(0, lineEnd), kTrailingBlanks);
     if (header == kWineHeader) {
       format_ = Format::kWine;
     } else if (header == kRegedit5Header) {
@@ -293,7 +240,7 @@ class Parser {
   }
 
   void WineRoot(std::string_view root) {
-    root = TrimRight(root);
+    root = TrimRight(root, kTrailingBlanks);
     if (root.starts_with("\\\\Machine")) {
       wineHive_ = RegistryHive::kMachine;
     } else if (root.starts_with("\\\\User")) {
@@ -716,7 +663,7 @@ class Parser {
       while (pos < s.size() && IsBlank(s[pos])) ++pos;
       if (pos >= s.size() || s[pos] == ';') return;
       if (s[pos] == '\\') {
-        if (!TrimRight(s.substr(pos + 1)).empty()) Fail("unexpected text after '\\'");
+        if (!TrimRight(s.substr(pos + 1), kTrailingBlanks).empty()) Fail("unexpected text after '\\'");
         s = ContinuationLine();
         pos = 0;
         continue;
@@ -744,7 +691,7 @@ class Parser {
   }
 
   static bool RestIsBlank(std::string_view rest) {
-    rest = TrimRight(TrimLeft(rest));
+    rest = TrimRight(TrimLeft(rest), kTrailingBlanks);
     return rest.empty() || rest[0] == ';';
   }
 

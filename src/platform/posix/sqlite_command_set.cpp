@@ -1,8 +1,6 @@
 #include "platform/posix/sqlite_command_set.h"
 
-#include <pwd.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -512,38 +510,14 @@ std::unique_ptr<CommandSet> SqliteCommandSetFactory::Create() {
   return std::make_unique<SqliteCommandSet>(path_);
 }
 
-std::string CommandSetPath(const EnvironmentLookup& getEnv) {
-  if (auto explicitPath = getEnv("VERBSMITH_COMMAND_SET"); explicitPath && !explicitPath->empty()) {
-    return *explicitPath;
-  }
-  std::string dataHome;
-  // Only an absolute XDG_DATA_HOME counts; a relative one is to be ignored.
-  if (auto xdg = getEnv("XDG_DATA_HOME"); xdg && !xdg->empty() && xdg->front() == '/') {
-    dataHome = *xdg;
-  } else {
-    std::string home;
-    if (auto h = getEnv("HOME"); h && !h->empty()) home = *h;
-    dataHome = home + "/.local/share";
-  }
-  while (dataHome.size() > 1 && dataHome.back() == '/') dataHome.pop_back();
-  return dataHome + "/carthex-verbsmith/commandset.db";
+std::string CommandSetPath(const std::string& configured, const UserDirectories& dirs) {
+  if (!configured.empty()) return configured;
+  return (dirs.dataHome == "/" ? "" : dirs.dataHome) + "/carthex-verbsmith/commandset.db";
 }
 
 std::string CommandSetPathFromEnvironment() {
-  return CommandSetPath([](const std::string& name) -> std::optional<std::string> {
-    if (const char* value = std::getenv(name.c_str())) return std::string(value);
-    if (name == "HOME") {
-      // No HOME: the account's home directory from the password database.
-      std::array<char, 4096> buffer{};
-      passwd entry{};
-      passwd* found = nullptr;
-      if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
-          found->pw_dir != nullptr) {
-        return std::string(found->pw_dir);
-      }
-    }
-    return std::nullopt;
-  });
+  const char* configured = std::getenv("VERBSMITH_COMMAND_SET");
+  return CommandSetPath(configured == nullptr ? "" : configured, UserDirectoriesOfThisProcess());
 }
 
 }  // namespace verbsmith

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "platform/command_set.h"
+#include "platform/posix/user_directories.h"
 
 namespace verbsmith {
 
@@ -85,13 +86,11 @@ class SqliteCommandSetFactory final : public CommandSetFactory {
   std::string path_;
 };
 
-using EnvironmentLookup = std::function<std::optional<std::string>(const std::string&)>;
-
-// Where the command set lives: VERBSMITH_COMMAND_SET when set, otherwise
-// commandset.db in carthex-verbsmith under the user's data directory
-// ($XDG_DATA_HOME, or ~/.local/share).
-std::string CommandSetPath(const EnvironmentLookup& getEnv);
-// The same, read from this process's environment.
+// Where the command set lives: the configured path (VERBSMITH_COMMAND_SET)
+// unless empty, otherwise commandset.db in carthex-verbsmith under the
+// user's data directory.
+std::string CommandSetPath(const std::string& configured, const UserDirectories& dirs);
+// The same, from this process's environment.
 std::string CommandSetPathFromEnvironment();
 
 }  // namespace verbsmith

@@ -1,19 +1,13 @@
 #include "platform/scripted/scripted_dialogs.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "base/strings.h"
 #include "base/texts.h"
 
 namespace verbsmith {
 
 namespace {
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 std::string ButtonList(int style) {
   std::string list;

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "managers/template_render.h"
 #include "platform/host.h"
-#include "model/template_render.h"
 
 namespace verbsmith {
 
@@ -41,10 +41,6 @@ std::optional<TemplateFault> CheckRenderedProject(Host& host, const RenderOption
 // position 0 to 3; listener or not; custom enabling or not; custom start-up
 // or not.
 std::vector<RenderOptions> AllRenderCombinations();
-
-// Removes a directory (Windows form, trailing backslash) with everything in
-// it; what cannot be removed stays.
-void RemoveDirectoryTree(Host& host, const std::string& directory);
 
 // The static checks, then every combination rendered into its own
 // directory under workDir (Windows form, trailing backslash) and checked.

@@ -1,7 +1,8 @@
-#include "model/template_check.h"
+#include "managers/template_check.h"
 
 #include <string_view>
 
+#include "base/strings.h"
 #include "generate/class_blocks.h"
 #include "generate/line_buffer.h"
 #include "generate/template_engine.h"
@@ -19,12 +20,6 @@ Fault At(const std::string& file, std::size_t index, std::string message) {
 
 bool Contains(std::string_view line, std::string_view text) {
   return line.find(text) != std::string_view::npos;
-}
-
-std::string_view Trimmed(std::string_view line) {
-  const std::size_t first = line.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return line.substr(first, line.find_last_not_of(' ') - first + 1);
 }
 
 std::optional<std::size_t> FirstContaining(const Lines& lines, std::string_view text, std::size_t from = 0) {
@@ -50,7 +45,7 @@ Fault CheckFirstOfKind(const std::string& file, const Lines& lines, std::string_
                        std::string_view start) {
   const auto index = FirstContaining(lines, text);
   if (!index) return TemplateFault{file, 0, "no line contains \"" + std::string(text) + "\""};
-  if (!Trimmed(lines[*index]).starts_with(start)) {
+  if (!Trim(lines[*index], " ").starts_with(start)) {
     return At(file, *index,
               "the first line containing \"" + std::string(text) + "\" must be the \"" + std::string(start) +
                   "\" line, which it would replace");
@@ -75,17 +70,17 @@ Fault MapBlocks(const std::string& file, const Lines& lines, BlockMap& map) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (Contains(line, kWizardStart)) {
-      if (!Trimmed(line).starts_with('\'')) return At(file, i, "a 'WIZARD line must stay a comment");
+      if (!Trim(line, " ").starts_with('\'')) return At(file, i, "a 'WIZARD line must stay a comment");
       open.push_back(i);
       map.marker[i] = true;
     } else if (Contains(line, kWizardEnd)) {
-      if (!Trimmed(line).starts_with('\'')) return At(file, i, "an 'ENDWIZARD line must stay a comment");
+      if (!Trim(line, " ").starts_with('\'')) return At(file, i, "an 'ENDWIZARD line must stay a comment");
       if (open.empty()) return At(file, i, "'ENDWIZARD without an open 'WIZARD block");
       open.pop_back();
       map.marker[i] = true;
     } else if (!open.empty()) {
       map.innermostStart[i] = open.back();
-      if (!bodyFault && !Trimmed(line).empty() && !Trimmed(line).starts_with('\'')) {
+      if (!bodyFault && !Trim(line, " ").empty() && !Trim(line, " ").starts_with('\'')) {
         bodyFault = At(file, i, "a line inside a 'WIZARD block must start with its comment apostrophe");
       }
     }
@@ -125,7 +120,7 @@ Fault CheckFormTemplate(const std::string& file, const Lines& lines) {
   if (auto fault = CheckFirstOfKind(file, lines, "EventControl", "Begin ")) return fault;
   const std::size_t control = *FirstContaining(lines, "EventControl");
   for (std::size_t i = control + 1; i < lines.size(); ++i) {
-    if (Trimmed(lines[i]) == "End") return std::nullopt;
+    if (Trim(lines[i], " ") == "End") return std::nullopt;
   }
   return At(file, control, "the EventControl block has no \"End\" line");
 }
@@ -206,7 +201,7 @@ Lines ExpectedForm(const Lines& lines, const RenderOptions& options) {
   const auto control = FirstContaining(lines, "EventControl");
   if (!options.isMapViewListener && control) {
     for (std::size_t i = *control; i < expected.size(); ++i) {
-      const bool last = Trimmed(expected[i]) == "End";
+      const bool last = Trim(expected[i], " ") == "End";
       expected[i].clear();
       if (last) break;
     }
@@ -291,23 +286,6 @@ std::optional<TemplateFault> CheckRenderedProject(Host& host, const RenderOption
   return CompareLines(project, renderedLines, ExpectedProject(templateLines, options, projectDir), options);
 }
 
-void RemoveDirectoryTree(Host& host, const std::string& directory) {
-  try {
-    for (const std::string& name : host.fs.List(directory + "*.*", attr::kDirectory)) {
-      if (name == "." || name == "..") continue;
-      const std::string path = directory + name;
-      if (host.fs.GetAttributes(path) & attr::kDirectory) {
-        RemoveDirectoryTree(host, path + "\\");
-      } else {
-        host.fs.DeleteFile(path);
-      }
-    }
-    host.fs.RemoveDirectory(directory);
-  } catch (const VbError&) {
-    // What cannot be removed stays; it does not change the verdict.
-  }
-}
-
 std::vector<RenderOptions> AllRenderCombinations() {
   std::vector<RenderOptions> combinations;
   for (int modeless = 0; modeless <= 1; ++modeless) {
@@ -351,7 +329,7 @@ std::optional<TemplateFault> CheckTemplateDirectory(Host& host, const std::strin
       fault = CheckRenderedProject(host, options, templateDir, projectDir);
     }
     if (fault) return fault;
-    RemoveDirectoryTree(host, projectDir);
+    RemoveDirectoryTree(host.fs, projectDir);
   }
   return std::nullopt;
 }

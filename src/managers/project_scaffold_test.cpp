@@ -10,16 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "generate/class_mgr_class.h"
-#include "generate/form_mgr_class.h"
-#include "generate/line_buffer.h"
-#include "generate/module_mgr_class.h"
 #include "generate/project_lines.h"
-#include "model/general_mgr_class.h"
+#include "managers/manager_set.h"
+#include "managers/template_check.h"
+#include "managers/template_render.h"
 #include "model/project_file.h"
-#include "model/template_check.h"
-#include "model/template_render.h"
-#include "support/fake_connection.h"
 #include "support/file_host.h"
 #include "support/source_tree.h"
 #include "support/temp_dir.h"
@@ -36,14 +31,6 @@ class ProjectScaffoldTest : public ::testing::Test {
     fs::copy(test::SourceTreePath("templates"), dir_.MakeDir("tpl"));
     dir_.MakeDir("p/src");
     dir_.MakeDir("p/bin");
-    connection_.genMgr = &gen_;
-    connection_.classMgr = &cls_;
-    connection_.moduleMgr = &module_;
-    connection_.formMgr = &form_;
-    gen_.InitializeObjects(&connection_);
-    cls_.InitializeObjects(&connection_);
-    form_.InitializeObjects(&connection_);
-    module_.InitializeObjects(&connection_);
     gen_.SetCurrentPath(dir_.WindowsPath("p"));
     gen_.SetCurrentPathSrc(dir_.WindowsPath("p/src"));
     gen_.SetCurrentPathBin(dir_.WindowsPath("p/bin"));
@@ -76,12 +63,12 @@ class ProjectScaffoldTest : public ::testing::Test {
 
   test::TempDir dir_;
   test::FileHost files_;
-  LineBuffer lines_;
-  GeneralMgrClass gen_{files_.host, lines_};
-  ClassMgrClass cls_{files_.host, lines_};
-  ModuleMgrClass module_{files_.host, lines_};
-  FormMgrClass form_{files_.host, lines_};
-  test::FakeConnection connection_;
+  ManagerSet managers_{files_.host};
+  // Renewed once, before the references to its managers are taken.
+  GeneralMgrClass& gen_ = (managers_.Renew(), managers_.General());
+  ClassMgrClass& cls_ = managers_.Class();
+  ModuleMgrClass& module_ = managers_.Module();
+  FormMgrClass& form_ = managers_.Form();
   RenderOptions options_;
 };
 
@@ -141,7 +128,7 @@ TEST_F(ProjectScaffoldTest, TheProjectFileKeepsItsLengthAndGetsTheCommandsLines)
   gen_.CopyTemplate();
   gen_.ReadProject();
   gen_.ModifyProject();
-  SetResFileLine(lines_, dir_.WindowsPath("p/src/Measure.res"));
+  SetResFileLine(managers_.Lines(), dir_.WindowsPath("p/src/Measure.res"));
   gen_.WriteModifiedProject();
   const Lines templ = TemplateLines(kProjectTemplate);
   const Lines project = FileLines("p/src/Measuring.vbp");

@@ -1,12 +1,8 @@
-#include "model/template_render.h"
+#include "managers/template_render.h"
 
 #include <optional>
 
-#include "generate/class_mgr_class.h"
-#include "generate/form_mgr_class.h"
-#include "generate/line_buffer.h"
-#include "generate/module_mgr_class.h"
-#include "model/general_mgr_class.h"
+#include "managers/manager_set.h"
 
 namespace verbsmith {
 
@@ -34,30 +30,6 @@ class CollectingDialogs : public Dialogs {
   std::vector<std::string> prompts;
 };
 
-// The connection object of one render: the managers by name.
-class RenderConnection : public IConnection {
- public:
-  GeneralMgrClass* gen = nullptr;
-  ModuleMgrClass* module = nullptr;
-  ClassMgrClass* cls = nullptr;
-  FormMgrClass* form = nullptr;
-
-  IGeneralMgr* GenMgr() const override { return gen; }
-  IModuleMgr* ModuleMgr() const override { return module; }
-  IClassMgr* ClassMgr() const override { return cls; }
-  IFormMgr* FormMgr() const override { return form; }
-  IBitmapMgr* BitmapMgr() const override { return nullptr; }
-  Ide* VBInst() const override { return nullptr; }
-};
-
-void MakeDirectoryIfMissing(Host& host, const std::string& path) {
-  try {
-    host.fs.MakeDirectory(path);
-  } catch (const VbError&) {
-    // Already there, or not makeable: the copies report the latter.
-  }
-}
-
 }  // namespace
 
 std::string RenderOptions::Describe() const {
@@ -72,29 +44,31 @@ std::string RenderOptions::Describe() const {
 std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
                                        const std::string& templateDir, const std::string& projectDir) {
   CollectingDialogs dialogs;
-  Host local{host.fs,     host.registry,    host.profiles, host.settings,       host.processes, dialogs,
-             host.screen, host.commandSets, host.err,      host.addInDirectory, templateDir};
+  Host local{.fs = host.fs,
+             .registry = host.registry,
+             .profiles = host.profiles,
+             .settings = host.settings,
+             .processes = host.processes,
+             .dialogs = dialogs,
+             .screen = host.screen,
+             .commandSets = host.commandSets,
+             .err = host.err,
+             .addInDirectory = host.addInDirectory,
+             .templateDirectory = templateDir};
 
-  LineBuffer lines;
-  GeneralMgrClass gen(local, lines);
-  ClassMgrClass cls(local, lines);
-  ModuleMgrClass module(local, lines);
-  FormMgrClass form(local, lines);
-  RenderConnection connection;
-  connection.gen = &gen;
-  connection.module = &module;
-  connection.cls = &cls;
-  connection.form = &form;
-  gen.InitializeObjects(&connection);
-  cls.InitializeObjects(&connection);
-  form.InitializeObjects(&connection);
-  module.InitializeObjects(&connection);
-  // No bitmap manager or environment takes part: the general manager has
-  // recorded their absence, which matters to nobody here.
+  ManagerSet managers(local);
+  managers.Renew();
+  // No environment takes part: the managers have recorded its absence,
+  // which matters to nobody here.
   host.err.Clear();
+  GeneralMgrClass& gen = managers.General();
+  ClassMgrClass& cls = managers.Class();
+  ModuleMgrClass& module = managers.Module();
+  FormMgrClass& form = managers.Form();
 
-  MakeDirectoryIfMissing(local, projectDir + "src\\");
-  MakeDirectoryIfMissing(local, projectDir + "bin\\");
+  // One that cannot be made is reported by the copies into it.
+  MakeDirectoryIfMissing(host.fs, projectDir + "src\\");
+  MakeDirectoryIfMissing(host.fs, projectDir + "bin\\");
   gen.SetCurrentPath(projectDir);
   gen.SetCurrentPathSrc(projectDir + "src\\");
   gen.SetCurrentPathBin(projectDir + "bin\\");

@@ -1,0 +1,54 @@
+#include "platform/file_system.h"
+
+#include "base/vb_error.h"
+#include "base/win_path.h"
+
+namespace verbsmith {
+
+bool DirectoryExists(FileSystem& fs, const std::string& directory) {
+  try {
+    return !fs.List(AddTrailingBackslash(directory), attr::kDirectory).empty();
+  } catch (const VbError&) {
+    return false;  // a name that cannot be a directory
+  }
+}
+
+bool MakeDirectoryIfMissing(FileSystem& fs, const std::string& directory) {
+  try {
+    fs.MakeDirectory(directory);
+    return true;
+  } catch (const VbError&) {
+    return DirectoryExists(fs, directory);
+  }
+}
+
+bool MakeDirectoryPath(FileSystem& fs, const std::string& directory) {
+  // Each level below the drive ("C:\\") down to the directory itself.
+  const std::string path = AddTrailingBackslash(directory);
+  bool made = false;
+  for (std::size_t slash = path.find('\\', 3); slash != std::string::npos;
+       slash = path.find('\\', slash + 1)) {
+    made = MakeDirectoryIfMissing(fs, path.substr(0, slash));
+  }
+  return made;
+}
+
+void RemoveDirectoryTree(FileSystem& fs, const std::string& directory) {
+  const std::string root = AddTrailingBackslash(directory);
+  try {
+    for (const std::string& name : fs.List(root + "*.*", attr::kDirectory)) {
+      if (name == "." || name == "..") continue;
+      const std::string path = root + name;
+      if (fs.GetAttributes(path) & attr::kDirectory) {
+        RemoveDirectoryTree(fs, path);
+      } else {
+        fs.DeleteFile(path);
+      }
+    }
+    fs.RemoveDirectory(root);
+  } catch (const VbError&) {
+    // What cannot be removed stays; the callers only tidy up.
+  }
+}
+
+}  // namespace verbsmith
