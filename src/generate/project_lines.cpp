@@ -12,9 +12,11 @@ std::string Quoted(const std::string& value) {
 
 }  // namespace
 
-bool SetFirstLineContaining(LineBuffer& lines, std::string_view search, std::string replacement) {
+bool SetFirstLineStartingWith(LineBuffer& lines, std::string_view key, std::string replacement) {
   for (std::size_t i = 0; i <= lines.UpperBound(); ++i) {
-    if (lines[i].find(search) != std::string::npos) {
+    const std::string& line = lines[i];
+    const std::size_t start = line.find_first_not_of(" \t");
+    if (start != std::string::npos && line.compare(start, key.size(), key) == 0) {
       lines[i] = std::move(replacement);
       return true;
     }
@@ -25,19 +27,19 @@ bool SetFirstLineContaining(LineBuffer& lines, std::string_view search, std::str
 void SetResFileLine(LineBuffer& lines, const std::string& r) {
   constexpr std::string_view kKey = "ResFile32=";
   std::string line = r.empty() ? std::string() : std::string(kKey) + r;
-  if (SetFirstLineContaining(lines, kKey, line)) return;
+  if (SetFirstLineStartingWith(lines, kKey, line)) return;
   if (!r.empty()) lines.InsertFirst(std::move(line));
 }
 
 void SetProjectLines(LineBuffer& lines, const ProjectLineValues& values) {
-  SetFirstLineContaining(lines, "Description", "Description=" + values.description);
-  SetFirstLineContaining(
+  SetFirstLineStartingWith(lines, "Description", "Description=" + values.description);
+  SetFirstLineStartingWith(
       lines, "Form=", values.formFilename.empty() ? std::string() : "Form=" + values.formFilename);
-  SetFirstLineContaining(lines, "Class=", "Class=" + values.classname + ";" + values.classFilename);
-  SetFirstLineContaining(lines, "Module=", "Module=" + values.moduleName + ";" + values.moduleFilename);
-  SetFirstLineContaining(lines, "Name=", "Name=" + Quoted(values.projectName));
-  SetFirstLineContaining(lines,
-                         "ExeName32=", "ExeName32=" + Quoted(values.binPath + values.classname + ".dll"));
+  SetFirstLineStartingWith(lines, "Class=", "Class=" + values.classname + ";" + values.classFilename);
+  SetFirstLineStartingWith(lines, "Module=", "Module=" + values.moduleName + ";" + values.moduleFilename);
+  SetFirstLineStartingWith(lines, "Name=", "Name=" + Quoted(values.projectName));
+  SetFirstLineStartingWith(lines,
+                           "ExeName32=", "ExeName32=" + Quoted(values.binPath + values.classname + ".dll"));
 }
 
 }  // namespace verbsmith

@@ -1,6 +1,6 @@
 #pragma once
 // Line setters of the project file: each rewrites the first line of the
-// buffer that contains its search text.
+// buffer that starts with its key.
 
 #include <string>
 #include <string_view>
@@ -10,9 +10,11 @@ namespace verbsmith {
 class LineBuffer;
 
 // Replaces the first element (scanning every element, spare ones included)
-// that contains search, case-sensitively, by replacement. Returns whether
-// one was found; nothing changes otherwise.
-bool SetFirstLineContaining(LineBuffer& lines, std::string_view search, std::string replacement);
+// that starts with key after any leading blanks, case-sensitively, by
+// replacement. Returns whether one was found; nothing changes otherwise. A
+// key is only ever matched where a key stands: values that happen to hold
+// it (a tool tip "Set Name=x", a form named "frmEditCaption") are left.
+bool SetFirstLineStartingWith(LineBuffer& lines, std::string_view key, std::string replacement);
 
 // The resource-file line: "ResFile32=" & r replaces the first line holding
 // "ResFile32=", or is put before the first line when there is none. An empty

@@ -57,14 +57,15 @@ std::string VbQuoted(std::string_view value) {
 }
 
 void SetVBName(LineBuffer& lines, std::string_view name) {
-  SetFirstLineContaining(lines, "Attribute VB_Name", "Attribute VB_Name = " + VbQuoted(name));
+  SetFirstLineStartingWith(lines, "Attribute VB_Name", "Attribute VB_Name = " + VbQuoted(name));
 }
 
 void SetVBDescription(LineBuffer& lines, std::string_view description, std::string_view toolTip) {
   std::string value(description);
   value += "\\\\n";
   value += toolTip;
-  SetFirstLineContaining(lines, "Attribute VB_Description", "Attribute VB_Description = " + VbQuoted(value));
+  SetFirstLineStartingWith(lines, "Attribute VB_Description",
+                           "Attribute VB_Description = " + VbQuoted(value));
 }
 
 void ReplaceMainFormName(LineBuffer& lines, std::string_view formName) {
@@ -77,11 +78,11 @@ void ReplaceMainFormName(LineBuffer& lines, std::string_view formName) {
 }
 
 void SetFormBegin(LineBuffer& lines, std::string_view formName) {
-  SetFirstLineContaining(lines, "Begin VB.Form", "Begin VB.Form " + std::string(formName));
+  SetFirstLineStartingWith(lines, "Begin VB.Form", "Begin VB.Form " + std::string(formName));
 }
 
 void SetFormCaption(LineBuffer& lines, std::string_view caption) {
-  SetFirstLineContaining(lines, "Caption", "   Caption         =   " + VbQuoted(caption));
+  SetFirstLineStartingWith(lines, "Caption", "   Caption         =   " + VbQuoted(caption));
 }
 
 }  // namespace verbsmith

@@ -125,11 +125,12 @@ TEST_F(TemplateEngineTest, FormNameHeaderAndCaptionLinesAreRewritten) {
   ReplaceMainFormName(buffer_, "frmOne");
   EXPECT_EQ(Lines(), (std::vector<std::string>{"frmOne.Show frmMainForm", "no form here", "  Load frmOne"}));
 
+  // A form named after a key ("frmEditCaption") keeps its header line.
   Load({"Begin VB.Form frmMainForm", "   Caption         =   \"Command\"", "      Caption = \"Close\""});
-  SetFormBegin(buffer_, "frmMeasure");
+  SetFormBegin(buffer_, "frmEditCaption");
   SetFormCaption(buffer_, "Measure");
   EXPECT_EQ(Lines(),
-            (std::vector<std::string>{"Begin VB.Form frmMeasure", "   Caption         =   \"Measure\"",
+            (std::vector<std::string>{"Begin VB.Form frmEditCaption", "   Caption         =   \"Measure\"",
                                       "      Caption = \"Close\""}));
 }
 
@@ -150,19 +151,25 @@ TEST_F(ProjectLinesTest, RewritesTheProjectsOwnLinesAndKeepsTheOthers) {
                                       "Description=Command:  Measure", "VersionCompanyName=\"Valdren\""}));
 }
 
-// Without a form the Form line is emptied; with one, a description holding
-// "Form=" is taken by the Form rule, which comes first.
-TEST_F(ProjectLinesTest, TheFormLineIsEmptiedWithoutAFormAndTakesADescriptionHoldingFormEquals) {
+// Without a form the Form line is emptied. Keys are matched only where a
+// line starts with them: a description holding "Form=" or "Name=" stays the
+// description, and ExeName32 is not a Name line.
+TEST_F(ProjectLinesTest, TheFormLineIsEmptiedWithoutAFormAndKeysInsideValuesAreLeft) {
   buffer_.Assign({"Type=OleDll", "Form=MainForm.frm", "Class=T; T.cls", "Startup=\"Sub Main\""});
   values_.formFilename.clear();
   SetProjectLines(buffer_, values_);
   EXPECT_EQ(Lines(), (std::vector<std::string>{"Type=OleDll", "", "Class=Measure;Measure.cls",
                                                "Startup=\"Sub Main\""}));
-  buffer_.Assign({"Description=\"x\"", "Form=MainForm.frm"});
+  buffer_.Assign({"Description=\"x\"", "ExeName32=\"old.dll\"", "Form=MainForm.frm", "Name=\"Old\""});
   values_.formFilename = "frmMeasure.frm";
-  values_.description = "Form=odd";
-  SetProjectLines(buffer_, values_);
-  EXPECT_EQ(Lines(), (std::vector<std::string>{"Form=frmMeasure.frm", "Form=MainForm.frm"}));
+  for (const char* description : {"Command:  Form=odd", "Command:  Set Name=x"}) {
+    values_.description = description;
+    SetProjectLines(buffer_, values_);
+    EXPECT_EQ(buffer_[0], std::string("Description=") + description);
+  }
+  EXPECT_EQ(buffer_[2], "Form=frmMeasure.frm");
+  EXPECT_EQ(buffer_[3], "Name=\"" + values_.projectName + "\"");
+  EXPECT_TRUE(buffer_[1].starts_with("ExeName32="));
 }
 
 TEST_F(ProjectLinesTest, ResFileLineIsInsertedFirstReplacedOrEmptiedButNeverAddedEmpty) {
@@ -178,7 +185,7 @@ TEST_F(ProjectLinesTest, ResFileLineIsInsertedFirstReplacedOrEmptiedButNeverAdde
 
   buffer_.Assign({"Type=OleDll"});
   SetResFileLine(buffer_, "");
-  EXPECT_FALSE(SetFirstLineContaining(buffer_, "Class=", "Class=x"));
+  EXPECT_FALSE(SetFirstLineStartingWith(buffer_, "Class=", "Class=x"));
   EXPECT_EQ(buffer_.Text(), "Type=OleDll\r\n");
   EXPECT_EQ(buffer_.UpperBound(), 50u);
 }
