@@ -33,10 +33,14 @@ void SetResFileLine(LineBuffer& lines, const std::string& r) {
 
 void SetProjectLines(LineBuffer& lines, const ProjectLineValues& values) {
   SetFirstLineStartingWith(lines, "Description", "Description=" + values.description);
-  SetFirstLineStartingWith(
-      lines, "Form=", values.formFilename.empty() ? std::string() : "Form=" + values.formFilename);
+  if (!values.keepFormLine) {
+    SetFirstLineStartingWith(
+        lines, "Form=", values.formFilename.empty() ? std::string() : "Form=" + values.formFilename);
+  }
   SetFirstLineStartingWith(lines, "Class=", "Class=" + values.classname + ";" + values.classFilename);
-  SetFirstLineStartingWith(lines, "Module=", "Module=" + values.moduleName + ";" + values.moduleFilename);
+  if (!values.keepModuleLine) {
+    SetFirstLineStartingWith(lines, "Module=", "Module=" + values.moduleName + ";" + values.moduleFilename);
+  }
   SetFirstLineStartingWith(lines, "Name=", "Name=" + Quoted(values.projectName));
   SetFirstLineStartingWith(lines,
                            "ExeName32=", "ExeName32=" + Quoted(values.binPath + values.classname + ".dll"));

@@ -31,6 +31,10 @@ struct ProjectLineValues {
   std::string moduleFilename;
   std::string projectName;
   std::string binPath;  // CurrentPathBin, with its trailing backslash
+  // An existing project's own form and module lines are kept when the
+  // wizard's names for them are not files of the project.
+  bool keepFormLine = false;
+  bool keepModuleLine = false;
 };
 
 // Rewrites the Description, Form, Class, Module, Name and ExeName32 lines, in

@@ -290,5 +290,27 @@ TEST_F(ProjectScaffoldTest, TheEditFlowRewritesOnlyTheDescriptionLine) {
   EXPECT_EQ(FileLines("p/src/Existing.cls"), expected);
 }
 
+// An edit derives the form and module names from the command's name; a
+// project whose own files are named otherwise keeps its lines.
+TEST_F(ProjectScaffoldTest, AnEditKeepsTheProjectsOwnFormAndModuleLinesWhenTheDerivedFilesAreMissing) {
+  dir_.Write("p/src/Measuring.vbp", "Form=frmPicker.frm\r\nModule=modMain;modMain.bas\r\nName=\"Measuring\"\r\n");
+  gen_.SetCompleteProjFilename(dir_.WindowsPath("p/src/Measuring.vbp"));
+  gen_.SetWizardPurpose(1);
+  gen_.ReadProject();
+  gen_.ModifyProject();
+  gen_.WriteModifiedProject();
+  Lines lines = FileLines("p/src/Measuring.vbp");
+  EXPECT_EQ(lines.at(0), "Form=frmPicker.frm");
+  EXPECT_EQ(lines.at(1), "Module=modMain;modMain.bas");
+
+  dir_.Write("p/src/frmMeasure.frm", "");
+  gen_.ReadProject();
+  gen_.ModifyProject();
+  gen_.WriteModifiedProject();
+  lines = FileLines("p/src/Measuring.vbp");
+  EXPECT_EQ(lines.at(0), "Form=frmMeasure.frm");
+  EXPECT_EQ(lines.at(1), "Module=modMain;modMain.bas");
+}
+
 }  // namespace
 }  // namespace verbsmith

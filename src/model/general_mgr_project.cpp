@@ -43,6 +43,12 @@ void GeneralMgrClass::ModifyProject() {
   values.moduleFilename = moduleMgr_->ModuleFilename();
   values.projectName = projectName_;
   values.binPath = currentPathBin_;
+  if (wizardPurpose_ == purpose::kEdit) {
+    // The wizard derives the form and module names from the command's name;
+    // a project that named its own must not end up naming files it lacks.
+    values.keepFormLine = !FileExists(host_, formMgr_->CompleteFilename());
+    values.keepModuleLine = !FileExists(host_, moduleMgr_->CompleteFilename());
+  }
   SetProjectLines(lines_, values);
 }
 
