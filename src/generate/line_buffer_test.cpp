@@ -1,5 +1,5 @@
-// The line buffer: how it splits and grows, and against real files what a
-// read and a write leave on disk and what the user sees when they fail.
+// The line buffer: how it splits and grows, and against files what a read
+// and a write leave behind and what the user sees when they fail.
 
 #include "generate/line_buffer.h"
 
@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "support/file_host.h"
-#include "support/temp_dir.h"
 
 namespace verbsmith {
 namespace {
@@ -66,16 +65,6 @@ constexpr int kReadOpen = 140;   // Cannot open the class file for read access.
 constexpr int kWriteOpen = 138;  // Cannot open the class file for write access.
 constexpr int kClose = 139;
 
-// Forwards to the real file system, except that reads fail on demand.
-class FailingReads : public PosixFileSystem {
- public:
-  std::string ReadText(const std::string& path) override {
-    if (failReads) throw VbError::Standard(vberr::kDeviceIoError);
-    return PosixFileSystem::ReadText(path);
-  }
-  bool failReads = false;
-};
-
 class LineBufferFilesTest : public ::testing::Test {
  protected:
   std::string Path(const char* name) const { return dir_.WindowsPath(name); }
@@ -84,8 +73,8 @@ class LineBufferFilesTest : public ::testing::Test {
     lines_.Write(files_.host, Path(name), kWriteOpen, kClose);
   }
 
-  test::TempDir dir_;
-  test::FileHost files_;
+  test::MemoryHost files_;
+  test::MemoryDir dir_{files_.files};
   LineBuffer lines_;
 };
 
@@ -115,12 +104,13 @@ TEST_F(LineBufferFilesTest, AFileIsWrittenBackWithCrLfLineEndsAndNothingAdded) {
 }
 
 TEST_F(LineBufferFilesTest, AWriteAfterAFailedReadIsRefusedAndLeavesTheFileAlone) {
-  FailingReads failing;
-  Host host = files_.With(failing);
   dir_.Write("c.cls", "keep me\r\n");
-  failing.failReads = true;
-  lines_.Read(host, Path("c.cls"), kReadOpen, kClose);
-  lines_.Write(host, Path("c.cls"), kWriteOpen, kClose);
+  files_.files.beforeEach = [](std::string_view operation, const std::string&) {
+    if (operation == "ReadBytes") throw VbError::Standard(vberr::kDeviceIoError);
+  };
+  lines_.Read(files_.host, Path("c.cls"), kReadOpen, kClose);
+  files_.files.beforeEach = nullptr;
+  lines_.Write(files_.host, Path("c.cls"), kWriteOpen, kClose);
   EXPECT_EQ(dir_.Read("c.cls"), "keep me\r\n");
   EXPECT_EQ(files_.Prompts(), (std::vector<std::string>{"Cannot open the class file for read access.  ",
                                                         "Cannot open the class file for write access.  "}));

@@ -35,7 +35,7 @@ class ManagerSetupTest : public ::testing::Test {
     EXPECT_EQ(host().err.Source(), source);
   }
 
-  test::FileHost env;
+  test::MemoryHost env;
   LineBuffer lines;
   test::StubGeneralMgr genMgr;
   ClassMgrClass classMgr;

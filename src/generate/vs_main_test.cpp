@@ -9,8 +9,6 @@
 
 #include "base/vb_error.h"
 #include "support/file_host.h"
-#include "support/scoped_env.h"
-#include "support/temp_dir.h"
 
 namespace verbsmith {
 namespace {
@@ -33,7 +31,7 @@ TEST(ReportErrorTest, SystemErrorsAddTheirTextAndOthersOnlyTwoSpaces) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.prompt);
-    test::FileHost files;
+    test::MemoryHost files;
     files.err.Set(c.error);
     std::string message = c.message ? c.message : "";
     ReportError(files.host, c.errorText, c.message ? &message : nullptr);
@@ -48,8 +46,8 @@ TEST(ReportErrorTest, SystemErrorsAddTheirTextAndOthersOnlyTwoSpaces) {
 
 class VsMainFilesTest : public ::testing::Test {
  protected:
-  test::TempDir dir_;
-  test::FileHost files_;
+  test::MemoryHost files_;
+  test::MemoryDir dir_{files_.files};
 };
 
 TEST_F(VsMainFilesTest, FileExistsMatchesFilesPatternsAndMaskedDirectories) {
@@ -70,20 +68,18 @@ TEST_F(VsMainFilesTest, FileExistsMatchesFilesPatternsAndMaskedDirectories) {
 TEST_F(VsMainFilesTest, MakeTempFileNameCreatesAnEmptyFileInTempWithThePrefix) {
   std::string prefix = "rescopy";
   std::string result;
-  {
-    test::ScopedEnv temp("TEMP", dir_.WindowsPath().c_str());
-    MakeTempFileName(files_.host, prefix, result);
-    ASSERT_EQ(result.rfind(dir_.WindowsPath("res"), 0), 0u) << result;
-    EXPECT_TRUE(result.ends_with(".tmp"));
-    EXPECT_TRUE(FileExists(files_.host, result));
-    EXPECT_EQ(prefix, "rescopy");
-  }
-  {
-    test::ScopedEnv temp("TEMP", "");
-    MakeTempFileName(files_.host, prefix, result);
-    EXPECT_EQ(result, std::string(144, ' '));
-  }
-  test::ScopedEnv temp("TEMP", dir_.WindowsPath("missing").c_str());
+  files_.processes.env["TEMP"] = dir_.WindowsPath();
+  MakeTempFileName(files_.host, prefix, result);
+  ASSERT_EQ(result.rfind(dir_.WindowsPath("res"), 0), 0u) << result;
+  EXPECT_TRUE(result.ends_with(".tmp"));
+  EXPECT_TRUE(FileExists(files_.host, result));
+  EXPECT_EQ(prefix, "rescopy");
+
+  files_.processes.env["TEMP"] = "";
+  MakeTempFileName(files_.host, prefix, result);
+  EXPECT_EQ(result, std::string(144, ' '));
+
+  files_.processes.env["TEMP"] = dir_.WindowsPath("missing");
   EXPECT_THROW(MakeTempFileName(files_.host, prefix, result), VbError);
 }
 
@@ -99,7 +95,7 @@ class FailingKeysDialogs : public ScriptedDialogs {
 };
 
 TEST(SaveProjectKeystrokesTest, SendsAltFVThenLetsEventsRun) {
-  test::FileHost files;
+  test::MemoryHost files;
   SaveProjectKeystrokes(files.host);
   EXPECT_EQ(files.dialogs.SentKeys(), std::vector<std::string>{"%(FV)"});
   EXPECT_EQ(files.dialogs.DoEventsCount(), 1);
@@ -117,7 +113,7 @@ TEST(SaveProjectKeystrokesTest, AFailureIsShownWithTheTextOfSystemAndForeignErro
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.prompt);
-    test::FileHost files;
+    test::MemoryHost files;
     NullTranscript transcript;
     FailingKeysDialogs dialogs(transcript, c.fail);
     Host host = files.With(dialogs);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,19 +15,16 @@
 #include "managers/template_render.h"
 #include "model/project_file.h"
 #include "support/file_host.h"
-#include "support/source_tree.h"
-#include "support/temp_dir.h"
 
 namespace verbsmith {
 namespace {
 
-namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
 class ProjectScaffoldTest : public ::testing::Test {
  protected:
-  ProjectScaffoldTest() : files_(dir_.WindowsPath("tpl") + "\\") {
-    fs::copy(test::SourceTreePath("templates"), dir_.MakeDir("tpl"));
+  ProjectScaffoldTest() : files_("C:\\t\\tpl\\") {
+    dir_.CopyFromSourceTree("templates", "tpl");
     dir_.MakeDir("p/src");
     dir_.MakeDir("p/bin");
     gen_.SetCurrentPath(dir_.WindowsPath("p"));
@@ -61,8 +57,8 @@ class ProjectScaffoldTest : public ::testing::Test {
     return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), text) - lines.begin()) + 1;
   }
 
-  test::TempDir dir_;
-  test::FileHost files_;
+  test::MemoryHost files_;
+  test::MemoryDir dir_{files_.files};
   ManagerSet managers_{files_.host};
   // Renewed once, before the references to its managers are taken.
   GeneralMgrClass& gen_ = (managers_.Renew(), managers_.General());
@@ -73,9 +69,8 @@ class ProjectScaffoldTest : public ::testing::Test {
 };
 
 TEST_F(ProjectScaffoldTest, CopyTemplateMakesFourWritableCopiesAndThreeWithoutAForm) {
-  for (const auto& entry : fs::directory_iterator(dir_.HostPath("tpl"))) {
-    fs::permissions(entry.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
+  for (const std::string& name : files_.files.List(TemplateDir(), attr::kNormal)) {
+    files_.files.SetAttributes(TemplateDir() + name, attr::kReadOnly);
   }
   gen_.CopyTemplate();
   gen_.CopyTemplate();  // over the read-only copies made before
@@ -92,12 +87,12 @@ TEST_F(ProjectScaffoldTest, CopyTemplateMakesFourWritableCopiesAndThreeWithoutAF
   form_.SetFormName("");
   gen_.SetFormNotRequired(true);
   gen_.CopyTemplate();
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.HostPath("q/src")), fs::directory_iterator()), 3);
+  EXPECT_EQ(files_.files.List(dir_.WindowsPath("q/src/"), attr::kNormal).size(), 3u);
   EXPECT_TRUE(files_.Prompts().empty());
 }
 
 TEST_F(ProjectScaffoldTest, AMissingTemplateDirectoryShowsCopyThenAttributeMessagesPerFile) {
-  fs::remove_all(dir_.HostPath("tpl"));
+  RemoveDirectoryTree(files_.files, TemplateDir());
   gen_.CopyTemplate();
   Lines expected;
   for (int file = 0; file < 4; ++file) {
@@ -148,7 +143,7 @@ TEST_F(ProjectScaffoldTest, AFailedProjectReadLeavesTheProjectFileAsItWas) {
   gen_.ReadProject();
   gen_.ModifyProject();
   gen_.WriteModifiedProject();
-  EXPECT_TRUE(fs::is_directory(dir_.HostPath("p/src/Measuring.vbp")));
+  EXPECT_EQ(files_.files.GetAttributes(dir_.WindowsPath("p/src/Measuring.vbp")), attr::kDirectory);
   EXPECT_EQ(files_.Prompts(), (Lines{"Cannot open the project for read access.  ",
                                      "Cannot open the project file for write access.  "}));
 }

@@ -21,7 +21,6 @@
 #include "support/fake_managers.h"
 #include "support/file_host.h"
 #include "support/source_tree.h"
-#include "support/temp_dir.h"
 
 namespace verbsmith {
 namespace {
@@ -51,8 +50,8 @@ class GeneralMgrClassTest : public ::testing::Test {
   }
   std::string Ini() const { return dir.Read("proj/bin/CmdSvr.ini"); }
 
-  test::TempDir dir;
-  test::FileHost env;
+  test::MemoryHost env;
+  test::MemoryDir dir{env.files};
   LineBuffer lines;
   test::FakeClassMgr classMgr;
   ModuleMgrClass moduleMgr{env.host, lines};
@@ -217,7 +216,7 @@ struct LookupCase {
 void ExpectLookups(const char* fixture, const std::vector<LookupCase>& cases) {
   for (const LookupCase& c : cases) {
     SCOPED_TRACE(c.progId);
-    test::FileHost env;
+    test::MemoryHost env;
     env.registry.LoadFile(
         test::SourceTreePath(std::string("tests/fixtures/registration/") + fixture).string());
     EXPECT_EQ(c.lookup(env.host, c.progId), c.result);

@@ -17,6 +17,7 @@
 #include "support/fake_connection.h"
 #include "support/fake_ide.h"
 #include "support/fake_managers.h"
+#include "support/fake_processes.h"
 #include "support/file_host.h"
 #include "support/res_reader.h"
 #include "support/stub_general_mgr.h"
@@ -33,38 +34,6 @@ using test::TempDir;
 
 constexpr int32_t kNoCompiler = static_cast<int32_t>(0x800457E4u);
 constexpr int32_t kCompilerFailed = static_cast<int32_t>(0x800457E5u);
-
-// Real processes, with the environment the test chooses and a compiler that
-// can be made to overrun its time.
-class TestProcesses : public Processes {
- public:
-  std::optional<std::string> GetEnv(const std::string& name) override {
-    auto it = env.find(name);
-    return it == env.end() ? std::nullopt : std::optional<std::string>(it->second);
-  }
-  ProcessId Start(const std::vector<std::string>& argv, bool hidden) override {
-    started.push_back(argv);
-    return real.Start(argv, hidden);
-  }
-  std::optional<int> Wait(ProcessId process, std::chrono::milliseconds limit) override {
-    if (overrun) {
-      overrun = false;
-      return std::nullopt;
-    }
-    return real.Wait(process, limit);
-  }
-  void Kill(ProcessId process) override {
-    ++kills;
-    real.Kill(process);
-  }
-  void Sleep(std::chrono::milliseconds duration) override { real.Sleep(duration); }
-
-  PosixProcesses real;
-  std::map<std::string, std::string> env;
-  std::vector<std::vector<std::string>> started;
-  bool overrun = false;
-  int kills = 0;
-};
 
 std::optional<std::string> HostCompiler() {
   for (const char* candidate : {"/usr/bin/llvm-rc", "/usr/local/bin/llvm-rc"}) {
@@ -131,7 +100,8 @@ class BitMapMgrClassTest : public ::testing::Test {
   std::string ResLine() const { return "ResFile32=" + Dir("proj/src") + "CmdSvr.res"; }
 
   TempDir dir;
-  TestProcesses processes;
+  PosixProcesses realProcesses;
+  test::FakeProcesses processes{&realProcesses};
   test::FileHost env;
   Host host = env.With(processes);
 

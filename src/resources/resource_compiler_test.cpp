@@ -2,47 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <map>
-#include <memory>
+#include <string>
 
 #include "support/file_host.h"
-#include "support/temp_dir.h"
 
 namespace verbsmith {
 namespace {
-
-namespace fs = std::filesystem;
-
-class EnvOnly : public Processes {
- public:
-  std::optional<std::string> GetEnv(const std::string& name) override {
-    auto it = env.find(name);
-    return it == env.end() ? std::nullopt : std::optional<std::string>(it->second);
-  }
-  ProcessId Start(const std::vector<std::string>&, bool) override { throw VbError::Standard(53); }
-  std::optional<int> Wait(ProcessId, std::chrono::milliseconds) override { return std::nullopt; }
-  void Kill(ProcessId) override {}
-  void Sleep(std::chrono::milliseconds) override {}
-
-  std::map<std::string, std::string> env;
-};
 
 class ResourceCompilerTest : public ::testing::Test {
  protected:
   ResourceCompilerTest() {
     dir.MakeDir("vb/Wizards");
     dir.MakeDir("winebin");
-    processes.env["PATH"] = dir.HostPath("winebin").string();
+    env.processes.env["PATH"] = HostPath("winebin");
+    env.processes.startable = false;
   }
+
+  // The host path of an entry of the test's directory, which is Z:\t.
+  static std::string HostPath(const std::string& relative) { return "/t/" + relative; }
 
   // A directory inside the test's own, in the form the product keeps.
   std::string Dir(const std::string& relative) const { return dir.WindowsPath(relative) + "\\"; }
 
-  test::TempDir dir;
-  EnvOnly processes;
-  test::FileHost env;
-  Host host = env.With(processes);
+  test::MemoryHost env;
+  test::MemoryDir dir{env.files, "Z:\\t"};
+  test::FakeProcesses& processes = env.processes;
+  Host& host = env.host;
 };
 
 TEST_F(ResourceCompilerTest, TakesTheEnvironmentsCompilerWhenWineCanRunIt) {
@@ -53,7 +38,7 @@ TEST_F(ResourceCompilerTest, TakesTheEnvironmentsCompilerWhenWineCanRunIt) {
   ASSERT_TRUE(found);
   EXPECT_EQ(found->dialect, CompilerDialect::kEnvironmentRc);
   EXPECT_EQ(found->program, Dir("vb") + "Wizards\\rc.exe");
-  EXPECT_EQ(found->runner, dir.HostPath("winebin/wine").string());
+  EXPECT_EQ(found->runner, HostPath("winebin/wine"));
   EXPECT_FALSE(found->NeedsHostScript());
   EXPECT_EQ(CompilerCommandLine(*found, "C:\\p\\src\\Cmd.rc", "C:\\p\\src\\Cmd.res"),
             (std::vector<std::string>{found->runner, found->program, "/r", "C:\\p\\src\\Cmd.rc"}));
@@ -62,7 +47,7 @@ TEST_F(ResourceCompilerTest, TakesTheEnvironmentsCompilerWhenWineCanRunIt) {
 TEST_F(ResourceCompilerTest, PassesOverTheEnvironmentsCompilerWithoutWineOrWithoutOne) {
   dir.Write("winebin/wine", "");
   EXPECT_FALSE(FindEnvironmentCompiler(host, Dir("vb")));
-  fs::remove(dir.HostPath("winebin/wine"));
+  env.files.DeleteFile(dir.WindowsPath("winebin/wine"));
   dir.Write("vb/Wizards/rc.exe", "MZ");
   EXPECT_FALSE(FindEnvironmentCompiler(host, Dir("vb")));
 }
@@ -85,7 +70,7 @@ TEST_F(ResourceCompilerTest, PrefersPlainLlvmRcToVersionedOnes) {
   std::optional<ResourceCompiler> found = FindHostCompiler(host);
 
   ASSERT_TRUE(found);
-  EXPECT_EQ(found->program, dir.HostPath("winebin/llvm-rc").string());
+  EXPECT_EQ(found->program, HostPath("winebin/llvm-rc"));
   EXPECT_EQ(CompilerCommandLine(*found, "/t/in.rc", "/t/out.res"),
             (std::vector<std::string>{found->program, "/FO", "/t/out.res", "/t/in.rc"}));
 }
@@ -101,7 +86,8 @@ TEST_F(ResourceCompilerTest, FallsBackToWindres) {
 TEST_F(ResourceCompilerTest, IgnoresDirectoriesAndNearMissesAndAMissingPath) {
   dir.MakeDir("winebin/llvm-rc");
   dir.Write("winebin/llvm-rc-x", "");
-  dir.Write("winebin/LLVM-RC", "");
+  dir.Write("upper/LLVM-RC", "");
+  processes.env["PATH"] = HostPath("winebin") + ":" + HostPath("upper");
   EXPECT_FALSE(FindHostCompiler(host));
   dir.Write("winebin/llvm-rc-17", "");
   processes.env.erase("PATH");

@@ -93,7 +93,7 @@ class VerbsmithClsTest : public ::testing::Test {
     settings.values[{"CarthexVerbsmith", "Settings", "DisplayOnConnect"}] = value;
   }
 
-  test::FileHost files;
+  test::MemoryHost files;
   MemorySettings settings;
   Host host;
   HostIde ide;

@@ -1,11 +1,13 @@
 #pragma once
-// A Host for tests of file operations: the real POSIX file system, registry
-// and processes, scripted dialogs that record every message box, and inert
-// other ports.  A test that needs one port of its own takes `With(port)`.
+// A Host for tests of file operations: FileHost has the real POSIX file
+// system and processes, MemoryHost a file system in memory and processes
+// that run nothing. Both have the real registry, scripted dialogs that
+// record every message box, and inert other ports. A test that needs one
+// port of its own takes `With(port)`.
 //
-//   test::FileHost env;
+//   test::MemoryHost env;
 //   env.registry.LoadFile(fixturePath);
-//   Host host = env.With(failingFiles);
+//   Host host = env.With(fakeProcesses);
 
 #include <memory>
 #include <string>
@@ -20,13 +22,16 @@
 #include "platform/scripted/fixed_screen.h"
 #include "platform/scripted/scripted_dialogs.h"
 #include "platform/scripted/transcript.h"
+#include "support/fake_processes.h"
+#include "support/memory_file_system.h"
 
 namespace verbsmith::test {
 
-class FileHost {
+template <typename Files, typename ProcessesPort>
+class BasicFileHost {
  public:
   // templateDirectory: Windows form with a trailing backslash.
-  explicit FileHost(std::string templateDirectory = "")
+  explicit BasicFileHost(std::string templateDirectory = "")
       : host{.fs = files,
              .registry = registry,
              .profiles = profiles,
@@ -38,8 +43,8 @@ class FileHost {
              .err = err,
              .addInDirectory = "",
              .templateDirectory = std::move(templateDirectory)} {}
-  FileHost(const FileHost&) = delete;
-  FileHost& operator=(const FileHost&) = delete;
+  BasicFileHost(const BasicFileHost&) = delete;
+  BasicFileHost& operator=(const BasicFileHost&) = delete;
 
   // This host with one port replaced; the other ports stay this object's.
   Host With(FileSystem& other) const { return Variant(other, host.processes, host.dialogs); }
@@ -58,11 +63,11 @@ class FileHost {
     std::unique_ptr<CommandSet> Create() override { throw VbError(429, "Test", "No command set here"); }
   };
 
-  PosixFileSystem files;
+  Files files;
   PosixRegistry registry;
   IniProfileFiles profiles{files};
   IniSettings settings{files, "Z:\\nonexistent\\settings.ini"};
-  PosixProcesses processes;
+  ProcessesPort processes;
   StringTranscript transcript;
   ScriptedDialogs dialogs{transcript};
   FixedScreen screen;
@@ -85,5 +90,8 @@ class FileHost {
                 .templateDirectory = host.templateDirectory};
   }
 };
+
+using FileHost = BasicFileHost<PosixFileSystem, PosixProcesses>;
+using MemoryHost = BasicFileHost<MemoryFileSystem, FakeProcesses>;
 
 }  // namespace verbsmith::test

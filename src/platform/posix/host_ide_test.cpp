@@ -2,32 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "support/file_host.h"
-#include "support/temp_dir.h"
 
 namespace verbsmith {
 namespace {
-
-// Records the programs started instead of starting them.
-class RecordingProcesses : public Processes {
- public:
-  std::optional<std::string> GetEnv(const std::string& name) override {
-    const auto found = env.find(name);
-    return found == env.end() ? std::nullopt : std::optional<std::string>(found->second);
-  }
-  ProcessId Start(const std::vector<std::string>& argv, bool) override {
-    started.push_back(argv);
-    return 1;
-  }
-  std::optional<int> Wait(ProcessId, std::chrono::milliseconds) override { return 0; }
-  void Kill(ProcessId) override {}
-  void Sleep(std::chrono::milliseconds) override {}
-
-  std::map<std::string, std::string> env;
-  std::vector<std::vector<std::string>> started;
-};
 
 class HostIdeTest : public ::testing::Test {
  protected:
@@ -39,9 +17,9 @@ class HostIdeTest : public ::testing::Test {
     dir.Write("p/src/CommandClass.cls", "x");
     dir.Write("p/src/CommandClass1.bas", "x");
   }
-  test::TempDir dir;
-  test::FileHost files;
-  RecordingProcesses processes;
+  test::MemoryHost files;
+  test::MemoryDir dir{files.files};
+  test::FakeProcesses& processes = files.processes;
 };
 
 TEST_F(HostIdeTest, DefaultsToVersionSixWhoseClickReachesLiveSubscribersOfAttachedControlsOnly) {
@@ -98,7 +76,7 @@ TEST_F(HostIdeTest, DirtyFlagsAreKeptAndReloadFailsForAGoneFile) {
   module.SetIsDirty(true);
   module.Reload();
   EXPECT_FALSE(module.IsDirty());
-  std::filesystem::remove(dir.HostPath("p/src/CommandClass1.bas"));
+  files.files.DeleteFile(dir.WindowsPath("p/src/CommandClass1.bas"));
   EXPECT_THROW(module.Reload(), VbError);
   EXPECT_THROW(project.Component(3), VbError);
 }
@@ -111,7 +89,8 @@ TEST_F(HostIdeTest, ConfiguredCommandGetsTheLoadedProjectsHostPath) {
   ide->LoadProject(dir.WindowsPath("p/src/Cmd.vbp"), true);
   ASSERT_EQ(processes.started.size(), 1u);
   EXPECT_EQ(processes.started[0],
-            (std::vector<std::string>{"my-editor", "--new-window", dir.HostPath("p/src/Cmd.vbp").string()}));
+            (std::vector<std::string>{"my-editor", "--new-window",
+                                      files.files.HostPath(dir.WindowsPath("p/src/Cmd.vbp"))}));
 }
 
 }  // namespace

@@ -4,16 +4,14 @@
 
 #include <string>
 
-#include "platform/posix/path_mapper.h"
-#include "platform/posix/posix_file_system.h"
-#include "support/temp_dir.h"
+#include "support/memory_file_system.h"
 
 namespace verbsmith {
 namespace {
 
 class IniProfileFilesTest : public ::testing::Test {
  protected:
-  IniProfileFilesTest() : fs_(PathMapper(dir_.HostPath())), profiles_(fs_) {}
+  IniProfileFilesTest() : profiles_(fs_) {}
 
   std::string File(std::string_view name = "cmd.ini") const { return dir_.WindowsPath(name); }
   std::string Get(const std::string& section, const std::string& key, size_t maxLength = 255,
@@ -21,8 +19,8 @@ class IniProfileFilesTest : public ::testing::Test {
     return profiles_.GetString(section, key, "dflt", File(name), maxLength);
   }
 
-  test::TempDir dir_;
-  PosixFileSystem fs_;
+  test::MemoryFileSystem fs_;
+  test::MemoryDir dir_{fs_};
   IniProfileFiles profiles_;
 };
 
@@ -74,7 +72,7 @@ TEST_F(IniProfileFilesTest, WritingIntoAMissingDirectoryOrOverADirectoryFails) {
   EXPECT_FALSE(dir_.Exists("no"));
   dir_.MakeDir("cmd.ini");
   EXPECT_FALSE(profiles_.WriteString("A", "k", "v", File()));
-  EXPECT_TRUE(std::filesystem::is_directory(dir_.HostPath("cmd.ini")));
+  EXPECT_EQ(fs_.GetAttributes(File()), attr::kDirectory);
 }
 
 TEST_F(IniProfileFilesTest, ReadingGivesDefaultForMissingFileSectionOrKey) {

@@ -6,19 +6,15 @@
 #include <string>
 
 #include "base/vb_error.h"
-#include "platform/posix/path_mapper.h"
-#include "platform/posix/posix_file_system.h"
-#include "support/temp_dir.h"
+#include "support/memory_file_system.h"
 
 namespace verbsmith {
 namespace {
 
 class IniSettingsTest : public ::testing::Test {
  protected:
-  IniSettingsTest() : fs_(PathMapper(dir_.HostPath())) {}
-
-  test::TempDir dir_;
-  PosixFileSystem fs_;
+  test::MemoryFileSystem fs_;
+  test::MemoryDir dir_{fs_};
 };
 
 TEST_F(IniSettingsTest, SavedSettingReadsBackUnderApplicationAndSection) {
