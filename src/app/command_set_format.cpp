@@ -9,16 +9,6 @@ namespace verbsmith::app {
 
 namespace {
 
-CommandField Number(std::string_view name, std::string_view key, std::string_view option,
-                    int32_t CommandEntry::*member) {
-  return {name, key, option, member, nullptr};
-}
-
-CommandField Text(std::string_view name, std::string_view key, std::string_view option,
-                  std::string CommandEntry::*member) {
-  return {name, key, option, nullptr, member};
-}
-
 std::string ValueText(const CommandField& field, const CommandEntry& entry) {
   return field.number != nullptr ? std::to_string(entry.*field.number) : entry.*field.text;
 }
@@ -28,7 +18,7 @@ std::string ValueJson(const CommandField& field, const CommandEntry& entry) {
 }
 
 void AppendFieldsJson(std::string& out, const CommandEntry& entry) {
-  for (const CommandField& field : CommandFields()) {
+  for (const CommandField& field : kCommandFields) {
     out += ", ";
     out += JsonString(field.key);
     out += ": ";
@@ -46,34 +36,8 @@ std::string CommandObjectJson(const ListedCommand& command) {
 
 }  // namespace
 
-const std::vector<CommandField>& CommandFields() {
-  static const std::vector<CommandField> fields = {
-      Text("ProgID", "progId", "prog-id", &CommandEntry::progId),
-      Number("CommandType", "commandType", "command-type", &CommandEntry::commandType),
-      Number("EnablingMask", "enableMask", "enable-mask", &CommandEntry::enableMask),
-      Number("ListenerMask", "listenerMask", "listener-mask", &CommandEntry::listenerMask),
-      Number("ModalFlag", "modalFlag", "modal-flag", &CommandEntry::modalFlag),
-      Number("Field6", "field6", "field6", &CommandEntry::field6),
-      Number("Field7", "field7", "field7", &CommandEntry::field7),
-      Text("Field8", "field8", "field8", &CommandEntry::field8),
-      Number("Field9", "field9", "field9", &CommandEntry::field9),
-      Number("Field10", "field10", "field10", &CommandEntry::field10),
-      Text("Field11", "field11", "field11", &CommandEntry::field11),
-      Number("Field12", "field12", "field12", &CommandEntry::field12),
-      Text("Field13", "field13", "field13", &CommandEntry::field13),
-      Text("Field14", "field14", "field14", &CommandEntry::field14),
-      Text("Description", "description", "description", &CommandEntry::description),
-      Text("ToolTip", "toolTip", "tool-tip", &CommandEntry::toolTip),
-      Text("SmallMonoBitmap", "smallMonoBitmap", "small-mono-bitmap", &CommandEntry::smallMonoBitmap),
-      Text("SmallColorBitmap", "smallColorBitmap", "small-color-bitmap", &CommandEntry::smallColorBitmap),
-      Text("LargeMonoBitmap", "largeMonoBitmap", "large-mono-bitmap", &CommandEntry::largeMonoBitmap),
-      Text("LargeColorBitmap", "largeColorBitmap", "large-color-bitmap", &CommandEntry::largeColorBitmap),
-  };
-  return fields;
-}
-
 const CommandField* FindCommandFieldByOption(std::string_view option) {
-  for (const CommandField& field : CommandFields()) {
+  for (const CommandField& field : kCommandFields) {
     if (field.option == option) return &field;
   }
   return nullptr;
@@ -111,7 +75,7 @@ std::string FormatCommandText(const ListedCommand& command) {
   };
   std::string out = line("Identifier", std::to_string(command.id));
   out += line("Index", std::to_string(command.index));
-  for (const CommandField& field : CommandFields()) out += line(field.name, ValueText(field, command.entry));
+  for (const CommandField& field : kCommandFields) out += line(field.name, ValueText(field, command.entry));
   return out;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
-// Command-set entries as text for people and as JSON for scripts, and the
-// names of the twenty fields used by both and by the command line.
+// Command-set entries as text for people and as JSON for scripts.
 
 #include <cstdint>
 #include <optional>
@@ -12,18 +11,6 @@
 
 namespace verbsmith::app {
 
-// One of the twenty fields of an entry: exactly one of number and text is
-// set.
-struct CommandField {
-  std::string_view name;    // for people: "ProgID", "EnablingMask"
-  std::string_view key;     // in JSON: "progId", "enableMask"
-  std::string_view option;  // on the command line: "prog-id", "enable-mask"
-  int32_t CommandEntry::*number = nullptr;
-  std::string CommandEntry::*text = nullptr;
-};
-
-// The fields in their stored order.
-const std::vector<CommandField>& CommandFields();
 // The field with this command-line option name, or nullptr.
 const CommandField* FindCommandFieldByOption(std::string_view option);
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 namespace verbsmith::app {
@@ -19,34 +18,6 @@ ListedCommand Sample() {
   return {41002, 1, e};
 }
 
-TEST(CommandFieldsTest, NameTheTwentyFieldsInStoredOrder) {
-  const auto& fields = CommandFields();
-  ASSERT_EQ(fields.size(), 20u);
-  EXPECT_EQ(fields.front().key, "progId");
-  EXPECT_EQ(fields.back().key, "largeColorBitmap");
-  std::set<std::string_view> names, keys, options;
-  for (const auto& f : fields) {
-    EXPECT_NE(f.number == nullptr, f.text == nullptr) << f.name;
-    names.insert(f.name);
-    keys.insert(f.key);
-    options.insert(f.option);
-  }
-  EXPECT_EQ(names.size(), 20u);
-  EXPECT_EQ(keys.size(), 20u);
-  EXPECT_EQ(options.size(), 20u);
-}
-
-TEST(CommandFieldsTest, TextFieldsAreTheOnesTheWizardWritesAsText) {
-  for (const char* option : {"field8", "field11", "field13", "field14", "tool-tip", "small-mono-bitmap"}) {
-    ASSERT_NE(FindCommandFieldByOption(option), nullptr) << option;
-    EXPECT_NE(FindCommandFieldByOption(option)->text, nullptr) << option;
-  }
-  for (const char* option : {"field6", "field12", "enable-mask"}) {
-    EXPECT_NE(FindCommandFieldByOption(option)->number, nullptr) << option;
-  }
-  EXPECT_EQ(FindCommandFieldByOption("no-such-field"), nullptr);
-}
-
 TEST(CommandSetFormatTest, ListsOneLinePerCommandWithIdentifier) {
   ListedCommand bare = Sample();
   bare.id = 41001;
@@ -60,7 +31,7 @@ TEST(CommandSetFormatTest, ListsOneLinePerCommandWithIdentifier) {
 TEST(CommandSetFormatTest, ShowsEveryFieldByName) {
   const std::string text = FormatCommandText(Sample());
   EXPECT_EQ(text.find("Identifier:       41002\n"), 0u);
-  for (const auto& f : CommandFields()) {
+  for (const auto& f : kCommandFields) {
     EXPECT_NE(text.find("\n" + std::string(f.name) + ":"), std::string::npos) << f.name;
   }
   EXPECT_NE(text.find("EnablingMask:     -1\n"), std::string::npos);

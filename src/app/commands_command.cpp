@@ -22,9 +22,24 @@ constexpr const char* kCommandsUsage =
     "       verbsmith commands add PROGID --company C --application A [--FIELD VALUE ...] [--db PATH]\n"
     "       verbsmith commands remove PROGID --company C --application A [--db PATH]\n"
     "The command set is the database named by --db, else by VERBSMITH_COMMAND_SET, else\n"
-    "$XDG_DATA_HOME/carthex-verbsmith/commandset.db.  Fields for add: --command-type, --enable-mask,\n"
-    "--listener-mask, --modal-flag, --field6 .. --field14, --description, --tool-tip,\n"
-    "--small-mono-bitmap, --small-color-bitmap, --large-mono-bitmap, --large-color-bitmap.\n";
+    "$XDG_DATA_HOME/carthex-verbsmith/commandset.db.  Fields for add:";
+
+// The usage with the field options of add, a few to a line.
+std::string Usage() {
+  std::string text = kCommandsUsage;
+  std::size_t lineLength = text.size() - text.rfind('\n');
+  for (const CommandField& field : kCommandFields) {
+    if (field.option == "prog-id") continue;
+    const std::string option = " --" + std::string(field.option);
+    if (lineLength + option.size() > 96) {
+      text += "\n";
+      lineLength = 0;
+    }
+    text += option;
+    lineLength += option.size();
+  }
+  return text + "\n";
+}
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
@@ -36,7 +51,7 @@ struct ParsedArgs {
 };
 
 int UsageError(const std::string& message) {
-  std::fprintf(stderr, "verbsmith commands: %s\n%s", message.c_str(), kCommandsUsage);
+  std::fprintf(stderr, "verbsmith commands: %s\n%s", message.c_str(), Usage().c_str());
   return kExitUsage;
 }
 
@@ -175,7 +190,7 @@ int RunCommands(const Args& args) {
   if (args.empty()) return UsageError("which command: list, show, add or remove?");
   const std::string& sub = args.front();
   if (sub == "-h" || sub == "--help" || sub == "help") {
-    std::fputs(kCommandsUsage, stdout);
+    std::fputs(Usage().c_str(), stdout);
     return 0;
   }
   ParsedArgs parsed;
@@ -193,7 +208,7 @@ int RunCommands(const Args& args) {
     allowed.insert("id");
   } else if (sub == "add") {
     run = Add;
-    for (const CommandField& field : CommandFields()) {
+    for (const CommandField& field : kCommandFields) {
       if (field.option != "prog-id") allowed.insert(std::string(field.option));
     }
   } else if (sub == "remove") {

@@ -2,9 +2,11 @@
 // Carthex's command set: the registered commands of one company and
 // application. Failures throw VbError with the source "CommandSet".
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace verbsmith {
 
@@ -32,6 +34,62 @@ struct CommandEntry {
   std::string largeColorBitmap;
 
   bool operator==(const CommandEntry&) const = default;
+};
+
+// One field of an entry and its names: for people ("ProgID"), in JSON
+// ("progId"), on the command line ("prog-id") and in the database
+// ("prog_id"). Exactly one of number and text is set.
+struct CommandField {
+  std::string_view name;
+  std::string_view key;
+  std::string_view option;
+  std::string_view column;
+  int32_t CommandEntry::*number = nullptr;
+  std::string CommandEntry::*text = nullptr;
+};
+
+namespace commandfield {
+constexpr CommandField Number(std::string_view name, std::string_view key, std::string_view option,
+                              std::string_view column, int32_t CommandEntry::*member) {
+  return {name, key, option, column, member, nullptr};
+}
+constexpr CommandField Text(std::string_view name, std::string_view key, std::string_view option,
+                            std::string_view column, std::string CommandEntry::*member) {
+  return {name, key, option, column, nullptr, member};
+}
+}  // namespace commandfield
+
+// Every field of an entry, in the stored order. The store, the command
+// line and the output formats all go by this table.
+inline constexpr std::array<CommandField, 20> kCommandFields = {
+    commandfield::Text("ProgID", "progId", "prog-id", "prog_id", &CommandEntry::progId),
+    commandfield::Number("CommandType", "commandType", "command-type", "command_type",
+                         &CommandEntry::commandType),
+    commandfield::Number("EnablingMask", "enableMask", "enable-mask", "enable_mask",
+                         &CommandEntry::enableMask),
+    commandfield::Number("ListenerMask", "listenerMask", "listener-mask", "listener_mask",
+                         &CommandEntry::listenerMask),
+    commandfield::Number("ModalFlag", "modalFlag", "modal-flag", "modal_flag", &CommandEntry::modalFlag),
+    commandfield::Number("Field6", "field6", "field6", "field6", &CommandEntry::field6),
+    commandfield::Number("Field7", "field7", "field7", "field7", &CommandEntry::field7),
+    commandfield::Text("Field8", "field8", "field8", "field8", &CommandEntry::field8),
+    commandfield::Number("Field9", "field9", "field9", "field9", &CommandEntry::field9),
+    commandfield::Number("Field10", "field10", "field10", "field10", &CommandEntry::field10),
+    commandfield::Text("Field11", "field11", "field11", "field11", &CommandEntry::field11),
+    commandfield::Number("Field12", "field12", "field12", "field12", &CommandEntry::field12),
+    commandfield::Text("Field13", "field13", "field13", "field13", &CommandEntry::field13),
+    commandfield::Text("Field14", "field14", "field14", "field14", &CommandEntry::field14),
+    commandfield::Text("Description", "description", "description", "description",
+                       &CommandEntry::description),
+    commandfield::Text("ToolTip", "toolTip", "tool-tip", "tool_tip", &CommandEntry::toolTip),
+    commandfield::Text("SmallMonoBitmap", "smallMonoBitmap", "small-mono-bitmap", "small_mono_bitmap",
+                       &CommandEntry::smallMonoBitmap),
+    commandfield::Text("SmallColorBitmap", "smallColorBitmap", "small-color-bitmap", "small_color_bitmap",
+                       &CommandEntry::smallColorBitmap),
+    commandfield::Text("LargeMonoBitmap", "largeMonoBitmap", "large-mono-bitmap", "large_mono_bitmap",
+                       &CommandEntry::largeMonoBitmap),
+    commandfield::Text("LargeColorBitmap", "largeColorBitmap", "large-color-bitmap", "large_color_bitmap",
+                       &CommandEntry::largeColorBitmap),
 };
 
 // Command identifiers are this base plus the entry's position.

@@ -33,45 +33,43 @@ bool IsDamage(int rc) {
   return (rc & 0xff) == SQLITE_NOTADB || (rc & 0xff) == SQLITE_CORRUPT;
 }
 
-constexpr const char* kSchema = R"sql(
-CREATE TABLE command_sets (
-  id INTEGER PRIMARY KEY,
-  company TEXT NOT NULL COLLATE NOCASE,
-  application TEXT NOT NULL COLLATE NOCASE,
-  UNIQUE (company, application)
-);
-CREATE TABLE commands (
-  set_id INTEGER NOT NULL REFERENCES command_sets (id),
-  position INTEGER NOT NULL,
-  prog_id TEXT NOT NULL,
-  command_type INTEGER NOT NULL,
-  enable_mask INTEGER NOT NULL,
-  listener_mask INTEGER NOT NULL,
-  modal_flag INTEGER NOT NULL,
-  field6 INTEGER NOT NULL,
-  field7 INTEGER NOT NULL,
-  field8 TEXT NOT NULL,
-  field9 INTEGER NOT NULL,
-  field10 INTEGER NOT NULL,
-  field11 TEXT NOT NULL,
-  field12 INTEGER NOT NULL,
-  field13 TEXT NOT NULL,
-  field14 TEXT NOT NULL,
-  description TEXT NOT NULL,
-  tool_tip TEXT NOT NULL,
-  small_mono_bitmap TEXT NOT NULL,
-  small_color_bitmap TEXT NOT NULL,
-  large_mono_bitmap TEXT NOT NULL,
-  large_color_bitmap TEXT NOT NULL,
-  UNIQUE (set_id, position),
-  UNIQUE (set_id, prog_id)
-);
-)sql";
+// The schema, the entry's columns following the field table.
+std::string Schema() {
+  std::string sql =
+      "CREATE TABLE command_sets (\n"
+      "  id INTEGER PRIMARY KEY,\n"
+      "  company TEXT NOT NULL COLLATE NOCASE,\n"
+      "  application TEXT NOT NULL COLLATE NOCASE,\n"
+      "  UNIQUE (company, application)\n"
+      ");\n"
+      "CREATE TABLE commands (\n"
+      "  set_id INTEGER NOT NULL REFERENCES command_sets (id),\n"
+      "  position INTEGER NOT NULL,\n";
+  for (const CommandField& field : kCommandFields) {
+    sql +=
+        "  " + std::string(field.column) + (field.number != nullptr ? " INTEGER" : " TEXT") + " NOT NULL,\n";
+  }
+  return sql + "  UNIQUE (set_id, position),\n  UNIQUE (set_id, prog_id)\n);\n";
+}
 
-constexpr const char* kEntryColumns =
-    "prog_id, command_type, enable_mask, listener_mask, modal_flag, field6, field7, field8, field9, "
-    "field10, field11, field12, field13, field14, description, tool_tip, small_mono_bitmap, "
-    "small_color_bitmap, large_mono_bitmap, large_color_bitmap";
+// "a, b, c": the entry's columns in the stored order.
+std::string EntryColumns() {
+  std::string columns;
+  for (const CommandField& field : kCommandFields) {
+    if (!columns.empty()) columns += ", ";
+    columns += field.column;
+  }
+  return columns;
+}
+
+// "?first, ..., ?last".
+std::string Parameters(int first, int last) {
+  std::string list;
+  for (int i = first; i <= last; ++i) list += (i == first ? "?" : ", ?") + std::to_string(i);
+  return list;
+}
+
+constexpr int kFieldCount = static_cast<int>(kCommandFields.size());
 
 }  // namespace
 
@@ -132,26 +130,13 @@ class SqliteCommandSet::Database {
       return bytes == nullptr ? std::string() : std::string(bytes, static_cast<size_t>(size));
     };
     auto num = [&s, &column] { return static_cast<int32_t>(sqlite3_column_int64(s.handle, column++)); };
-    entry.progId = str();
-    entry.commandType = num();
-    entry.enableMask = num();
-    entry.listenerMask = num();
-    entry.modalFlag = num();
-    entry.field6 = num();
-    entry.field7 = num();
-    entry.field8 = str();
-    entry.field9 = num();
-    entry.field10 = num();
-    entry.field11 = str();
-    entry.field12 = num();
-    entry.field13 = str();
-    entry.field14 = str();
-    entry.description = str();
-    entry.toolTip = str();
-    entry.smallMonoBitmap = str();
-    entry.smallColorBitmap = str();
-    entry.largeMonoBitmap = str();
-    entry.largeColorBitmap = str();
+    for (const CommandField& field : kCommandFields) {
+      if (field.number != nullptr) {
+        entry.*field.number = num();
+      } else {
+        entry.*field.text = str();
+      }
+    }
     s.Reset();
     return true;
   }
@@ -164,8 +149,8 @@ class SqliteCommandSet::Database {
         Statement& s = update_;
         s.Reset();
         BindEntry(s, entry, 1);
-        s.Bind(21, setId);
-        s.Bind(22, *existing);
+        s.Bind(kFieldCount + 1, setId);
+        s.Bind(kFieldCount + 2, *existing);
         s.Step(*this);
         return;
       }
@@ -315,7 +300,7 @@ class SqliteCommandSet::Database {
         // Another process may have made the schema while this one waited.
         kind = Inspect(version);
         if (kind != FileKind::kEmpty) return;
-        const int rc = sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr);
+        const int rc = sqlite3_exec(db_, Schema().c_str(), nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK) Fail(rc);
         const std::string marks = "PRAGMA application_id = " + std::to_string(kCommandSetApplicationId) +
                                   "; PRAGMA user_version = " + std::to_string(kCommandSetSchemaVersion);
@@ -343,21 +328,17 @@ class SqliteCommandSet::Database {
   }
 
   void Prepare() {
-    const std::string columns = kEntryColumns;
+    const std::string columns = EntryColumns();
     PrepareOne(findSet_, "SELECT id FROM command_sets WHERE company = ?1 AND application = ?2");
     PrepareOne(insertSet_, "INSERT OR IGNORE INTO command_sets (company, application) VALUES (?1, ?2)");
     PrepareOne(count_, "SELECT count(*) FROM commands WHERE set_id = ?1");
     PrepareOne(get_, "SELECT " + columns + " FROM commands WHERE set_id = ?1 AND position = ?2");
     PrepareOne(positionOf_, "SELECT position FROM commands WHERE set_id = ?1 AND prog_id = ?2");
-    PrepareOne(insert_,
-               "INSERT INTO commands (set_id, position, " + columns +
-                   ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, "
-                   "?17, ?18, ?19, ?20, ?21, ?22)");
-    PrepareOne(
-        update_,
-        "UPDATE commands SET (" + columns +
-            ") = (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19, "
-            "?20) WHERE set_id = ?21 AND position = ?22");
+    PrepareOne(insert_, "INSERT INTO commands (set_id, position, " + columns + ") VALUES (" +
+                            Parameters(1, kFieldCount + 2) + ")");
+    PrepareOne(update_, "UPDATE commands SET (" + columns + ") = (" + Parameters(1, kFieldCount) +
+                            ") WHERE set_id = ?" + std::to_string(kFieldCount + 1) + " AND position = ?" +
+                            std::to_string(kFieldCount + 2));
     PrepareOne(delete_, "DELETE FROM commands WHERE set_id = ?1 AND position = ?2");
     PrepareOne(shiftOut_, "UPDATE commands SET position = -position WHERE set_id = ?1 AND position > ?2");
     PrepareOne(shiftBack_, "UPDATE commands SET position = -position - 1 WHERE set_id = ?1 AND position < 0");
@@ -365,26 +346,13 @@ class SqliteCommandSet::Database {
 
   static void BindEntry(Statement& s, const CommandEntry& e, int first) {
     int i = first;
-    s.Bind(i++, e.progId);
-    s.Bind(i++, e.commandType);
-    s.Bind(i++, e.enableMask);
-    s.Bind(i++, e.listenerMask);
-    s.Bind(i++, e.modalFlag);
-    s.Bind(i++, e.field6);
-    s.Bind(i++, e.field7);
-    s.Bind(i++, e.field8);
-    s.Bind(i++, e.field9);
-    s.Bind(i++, e.field10);
-    s.Bind(i++, e.field11);
-    s.Bind(i++, e.field12);
-    s.Bind(i++, e.field13);
-    s.Bind(i++, e.field14);
-    s.Bind(i++, e.description);
-    s.Bind(i++, e.toolTip);
-    s.Bind(i++, e.smallMonoBitmap);
-    s.Bind(i++, e.smallColorBitmap);
-    s.Bind(i++, e.largeMonoBitmap);
-    s.Bind(i++, e.largeColorBitmap);
+    for (const CommandField& field : kCommandFields) {
+      if (field.number != nullptr) {
+        s.Bind(i++, e.*field.number);
+      } else {
+        s.Bind(i++, e.*field.text);
+      }
+    }
   }
 
   // The row id of this set; 0 when it has no row yet and create is false.
