@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: verbsmith [run [SCRIPT] | info | templates check [DIR] | templates render ... |\n"
-    "                  commands list|show|remove ...]\n"
+    "                  commands list|show|remove ... | demo [--edit] [DIR]]\n"
     "With no arguments, runs the wizard headless on its built-in script.\n";
 
 int Dispatch(const verbsmith::app::Args& args) {
@@ -23,6 +23,7 @@ int Dispatch(const verbsmith::app::Args& args) {
   if (command == "info") return RunInfo(rest);
   if (command == "templates") return RunTemplates(rest);
   if (command == "commands") return RunCommands(rest);
+  if (command == "demo") return RunDemo(rest);
   if (command == "-h" || command == "--help" || command == "help") {
     std::fputs(kUsage, stdout);
     return 0;

@@ -13,5 +13,6 @@ int RunWizard(const Args& args);     // run [SCRIPT]: the wizard, headless
 int RunInfo(const Args& args);       // info: version and what the platform found
 int RunTemplates(const Args& args);  // templates check|render
 int RunCommands(const Args& args);   // commands list|show|remove
+int RunDemo(const Args& args);       // demo [--edit] [DIR]: a real project on the shipped answers
 
 }  // namespace verbsmith::app

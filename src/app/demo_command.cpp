@@ -1,0 +1,135 @@
+// verbsmith demo [--edit] [DIR]: the product's main job out of the box. The
+// wizard, headless, walks the shipped demo script: it creates a command
+// project with custom toolbar bitmaps in DIR (default ./verbsmith-demo), or
+// with --edit changes the command made there, then says where everything
+// went.
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "app/posix_platform.h"
+#include "app/subcommands.h"
+#include "base/strings.h"
+#include "base/vb_error.h"
+#include "forms/script/script.h"
+#include "forms/script/script_run.h"
+#include "platform/posix/sqlite_command_set.h"
+#include "platform/scripted/transcript.h"
+#include "shell/headless.h"
+
+namespace verbsmith::app {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: verbsmith demo [--edit] [DIR]\n"
+    "Creates a command project with custom toolbar bitmaps in DIR (default ./verbsmith-demo) by\n"
+    "walking the wizard on the shipped demo answers; with --edit, changes the command made there.\n";
+constexpr const char* kDefaultDirectory = "verbsmith-demo";
+// The names the demo scripts give; the scripts hold them as @PROJECT@ and
+// @COMMAND@.
+constexpr const char* kProject = "CompassDemo";
+constexpr const char* kCommand = "Compass";
+constexpr const char* kCompany = "Valdren";
+constexpr const char* kApplication = "Carthex";
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
+std::string WithoutTrailingBackslash(std::string path) {
+  if (path.size() > 3 && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+void PrintWhereThingsAre(Host& host, const std::string& project) {
+  const std::string src = project + "src\\";
+  const std::string bin = project + "bin\\";
+  auto line = [&host](const char* what, const std::string& path) {
+    std::printf("  %-16s%s\n", what, host.fs.HostPath(path).c_str());
+  };
+  std::printf("\nThe demo command project:\n");
+  line("project file", src + kProject + ".vbp");
+  line("command class", src + std::string(kCommand) + ".cls");
+  line("resource", src + std::string(kCommand) + ".res");
+  line("recap", src + std::string(kCommand) + ".txt");
+  line("initialisation", bin + std::string(kCommand) + ".ini");
+  std::printf("  %-16s%s.%s, company %s, application %s, in %s\n", "command set", kProject, kCommand, kCompany,
+              kApplication, CommandSetPathFromEnvironment().c_str());
+  std::printf("\nSee the entry:   verbsmith commands show %s.%s --company %s --application %s\n", kProject,
+              kCommand, kCompany, kApplication);
+  std::printf("Change it:       verbsmith demo --edit %s\n", host.fs.HostPath(project).c_str());
+}
+
+}  // namespace
+
+int RunDemo(const Args& args) {
+  bool edit = false;
+  std::string directory = kDefaultDirectory;
+  int positional = 0;
+  for (const std::string& arg : args) {
+    if (arg == "-h" || arg == "--help") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (arg == "--edit") {
+      edit = true;
+    } else if (arg.starts_with("-") || positional++ > 0) {
+      std::fputs(kUsage, stderr);
+      return 2;
+    } else {
+      directory = arg;
+    }
+  }
+
+  StreamTranscript transcript(std::cout);
+  PosixPlatform platform(transcript);
+  Host& host = platform.GetHost();
+  const std::string project = platform.ProductDirectory(directory);
+  const auto existing = host.fs.List(project + "src\\*.vbp", 0);
+  if (!edit && !existing.empty()) {
+    std::fprintf(stderr,
+                 "verbsmith demo: %s already holds a project (%s); run `verbsmith demo --edit %s` to change it\n",
+                 directory.c_str(), existing.front().c_str(), directory.c_str());
+    return 1;
+  }
+  if (edit && existing.empty()) {
+    std::fprintf(stderr, "verbsmith demo: %s holds no demo project yet; run `verbsmith demo %s` first\n",
+                 directory.c_str(), directory.c_str());
+    return 1;
+  }
+
+  const std::string samples = host.addInDirectory + "Samples\\";
+  const std::string scriptFile = samples + (edit ? "demo_edit.script" : "demo_create.script");
+  std::string script;
+  try {
+    if (!edit) MakeDirectoryPath(host.fs, project);
+    script = host.fs.ReadText(scriptFile);
+  } catch (const VbError& error) {
+    std::fprintf(stderr, "verbsmith demo: %s: %s\n", host.fs.HostPath(scriptFile).c_str(),
+                 error.Description().c_str());
+    return 1;
+  }
+  script = Replaced(std::move(script), "@DIR@", WithoutTrailingBackslash(project));
+  script = Replaced(std::move(script), "@SAMPLES@", WithoutTrailingBackslash(samples));
+  script = Replaced(std::move(script), "@PROJECT@", kProject);
+  script = Replaced(std::move(script), "@COMMAND@", kCommand);
+
+  try {
+    const int status = forms::RunScript(script, platform.Dialogs(), transcript, [&](forms::ActionSource& actions) {
+      shell::RunHeadless(host, actions, transcript);
+    });
+    std::cout.flush();
+    if (status == 0) PrintWhereThingsAre(host, project);
+    return status;
+  } catch (const forms::ScriptError& error) {
+    std::fprintf(stderr, "verbsmith demo: %s: %s\n", host.fs.HostPath(scriptFile).c_str(), error.what());
+    return 2;
+  }
+}
+
+}  // namespace verbsmith::app
