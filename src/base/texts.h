@@ -120,6 +120,38 @@ inline constexpr std::string_view kCmdNameHeading = "Choose Command Name";
 // Bitmap steps.
 inline constexpr std::string_view kAddBMPHeading = "Add Toolbar Bitmap";
 inline constexpr std::string_view kCustomBMPHeading = "Choose Custom Bitmap";
+inline constexpr std::string_view kAddBMPExplanation =
+    "Users can customize the application to run their commands from the toolbar.  The wizard can add a "
+    "resource containing a toolbar bitmap to the project.";
+inline constexpr std::string_view kAddBitmapFrame = "Add Bitmap";
+inline constexpr std::string_view kOptNoBMP =
+    "&Do not add any bitmap (uses default if the command is added to the toolbar)";
+inline constexpr std::string_view kOptCustomBMP = "Add &custom bitmap";
+inline constexpr std::string_view kChooseBitmapOption =
+    "The wizard requires you to choose either Custom Bitmap or No Bitmap.";
+inline constexpr std::string_view kCustomBMPExplanation =
+    "Please specify the custom bitmaps for your command resource.  Four types of bitmaps are supported: "
+    "Large Color, Large Monochrome, Small Color and Small Monochrome.";
+inline constexpr std::string_view kLCBitmapLabel = "&Large Color Bitmap:";
+inline constexpr std::string_view kLMBitmapLabel = "Large &Monochrome Bitmap:";
+inline constexpr std::string_view kSCBitmapLabel = "Small &Color Bitmap:";
+inline constexpr std::string_view kSMBitmapLabel = "Sm&all Monochrome Bitmap:";
+inline constexpr std::string_view kLCBrowse = "B&rowse...";
+inline constexpr std::string_view kLMBrowse = "Br&owse...";
+inline constexpr std::string_view kSCBrowse = "Bro&wse...";
+inline constexpr std::string_view kSMBrowse = "Brow&se...";
+inline constexpr std::string_view kLCBitmapDialogTitle = "Select a Large (24x23) Color Bitmap file";
+inline constexpr std::string_view kLMBitmapDialogTitle = "Select a Large (24x23) Monochrome Bitmap file";
+inline constexpr std::string_view kSCBitmapDialogTitle = "Select a Small (16x15) Color Bitmap file";
+inline constexpr std::string_view kSMBitmapDialogTitle = "Select a Small (16x15) Monochrome Bitmap file";
+inline constexpr std::string_view kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp";
+inline constexpr std::string_view kBitmapExtension = "bmp";
+inline constexpr std::string_view kNotABitmapFile =
+    "The wizard requires you to choose a Bitmap (*.bmp) file.";
+inline constexpr std::string_view kNoSuchBitmapFile =
+    "The wizard requires you to choose an existing Bitmap file.";
+inline constexpr std::string_view kDefaultBitmapsUsed =
+    "Default bitmaps will be used for the ones that are not specified.";
 
 // Classification, modeless, listener and command-type steps.
 inline constexpr std::string_view kComClassHeading = "Command Classification";
@@ -183,6 +215,10 @@ inline constexpr std::string_view kEnablingExplanation =
 
 // Finish step.
 inline constexpr std::string_view kFinishHeading = "Complete";
+inline constexpr std::string_view kVBOnlineHint =
+    "See Creating OLE Servers in Visual Basic Online for more information about creating OLE Servers.";
+inline constexpr std::string_view kVBOnlineButton = "&VB Online";
+inline constexpr std::string_view kFAQButton = "Frequently Asked &Questions";
 
 // Names that must be identifiers (letters and digits, not starting with a
 // digit), so that ProgIDs, file names and resource names stay sound.
