@@ -54,12 +54,7 @@ void EnablingStep::Scrolled() {
 
 void EnablingStep::Next() {
   window_.Go(Step::kEnablingConditions, Direction::kNext);
-  IGeneralMgr& gen = *window_.GenMgr();
-  gen.SetTotalRecapString(recap::Total(gen));
-  if (auto* recapBox = dynamic_cast<forms::TextBox*>(window_.FindControl("txtRecap"))) {
-    recapBox->SetText("");
-    recapBox->SetText(gen.TotalRecapString());
-  }
+  recap::ShowTotal(window_);
 }
 
 void EnablingStep::Leave(Step step) {
