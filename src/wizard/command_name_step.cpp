@@ -38,13 +38,16 @@ void CommandNameStep::ShowCmdName(Direction direction) {
   IGeneralMgr* gen = window_.GenMgr();
   StepFrame& step = Frame(Step::kCmdName);
   ShowFrame(Step::kCmdName);
-  if (direction == Direction::kNext && window_.EmptyCmdName()) {
+  const int32_t purpose = gen->WizardPurpose();
+  // What the fields hold was chosen for the purpose they were filled under:
+  // a command picked for deletion has not rebuilt an edit's specification.
+  if (direction == Direction::kNext && (window_.EmptyCmdName() || purpose != filledFor_)) {
     name_->SetText("");
     ClearList();
     description_->SetText("");
     toolTip_->SetText("");
   }
-  const int32_t purpose = gen->WizardPurpose();
+  filledFor_ = purpose;
   SetHelpTopics(purpose);
   if (purpose == purpose::kEdit || purpose == purpose::kDelete) {
     name_->SetVisible(false);

@@ -60,6 +60,8 @@ class CommandNameStep : public StepGroup {
   forms::ComboBox* list_ = nullptr;
   forms::TextBox* description_ = nullptr;
   forms::TextBox* toolTip_ = nullptr;
+  // The purpose the fields were last filled for.
+  int32_t filledFor_ = -1;
 };
 
 }  // namespace verbsmith
