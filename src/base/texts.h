@@ -116,6 +116,12 @@ inline constexpr std::string_view kCannotCreateProjectDirectory = "Cannot create
 
 // Command-name step.
 inline constexpr std::string_view kCmdNameHeading = "Choose Command Name";
+inline constexpr std::string_view kCmdNameExplanation = "Commands have a name, a description, and a tool tip.";
+inline constexpr std::string_view kCmdNameInstruction =
+    "Please enter the command name, description and tool tip strings now.";
+inline constexpr std::string_view kCmdNameLabel = "Co&mmand Name:";
+inline constexpr std::string_view kCmdDescriptionLabel = "Command &Description:  (Status Message)";
+inline constexpr std::string_view kCmdToolTipLabel = "Command &Tool Tip:";
 
 // Bitmap steps.
 inline constexpr std::string_view kAddBMPHeading = "Add Toolbar Bitmap";

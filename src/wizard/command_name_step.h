@@ -1,7 +1,12 @@
 #pragma once
 // The command-name step: the command's name, description and tool tip, or the registered command to edit or
-// delete.
+// delete. For a new command the user types the name; for edit and delete the user picks an entry of the
+// command set; for add the names come from the current project (and the registry).
 
+#include <string>
+
+#include "forms/form.h"
+#include "platform/command_set.h"
 #include "wizard/step_group.h"
 
 namespace verbsmith {
@@ -9,6 +14,47 @@ namespace verbsmith {
 class CommandNameStep : public StepGroup {
  public:
   explicit CommandNameStep(FrmVerbsmith& window);
+
+  void Show(Step step, Direction direction) override;
+  void Leave(Step step) override;
+
+ private:
+  // command_name_layout.cpp
+  void Build();
+
+  void ShowCmdName(Direction direction);
+  void ShowAddOfVBProject();
+  void SetHelpTopics(int32_t purpose);
+  void NameChanged();
+  void FillList();
+  void CommandChosen();
+  void ChooseForDelete(const CommandEntry& entry);
+  void ChooseForEdit(const CommandEntry& entry);
+  void Next();
+  // The checks of a new command's name; false when one refused it.
+  bool CheckNewCommand();
+  // The registered command of a project that is not a Visual Basic
+  // project, and its directories; false when none can be used.
+  bool FindOtherProjectCommand();
+  void Back();
+  // The class entry ("Name; File.cls") of the current project's public
+  // class, or empty after telling the user.
+  std::string GetPublicClass();
+  // Splits a registered class description into CommandDesc and
+  // CommandToolTip.
+  void SeparateCommandDescriptoinAndToolTip(const std::string& text);
+  // Refuses a name that is not an identifier, focus back on the name.
+  bool RefuseNonIdentifier();
+  // Empties the command list and its text.
+  void ClearList();
+  // Exclamation box titled "Carthex Verbsmith", focus back on control.
+  void Refuse(const std::string& message, forms::Control& control);
+
+  forms::Label* label7_ = nullptr;
+  forms::TextBox* name_ = nullptr;
+  forms::ComboBox* list_ = nullptr;
+  forms::TextBox* description_ = nullptr;
+  forms::TextBox* toolTip_ = nullptr;
 };
 
 }  // namespace verbsmith
