@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "base/texts.h"
 #include "generate/class_mgr_class.h"
 #include "generate/form_mgr_class.h"
@@ -173,6 +176,65 @@ TEST_F(CommandKindStepsTest, FormNamesThatAreNotIdentifiersAreRefused) {
     EXPECT_EQ(Current(), Step::kFormName);
     EXPECT_EQ(window.ActiveControl()->Name(), "txtFormName");
   }
+}
+
+TEST_F(CommandKindStepsTest, ChecksNoUserCanReachStillHoldTheStep) {
+  // The designed start states always select an option; cleared in code,
+  // Next asks for one.
+  window.GoTo(Step::kIntro, Step::kComClass, Direction::kNext);
+  window.Control<forms::OptionButton>("optComClassModal").SetValue(false);
+  Press("cmdComClassNext");
+  EXPECT_EQ(env.Prompts().back(), text::kChooseClassification);
+  Select("optComClassModal");
+  Press("cmdComClassNext");
+  window.Control<forms::OptionButton>("OptScreenCentered").SetValue(false);
+  Press("cmdFrmNameNext");
+  EXPECT_EQ(env.Prompts().back(), text::kChooseFormPosition);
+  EXPECT_EQ(Current(), Step::kFormName);
+}
+
+// Every control of these steps lies in the content area (or inside its own
+// container), and no two controls of one container overlap.
+TEST_F(CommandKindStepsTest, ControlsKeepToTheContentAreaWithoutOverlapping) {
+  const std::vector<std::string_view> frames = {
+      "fraCommandClassification", "fraModeless", "fraListeners",
+      "fraCommandType",           "fraFormName", "fraEnablingConditions"};
+  const std::vector<forms::Control*> all = window.Controls();
+  auto onStep = [&frames](const forms::Control* c) {
+    for (c = c->Container(); c != nullptr; c = c->Container()) {
+      if (std::ranges::find(frames, c->Name()) != frames.end()) return true;
+    }
+    return false;
+  };
+  // The picture, heading and button row every step shares.
+  auto shared = [](const forms::Control* c) {
+    return c->Name().ends_with("Heading") || c->Top() == layout::kButtonTop ||
+           (c->Left() == layout::kPicture.left && c->Top() == layout::kPicture.top);
+  };
+  for (const forms::Control* control : all) {
+    if (!onStep(control)) continue;
+    if (control->Container()->Container() == nullptr && !shared(control)) {
+      EXPECT_TRUE(control->Left() >= layout::kContentLeft && control->Top() >= 840 &&
+                  control->Left() + control->Width() <= layout::kContentLeft + layout::kContentWidth &&
+                  control->Top() + control->Height() <= 4900)
+          << control->Name();
+    }
+    for (const forms::Control* other : all) {
+      const bool overlap = control->Left() < other->Left() + other->Width() &&
+                           other->Left() < control->Left() + control->Width() &&
+                           control->Top() < other->Top() + other->Height() &&
+                           other->Top() < control->Top() + control->Height();
+      if (control < other && other->Container() == control->Container() && overlap) {
+        ADD_FAILURE() << control->Name() << " overlaps " << other->Name();
+      }
+    }
+  }
+  // The list scrolls by exactly what is hidden of it.
+  window.GoTo(Step::kIntro, Step::kEnablingConditions, Direction::kNext);
+  const auto& bar = window.Control<forms::VScrollBar>("VScroll1");
+  EXPECT_EQ(bar.Max(), window.Control("Picture3").Height() - window.Control("Picture2").Height());
+  window.Control<forms::VScrollBar>("VScroll1").SetValue(bar.Max());
+  EXPECT_EQ(window.Control("Picture3").Top(), -bar.Max());
 }
 
 }  // namespace
