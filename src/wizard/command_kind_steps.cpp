@@ -150,6 +150,12 @@ void CommandKindSteps::ShowListener() {
     const masks::ListenerChoice choice = masks::DecodeListenerRequirements(gen.ViewListenerRequirements());
     newViews_->SetValue(choice.newViews ? forms::check::kChecked : forms::check::kUnchecked);
     SelectExactly(listenerOptions_, choice.option);
+    // The kind kept when no option is chosen is this command's, not that of
+    // a command edited before it.
+    gen.SetViewListener(0);
+    for (const masks::ListenerOption& option : masks::kListenerOptions) {
+      if (option.option == choice.option) gen.SetViewListener(option.value);
+    }
   }
   ShowFrame(Step::kListener);
 }

@@ -106,8 +106,17 @@ TEST_F(CommandKindStepsTest, EditingShowsExactlyTheStoredMasksOfEachCommand) {
   EXPECT_EQ(gen.ViewListener(), 1);
   EXPECT_EQ(gen.CommandsEnablingConditions(), 1);
 
-  // A third command without enabling conditions clears every box again.
+  // A third one asks only for new views: it keeps 16, whatever kind the
+  // command before it had.
   window.GoTo(Step::kFinish, Step::kAddBMP, Direction::kBack);
+  LoadEditedCommand(16, 2, 0);
+  window.GoTo(Step::kAddBMP, Step::kListener, Direction::kNext);
+  EXPECT_FALSE(Selected("optHasCustomStartupRequirements"));
+  Press("cmdListenerNext");
+  EXPECT_EQ(gen.ViewListenerRequirements(), 16);
+
+  // A fourth without enabling conditions clears every box again.
+  window.GoTo(Step::kCommandType, Step::kAddBMP, Direction::kBack);
   LoadEditedCommand(0, 0, 0);
   window.GoTo(Step::kAddBMP, Step::kEnablingConditions, Direction::kNext);
   EXPECT_FALSE(Checked("chkCustomEnablingRequirements"));
