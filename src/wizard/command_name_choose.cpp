@@ -112,9 +112,11 @@ void CommandNameStep::ChooseForEdit(const CommandEntry& entry) {
     bitmaps->SetResourceType(1);
   }
   SetBitmap(entry.smallMonoBitmap, &IBitmapMgr::SetSMBitmapLocation, &IBitmapMgr::SetSMBMPFilename, *bitmaps);
-  SetBitmap(entry.smallColorBitmap, &IBitmapMgr::SetSCBitmapLocation, &IBitmapMgr::SetSCBMPFilename, *bitmaps);
+  SetBitmap(entry.smallColorBitmap, &IBitmapMgr::SetSCBitmapLocation, &IBitmapMgr::SetSCBMPFilename,
+            *bitmaps);
   SetBitmap(entry.largeMonoBitmap, &IBitmapMgr::SetLMBitmapLocation, &IBitmapMgr::SetLMBMPFilename, *bitmaps);
-  SetBitmap(entry.largeColorBitmap, &IBitmapMgr::SetLCBitmapLocation, &IBitmapMgr::SetLCBMPFilename, *bitmaps);
+  SetBitmap(entry.largeColorBitmap, &IBitmapMgr::SetLCBitmapLocation, &IBitmapMgr::SetLCBMPFilename,
+            *bitmaps);
 
   gen->SetIsMapViewListener(entry.listenerMask != 0);
   recap::ResetListenerPieces(*gen, entry.listenerMask != 0);
