@@ -94,11 +94,10 @@ void CommandNameStep::ShowAddOfVBProject() {
   toolTip_->SetText(cls->CommandToolTip());
 
   try {
-    std::unique_ptr<CommandSet> set = host.commandSets.Create();
-    set->OpenCommandSet(gen->CompanyName(), gen->ApplicationName());
+    std::unique_ptr<CommandSet> set = OpenCommandSet();
     const int16_t count = set->CommandCount();
     for (int32_t i = 0; i < count; ++i) {
-      if (set->GetCommand(set->FindCommand(kFirstCommandId + i)).progId != progId) continue;
+      if (EntryNumber(*set, i).progId != progId) continue;
       if (!OverwriteExisting(window_)) step.next.SetEnabled(false);
     }
   } catch (const VbError& error) {
@@ -137,11 +136,10 @@ bool CommandNameStep::FindOtherProjectCommand() {
   std::string progId;
   bool found = false;
   try {
-    std::unique_ptr<CommandSet> set = host.commandSets.Create();
-    set->OpenCommandSet(gen->CompanyName(), gen->ApplicationName());
+    std::unique_ptr<CommandSet> set = OpenCommandSet();
     const int16_t count = set->CommandCount();
     for (int32_t i = 0; i < count && !found; ++i) {
-      const CommandEntry entry = set->GetCommand(set->FindCommand(kFirstCommandId + i));
+      const CommandEntry entry = EntryNumber(*set, i);
       if (ClassPartOfProgID(entry.progId) != classname) continue;
       found = true;
       progId = entry.progId;

@@ -15,12 +15,6 @@ namespace verbsmith {
 
 namespace {
 
-std::unique_ptr<CommandSet> OpenCommandSet(FrmVerbsmith& window) {
-  std::unique_ptr<CommandSet> set = window.GetHost().commandSets.Create();
-  set->OpenCommandSet(window.GenMgr()->CompanyName(), window.GenMgr()->ApplicationName());
-  return set;
-}
-
 // A stored bitmap path split into its location (up to and including the
 // last backslash) and its file name.
 void SetBitmap(const std::string& path, void (IBitmapMgr::*setLocation)(std::string),
@@ -33,6 +27,16 @@ void SetBitmap(const std::string& path, void (IBitmapMgr::*setLocation)(std::str
 
 }  // namespace
 
+std::unique_ptr<CommandSet> CommandNameStep::OpenCommandSet() {
+  std::unique_ptr<CommandSet> set = window_.GetHost().commandSets.Create();
+  set->OpenCommandSet(window_.GenMgr()->CompanyName(), window_.GenMgr()->ApplicationName());
+  return set;
+}
+
+CommandEntry CommandNameStep::EntryNumber(CommandSet& set, int32_t n) {
+  return set.GetCommand(set.FindCommand(kFirstCommandId + n));
+}
+
 void CommandNameStep::FillList() {
   Host& host = window_.GetHost();
   ClearList();
@@ -41,12 +45,9 @@ void CommandNameStep::FillList() {
   toolTip_->SetText("");
   Frame(Step::kCmdName).finish.SetEnabled(false);
   try {
-    std::unique_ptr<CommandSet> set = OpenCommandSet(window_);
+    std::unique_ptr<CommandSet> set = OpenCommandSet();
     const int16_t count = set->CommandCount();
-    for (int32_t i = 0; i < count; ++i) {
-      const int16_t index = set->FindCommand(kFirstCommandId + i);
-      list_->AddItem(ClassPartOfProgID(set->GetCommand(index).progId));
-    }
+    for (int32_t i = 0; i < count; ++i) list_->AddItem(ClassPartOfProgID(EntryNumber(*set, i).progId));
   } catch (const VbError& error) {
     // The list keeps what was read; the user learns why it stops there.
     host.err.Set(error);
@@ -58,7 +59,7 @@ void CommandNameStep::CommandChosen() {
   if (list_->ListIndex() < 0) return;
   CommandEntry entry;
   try {
-    std::unique_ptr<CommandSet> set = OpenCommandSet(window_);
+    std::unique_ptr<CommandSet> set = OpenCommandSet();
     const int16_t index = set->FindCommand(kFirstCommandId + list_->ListIndex());
     if (index == -1) return;
     entry = set->GetCommand(index);
@@ -112,9 +113,11 @@ void CommandNameStep::ChooseForEdit(const CommandEntry& entry) {
     bitmaps->SetResourceType(1);
   }
   SetBitmap(entry.smallMonoBitmap, &IBitmapMgr::SetSMBitmapLocation, &IBitmapMgr::SetSMBMPFilename, *bitmaps);
-  SetBitmap(entry.smallColorBitmap, &IBitmapMgr::SetSCBitmapLocation, &IBitmapMgr::SetSCBMPFilename, *bitmaps);
+  SetBitmap(entry.smallColorBitmap, &IBitmapMgr::SetSCBitmapLocation, &IBitmapMgr::SetSCBMPFilename,
+            *bitmaps);
   SetBitmap(entry.largeMonoBitmap, &IBitmapMgr::SetLMBitmapLocation, &IBitmapMgr::SetLMBMPFilename, *bitmaps);
-  SetBitmap(entry.largeColorBitmap, &IBitmapMgr::SetLCBitmapLocation, &IBitmapMgr::SetLCBMPFilename, *bitmaps);
+  SetBitmap(entry.largeColorBitmap, &IBitmapMgr::SetLCBitmapLocation, &IBitmapMgr::SetLCBMPFilename,
+            *bitmaps);
 
   gen->SetIsMapViewListener(entry.listenerMask != 0);
   recap::ResetListenerPieces(*gen, entry.listenerMask != 0);

@@ -54,6 +54,9 @@ void CommandNameStep::ShowCmdName(Direction direction) {
     list_->SetVisible(true);
     if (purpose == purpose::kEdit) {
       label7_->SetCaption(LoadResString(80));
+      // An add run may have left them display-only; an edit types into them.
+      description_->SetEnabled(true);
+      toolTip_->SetEnabled(true);
     } else {
       label7_->SetCaption(LoadResString(79));
       description_->SetEnabled(false);
@@ -136,9 +139,9 @@ bool CommandNameStep::CheckNewCommand() {
   }
   bool unique = true;
   gen->IsCommandUnique(unique);
-  if (!unique &&
-      window_.Message(LoadResString(25) + "\r\n" + LoadResString(26) + std::string(kParagraph) + LoadResString(27),
-                      mb::kExclamation | mb::kYesNo) == mbresult::kNo) {
+  if (!unique && window_.Message(LoadResString(25) + "\r\n" + LoadResString(26) + std::string(kParagraph) +
+                                     LoadResString(27),
+                                 mb::kExclamation | mb::kYesNo) == mbresult::kNo) {
     return false;
   }
   int reason = 0;

@@ -3,6 +3,7 @@
 // delete. For a new command the user types the name; for edit and delete the user picks an entry of the
 // command set; for add the names come from the current project (and the registry).
 
+#include <memory>
 #include <string>
 
 #include "forms/form.h"
@@ -26,6 +27,10 @@ class CommandNameStep : public StepGroup {
   void ShowAddOfVBProject();
   void SetHelpTopics(int32_t purpose);
   void NameChanged();
+  // A CommandSet working on the run's company and application.
+  std::unique_ptr<CommandSet> OpenCommandSet();
+  // Entry n (identifier 41001 + n) of an open command set.
+  static CommandEntry EntryNumber(CommandSet& set, int32_t n);
   void FillList();
   void CommandChosen();
   void ChooseForDelete(const CommandEntry& entry);
