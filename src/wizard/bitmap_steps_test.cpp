@@ -1,0 +1,140 @@
+// The bitmap and finish steps on the real window and managers: what they
+// store where a transcript cannot see it (edit runs, vanished files, the
+// current directory, the finish step's heading and box).
+
+#include "wizard/bitmap_steps.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "base/messages.h"
+#include "generate/class_mgr_class.h"
+#include "generate/form_mgr_class.h"
+#include "generate/line_buffer.h"
+#include "generate/module_mgr_class.h"
+#include "model/general_mgr_class.h"
+#include "resources/bitmap_mgr_class.h"
+#include "support/current_directory_guard.h"
+#include "support/fake_connection.h"
+#include "support/fake_ide.h"
+#include "support/file_host.h"
+#include "support/forms_session.h"
+#include "support/temp_dir.h"
+#include "wizard/frm_verbsmith.h"
+#include "wizard/recap.h"
+
+namespace verbsmith {
+namespace {
+
+class BitmapStepsTest : public ::testing::Test {
+ protected:
+  BitmapStepsTest() {
+    connection.genMgr = &gen;
+    connection.classMgr = &cls;
+    connection.moduleMgr = &module;
+    connection.formMgr = &form;
+    connection.bitmapMgr = &bitmaps;
+    connection.vbInst = &ide;
+    gen.InitializeObjects(&connection);
+    cls.InitializeObjects(&connection);
+    form.InitializeObjects(&connection);
+    bitmaps.InitializeObjects(&connection);
+    module.InitializeObjects(&connection);
+    window.InitializeObjects(&connection);
+    window.Load();
+    cls.SetClassname("Buffer");
+  }
+
+  // Enters a step from the start step, whose leaving stores nothing.
+  void Enter(Step step) { window.GoTo(Step::kIntro, step, Direction::kNext); }
+  void Press(std::string_view button) { window.Control<forms::CommandButton>(button).RaiseClick(); }
+  forms::TextBox& Box(std::string_view name) { return window.Control<forms::TextBox>(name); }
+  long RecapReports() {
+    return std::ranges::count_if(session.transcript.Lines(),
+                                 [](const std::string& line) { return line.starts_with("recap:"); });
+  }
+
+  test::TempDir dir;
+  test::CurrentDirectoryGuard cwd;
+  test::FileHost env;
+  LineBuffer lines;
+  GeneralMgrClass gen{env.host, lines};
+  ClassMgrClass cls{env.host, lines};
+  ModuleMgrClass module{env.host, lines};
+  FormMgrClass form{env.host, lines};
+  BitMapMgrClass bitmaps{env.host, lines};
+  test::FakeIde ide;
+  test::FakeConnection connection;
+  FormsSession session;
+  FrmVerbsmith window{session.runtime, env.host};
+};
+
+TEST_F(BitmapStepsTest, EditingAModelessCommandRebuildsTheSummaryAroundTheBitmapPiece) {
+  gen.SetWizardPurpose(purpose::kEdit);
+  gen.SetCommandIsModeless(true);
+  Enter(Step::kAddBMP);
+  window.Control<forms::OptionButton>("optNoBMP").SetValue(true);
+  Press("cmdAddBMPNext");
+  EXPECT_EQ(window.CurrentStep(), Step::kEnablingConditions);
+  EXPECT_TRUE(gen.RecapString().ends_with("Project Location:\r\n     + Bitmap not defined\r\n"));
+}
+
+TEST_F(BitmapStepsTest, CustomStepForgetsVanishedBitmapsAndNamesTheResourceAfterTheClass) {
+  dir.Write("a.bmp", "BM");
+  bitmaps.SetResourceType(1);
+  bitmaps.SetLCBitmapLocation(dir.WindowsPath(""));
+  bitmaps.SetLCBMPFilename("a.bmp");
+  bitmaps.SetSMBitmapLocation(dir.WindowsPath(""));
+  bitmaps.SetSMBMPFilename("gone.bmp");
+  Enter(Step::kCustomBMP);
+  EXPECT_EQ(Box("txtLCCustomBMPName").Text(), dir.WindowsPath("a.bmp"));
+  EXPECT_EQ(Box("txtSMCustomBMPName").Text(), "");
+  EXPECT_EQ(bitmaps.SMBitmapLocation() + bitmaps.SMBMPFilename(), "");
+  EXPECT_EQ(bitmaps.RCFilename(), "Buffer.rc");
+  EXPECT_EQ(bitmaps.ResFilename(), "Buffer.res");
+}
+
+TEST_F(BitmapStepsTest, LeavingGoesBackToTheCurrentDirectoryOfShowingAndKeepsTypedPathsWhole) {
+  dir.Write("art/logo.bmp", "BM");
+  env.files.SetCurrentDirectory(dir.WindowsPath());
+  gen.SetCurrentPathSrc(dir.WindowsPath("src"));
+  bitmaps.SetResourceType(1);
+  Enter(Step::kCustomBMP);
+  Box("txtLCCustomBMPName").SetText("art\\logo");
+  env.files.SetCurrentDirectory(dir.WindowsPath("art"));  // as a file dialog may do
+  Press("cmdCustomBMPBack");
+  EXPECT_EQ(env.files.CurrentDirectory(), dir.WindowsPath());
+  EXPECT_EQ(gen.BitmapRecapString(), "     + " + dir.WindowsPath("src/") + "Buffer.rc\r\n");
+
+  Enter(Step::kCustomBMP);
+  Box("txtLCCustomBMPName").SetText("art\\logo");
+  env.dialogs.QueueAnswer(mbresult::kOK);
+  Press("cmdCustomBMPNext");
+  EXPECT_EQ(bitmaps.LCBitmapLocation(), dir.WindowsPath("art/"));
+  EXPECT_EQ(bitmaps.LCBMPFilename(), "logo.BMP");
+}
+
+TEST_F(BitmapStepsTest, FinishStepShowsTheHeadingOfThePurposeAndTheTotalRecapInEitherOrder) {
+  gen.SetWizardPurpose(purpose::kAdd);
+  gen.SetRecapString("Adding a modal command.\r\n");
+  gen.SetCommandsEnablingConditionsRecap("\r\nCommand Enabling Conditions\r\n");
+  Enter(Step::kFinish);  // shown first, then the total composed
+  recap::ShowTotal(window);
+  EXPECT_EQ(window.Control<forms::Label>("Label3").Caption(), LoadResString(76));
+  EXPECT_EQ(Box("txtRecap").Text(), recap::Total(gen));
+  EXPECT_EQ(RecapReports(), 3);
+  EXPECT_TRUE(window.Control<forms::CommandButton>("cmdFinishFinish").Default());
+
+  window.HideStep(Step::kFinish);
+  gen.SetWizardPurpose(purpose::kEdit);
+  gen.SetRecapString("Updating the modal command.\r\n");
+  recap::ShowTotal(window);  // composed first, then shown
+  Enter(Step::kFinish);
+  EXPECT_EQ(window.Control<forms::Label>("Label3").Caption(), LoadResString(75));
+  EXPECT_EQ(Box("txtRecap").Text(), "Updating the modal command.\r\n\r\nCommand Enabling Conditions\r\n");
+  EXPECT_EQ(RecapReports(), 6);
+}
+
+}  // namespace
+}  // namespace verbsmith
