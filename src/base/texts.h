@@ -116,7 +116,8 @@ inline constexpr std::string_view kCannotCreateProjectDirectory = "Cannot create
 
 // Command-name step.
 inline constexpr std::string_view kCmdNameHeading = "Choose Command Name";
-inline constexpr std::string_view kCmdNameExplanation = "Commands have a name, a description, and a tool tip.";
+inline constexpr std::string_view kCmdNameExplanation =
+    "Commands have a name, a description, and a tool tip.";
 inline constexpr std::string_view kCmdNameInstruction =
     "Please enter the command name, description and tool tip strings now.";
 inline constexpr std::string_view kCmdNameLabel = "Co&mmand Name:";

@@ -10,7 +10,8 @@ void CommandNameStep::Build() {
   StepFrame& step = AddStep({Step::kCmdName, "picCmdName", "cmdCmdName", text::kCmdNameHeading, 520});
   auto& w = window_;
   auto& frame = step.frame;
-  Placed(w.Add<forms::Label>("lblCmdNameExplanation", frame), text::kCmdNameExplanation, {2400, 840, 5880, 255});
+  Placed(w.Add<forms::Label>("lblCmdNameExplanation", frame), text::kCmdNameExplanation,
+         {2400, 840, 5880, 255});
   label7_ = &Placed(w.Add<forms::Label>("Label7", frame), text::kCmdNameInstruction, {2400, 1200, 5880, 435});
   Placed(w.Add<forms::Label>("lblCmdName", frame), text::kCmdNameLabel, {2400, 1800, 5880, 255});
   // The list takes the name box's place for edit and delete; only one of the

@@ -19,6 +19,8 @@ constexpr std::string_view kParagraph = "\r\n\r\n";
 CommandNameStep::CommandNameStep(FrmVerbsmith& window) : StepGroup(window) {
   Build();
   name_->onChange = [this] { NameChanged(); };
+  list_->onDropDown = [this] { FillList(); };
+  list_->onClick = [this] { CommandChosen(); };
   Frame(Step::kCmdName).next.onClick = [this] { Next(); };
   Frame(Step::kCmdName).back.onClick = [this] { Back(); };
 }
@@ -34,27 +36,51 @@ void CommandNameStep::Leave(Step step) {
 
 void CommandNameStep::ShowCmdName(Direction direction) {
   IGeneralMgr* gen = window_.GenMgr();
+  StepFrame& step = Frame(Step::kCmdName);
   ShowFrame(Step::kCmdName);
-  if (direction == Direction::kNext && window_.EmptyCmdName()) {
+  const int32_t purpose = gen->WizardPurpose();
+  // What the fields hold was chosen for the purpose they were filled under:
+  // a command picked for deletion has not rebuilt an edit's specification.
+  if (direction == Direction::kNext && (window_.EmptyCmdName() || purpose != filledFor_)) {
     name_->SetText("");
     ClearList();
     description_->SetText("");
     toolTip_->SetText("");
   }
-  const int32_t purpose = gen->WizardPurpose();
+  filledFor_ = purpose;
   SetHelpTopics(purpose);
-  name_->SetVisible(true);
-  list_->SetVisible(false);
-  name_->SetEnabled(true);
-  description_->SetEnabled(true);
-  toolTip_->SetEnabled(true);
-  label7_->SetCaption(LoadResString(16));
+  if (purpose == purpose::kEdit || purpose == purpose::kDelete) {
+    name_->SetVisible(false);
+    list_->SetVisible(true);
+    if (purpose == purpose::kEdit) {
+      label7_->SetCaption(LoadResString(80));
+      // An add run may have left them display-only; an edit types into them.
+      description_->SetEnabled(true);
+      toolTip_->SetEnabled(true);
+    } else {
+      label7_->SetCaption(LoadResString(79));
+      description_->SetEnabled(false);
+      toolTip_->SetEnabled(false);
+      step.next.SetEnabled(false);
+      step.finish.SetEnabled(false);
+    }
+  } else if (purpose == purpose::kAdd && gen->ProjectType() == projecttype::kVisualBasic) {
+    ShowAddOfVBProject();
+  } else {
+    name_->SetVisible(true);
+    list_->SetVisible(false);
+    name_->SetEnabled(true);
+    description_->SetEnabled(true);
+    toolTip_->SetEnabled(true);
+    label7_->SetCaption(LoadResString(16));
+  }
 }
 
 void CommandNameStep::SetHelpTopics(int32_t purpose) {
-  const bool edit = purpose == purpose::kEdit;
-  description_->SetHelpContextID(edit ? 640 : 140);
-  toolTip_->SetHelpContextID(edit ? 650 : 150);
+  const bool typed = purpose == purpose::kCreate || purpose == purpose::kAdd;
+  name_->SetHelpContextID(130);
+  description_->SetHelpContextID(typed ? 140 : 640);
+  toolTip_->SetHelpContextID(typed ? 150 : 650);
   list_->SetHelpContextID(purpose == purpose::kDelete ? 660 : 630);
 }
 
@@ -80,13 +106,26 @@ void CommandNameStep::Next() {
   IGeneralMgr* gen = window_.GenMgr();
   IClassMgr* cls = window_.ClassMgr();
   const int32_t purpose = gen->WizardPurpose();
+  const bool addOfVBProject = purpose == purpose::kAdd && gen->ProjectType() == projecttype::kVisualBasic;
+  if (purpose == purpose::kEdit && list_->Text().empty()) return Refuse(LoadResString(17), *list_);
   if (purpose == purpose::kCreate && name_->Text().empty()) return Refuse(LoadResString(17), *name_);
+  if (addOfVBProject && (description_->Text().empty() || toolTip_->Text().empty())) {
+    // The project's registration is wrong: only recompiling it helps.
+    const int missing = description_->Text().empty() ? 20 : 22;
+    window_.Message(FrmVerbsmith::Messages({missing, 21}, kParagraph), mb::kExclamation);
+    Frame(Step::kCmdName).next.SetEnabled(false);
+    return;
+  }
   if (description_->Text().empty()) return Refuse(LoadResString(20), *description_);
   if (toolTip_->Text().empty()) return Refuse(LoadResString(22), *toolTip_);
   cls->SetCommandToolTip(toolTip_->Text());
   cls->SetCommandDesc(description_->Text());
   gen->SetProjectDesc("Command: " + std::string(" ") + toolTip_->Text());
   if (purpose == purpose::kCreate && !CheckNewCommand()) return;
+  if (purpose == purpose::kAdd && gen->ProjectType() == projecttype::kOther &&
+      !(RefuseNonIdentifier() && FindOtherProjectCommand())) {
+    return;
+  }
   window_.Go(Step::kCmdName, Direction::kNext);
 }
 
@@ -100,9 +139,9 @@ bool CommandNameStep::CheckNewCommand() {
   }
   bool unique = true;
   gen->IsCommandUnique(unique);
-  if (!unique &&
-      window_.Message(LoadResString(25) + "\r\n" + LoadResString(26) + std::string(kParagraph) + LoadResString(27),
-                      mb::kExclamation | mb::kYesNo) == mbresult::kNo) {
+  if (!unique && window_.Message(LoadResString(25) + "\r\n" + LoadResString(26) + std::string(kParagraph) +
+                                     LoadResString(27),
+                                 mb::kExclamation | mb::kYesNo) == mbresult::kNo) {
     return false;
   }
   int reason = 0;

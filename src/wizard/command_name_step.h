@@ -30,6 +30,11 @@ class CommandNameStep : public StepGroup {
   void CommandChosen();
   void ChooseForDelete(const CommandEntry& entry);
   void ChooseForEdit(const CommandEntry& entry);
+  // Looks up the server registered for a chosen ProgID; when there is none
+  // usable, empties the name and the list and answers false.
+  bool UsableServer(const std::string& progId, std::string& serverPath);
+  // CurrentPath, CurrentPathSrc and CurrentPathBin of a registered server.
+  void SetDirectoriesOfServer(const std::string& serverPath);
   void Next();
   // The checks of a new command's name; false when one refused it.
   bool CheckNewCommand();
@@ -55,6 +60,8 @@ class CommandNameStep : public StepGroup {
   forms::ComboBox* list_ = nullptr;
   forms::TextBox* description_ = nullptr;
   forms::TextBox* toolTip_ = nullptr;
+  // The purpose the fields were last filled for.
+  int32_t filledFor_ = -1;
 };
 
 }  // namespace verbsmith
