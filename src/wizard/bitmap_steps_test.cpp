@@ -9,42 +9,17 @@
 #include <algorithm>
 
 #include "base/messages.h"
-#include "generate/class_mgr_class.h"
-#include "generate/form_mgr_class.h"
-#include "generate/line_buffer.h"
-#include "generate/module_mgr_class.h"
-#include "model/general_mgr_class.h"
-#include "resources/bitmap_mgr_class.h"
 #include "support/current_directory_guard.h"
-#include "support/fake_connection.h"
-#include "support/fake_ide.h"
-#include "support/file_host.h"
-#include "support/forms_session.h"
 #include "support/temp_dir.h"
-#include "wizard/frm_verbsmith.h"
+#include "support/wizard_run.h"
 #include "wizard/recap.h"
 
 namespace verbsmith {
 namespace {
 
-class BitmapStepsTest : public ::testing::Test {
+class BitmapStepsTest : public ::testing::Test, public test::WizardRun {
  protected:
-  BitmapStepsTest() {
-    connection.genMgr = &gen;
-    connection.classMgr = &cls;
-    connection.moduleMgr = &module;
-    connection.formMgr = &form;
-    connection.bitmapMgr = &bitmaps;
-    connection.vbInst = &ide;
-    gen.InitializeObjects(&connection);
-    cls.InitializeObjects(&connection);
-    form.InitializeObjects(&connection);
-    bitmaps.InitializeObjects(&connection);
-    module.InitializeObjects(&connection);
-    window.InitializeObjects(&connection);
-    window.Load();
-    cls.SetClassname("Buffer");
-  }
+  BitmapStepsTest() { cls.SetClassname("Buffer"); }
 
   // Enters a step from the start step, whose leaving stores nothing.
   void Enter(Step step) { window.GoTo(Step::kIntro, step, Direction::kNext); }
@@ -57,17 +32,6 @@ class BitmapStepsTest : public ::testing::Test {
 
   test::TempDir dir;
   test::CurrentDirectoryGuard cwd;
-  test::FileHost env;
-  LineBuffer lines;
-  GeneralMgrClass gen{env.host, lines};
-  ClassMgrClass cls{env.host, lines};
-  ModuleMgrClass module{env.host, lines};
-  FormMgrClass form{env.host, lines};
-  BitMapMgrClass bitmaps{env.host, lines};
-  test::FakeIde ide;
-  test::FakeConnection connection;
-  FormsSession session;
-  FrmVerbsmith window{session.runtime, env.host};
 };
 
 TEST_F(BitmapStepsTest, EditingAModelessCommandRebuildsTheSummaryAroundTheBitmapPiece) {
@@ -135,12 +99,6 @@ TEST_F(BitmapStepsTest, FinishStepShowsTheHeadingOfThePurposeAndTheTotalRecapInE
   EXPECT_EQ(Box("txtRecap").Text(), "Updating the modal command.\r\n\r\nCommand Enabling Conditions\r\n");
   EXPECT_EQ(RecapReports(), 6);
 }
-
-}  // namespace
-}  // namespace verbsmith
-
-namespace verbsmith {
-namespace {
 
 // The steps' own controls sit between the heading and the button row.
 constexpr int32_t kContentTop = 840;
