@@ -28,16 +28,19 @@ bool BitmapFileExists(Host& host, const std::string& path) {
   return path.find_first_of("*?") == std::string::npos && FileExists(host, path);
 }
 
-// The directory part of a typed bitmap path, made absolute: a path without
-// a drive is taken from the current directory, as the file check took it,
-// so the bitmap is found again once that directory has changed.
-std::string AbsoluteLocation(Host& host, const std::string& directory) {
-  const bool hasDrive = directory.size() >= 2 && directory[1] == ':';
-  const bool isUnc = directory.starts_with("\\\\");
-  if (hasDrive || isUnc) return directory;
+// A typed bitmap path made absolute the way the file check read it: from
+// the current directory, or for another drive from its root. Kept
+// relative, the bitmap would be looked for elsewhere once that directory
+// has changed.
+std::string AbsolutePath(Host& host, const std::string& path) {
+  if (path.starts_with("\\\\")) return path;
   const std::string current = AddTrailingBackslash(host.fs.CurrentDirectory());
-  if (directory.starts_with('\\')) return current.substr(0, 2) + directory;
-  return current + directory;
+  const bool hasDrive = path.size() >= 2 && path[1] == ':';
+  if (!hasDrive) return (path.starts_with('\\') ? current.substr(0, 2) : current) + path;
+  if (path.size() > 2 && path[2] == '\\') return path;
+  const bool currentDrive = std::toupper(static_cast<unsigned char>(path[0])) ==
+                            std::toupper(static_cast<unsigned char>(current[0]));
+  return (currentDrive ? current : path.substr(0, 2) + "\\") + path.substr(2);
 }
 
 }  // namespace
@@ -167,9 +170,9 @@ bool BitmapSteps::CheckRow(RowControls& row) {
     RefuseRow(row, text::kNoSuchBitmapFile);
     return false;
   }
-  std::string name = text;
-  const std::string directory = SplitDirectory(name);
-  row.row->Set(bitmaps, AbsoluteLocation(host, directory), name);
+  std::string name = AbsolutePath(host, text);
+  const std::string location = SplitDirectory(name);
+  row.row->Set(bitmaps, location, name);
   return true;
 }
 

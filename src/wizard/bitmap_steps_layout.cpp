@@ -62,7 +62,8 @@ void BitmapSteps::BuildCustomBMP() {
     const RowDesign& design = kRowDesigns[i];
     const int32_t top = kFirstRowTop + static_cast<int32_t>(i) * kRowHeight;
     // Label first: its access key moves the focus to the box after it.
-    Placed(w.Add<forms::Label>("lbl" + code + "CustomBMPName", frame), design.label, {2400, top, 5880, 255});
+    Placed(w.Add<forms::Label>("lbl" + code + "CustomBMPName", frame), design.label,
+           {2400, top, kBoxWidth, 255});
     RowControls& row = rows_[i];
     row.row = &kBitmapRows[i];
     row.dialogTitle = design.dialogTitle;
