@@ -10,39 +10,14 @@
 #include <vector>
 
 #include "base/texts.h"
-#include "generate/class_mgr_class.h"
-#include "generate/form_mgr_class.h"
-#include "generate/line_buffer.h"
-#include "generate/module_mgr_class.h"
-#include "model/general_mgr_class.h"
-#include "resources/bitmap_mgr_class.h"
-#include "support/fake_connection.h"
-#include "support/fake_ide.h"
-#include "support/file_host.h"
-#include "support/forms_session.h"
+#include "support/wizard_run.h"
 #include "wizard/frm_verbsmith.h"
 
 namespace verbsmith {
 namespace {
 
-class CommandKindStepsTest : public ::testing::Test {
+class CommandKindStepsTest : public ::testing::Test, protected test::WizardRun {
  protected:
-  CommandKindStepsTest() {
-    connection.genMgr = &gen;
-    connection.classMgr = &cls;
-    connection.moduleMgr = &module;
-    connection.formMgr = &form;
-    connection.bitmapMgr = &bitmaps;
-    connection.vbInst = &ide;
-    gen.InitializeObjects(&connection);
-    cls.InitializeObjects(&connection);
-    form.InitializeObjects(&connection);
-    bitmaps.InitializeObjects(&connection);
-    module.InitializeObjects(&connection);
-    window.InitializeObjects(&connection);
-    window.Load();
-  }
-
   void Press(std::string_view button) { window.Control<forms::CommandButton>(button).RaiseClick(); }
   void Select(std::string_view option) { window.Control<forms::OptionButton>(option).SetValue(true); }
   void Toggle(std::string_view box) { window.Control<forms::CheckBox>(box).Toggle(); }
@@ -59,18 +34,6 @@ class CommandKindStepsTest : public ::testing::Test {
     gen.SetCommandsEnablingConditions(enablingMask);
     gen.SetIsMapViewListener(requirements != 0);
   }
-
-  test::FileHost env;
-  LineBuffer lines;
-  GeneralMgrClass gen{env.host, lines};
-  ClassMgrClass cls{env.host, lines};
-  ModuleMgrClass module{env.host, lines};
-  FormMgrClass form{env.host, lines};
-  BitMapMgrClass bitmaps{env.host, lines};
-  test::FakeIde ide;
-  test::FakeConnection connection;
-  FormsSession session;
-  FrmVerbsmith window{session.runtime, env.host};
 };
 
 TEST_F(CommandKindStepsTest, EditingShowsExactlyTheStoredMasksOfEachCommand) {
