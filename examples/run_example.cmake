@@ -15,6 +15,8 @@
 # In the script, the .reg file and the expected files, @WORK@ stands for WORK
 # as the product names it (Z:\...); transcripts and compared files have it put
 # back in place of that path, so nothing depends on where the tree is built.
+# "@WORK@" below is literal text, not a variable reference.
+cmake_policy(SET CMP0053 NEW)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/home ${WORK}/config ${WORK}/data ${WORK}/wine)
 set(ENV{HOME} ${WORK}/home)

@@ -116,25 +116,116 @@ inline constexpr std::string_view kCannotCreateProjectDirectory = "Cannot create
 
 // Command-name step.
 inline constexpr std::string_view kCmdNameHeading = "Choose Command Name";
+inline constexpr std::string_view kCmdNameExplanation =
+    "Commands have a name, a description, and a tool tip.";
+inline constexpr std::string_view kCmdNameInstruction =
+    "Please enter the command name, description and tool tip strings now.";
+inline constexpr std::string_view kCmdNameLabel = "Co&mmand Name:";
+inline constexpr std::string_view kCmdDescriptionLabel = "Command &Description:  (Status Message)";
+inline constexpr std::string_view kCmdToolTipLabel = "Command &Tool Tip:";
 
 // Bitmap steps.
 inline constexpr std::string_view kAddBMPHeading = "Add Toolbar Bitmap";
 inline constexpr std::string_view kCustomBMPHeading = "Choose Custom Bitmap";
+inline constexpr std::string_view kAddBMPExplanation =
+    "Users can customize the application to run their commands from the toolbar.  The wizard can add a "
+    "resource containing a toolbar bitmap to the project.";
+inline constexpr std::string_view kAddBitmapFrame = "Add Bitmap";
+inline constexpr std::string_view kOptNoBMP =
+    "&Do not add any bitmap (uses default if the command is added to the toolbar)";
+inline constexpr std::string_view kOptCustomBMP = "Add &custom bitmap";
+inline constexpr std::string_view kChooseBitmapOption =
+    "The wizard requires you to choose either Custom Bitmap or No Bitmap.";
+inline constexpr std::string_view kCustomBMPExplanation =
+    "Please specify the custom bitmaps for your command resource.  Four types of bitmaps are supported: "
+    "Large Color, Large Monochrome, Small Color and Small Monochrome.";
+inline constexpr std::string_view kLCBitmapLabel = "&Large Color Bitmap:";
+inline constexpr std::string_view kLMBitmapLabel = "Large &Monochrome Bitmap:";
+inline constexpr std::string_view kSCBitmapLabel = "Small &Color Bitmap:";
+inline constexpr std::string_view kSMBitmapLabel = "Sm&all Monochrome Bitmap:";
+inline constexpr std::string_view kLCBrowse = "B&rowse...";
+inline constexpr std::string_view kLMBrowse = "Br&owse...";
+inline constexpr std::string_view kSCBrowse = "Bro&wse...";
+inline constexpr std::string_view kSMBrowse = "Brow&se...";
+inline constexpr std::string_view kLCBitmapDialogTitle = "Select a Large (24x23) Color Bitmap file";
+inline constexpr std::string_view kLMBitmapDialogTitle = "Select a Large (24x23) Monochrome Bitmap file";
+inline constexpr std::string_view kSCBitmapDialogTitle = "Select a Small (16x15) Color Bitmap file";
+inline constexpr std::string_view kSMBitmapDialogTitle = "Select a Small (16x15) Monochrome Bitmap file";
+inline constexpr std::string_view kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp";
+inline constexpr std::string_view kBitmapExtension = "bmp";
+inline constexpr std::string_view kNotABitmapFile =
+    "The wizard requires you to choose a Bitmap (*.bmp) file.";
+inline constexpr std::string_view kNoSuchBitmapFile =
+    "The wizard requires you to choose an existing Bitmap file.";
+inline constexpr std::string_view kDefaultBitmapsUsed =
+    "Default bitmaps will be used for the ones that are not specified.";
 
 // Classification, modeless, listener and command-type steps.
 inline constexpr std::string_view kComClassHeading = "Command Classification";
 inline constexpr std::string_view kModelessHeading = "View Listener";
 inline constexpr std::string_view kListenerHeading = "View Listener Requirements";
 inline constexpr std::string_view kCommandTypeHeading = "View Listener Command Type";
+inline constexpr std::string_view kModalExplanation =
+    "Modal commands take control of the entire application until the command completes.";
+inline constexpr std::string_view kModelessExplanation =
+    "Modeless commands briefly take control of the application to create or connect to windows.  Control of "
+    "the application is then released so other commands may run,  but the modeless command remains active "
+    "and listens to the window(s).";
+inline constexpr std::string_view kOptComClassModal = "Command is Mod&al";
+inline constexpr std::string_view kOptComClassModeless = "Command is Mod&eless";
+inline constexpr std::string_view kChooseClassification = "Choose a command classification.";
+inline constexpr std::string_view kModelessStepExplanation =
+    "Some modeless commands attach to and listen for events at view windows (such as map views).";
+inline constexpr std::string_view kChkModelessMapViewListener = "&Map View Listener ";
+inline constexpr std::string_view kListenerExplanation =
+    "Modeless commands that listen at views need to specify which properties apply to the command.";
+inline constexpr std::string_view kChooseListenerProperty =
+    "The wizard requires you to choose a listener property.";
+inline constexpr std::string_view kCommandTypeExplanation =
+    "Map view listeners can be partitioned into four main groups based on their simultaneous access "
+    "requirements.";
+inline constexpr std::string_view kChooseCommandType = "Choose a View Listener Command type.";
 
 // Form step.
 inline constexpr std::string_view kFormNameHeading = "Choose Form Name";
+inline constexpr std::string_view kFormNameExplanation =
+    "A command might require a form to gather information from the user before completing execution.  "
+    "Please specify the name of this form and how the form should be positioned when displayed to the user.";
+inline constexpr std::string_view kChkNoForm = "Command does not &require form";
+inline constexpr std::string_view kFormNameLabel = "Form Na&me:";
+inline constexpr std::string_view kFormPositionFrame = "Form Position";
+inline constexpr std::string_view kOptNeverShown = "Form is never sho&wn to user ( needed to host OCX's)";
+inline constexpr std::string_view kOptScreenCentered = "Form is centered in the &screen";
+inline constexpr std::string_view kOptAppCentered = "Form is &centered in the application window";
+inline constexpr std::string_view kOptAsDesigned =
+    "Form is displayed in the position in which it was &designed";
+inline constexpr std::string_view kChooseFormName = "Choose a Form Name.";
+inline constexpr std::string_view kFormNameExists = "This Form Name already exists.";
+inline constexpr std::string_view kChooseDifferentFormName = "Choose a different Form Name.";
+inline constexpr std::string_view kChooseFormPosition = "Choose a form position.";
+// Kept as designed, the missing letter included.
+inline constexpr std::string_view kFormNameInProject =
+    "The name chosen for the for already exists in the project.";
+inline constexpr std::string_view kFormNotRequiredRecap = "Form not required";
+inline constexpr std::string_view kFormNotShownRecap = "        + Form not shown";
+inline constexpr std::string_view kFormScreenCenteredRecap = "        + Form centered on screen";
+inline constexpr std::string_view kFormAppCenteredRecap =
+    "        + Form is centered in the Valdren application window";
+inline constexpr std::string_view kFormAsDesignedRecap = "        + Form displayed at design location";
 
 // Enabling-conditions step.
 inline constexpr std::string_view kEnablingConditionsHeading = "Command Enabling Conditions";
+inline constexpr std::string_view kEnablingExplanation =
+    "Carthex based applications support a standard set of enabling tests.  Commands whose enabling "
+    "conditions can be satisfied from the list below, can let the application handle the enabling/disabling "
+    "of its GUI (e.g. menu items, toolbar buttons).";
 
 // Finish step.
 inline constexpr std::string_view kFinishHeading = "Complete";
+inline constexpr std::string_view kVBOnlineHint =
+    "See Creating OLE Servers in Visual Basic Online for more information about creating OLE Servers.";
+inline constexpr std::string_view kVBOnlineButton = "&VB Online";
+inline constexpr std::string_view kFAQButton = "Frequently Asked &Questions";
 
 // Help, the frequently asked questions and the online books.
 inline constexpr std::string_view kHelpFileFilter = "Verbsmith helpfile (Verbsmith52.chm)|Verbsmith52.chm";

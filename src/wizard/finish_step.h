@@ -1,6 +1,7 @@
 #pragma once
-// The finish step: the summary of what Finish will do.
+// The finish step: what Finish will do, as the recap of the specification.
 
+#include "forms/form.h"
 #include "wizard/step_group.h"
 
 namespace verbsmith {
@@ -8,6 +9,16 @@ namespace verbsmith {
 class FinishStep : public StepGroup {
  public:
   explicit FinishStep(FrmVerbsmith& window);
+
+  void Show(Step step, Direction direction) override;
+
+ private:
+  // Puts the recap box's lines in the session's transcript ("recap: ..."),
+  // so a scripted run shows what a person would read there.
+  void ReportRecap();
+
+  forms::Label* label3_ = nullptr;
+  forms::TextBox* recap_ = nullptr;
 };
 
 }  // namespace verbsmith

@@ -1,6 +1,8 @@
 #include "wizard/recap.h"
 
 #include "base/messages.h"
+#include "wizard/bitmap_steps_rows.h"
+#include "wizard/frm_verbsmith.h"
 
 namespace verbsmith::recap {
 
@@ -35,14 +37,8 @@ std::string ListenerHeading(bool listener) {
 
 std::string CustomBitmaps(const IGeneralMgr& gen, const IBitmapMgr& bitmaps) {
   std::string piece = Item(gen.CurrentPathSrc() + bitmaps.RCFilename());
-  const std::string rows[][2] = {
-      {bitmaps.LCBitmapLocation(), bitmaps.LCBMPFilename()},
-      {bitmaps.LMBitmapLocation(), bitmaps.LMBMPFilename()},
-      {bitmaps.SCBitmapLocation(), bitmaps.SCBMPFilename()},
-      {bitmaps.SMBitmapLocation(), bitmaps.SMBMPFilename()},
-  };
-  for (const auto& [location, name] : rows) {
-    if (!name.empty()) piece += Item(location + name);
+  for (const BitmapRow& row : kBitmapRows) {
+    if (!row.Name(bitmaps).empty()) piece += Item(row.Path(bitmaps));
   }
   return piece;
 }
@@ -72,6 +68,14 @@ std::string Total(const IGeneralMgr& gen) {
   if (gen.WizardPurpose() == purpose::kCreate) total += gen.FormRecapString();
   return total + gen.ViewListenerRecap() + gen.ViewListenerRequirementsRecap() +
          gen.ViewListenerCommandTypeRecap() + gen.CommandsEnablingConditionsRecap();
+}
+
+void ShowTotal(FrmVerbsmith& window) {
+  IGeneralMgr& gen = *window.GenMgr();
+  auto& box = window.Control<forms::TextBox>(kRecapBox);
+  box.SetText("");
+  gen.SetTotalRecapString(Total(gen));
+  box.SetText(gen.TotalRecapString());
 }
 
 void RebuildSummary(IGeneralMgr& gen, const IClassMgr& cls, const IModuleMgr& module) {

@@ -5,10 +5,18 @@
 // sixteen blanks and "+ ".
 
 #include <string>
+#include <string_view>
 
 #include "connection/connection.h"
 
+namespace verbsmith {
+class FrmVerbsmith;
+}
+
 namespace verbsmith::recap {
+
+// The finish step's recap box.
+inline constexpr std::string_view kRecapBox = "txtRecap";
 
 // "     + " and the text, ended by CR LF.
 std::string Item(const std::string& text);
@@ -29,6 +37,12 @@ std::string Summary(const IGeneralMgr& gen, const IClassMgr& cls, const IModuleM
 
 // The joined recap (TotalRecapString) from the pieces held by gen.
 std::string Total(const IGeneralMgr& gen);
+
+// Joins the pieces into TotalRecapString and shows it in the finish step's
+// recap box, emptied first. The enabling-conditions step's Next calls it
+// once its own pieces are rebuilt, whether or not the finish step is shown
+// yet: the finish step shows TotalRecapString whenever it is entered too.
+void ShowTotal(FrmVerbsmith& window);
 
 // Rebuilds the summary piece in gen from the managers as they are now.
 void RebuildSummary(IGeneralMgr& gen, const IClassMgr& cls, const IModuleMgr& module);

@@ -1,0 +1,2 @@
+# A toolbar bitmap for the custom-bitmap step.
+printf 'BM' > lc.bmp

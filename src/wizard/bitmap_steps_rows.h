@@ -1,0 +1,43 @@
+#pragma once
+// The four toolbar bitmaps as rows: their code, and where the bitmap
+// manager keeps each one's file name and location. Always in the order
+// LC, LM, SC, SM.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "connection/connection.h"
+
+namespace verbsmith {
+
+struct BitmapRow {
+  std::string_view code;  // "LC"
+  std::string (IBitmapMgr::*name)() const;
+  void (IBitmapMgr::*setName)(std::string);
+  std::string (IBitmapMgr::*location)() const;
+  void (IBitmapMgr::*setLocation)(std::string);
+
+  std::string Name(const IBitmapMgr& bitmaps) const { return (bitmaps.*name)(); }
+  std::string Location(const IBitmapMgr& bitmaps) const { return (bitmaps.*location)(); }
+  // The full path: the location followed by the file name.
+  std::string Path(const IBitmapMgr& bitmaps) const { return Location(bitmaps) + Name(bitmaps); }
+  void Set(IBitmapMgr& bitmaps, std::string location, std::string fileName) const {
+    (bitmaps.*setLocation)(std::move(location));
+    (bitmaps.*setName)(std::move(fileName));
+  }
+  void Clear(IBitmapMgr& bitmaps) const { Set(bitmaps, "", ""); }
+};
+
+inline constexpr std::array<BitmapRow, 4> kBitmapRows{{
+    {"LC", &IBitmapMgr::LCBMPFilename, &IBitmapMgr::SetLCBMPFilename, &IBitmapMgr::LCBitmapLocation,
+     &IBitmapMgr::SetLCBitmapLocation},
+    {"LM", &IBitmapMgr::LMBMPFilename, &IBitmapMgr::SetLMBMPFilename, &IBitmapMgr::LMBitmapLocation,
+     &IBitmapMgr::SetLMBitmapLocation},
+    {"SC", &IBitmapMgr::SCBMPFilename, &IBitmapMgr::SetSCBMPFilename, &IBitmapMgr::SCBitmapLocation,
+     &IBitmapMgr::SetSCBitmapLocation},
+    {"SM", &IBitmapMgr::SMBMPFilename, &IBitmapMgr::SetSMBMPFilename, &IBitmapMgr::SMBitmapLocation,
+     &IBitmapMgr::SetSMBitmapLocation},
+}};
+
+}  // namespace verbsmith

@@ -1,0 +1,131 @@
+// The bitmap and finish steps on the real window and managers: what they
+// store where a transcript cannot see it (edit runs, vanished files, the
+// current directory, the finish step's heading and box).
+
+#include "wizard/bitmap_steps.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "base/messages.h"
+#include "support/current_directory_guard.h"
+#include "support/temp_dir.h"
+#include "support/wizard_run.h"
+#include "wizard/recap.h"
+
+namespace verbsmith {
+namespace {
+
+class BitmapStepsTest : public ::testing::Test, public test::WizardRun {
+ protected:
+  BitmapStepsTest() { cls.SetClassname("Buffer"); }
+
+  // Enters a step from the start step, whose leaving stores nothing.
+  void Enter(Step step) { window.GoTo(Step::kIntro, step, Direction::kNext); }
+  void Press(std::string_view button) { window.Control<forms::CommandButton>(button).RaiseClick(); }
+  forms::TextBox& Box(std::string_view name) { return window.Control<forms::TextBox>(name); }
+  long RecapReports() {
+    return std::ranges::count_if(session.transcript.Lines(),
+                                 [](const std::string& line) { return line.starts_with("recap:"); });
+  }
+
+  test::TempDir dir;
+  test::CurrentDirectoryGuard cwd;
+};
+
+TEST_F(BitmapStepsTest, EditingAModelessCommandRebuildsTheSummaryAroundTheBitmapPiece) {
+  gen.SetWizardPurpose(purpose::kEdit);
+  gen.SetCommandIsModeless(true);
+  Enter(Step::kAddBMP);
+  window.Control<forms::OptionButton>("optNoBMP").SetValue(true);
+  Press("cmdAddBMPNext");
+  EXPECT_EQ(window.CurrentStep(), Step::kEnablingConditions);
+  EXPECT_TRUE(gen.RecapString().ends_with("Project Location:\r\n     + Bitmap not defined\r\n"));
+}
+
+TEST_F(BitmapStepsTest, CustomStepForgetsVanishedBitmapsAndNamesTheResourceAfterTheClass) {
+  dir.Write("a.bmp", "BM");
+  bitmaps.SetResourceType(1);
+  bitmaps.SetLCBitmapLocation(dir.WindowsPath(""));
+  bitmaps.SetLCBMPFilename("a.bmp");
+  bitmaps.SetSMBitmapLocation(dir.WindowsPath(""));
+  bitmaps.SetSMBMPFilename("gone.bmp");
+  Enter(Step::kCustomBMP);
+  EXPECT_EQ(Box("txtLCCustomBMPName").Text(), dir.WindowsPath("a.bmp"));
+  EXPECT_EQ(Box("txtSMCustomBMPName").Text(), "");
+  EXPECT_EQ(bitmaps.SMBitmapLocation() + bitmaps.SMBMPFilename(), "");
+  EXPECT_EQ(bitmaps.RCFilename(), "Buffer.rc");
+  EXPECT_EQ(bitmaps.ResFilename(), "Buffer.res");
+}
+
+TEST_F(BitmapStepsTest, LeavingGoesBackToTheCurrentDirectoryOfShowingAndKeepsTypedPathsWhole) {
+  dir.Write("art/logo.bmp", "BM");
+  env.files.SetCurrentDirectory(dir.WindowsPath());
+  gen.SetCurrentPathSrc(dir.WindowsPath("src"));
+  bitmaps.SetResourceType(1);
+  Enter(Step::kCustomBMP);
+  Box("txtLCCustomBMPName").SetText("art\\logo");
+  env.files.SetCurrentDirectory(dir.WindowsPath("art"));  // as a file dialog may do
+  Press("cmdCustomBMPBack");
+  EXPECT_EQ(env.files.CurrentDirectory(), dir.WindowsPath());
+  EXPECT_EQ(gen.BitmapRecapString(), "     + " + dir.WindowsPath("src/") + "Buffer.rc\r\n");
+
+  Enter(Step::kCustomBMP);
+  Box("txtLCCustomBMPName").SetText("art\\logo");
+  env.dialogs.QueueAnswer(mbresult::kOK);
+  Press("cmdCustomBMPNext");
+  EXPECT_EQ(bitmaps.LCBitmapLocation(), dir.WindowsPath("art/"));
+  EXPECT_EQ(bitmaps.LCBMPFilename(), "logo.BMP");
+}
+
+TEST_F(BitmapStepsTest, FinishStepShowsTheHeadingOfThePurposeAndTheTotalRecapInEitherOrder) {
+  gen.SetWizardPurpose(purpose::kAdd);
+  gen.SetRecapString("Adding a modal command.\r\n");
+  gen.SetCommandsEnablingConditionsRecap("\r\nCommand Enabling Conditions\r\n");
+  Enter(Step::kFinish);  // shown first, then the total composed
+  recap::ShowTotal(window);
+  EXPECT_EQ(window.Control<forms::Label>("Label3").Caption(), LoadResString(76));
+  EXPECT_EQ(Box("txtRecap").Text(), recap::Total(gen));
+  EXPECT_EQ(RecapReports(), 3);
+  EXPECT_TRUE(window.Control<forms::CommandButton>("cmdFinishFinish").Default());
+
+  window.HideStep(Step::kFinish);
+  gen.SetWizardPurpose(purpose::kEdit);
+  gen.SetRecapString("Updating the modal command.\r\n");
+  recap::ShowTotal(window);  // composed first, then shown
+  Enter(Step::kFinish);
+  EXPECT_EQ(window.Control<forms::Label>("Label3").Caption(), LoadResString(75));
+  EXPECT_EQ(Box("txtRecap").Text(), "Updating the modal command.\r\n\r\nCommand Enabling Conditions\r\n");
+  EXPECT_EQ(RecapReports(), 6);
+}
+
+// The steps' own controls sit between the heading and the button row.
+constexpr int32_t kContentTop = 840;
+constexpr int32_t kContentBottom = 4900;
+
+bool Overlap(const forms::Control& a, const forms::Control& b) {
+  return a.Left() < b.Left() + b.Width() && b.Left() < a.Left() + a.Width() &&
+         a.Top() < b.Top() + b.Height() && b.Top() < a.Top() + a.Height();
+}
+
+TEST_F(BitmapStepsTest, StepControlsStayInTheContentAreaWithoutOverlapping) {
+  for (const char* frameName : {"fraAddBMP", "fraCustomBMP", "fraFinish"}) {
+    std::vector<forms::Control*> own;
+    for (forms::Control* control : window.Controls()) {
+      const bool standard = control->Top() < kContentTop || control->Top() >= layout::kButtonTop;
+      if (control->Container() == &window.Control(frameName) && !standard) own.push_back(control);
+    }
+    for (forms::Control* control : own) {
+      SCOPED_TRACE(control->Name());
+      EXPECT_GE(control->Left(), layout::kContentLeft);
+      EXPECT_LE(control->Left() + control->Width(), layout::kContentLeft + layout::kContentWidth);
+      EXPECT_LE(control->Top() + control->Height(), kContentBottom);
+      for (forms::Control* other : own)
+        EXPECT_TRUE(other == control || !Overlap(*control, *other)) << other->Name();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace verbsmith
