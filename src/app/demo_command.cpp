@@ -28,11 +28,13 @@ constexpr const char* kUsage =
     "walking the wizard on the shipped demo answers; with --edit, changes the command made there.\n";
 constexpr const char* kDefaultDirectory = "verbsmith-demo";
 // The names the demo scripts give; the scripts hold them as @PROJECT@ and
-// @COMMAND@.
+// @COMMAND@, the project directory as @DIR@ and its bitmaps as @BITMAPS@.
 constexpr const char* kProject = "CompassDemo";
 constexpr const char* kCommand = "Compass";
 constexpr const char* kCompany = "Valdren";
 constexpr const char* kApplication = "Carthex";
+// The class identifier the demo's registration gives the command.
+constexpr const char* kClassId = "{6C0A3D52-9E41-4B8A-A1F3-5D2C7E9B0A41}";
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
@@ -44,6 +46,24 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 std::string WithoutTrailingBackslash(std::string path) {
   if (path.size() > 3 && path.back() == '\\') path.pop_back();
   return path;
+}
+
+// What compiling the project in Visual Basic would register for the
+// command: its ProgID and the DLL that serves it. An edit finds the
+// project through it.
+std::string Registration(const std::string& project) {
+  std::string dll = project + "bin\\" + kCommand + ".dll";
+  std::string escaped;
+  for (char c : dll) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  const std::string progId = std::string(kProject) + "." + kCommand;
+  return "REGEDIT4\r\n\r\n[HKEY_CLASSES_ROOT\\" + progId + "\\Clsid]\r\n@=\"" + kClassId +
+         "\"\r\n\r\n[HKEY_CLASSES_ROOT\\CLSID\\" + kClassId + "]\r\n@=\"" + progId +
+         "\"\r\n\r\n[HKEY_CLASSES_ROOT\\CLSID\\" + kClassId + "\\InprocServer32]\r\n@=\"" + escaped +
+         "\"\r\n";
+}
+
+std::string RegistrationFile(const std::string& project) {
+  return project + "bin\\" + kProject + ".reg";
 }
 
 void PrintWhereThingsAre(Host& host, const std::string& project) {
@@ -58,6 +78,8 @@ void PrintWhereThingsAre(Host& host, const std::string& project) {
   line("resource", src + std::string(kCommand) + ".res");
   line("recap", src + std::string(kCommand) + ".txt");
   line("initialisation", bin + std::string(kCommand) + ".ini");
+  line("registration", RegistrationFile(project));
+  std::printf("  %-16s(what compiling the project in Visual Basic registers; an edit needs it)\n", "");
   std::printf("  %-16s%s.%s, company %s, application %s, in %s\n", "command set", kProject, kCommand, kCompany,
               kApplication, CommandSetPathFromEnvironment().c_str());
   std::printf("\nSee the entry:   verbsmith commands show %s.%s --company %s --application %s\n", kProject,
@@ -106,8 +128,17 @@ int RunDemo(const Args& args) {
   const std::string samples = host.addInDirectory + "Samples\\";
   const std::string scriptFile = samples + (edit ? "demo_edit.script" : "demo_create.script");
   std::string script;
+  // The project keeps its own copies of the bitmaps, so it does not depend
+  // on where the product is installed.
+  const std::string bitmaps = project + "bitmaps\\";
   try {
-    if (!edit) MakeDirectoryPath(host.fs, project);
+    if (!edit) {
+      MakeDirectoryPath(host.fs, bitmaps);
+      for (const std::string& bitmap : host.fs.List(samples + "*.bmp", 0)) {
+        host.fs.CopyFile(samples + bitmap, bitmaps + bitmap);
+      }
+    }
+    if (edit) platform.Registry().LoadFile(host.fs.HostPath(RegistrationFile(project)));
     script = host.fs.ReadText(scriptFile);
   } catch (const VbError& error) {
     std::fprintf(stderr, "verbsmith demo: %s: %s\n", host.fs.HostPath(scriptFile).c_str(),
@@ -115,7 +146,7 @@ int RunDemo(const Args& args) {
     return 1;
   }
   script = Replaced(std::move(script), "@DIR@", WithoutTrailingBackslash(project));
-  script = Replaced(std::move(script), "@SAMPLES@", WithoutTrailingBackslash(samples));
+  script = Replaced(std::move(script), "@BITMAPS@", WithoutTrailingBackslash(bitmaps));
   script = Replaced(std::move(script), "@PROJECT@", kProject);
   script = Replaced(std::move(script), "@COMMAND@", kCommand);
 
@@ -124,8 +155,10 @@ int RunDemo(const Args& args) {
       shell::RunHeadless(host, actions, transcript);
     });
     std::cout.flush();
-    if (status == 0) PrintWhereThingsAre(host, project);
-    return status;
+    if (status != 0) return status;
+    if (!edit) host.fs.WriteText(RegistrationFile(project), Registration(project));
+    PrintWhereThingsAre(host, project);
+    return 0;
   } catch (const forms::ScriptError& error) {
     std::fprintf(stderr, "verbsmith demo: %s: %s\n", host.fs.HostPath(scriptFile).c_str(), error.what());
     return 2;

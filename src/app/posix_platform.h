@@ -31,6 +31,7 @@ class PosixPlatform {
   Host& GetHost() { return host_; }
   ScriptedDialogs& Dialogs() { return dialogs_; }
   FixedScreen& Screen() { return screen_; }
+  PosixRegistry& Registry() { return *registry_; }
 
   // A directory given on the command line (host path, or Windows form) as
   // the product names it, with a trailing backslash.

@@ -6,6 +6,7 @@
 #include "generate/vs_main.h"
 #include "platform/dialogs.h"
 #include "wizard/command_name_rules.h"
+#include "wizard/finish_flows.h"
 #include "wizard/frm_verbsmith.h"
 
 namespace verbsmith {
@@ -23,6 +24,7 @@ CommandNameStep::CommandNameStep(FrmVerbsmith& window) : StepGroup(window) {
   list_->onClick = [this] { CommandChosen(); };
   Frame(Step::kCmdName).next.onClick = [this] { Next(); };
   Frame(Step::kCmdName).back.onClick = [this] { Back(); };
+  Frame(Step::kCmdName).finish.onClick = [this] { RunDeleteFlow(window_); };
 }
 
 void CommandNameStep::Show(Step, Direction direction) {

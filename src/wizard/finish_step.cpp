@@ -2,7 +2,9 @@
 
 #include "base/messages.h"
 #include "base/texts.h"
+#include "wizard/finish_flows.h"
 #include "wizard/frm_verbsmith.h"
+#include "wizard/help.h"
 #include "wizard/recap.h"
 
 namespace verbsmith {
@@ -40,7 +42,7 @@ FinishStep::FinishStep(FrmVerbsmith& window) : StepGroup(window) {
   Placed(w.Add<forms::Label>("lblVBOnlineHint", frame), text::kVBOnlineHint, {2400, 4020, 5880, 435});
   auto& vbOnline = Placed(w.Add<forms::CommandButton>("cmdVBOnline", frame), text::kVBOnlineButton,
                           {2400, 4500, 1335, 375});
-  Placed(w.Add<forms::CommandButton>("cmdFAQ", frame), text::kFAQButton, {3840, 4500, 2655, 375});
+  auto& faq = Placed(w.Add<forms::CommandButton>("cmdFAQ", frame), text::kFAQButton, {3840, 4500, 2655, 375});
 
   // The last step has nothing after it; Finish runs the flow of the purpose.
   step.next.SetEnabled(false);
@@ -48,6 +50,9 @@ FinishStep::FinishStep(FrmVerbsmith& window) : StepGroup(window) {
   w.SetHelpTopic(*recap_, kRecapTopic);
   w.SetHelpTopic(vbOnline, kVBOnlineTopic);
   recap_->onChange = [this] { ReportRecap(); };
+  step.finish.onClick = [this] { RunFinishFlow(window_); };
+  faq.onClick = [this] { ShowFrequentlyAskedQuestions(window_.GetHost()); };
+  vbOnline.onClick = [this] { StartOnlineBooks(window_.GetHost(), window_.VBInst()); };
 }
 
 void FinishStep::Show(Step step, Direction) {
