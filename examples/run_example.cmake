@@ -4,10 +4,13 @@
 #
 # An example is DIR/NAME.script with its expected transcript
 # DIR/NAME.transcript, and optionally:
-#   DIR/NAME.setup.sh   run first, in WORK, with VERBSMITH (the program) and
-#                       WORK in its environment: makes the files, command-set
-#                       entries and so on the session starts from
-#   DIR/NAME.reg        registry entries the session sees (a regedit file)
+#   DIR/NAME.setup.sh   run first, in WORK, with VERBSMITH (the program),
+#                       EXAMPLES (DIR), WORK and WINWORK (WORK as the product
+#                       names it) in its environment: makes the files,
+#                       command-set entries and so on the session starts from
+#   DIR/NAME.reg        registry entries the session sees (a regedit file); a
+#                       setup may write WORK/registry.reg instead
+#   DIR/NAME.env        KEY=VALUE lines set in the session's environment
 #   DIR/NAME.expected/  files the session must leave, compared byte for byte
 #                       with the same paths under WORK
 #   DIR/NAME.after.sh   run after the session, like the setup; what it writes
@@ -26,10 +29,12 @@ set(ENV{WINEPREFIX} ${WORK}/wine)
 set(ENV{VERBSMITH_COMMAND_SET} ${WORK}/data/commandset.db)
 set(ENV{VERBSMITH} ${EXE})
 set(ENV{WORK} ${WORK})
+set(ENV{EXAMPLES} ${DIR})
 unset(ENV{VERBSMITH_IDE_COMMAND})
 unset(ENV{VERBSMITH_REGISTRY})
 
 string(REPLACE "/" "\\" windows_work "Z:${WORK}")
+set(ENV{WINWORK} "${windows_work}")
 
 function(substituted_copy from to)
   file(READ ${from} text)
@@ -46,7 +51,18 @@ if(EXISTS ${DIR}/${NAME}.setup.sh)
 endif()
 if(EXISTS ${DIR}/${NAME}.reg)
   substituted_copy(${DIR}/${NAME}.reg ${WORK}/registry.reg)
+endif()
+if(EXISTS ${WORK}/registry.reg)
   set(ENV{VERBSMITH_REGISTRY} ${WORK}/registry.reg)
+endif()
+if(EXISTS ${DIR}/${NAME}.env)
+  file(STRINGS ${DIR}/${NAME}.env settings)
+  foreach(setting IN LISTS settings)
+    if(setting MATCHES "^([A-Za-z_][A-Za-z0-9_]*)=(.*)$")
+      string(REPLACE "@WORK@" "${WORK}" value "${CMAKE_MATCH_2}")
+      set(ENV{${CMAKE_MATCH_1}} "${value}")
+    endif()
+  endforeach()
 endif()
 substituted_copy(${DIR}/${NAME}.script ${WORK}/session.script)
 

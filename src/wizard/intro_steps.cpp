@@ -227,6 +227,10 @@ void IntroSteps::DirectoryChanged() {
   }
   gen->SetCompleteProjFilename(path + "\\src\\" + file);
   gen->SetCurrentPathSrc(path + "\\src");
+  // The command's initialisation file goes beside its DLL, in the bin
+  // directory of the project's layout; left unset it would land wherever
+  // the process happens to be.
+  gen->SetCurrentPathBin(path + "\\bin");
   projName_->SetText(ProjectNameFromFile(host, gen->CompleteProjFilename()));
 }
 
