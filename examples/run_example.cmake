@@ -55,11 +55,16 @@ endif()
 if(EXISTS ${WORK}/registry.reg)
   set(ENV{VERBSMITH_REGISTRY} ${WORK}/registry.reg)
 endif()
+# The session's own settings hold for the session only: what runs after it
+# sees the environment as it was.
+set(session_settings "")
 if(EXISTS ${DIR}/${NAME}.env)
   file(STRINGS ${DIR}/${NAME}.env settings)
   foreach(setting IN LISTS settings)
     if(setting MATCHES "^([A-Za-z_][A-Za-z0-9_]*)=(.*)$")
       string(REPLACE "@WORK@" "${WORK}" value "${CMAKE_MATCH_2}")
+      list(APPEND session_settings "${CMAKE_MATCH_1}")
+      set(saved_${CMAKE_MATCH_1} "$ENV{${CMAKE_MATCH_1}}")
       set(ENV{${CMAKE_MATCH_1}} "${value}")
     endif()
   endforeach()
@@ -71,6 +76,9 @@ execute_process(COMMAND ${EXE} run ${WORK}/session.script
                 OUTPUT_VARIABLE actual
                 ERROR_VARIABLE errors
                 RESULT_VARIABLE status)
+foreach(variable IN LISTS session_settings)
+  set(ENV{${variable}} "${saved_${variable}}")
+endforeach()
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "verbsmith run ${NAME}.script exited with ${status}\n${errors}\n${actual}")
 endif()

@@ -1,0 +1,1 @@
+ls Roads/src Roads/bin > files.txt

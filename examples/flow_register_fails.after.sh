@@ -1,0 +1,1 @@
+find Roads | sort > left.txt
