@@ -22,13 +22,15 @@ std::string AddInDirectory() {
 
 }  // namespace
 
-PosixPlatform::PosixPlatform(Transcript& transcript)
+PosixPlatform::PosixPlatform(Transcript& transcript) : PosixPlatform(transcript, dialogs_, screen_) {}
+
+PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs, verbsmith::Screen& screen)
     : registry_(LoadPosixRegistry()),
       settings_(files_, DefaultSettingsFile()),
       dialogs_(transcript),
       commandSets_(CommandSetPathFromEnvironment()),
-      host_{files_,  *registry_,   profiles_, settings_, processes_, dialogs_,
-            screen_, commandSets_, err_,      "",        ""} {
+      host_{files_, *registry_,   profiles_, settings_, processes_, dialogs,
+            screen, commandSets_, err_,      "",        ""} {
   host_.addInDirectory = AddInDirectory();
   if (auto configured = processes_.GetEnv("VERBSMITH_TEMPLATES"); configured && !configured->empty()) {
     host_.templateDirectory = ProductDirectory(*configured);

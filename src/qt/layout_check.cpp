@@ -1,0 +1,104 @@
+#include "qt/layout_check.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <climits>
+
+#include "qt/step_picture.h"
+
+namespace verbsmith::qt {
+
+namespace {
+
+QString Plain(const QString& caption) {
+  QString text;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) ++i;
+    text += caption[i];
+  }
+  return text;
+}
+
+std::string Name(const QWidget& widget) {
+  return widget.objectName().toStdString();
+}
+
+std::string Size(int width, int height) {
+  return std::to_string(width) + " x " + std::to_string(height);
+}
+
+// The space the caption needs inside the widget, beside an indicator or
+// within a button's margins.
+QSize TextNeed(const QWidget& widget, const QString& text) {
+  const QFontMetrics metrics(widget.font());
+  const QStyle* style = widget.style();
+  if (qobject_cast<const QLabel*>(&widget)) {
+    const QRect bounds = metrics.boundingRect(QRect(0, 0, widget.width(), INT_MAX), Qt::TextWordWrap, text);
+    // Word wrap cannot break a word longer than the width.
+    return {std::max(bounds.width(), 0), bounds.height()};
+  }
+  QSize need(metrics.horizontalAdvance(Plain(text)), metrics.height());
+  if (qobject_cast<const QCheckBox*>(&widget)) {
+    need.rwidth() +=
+        style->pixelMetric(QStyle::PM_IndicatorWidth) + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+  } else if (qobject_cast<const QRadioButton*>(&widget)) {
+    need.rwidth() += style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                     style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+  } else if (qobject_cast<const QAbstractButton*>(&widget)) {
+    need.rwidth() += 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
+  }
+  return need;
+}
+
+void CheckText(const QWidget& widget, std::vector<std::string>& faults) {
+  QString text;
+  if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+    text = label->text();
+  } else if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+    text = button->text();
+  } else if (const auto* box = qobject_cast<const QGroupBox*>(&widget)) {
+    text = box->title();
+  }
+  if (text.isEmpty()) return;
+  const QSize need = TextNeed(widget, text);
+  const int height = qobject_cast<const QGroupBox*>(&widget) ? need.height() : widget.height();
+  if (need.width() > widget.width() || need.height() > height) {
+    faults.push_back(Name(widget) + ": text needs " + Size(need.width(), need.height()) + " pixels, has " +
+                     Size(widget.width(), widget.height()));
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> LayoutFaults(const FormWindow& window) {
+  std::vector<std::string> faults;
+  std::vector<const QWidget*> shown;
+  for (const auto& view : window.Views()) {
+    const QWidget* widget = view->Widget();
+    if (widget->isVisibleTo(&window)) shown.push_back(widget);
+  }
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const QWidget& a = *shown[i];
+    CheckText(a, faults);
+    const QWidget* container = a.parentWidget();
+    // A picture box may hold a taller one that it scrolls: what is cut off
+    // there is meant to be.
+    const bool scrolls = dynamic_cast<const StepPicture*>(container) != nullptr;
+    if (!scrolls && !container->rect().contains(a.geometry())) {
+      faults.push_back(Name(a) + ": sticks out of " + Name(*container));
+    }
+    for (size_t j = i + 1; j < shown.size(); ++j) {
+      const QWidget& b = *shown[j];
+      if (b.parentWidget() == container && a.geometry().intersects(b.geometry())) {
+        faults.push_back(Name(a) + " and " + Name(b) + " overlap");
+      }
+    }
+  }
+  return faults;
+}
+
+}  // namespace verbsmith::qt

@@ -1,0 +1,161 @@
+// A person's gestures in the window are the runtime's user actions: a
+// session driven by gestures records the script lines a person would write
+// for it, and that script run headless prints the window's transcript.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "forms/script/script_run.h"
+#include "platform/posix/path_mapper.h"
+#include "qt/qt_dialogs.h"
+#include "shell/headless.h"
+#include "support/file_host.h"
+#include "support/temp_dir.h"
+#include "support/window_driver.h"
+
+namespace verbsmith::qt {
+namespace {
+
+DesktopPaths TestPaths(std::vector<std::string>& opened) {
+  return {[](const std::string& path) { return PathMapper::FromEnvironment().ToHost(path).string(); },
+          [](const std::string& path) { return PathMapper::FromEnvironment().ToWindows(path); },
+          [&opened](const std::string& path) {
+            opened.push_back(path);
+            return true;
+          }};
+}
+
+// A session in the window, wired as `verbsmith gui` wires it.
+struct WindowSession {
+  WindowSession() {
+    source.Attach(runtime);
+    source.SetRecording(&recording);
+    dialogs.SetRecording(&recording);
+  }
+  // Ends the session as the gui command does.
+  std::string Finish() {
+    recording.Finish();
+    transcript.Event("end of run");
+    source.HideWindows();
+    return transcript.Text();
+  }
+
+  test::FileHost env;
+  StringTranscript transcript;
+  forms::SessionRecording recording{transcript};
+  std::vector<std::string> opened;
+  QtDialogs dialogs{recording, TestPaths(opened)};
+  Host host = env.With(dialogs);
+  WindowActionSource source{&env.files};
+  forms::FormsRuntime runtime{env.screen, recording, &source};
+  test::WindowDriver driver{source};
+};
+
+// The transcript of a headless run of the script; `show` shows the form.
+std::string Replay(const std::string& script, const std::function<void(Host&, forms::FormsRuntime&)>& show) {
+  test::FileHost env;
+  forms::RunScript(script, env.dialogs, env.transcript, [&](forms::ActionSource& actions) {
+    forms::FormsRuntime runtime(env.screen, env.transcript, &actions);
+    show(env.host, runtime);
+  });
+  return env.transcript.Text();
+}
+
+TEST(WindowSessionTest, StartStepGesturesAreTheScriptLinesAPersonWouldWrite) {
+  WindowSession session;
+  // Select all first: the boxes start with the names the host knows.
+  session.driver.Key("Text4", Qt::Key_A, Qt::ControlModifier)
+      .Type("Text4", "Zed")
+      .Key("Text4", Qt::Key_Tab)
+      .Key("Text3", Qt::Key_A, Qt::ControlModifier)
+      .Type("Text3", "At")
+      .Click("optAddCommand")
+      .Click("optVBProject")
+      .Click("cmdIntroBack")  // disabled: nothing happens
+      .Key("cmdIntroHelp", Qt::Key_F1)
+      .Key("optVBProject", Qt::Key_Space)
+      .Key("Text3", Qt::Key_Escape)
+      .Click("cmdIntroCancel");
+  shell::RunWizardSession(session.host, session.runtime);
+  const std::string transcript = session.Finish();
+
+  EXPECT_EQ(session.recording.Script(),
+            "type Text4 Z\ntype Text4 Ze\ntype Text4 Zed\nleave Text4\ntype Text3 A\ntype Text3 At\n"
+            "click optAddCommand\nclick optVBProject\nkey cmdIntroHelp F1\nkey optVBProject Space\n"
+            "key Text3 Escape\nclick cmdIntroCancel\n");
+  EXPECT_THAT(transcript, ::testing::HasSubstr("> leave Text4\nfocus Text3\n"));
+  EXPECT_EQ(transcript, Replay(session.recording.Script(), [](Host& host, forms::FormsRuntime& runtime) {
+              shell::RunWizardSession(host, runtime);
+            }));
+}
+
+TEST(WindowSessionTest, TheCloseBoxAndRunningOutCloseTheWizardAsInAScript) {
+  WindowSession closed;
+  closed.driver.CloseBox("frmVerbsmith");
+  shell::RunWizardSession(closed.host, closed.runtime);
+  EXPECT_THAT(closed.Finish(), ::testing::HasSubstr("> close\nform unloaded frmVerbsmith\n"));
+  EXPECT_EQ(closed.recording.Script(), "close\n");
+
+  WindowSession stopped;
+  shell::RunWizardSession(stopped.host, stopped.runtime);
+  EXPECT_THAT(stopped.Finish(), ::testing::HasSubstr("no more actions: closing frmVerbsmith\n"));
+}
+
+// A form that asks: a message box, then a file dialog, then done.
+class AskForm : public forms::Form {
+ public:
+  AskForm(forms::FormsRuntime& runtime, Dialogs& dialogs) : Form(runtime, "frmAsk") {
+    SetCaption("Ask");
+    auto& answer = Add<forms::TextBox>("txtAnswer");
+    answer.Move(120, 120, 3000, 315);
+    auto& ask = Add<forms::CommandButton>("cmdAsk");
+    ask.SetCaption("&Ask");
+    ask.Move(120, 600, 1200, 375);
+    ask.onClick = [&dialogs, &answer] {
+      const int reply = dialogs.MsgBox("Keep the \"old\" one?", mb::kYesNoCancel | mb::kQuestion, "Asking");
+      answer.SetText(std::string(MsgBoxResultName(reply)));
+    };
+    auto& pick = Add<forms::CommandButton>("cmdPick");
+    pick.SetCaption("&Pick");
+    pick.Move(1440, 600, 1200, 375);
+    pick.onClick = [&dialogs, &answer] {
+      const auto file =
+          dialogs.ShowOpen({"Pick a bitmap", "Bitmaps (*.bmp)|*.bmp", 1, "bmp", "", ofn::kFileMustExist});
+      answer.SetText(file ? file->fileTitle : "none");
+    };
+    auto& done = Add<forms::CommandButton>("cmdDone");
+    done.SetCaption("Done");
+    done.Move(2760, 600, 1200, 375);
+    done.onClick = [this] { Hide(); };
+  }
+};
+
+TEST(WindowSessionTest, BoxAnswersAndFilesAreRecordedBeforeTheActionThatAskedAndReplay) {
+  test::TempDir dir;
+  dir.Write("logo.bmp", "BM");
+  WindowSession session;
+  session.driver.Click("cmdAsk")
+      .Answer("No")
+      .Click("cmdPick")
+      .PickFile(QString::fromStdString(dir.HostPath("logo.bmp").string()))
+      .Key("cmdAsk", Qt::Key_Enter)
+      .Answer("Cancel")
+      .Click("cmdDone");
+  AskForm form(session.runtime, session.dialogs);
+  form.ShowModal();
+  const std::string transcript = session.Finish();
+
+  EXPECT_EQ(session.recording.Script(),
+            "answer No\nclick cmdAsk\nfile " + dir.WindowsPath("logo.bmp") +
+                "\nclick cmdPick\nanswer Cancel\nkey cmdAsk Enter\nclick cmdDone\n");
+  EXPECT_THAT(transcript, ::testing::HasSubstr("> answer No\n> click cmdAsk\nfocus cmdAsk\n"
+                                               "message box (Question, Yes/No/Cancel) \"Asking\": "
+                                               "Keep the \"old\" one?\n  answer No\n"));
+  EXPECT_EQ(transcript, Replay(session.recording.Script(), [](Host& host, forms::FormsRuntime& runtime) {
+              AskForm replayed(runtime, host.dialogs);
+              replayed.ShowModal();
+            }));
+}
+
+}  // namespace
+}  // namespace verbsmith::qt
