@@ -1,6 +1,7 @@
 #pragma once
 // Checks a window's layout as a person would see it: no two visible
-// controls side by side in one container overlap, none sticks out of its
+// controls side by side in one container overlap (by more than the pixel
+// that rounding twips may give), none sticks out of its
 // container (but for what a picture box scrolls), and every caption fits
 // its control in the control's font.
 

@@ -86,8 +86,10 @@ void WindowActionSource::Sync() {
   }
   if (forms::Form* front = runtime_->ActiveModalForm(); front != nullptr) {
     if (const auto it = windows_.find(front); it != windows_.end() && it->second->isVisible()) {
-      it->second->raise();
-      it->second->activateWindow();
+      if (!it->second->isActiveWindow()) {
+        it->second->raise();
+        it->second->activateWindow();
+      }
       it->second->SyncFocus();
     }
   }

@@ -2,54 +2,18 @@
 // session driven by gestures records the script lines a person would write
 // for it, and that script run headless prints the window's transcript.
 
+#include "support/window_session.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "forms/script/script_run.h"
-#include "platform/posix/path_mapper.h"
-#include "qt/qt_dialogs.h"
 #include "shell/headless.h"
 #include "support/file_host.h"
 #include "support/temp_dir.h"
-#include "support/window_driver.h"
 
 namespace verbsmith::qt {
 namespace {
-
-DesktopPaths TestPaths(std::vector<std::string>& opened) {
-  return {[](const std::string& path) { return PathMapper::FromEnvironment().ToHost(path).string(); },
-          [](const std::string& path) { return PathMapper::FromEnvironment().ToWindows(path); },
-          [&opened](const std::string& path) {
-            opened.push_back(path);
-            return true;
-          }};
-}
-
-// A session in the window, wired as `verbsmith gui` wires it.
-struct WindowSession {
-  WindowSession() {
-    source.Attach(runtime);
-    source.SetRecording(&recording);
-    dialogs.SetRecording(&recording);
-  }
-  // Ends the session as the gui command does.
-  std::string Finish() {
-    recording.Finish();
-    transcript.Event("end of run");
-    source.HideWindows();
-    return transcript.Text();
-  }
-
-  test::FileHost env;
-  StringTranscript transcript;
-  forms::SessionRecording recording{transcript};
-  std::vector<std::string> opened;
-  QtDialogs dialogs{recording, TestPaths(opened)};
-  Host host = env.With(dialogs);
-  WindowActionSource source{&env.files};
-  forms::FormsRuntime runtime{env.screen, recording, &source};
-  test::WindowDriver driver{source};
-};
 
 // The transcript of a headless run of the script; `show` shows the form.
 std::string Replay(const std::string& script, const std::function<void(Host&, forms::FormsRuntime&)>& show) {
@@ -62,7 +26,7 @@ std::string Replay(const std::string& script, const std::function<void(Host&, fo
 }
 
 TEST(WindowSessionTest, StartStepGesturesAreTheScriptLinesAPersonWouldWrite) {
-  WindowSession session;
+  test::WindowSession session;
   // Select all first: the boxes start with the names the host knows.
   session.driver.Key("Text4", Qt::Key_A, Qt::ControlModifier)
       .Type("Text4", "Zed")
@@ -90,13 +54,13 @@ TEST(WindowSessionTest, StartStepGesturesAreTheScriptLinesAPersonWouldWrite) {
 }
 
 TEST(WindowSessionTest, TheCloseBoxAndRunningOutCloseTheWizardAsInAScript) {
-  WindowSession closed;
+  test::WindowSession closed;
   closed.driver.CloseBox("frmVerbsmith");
   shell::RunWizardSession(closed.host, closed.runtime);
   EXPECT_THAT(closed.Finish(), ::testing::HasSubstr("> close\nform unloaded frmVerbsmith\n"));
   EXPECT_EQ(closed.recording.Script(), "close\n");
 
-  WindowSession stopped;
+  test::WindowSession stopped;
   shell::RunWizardSession(stopped.host, stopped.runtime);
   EXPECT_THAT(stopped.Finish(), ::testing::HasSubstr("no more actions: closing frmVerbsmith\n"));
 }
@@ -133,7 +97,7 @@ class AskForm : public forms::Form {
 TEST(WindowSessionTest, BoxAnswersAndFilesAreRecordedBeforeTheActionThatAskedAndReplay) {
   test::TempDir dir;
   dir.Write("logo.bmp", "BM");
-  WindowSession session;
+  test::WindowSession session;
   session.driver.Click("cmdAsk")
       .Answer("No")
       .Click("cmdPick")
