@@ -1,16 +1,8 @@
 # `verbsmith gui --check --record FILE` opens the window offscreen and closes
 # it once drawn; `verbsmith run FILE` must print the same transcript.
 # Arguments: EXE, WORK (a directory owned by this test).
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK}/home ${WORK}/config ${WORK}/data ${WORK}/wine)
-set(ENV{HOME} ${WORK}/home)
-set(ENV{XDG_CONFIG_HOME} ${WORK}/config)
-set(ENV{XDG_DATA_HOME} ${WORK}/data)
-set(ENV{WINEPREFIX} ${WORK}/wine)
-set(ENV{VERBSMITH_COMMAND_SET} ${WORK}/data/commandset.db)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/FreshEnvironment.cmake)
 set(ENV{QT_QPA_PLATFORM} offscreen)
-unset(ENV{VERBSMITH_IDE_COMMAND})
-unset(ENV{VERBSMITH_REGISTRY})
 
 execute_process(COMMAND ${EXE} gui --check --record ${WORK}/session.script
                 WORKING_DIRECTORY ${WORK} OUTPUT_VARIABLE window ERROR_VARIABLE errors RESULT_VARIABLE status)

@@ -14,15 +14,6 @@ namespace verbsmith::qt {
 
 namespace {
 
-QString Plain(const QString& caption) {
-  QString text;
-  for (qsizetype i = 0; i < caption.size(); ++i) {
-    if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) ++i;
-    text += caption[i];
-  }
-  return text;
-}
-
 std::string Name(const QWidget& widget) {
   return widget.objectName().toStdString();
 }
@@ -36,12 +27,14 @@ std::string Size(int width, int height) {
 QSize TextNeed(const QWidget& widget, const QString& text) {
   const QFontMetrics metrics(widget.font());
   const QStyle* style = widget.style();
-  if (qobject_cast<const QLabel*>(&widget)) {
-    const QRect bounds = metrics.boundingRect(QRect(0, 0, widget.width(), INT_MAX), Qt::TextWordWrap, text);
-    // Word wrap cannot break a word longer than the width.
-    return {std::max(bounds.width(), 0), bounds.height()};
+  if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+    // A label shows its access key (underlined) only when it has a buddy.
+    const QString shown = label->buddy() ? WithoutAccessKeys(text.toStdString()) : text;
+    const QRect bounds = metrics.boundingRect(QRect(0, 0, widget.width(), INT_MAX), Qt::TextWordWrap, shown);
+    // A word longer than the width makes the bounds wider than the label.
+    return bounds.size();
   }
-  QSize need(metrics.horizontalAdvance(Plain(text)), metrics.height());
+  QSize need(metrics.horizontalAdvance(WithoutAccessKeys(text.toStdString())), metrics.height());
   if (qobject_cast<const QCheckBox*>(&widget)) {
     need.rwidth() +=
         style->pixelMetric(QStyle::PM_IndicatorWidth) + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);

@@ -73,13 +73,29 @@ class ComboBoxView : public ControlView {
   }
 };
 
+// Qt makes the first entry current when a list without one gets the focus;
+// that is no choice of a person's, so the list shows the runtime's again.
+class FocusKeepingList : public QListWidget {
+ public:
+  explicit FocusKeepingList(QWidget* parent) : QListWidget(parent) {}
+  std::function<void()> onFocusIn;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    const QSignalBlocker quiet(this);
+    QListWidget::focusInEvent(event);
+    if (onFocusIn) onFocusIn();
+  }
+};
+
 // A press on an entry chooses it (the runtime clicks even the selected
 // one); the arrow keys move the selection as Qt does and choose too.
 class ListBoxView : public ControlView {
  public:
   ListBoxView(forms::Control& control, QWidget* parent, const ViewContext& context)
-      : ControlView(control, new QListWidget(parent), context) {
-    auto* list = static_cast<QListWidget*>(Widget());
+      : ControlView(control, new FocusKeepingList(parent), context) {
+    auto* list = static_cast<FocusKeepingList*>(Widget());
+    list->onFocusIn = [this] { SyncState(); };
     QObject::connect(list, &QListWidget::currentRowChanged, [this](int row) {
       if (row >= 0) PostChoice(row);
     });

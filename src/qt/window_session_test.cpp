@@ -11,6 +11,7 @@
 #include "shell/headless.h"
 #include "support/file_host.h"
 #include "support/temp_dir.h"
+#include "wizard/frm_multi_cmd.h"
 
 namespace verbsmith::qt {
 namespace {
@@ -87,6 +88,18 @@ class AskForm : public forms::Form {
           dialogs.ShowOpen({"Pick a bitmap", "Bitmaps (*.bmp)|*.bmp", 1, "bmp", "", ofn::kFileMustExist});
       answer.SetText(file ? file->fileTitle : "none");
     };
+    // The chooser, a modal dialog of its own, picks the answer from a list.
+    auto& choose = Add<forms::CommandButton>("cmdChoose");
+    choose.SetCaption("&Choose");
+    choose.Move(120, 1080, 1200, 375);
+    choose.onClick = [this, &answer] {
+      FrmMultiCmd chooser(Runtime());
+      chooser.LstMultiCmd().AddItem("first.vbp");
+      chooser.LstMultiCmd().AddItem("second.vbp");
+      chooser.ShowModal();
+      answer.SetText(chooser.TxtMultiCmd().Text());
+      chooser.Unload();
+    };
     auto& done = Add<forms::CommandButton>("cmdDone");
     done.SetCaption("Done");
     done.Move(2760, 600, 1200, 375);
@@ -94,7 +107,7 @@ class AskForm : public forms::Form {
   }
 };
 
-TEST(WindowSessionTest, BoxAnswersAndFilesAreRecordedBeforeTheActionThatAskedAndReplay) {
+TEST(WindowSessionTest, BoxesFilesAndModalDialogsAnsweredInTheWindowReplayHeadless) {
   test::TempDir dir;
   dir.Write("logo.bmp", "BM");
   test::WindowSession session;
@@ -104,6 +117,9 @@ TEST(WindowSessionTest, BoxAnswersAndFilesAreRecordedBeforeTheActionThatAskedAnd
       .PickFile(QString::fromStdString(dir.HostPath("logo.bmp").string()))
       .Key("cmdAsk", Qt::Key_Enter)
       .Answer("Cancel")
+      .Click("cmdChoose")
+      .ClickEntry("lstMultiCmd", 1)
+      .Click("cmdOK")
       .Click("cmdDone");
   AskForm form(session.runtime, session.dialogs);
   form.ShowModal();
@@ -111,10 +127,12 @@ TEST(WindowSessionTest, BoxAnswersAndFilesAreRecordedBeforeTheActionThatAskedAnd
 
   EXPECT_EQ(session.recording.Script(),
             "answer No\nclick cmdAsk\nfile " + dir.WindowsPath("logo.bmp") +
-                "\nclick cmdPick\nanswer Cancel\nkey cmdAsk Enter\nclick cmdDone\n");
+                "\nclick cmdPick\nanswer Cancel\nkey cmdAsk Enter\nclick cmdChoose\n"
+                "choose lstMultiCmd 1\nclick cmdOK\nclick cmdDone\n");
   EXPECT_THAT(transcript, ::testing::HasSubstr("> answer No\n> click cmdAsk\nfocus cmdAsk\n"
                                                "message box (Question, Yes/No/Cancel) \"Asking\": "
                                                "Keep the \"old\" one?\n  answer No\n"));
+  EXPECT_THAT(transcript, ::testing::HasSubstr("> click cmdOK\nfocus cmdOK\nform hidden frmMultiCmd\n"));
   EXPECT_EQ(transcript, Replay(session.recording.Script(), [](Host& host, forms::FormsRuntime& runtime) {
               AskForm replayed(runtime, host.dialogs);
               replayed.ShowModal();

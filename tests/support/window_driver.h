@@ -9,8 +9,11 @@
 //   driver.Type("Text4", "Zed").Click("cmdAsk").Answer("No").Click("cmdIntroCancel");
 //   form.ShowModal();
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -39,6 +42,14 @@ class WindowDriver {
   }
   WindowDriver& Key(std::string control, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     return Then([this, control, key, modifiers] { QTest::keyClick(Widget(control), key, modifiers); });
+  }
+  // A click on an entry of a list box.
+  WindowDriver& ClickEntry(std::string control, int row) {
+    return Then([this, control, row] {
+      auto* list = qobject_cast<QListWidget*>(Widget(control));
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                        list->visualItemRect(list->item(row)).center());
+    });
   }
   WindowDriver& CloseBox(std::string form) {
     return Then([this, form] { source_.WindowOf(form)->close(); });
@@ -84,7 +95,8 @@ class WindowDriver {
   // A gesture that gave no action (a click on a disabled button) leaves the
   // window waiting; the next one follows then.
   void NextWhenIdle() {
-    QTimer::singleShot(0, [this] {
+    // Tied to the driver: a gesture never runs after the driver is gone.
+    QTimer::singleShot(0, &alive_, [this] {
       if (!source_.Idle()) return;
       if (gestures_.empty()) return source_.Stop();
       std::function<void()> gesture = std::move(gestures_.front());
@@ -102,6 +114,7 @@ class WindowDriver {
   std::deque<std::function<void()>> gestures_;
   std::deque<std::function<bool()>> answers_;
   QTimer boxes_;
+  QObject alive_;
 };
 
 }  // namespace verbsmith::test
