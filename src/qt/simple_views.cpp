@@ -102,14 +102,25 @@ class ButtonView : public ControlView {
   }
 };
 
+// A click anywhere on a check box or option button is a click on it, as on
+// Windows, not only on its indicator and caption.
+template <class Button>
+class WholeAreaButton : public Button {
+ public:
+  using Button::Button;
+
+ protected:
+  bool hitButton(const QPoint& position) const override { return this->rect().contains(position); }
+};
+
 QAbstractButton* MakeButtonWidget(forms::ControlKind kind, QWidget* parent) {
   if (kind == forms::ControlKind::kCheckBox) {
-    auto* check = new QCheckBox(parent);
+    auto* check = new WholeAreaButton<QCheckBox>(parent);
     check->setTristate(true);
     return check;
   }
   if (kind == forms::ControlKind::kOptionButton) {
-    auto* option = new QRadioButton(parent);
+    auto* option = new WholeAreaButton<QRadioButton>(parent);
     // The runtime keeps the group's buttons exclusive.
     option->setAutoExclusive(false);
     return option;

@@ -139,5 +139,57 @@ TEST(WindowSessionTest, BoxesFilesAndModalDialogsAnsweredInTheWindowReplayHeadle
             }));
 }
 
+// One control of each kind that takes a person's actions.
+class KindsForm : public forms::Form {
+ public:
+  KindsForm(forms::FormsRuntime& runtime, const std::string& directory) : Form(runtime, "frmKinds") {
+    Move(0, 0, 6000, 6000);
+    auto& list = Add<forms::ComboBox>("cboList");
+    list.SetStyle(forms::combo::kDropdownList);
+    list.AddItem("alpha");
+    list.AddItem("beta");
+    list.Move(120, 120, 2000, 315);
+    Add<forms::CheckBox>("chkOn").Move(120, 600, 2000, 255);
+    Add<forms::VScrollBar>("VScroll1").Move(2400, 120, 255, 1500);
+    Control<forms::VScrollBar>("VScroll1").SetMax(10);
+    auto& dir = Add<forms::DirListBox>("dirPick");
+    dir.Move(120, 1800, 3000, 1500);
+    dir.SetPath(directory);
+    Add<forms::TextBox>("txtNotes").Move(120, 3500, 3000, 1200);
+  }
+};
+
+TEST(WindowSessionTest, EveryKindOfControlTakesItsScriptAction) {
+  test::TempDir dir;
+  dir.MakeDir("sub");
+  const std::string directory = dir.WindowsPath();
+  test::WindowSession session;
+  session.driver.Key("cboList", Qt::Key_Down)
+      .Click("chkOn")
+      .Key("VScroll1", Qt::Key_Down)
+      .Type("txtNotes", "ab")
+      .Then([] {
+        auto* list = qobject_cast<QListWidget*>(test::WindowDriver::Widget("dirPick"));
+        const QRect sub = list->visualItemRect(list->item(list->count() - 1));
+        // A double click: its first click, then the second.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, sub.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, sub.center());
+      })
+      .CloseBox("frmKinds");
+  KindsForm form(session.runtime, directory);
+  form.ShowModal();
+  const std::string transcript = session.Finish();
+
+  EXPECT_EQ(session.recording.Script(),
+            "choose cboList alpha\nclick chkOn\nchoose VScroll1 1\ntype txtNotes a\n"
+            "type txtNotes ab\nchoose dirPick " +
+                dir.WindowsPath("sub") + "\nclose\n");
+  EXPECT_EQ(form.Control<forms::DirListBox>("dirPick").Path(), dir.WindowsPath("sub"));
+  EXPECT_EQ(transcript, Replay(session.recording.Script(), [&](Host&, forms::FormsRuntime& runtime) {
+              KindsForm replayed(runtime, directory);
+              replayed.ShowModal();
+            }));
+}
+
 }  // namespace
 }  // namespace verbsmith::qt
