@@ -17,7 +17,9 @@ void ControlView::Sync() {
   if (widget_->geometry() != geometry) widget_->setGeometry(geometry);
   const QFont font = FontFor(c.FontName());
   if (widget_->font() != font) widget_->setFont(font);
-  if (widget_->isEnabled() != c.Enabled()) widget_->setEnabled(c.Enabled());
+  // Its own state: a disabled container disables it as well, in Qt as in
+  // the runtime.
+  if (widget_->testAttribute(Qt::WA_ForceDisabled) == c.Enabled()) widget_->setEnabled(c.Enabled());
   SyncState();
   if (widget_->isHidden() == c.Visible()) widget_->setVisible(c.Visible());
 }

@@ -77,8 +77,9 @@ void FormWindow::Sync() {
   if (isEnabled() != form_.Enabled()) setEnabled(form_.Enabled());
   const QSize size = ClientSize();
   if (this->size() != size) setFixedSize(size);
-  const QPoint place(context_.scale.X(form_.Left()), context_.scale.Y(form_.Top()));
-  if (pos() != place) move(place);
+  // The form places the window when it appears; after that a person may
+  // move it where they like.
+  if (!isVisible()) move(context_.scale.X(form_.Left()), context_.scale.Y(form_.Top()));
   for (const auto& view : views_) view->Sync();
 }
 
