@@ -64,7 +64,7 @@ class DriveListView : public ControlView {
 };
 
 std::string Joined(const std::string& directory, const std::string& name) {
-  return directory.back() == '\\' ? directory + name : directory + "\\" + name;
+  return !directory.empty() && directory.back() == '\\' ? directory + name : directory + "\\" + name;
 }
 
 // Like Windows: the drive root, each directory down to the current one,

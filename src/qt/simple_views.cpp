@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "base/vb_error.h"
 #include "forms/check_box.h"
 #include "forms/form.h"
 #include "forms/option_button.h"
@@ -141,7 +142,11 @@ class PictureView : public ClickableView {
     // Anything but the step picture's key names a picture file.
     QString file;
     if (!key.empty() && key != StepPicture::kStepPictureKey && Context().files != nullptr) {
-      file = QString::fromStdString(Context().files->HostPath(key));
+      try {
+        file = QString::fromStdString(Context().files->HostPath(key));
+      } catch (const VbError&) {
+        // A path on no drive shows nothing, as a missing file does.
+      }
     }
     static_cast<StepPicture*>(Widget())->Show(QString::fromStdString(key), file);
   }
