@@ -20,18 +20,10 @@
 # back in place of that path, so nothing depends on where the tree is built.
 # "@WORK@" below is literal text, not a variable reference.
 cmake_policy(SET CMP0053 NEW)
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK}/home ${WORK}/config ${WORK}/data ${WORK}/wine)
-set(ENV{HOME} ${WORK}/home)
-set(ENV{XDG_CONFIG_HOME} ${WORK}/config)
-set(ENV{XDG_DATA_HOME} ${WORK}/data)
-set(ENV{WINEPREFIX} ${WORK}/wine)
-set(ENV{VERBSMITH_COMMAND_SET} ${WORK}/data/commandset.db)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/FreshEnvironment.cmake)
 set(ENV{VERBSMITH} ${EXE})
 set(ENV{WORK} ${WORK})
 set(ENV{EXAMPLES} ${DIR})
-unset(ENV{VERBSMITH_IDE_COMMAND})
-unset(ENV{VERBSMITH_REGISTRY})
 
 string(REPLACE "/" "\\" windows_work "Z:${WORK}")
 set(ENV{WINWORK} "${windows_work}")

@@ -10,16 +10,18 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: verbsmith [run [SCRIPT] | info | templates check [DIR] | templates render ... |\n"
-    "                  commands list|show|remove ... | demo [--edit] [DIR]]\n"
-    "With no arguments, runs the wizard headless on its built-in script.\n";
+    "usage: verbsmith [gui [--record FILE] | run [SCRIPT] | demo [--edit] [DIR] | info |\n"
+    "                  templates check [DIR] | templates render ... | commands list|show|remove ...]\n"
+    "With no arguments, opens the wizard's window when a display is present, else runs\n"
+    "the wizard headless on its built-in script.\n";
 
 int Dispatch(const verbsmith::app::Args& args) {
   using namespace verbsmith::app;
-  if (args.empty()) return RunWizard({});
+  if (args.empty()) return WindowWanted() ? RunGui({}) : RunWizard({});
   const std::string& command = args.front();
   const Args rest(args.begin() + 1, args.end());
   if (command == "run") return RunWizard(rest);
+  if (command == "gui") return RunGui(rest);
   if (command == "info") return RunInfo(rest);
   if (command == "templates") return RunTemplates(rest);
   if (command == "commands") return RunCommands(rest);

@@ -18,7 +18,9 @@ std::string AddInDirectory() {
 
 }  // namespace
 
-PosixPlatform::PosixPlatform(Transcript& transcript)
+PosixPlatform::PosixPlatform(Transcript& transcript) : PosixPlatform(transcript, dialogs_, screen_) {}
+
+PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs, verbsmith::Screen& screen)
     : registry_(LoadPosixRegistry()),
       settings_(files_, DefaultSettingsFile(UserDirectoriesOfThisProcess())),
       dialogs_(transcript),
@@ -28,8 +30,8 @@ PosixPlatform::PosixPlatform(Transcript& transcript)
             .profiles = profiles_,
             .settings = settings_,
             .processes = processes_,
-            .dialogs = dialogs_,
-            .screen = screen_,
+            .dialogs = dialogs,
+            .screen = screen,
             .commandSets = commandSets_,
             .err = err_,
             .addInDirectory = "",

@@ -25,6 +25,9 @@ class PosixPlatform {
   // Message boxes and other dialogs are written to the transcript. Reads
   // the registry files; throws VbError when one cannot be read.
   explicit PosixPlatform(Transcript& transcript);
+  // The same with the desktop's dialogs and screen in place of the scripted
+  // ones (Dialogs() then serves nobody).
+  PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs, verbsmith::Screen& screen);
   PosixPlatform(const PosixPlatform&) = delete;
   PosixPlatform& operator=(const PosixPlatform&) = delete;
 

@@ -9,7 +9,10 @@ namespace verbsmith::app {
 
 using Args = std::vector<std::string>;
 
-int RunWizard(const Args& args);     // run [SCRIPT]: the wizard, headless
+int RunWizard(const Args& args);  // run [SCRIPT]: the wizard, headless
+int RunGui(const Args& args);     // gui [--record FILE]: the wizard in a window
+// Whether the window is built in and a display is there to show it on.
+bool WindowWanted();
 int RunInfo(const Args& args);       // info: version and what the platform found
 int RunTemplates(const Args& args);  // templates check|render
 int RunCommands(const Args& args);   // commands list|show|remove

@@ -32,9 +32,11 @@ class RunCommandTest : public ::testing::Test {
   Outcome Run(const std::string& args, const std::string& input = "") {
     const std::string dir = dir_.HostPath().string();
     dir_.Write("stdin.txt", input);
-    const std::string command = "cd '" + dir + "' && env XDG_DATA_HOME='" + dir + "/data' XDG_CONFIG_HOME='" +
-                                dir + "/config' WINEPREFIX='" + dir + "/wine' VERBSMITH_REGISTRY= '" + exe_ +
-                                "' " + args + " < stdin.txt 2>&1";
+    // No display: the window is never wanted here.
+    const std::string command = "cd '" + dir +
+                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME='" +
+                                dir + "/data' XDG_CONFIG_HOME='" + dir + "/config' WINEPREFIX='" + dir +
+                                "/wine' VERBSMITH_REGISTRY= '" + exe_ + "' " + args + " < stdin.txt 2>&1";
     const verbsmith::test::ProgramOutcome outcome = verbsmith::test::RunProgram({"/bin/sh", "-c", command});
     return {outcome.status, outcome.out};
   }
@@ -65,6 +67,10 @@ TEST_F(RunCommandTest, RunsScriptsFromEverySourceAndReportsMistakes) {
       {"run -", "", 0, {"no more actions: closing frmVerbsmith\n"}},
       {"run -", "click cmdNowhere\n", 1, {"action error: line 1: click cmdNowhere", "end of run\n"}},
       {"run nowhere.txt", "", 2, {"cannot read nowhere.txt"}},
+      // Without a display, no arguments mean the headless run, and the
+      // window cannot open.
+      {"", "", 0, {"> click cmdIntroCancel\n", "end of run\n"}},
+      {"gui", "", 2, {"`verbsmith run` runs the wizard without one\n"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.args) + " < " + c.input);

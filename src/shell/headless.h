@@ -1,7 +1,8 @@
 #pragma once
-// The headless run of the add-in: what `verbsmith run` hands over to.
+// The runs of the add-in that `verbsmith run` and `verbsmith gui` hand over to.
 
 #include "forms/action_source.h"
+#include "forms/forms_runtime.h"
 #include "platform/host.h"
 #include "platform/scripted/transcript.h"
 
@@ -9,11 +10,15 @@ namespace verbsmith::shell {
 
 // Creates the add-in's connection object on the host and connects it in
 // connect mode 2 (the add-in was started from the command line), so the
-// wizard window is shown modally at once. User actions are pulled from the
-// action source by the window's modal loop; what a person would see goes to
-// the transcript. Returns when the wizard has been closed (finished,
-// cancelled, or closed because the actions ran out); the add-in is then
-// disconnected. Run-time errors that nothing traps propagate as VbError.
+// wizard window is shown modally at once on the given runtime, whose action
+// source feeds its modal loop. Returns when the wizard has been closed
+// (finished, cancelled, or closed because the actions ran out); the add-in
+// is then disconnected. Run-time errors that nothing traps propagate as
+// VbError.
+void RunWizardSession(Host& host, forms::FormsRuntime& runtime);
+
+// RunWizardSession on a runtime of its own: user actions are pulled from
+// the action source, what a person would see goes to the transcript.
 void RunHeadless(Host& host, forms::ActionSource& actions, Transcript& transcript);
 
 }  // namespace verbsmith::shell

@@ -1,0 +1,126 @@
+// verbsmith gui [--record FILE] [--check]: the wizard in a window. What a
+// person would see is printed as `verbsmith run` prints it; with --record
+// the session is written as a script that `verbsmith run FILE` replays.
+
+#include <QApplication>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "app/posix_platform.h"
+#include "app/subcommands.h"
+#include "forms/forms_runtime.h"
+#include "forms/script/session_recording.h"
+#include "platform/posix/path_mapper.h"
+#include "platform/posix/posix_processes.h"
+#include "qt/qt_dialogs.h"
+#include "qt/qt_screen.h"
+#include "qt/window_action_source.h"
+#include "shell/headless.h"
+
+namespace verbsmith::app {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: verbsmith gui [--record FILE] [--check]\n"
+    "Opens the wizard in a window and prints what happens, as `verbsmith run` does.\n"
+    "  --record FILE  writes the session as a script; `verbsmith run FILE` replays it\n"
+    "  --check        closes the window as soon as it has been drawn (a start-up check)\n";
+
+constexpr const char* kRecordingHeader =
+    "# A window session recorded by `verbsmith gui --record`; replay it with `verbsmith run FILE`.\n";
+
+struct GuiOptions {
+  std::string recordFile;
+  bool check = false;
+};
+
+bool HasVariable(Processes& processes, const char* name) {
+  const std::optional<std::string> value = processes.GetEnv(name);
+  return value && !value->empty();
+}
+
+bool CanShowWindows() {
+  PosixProcesses processes;
+  return HasVariable(processes, "DISPLAY") || HasVariable(processes, "WAYLAND_DISPLAY") ||
+         HasVariable(processes, "QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+bool WindowWanted() {
+  PosixProcesses processes;
+  return HasVariable(processes, "DISPLAY") || HasVariable(processes, "WAYLAND_DISPLAY");
+}
+
+int RunGui(const Args& args) {
+  GuiOptions options;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--record" && i + 1 < args.size()) {
+      options.recordFile = args[++i];
+    } else if (args[i] == "--check") {
+      options.check = true;
+    } else {
+      const bool help = args[i] == "-h" || args[i] == "--help";
+      std::fputs(kUsage, help ? stdout : stderr);
+      return help ? 0 : 2;
+    }
+  }
+  if (!CanShowWindows()) {
+    std::fputs(
+        "verbsmith gui: no display (DISPLAY and WAYLAND_DISPLAY are not set); "
+        "`verbsmith run` runs the wizard without one\n",
+        stderr);
+    return 2;
+  }
+
+  // Qt is given no arguments of ours to read.
+  int argc = 1;
+  char name[] = "verbsmith";
+  char* argv[] = {name, nullptr};
+  QApplication application(argc, argv);
+
+  StreamTranscript out(std::cout);
+  forms::SessionRecording recording(out);
+  const PathMapper mapper = PathMapper::FromEnvironment();
+  qt::QtDialogs dialogs(recording,
+                        {[&mapper](const std::string& path) { return mapper.ToHost(path).string(); },
+                         [&mapper](const std::string& path) { return mapper.ToWindows(path); },
+                         {}});
+  dialogs.SetRecording(&recording);
+  qt::QtScreen screen;
+  PosixPlatform platform(recording, dialogs, screen);
+  qt::WindowActionSource source(&platform.GetHost().fs);
+  source.SetRecording(&recording);
+  source.SetScreen(&screen);
+  forms::FormsRuntime runtime(screen, recording, &source);
+  source.Attach(runtime);
+  bool drawn = false;
+  source.onFirstPaint = [&](qt::FormWindow&) {
+    drawn = true;
+    if (options.check) source.Post(forms::UserAction(forms::ActionKind::kClose));
+  };
+
+  // The recording is written however the session ends: a session that
+  // failed is the one worth sending.
+  const auto finish = [&] {
+    recording.Finish();
+    source.HideWindows();
+    if (!options.recordFile.empty()) {
+      platform.GetHost().fs.WriteText(platform.ProductPath(options.recordFile),
+                                      kRecordingHeader + recording.Script());
+    }
+  };
+  try {
+    shell::RunWizardSession(platform.GetHost(), runtime);
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+  out.Event("end of run");
+  return options.check && !drawn ? 1 : 0;
+}
+
+}  // namespace verbsmith::app

@@ -1,0 +1,61 @@
+#pragma once
+// The Dialogs port on the desktop: real message boxes and file-open
+// dialogs, help pages and documents opened with the desktop's open verb.
+// Every call is also written to the transcript exactly as the scripted
+// dialogs write it (they do the writing, given the person's answer), and
+// every answer is told to the session's recording, so a window session and
+// its replay print the same lines.
+
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "forms/script/session_recording.h"
+#include "platform/dialogs.h"
+#include "platform/scripted/scripted_dialogs.h"
+
+namespace verbsmith::qt {
+
+struct DesktopPaths {
+  // A Windows-form path's host path, and back.
+  std::function<std::string(const std::string& windowsPath)> toHost;
+  std::function<std::string(const std::string& hostPath)> toWindows;
+  // Opens a host file with the desktop's open verb; false when it could not.
+  std::function<bool(const std::string& hostPath)> open;
+};
+
+class QtDialogs : public Dialogs {
+ public:
+  // `paths.open` may be left empty: the desktop's own service is used.
+  QtDialogs(Transcript& transcript, DesktopPaths paths);
+
+  void SetRecording(forms::SessionRecording* recording) { recording_ = recording; }
+
+  int MsgBox(const std::string& prompt, int style, const std::optional<std::string>& title) override;
+  std::optional<FileOpenResult> ShowOpen(const FileOpenRequest& request) override;
+  // Keystrokes for another program cannot be sent from here; they are only
+  // written to the transcript.
+  void SendKeys(const std::string& keys) override;
+  // Repaints and timers run; a person's input waits for the modal loop.
+  void DoEvents() override;
+  // Opens the topic's page (TOPIC.html beside the help file) when there is
+  // one, else the help file itself.
+  void ShowHelpTopic(const std::string& helpFile, int topic) override;
+  long ShellOpen(const std::string& path) override;
+
+  // What the transcript was told, for tests.
+  const ScriptedDialogs& Record() const { return record_; }
+
+ private:
+  bool Open(const std::string& hostPath);
+
+  ScriptedDialogs record_;
+  DesktopPaths paths_;
+  forms::SessionRecording* recording_ = nullptr;
+};
+
+// "Bitmaps (*.bmp)|*.bmp|All files|*.*" as the file dialog's name filters.
+QStringList NameFilters(const std::string& filter);
+
+}  // namespace verbsmith::qt

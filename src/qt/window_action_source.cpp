@@ -1,0 +1,109 @@
+#include "qt/window_action_source.h"
+
+#include <QEventLoop>
+#include <algorithm>
+
+#include "forms/name_match.h"
+#include "forms/script/script_writer.h"
+
+namespace verbsmith::qt {
+
+WindowActionSource::WindowActionSource(FileSystem* files) : files_(files) {}
+
+WindowActionSource::~WindowActionSource() = default;
+
+std::optional<forms::UserAction> WindowActionSource::Next() {
+  if (pending_.empty() && !stopped_) {
+    Sync();
+    if (onWaiting) onWaiting();
+    QEventLoop loop;
+    waiting_ = &loop;
+    if (pending_.empty() && !stopped_) loop.exec();
+    waiting_ = nullptr;
+  }
+  if (stopped_ || pending_.empty()) return std::nullopt;
+  forms::UserAction action = std::move(pending_.front());
+  pending_.pop_front();
+  // Echoed as the script line that does the same, so that a window session
+  // and its replay print the same transcript.
+  action.echo = forms::ScriptLine(action);
+  if (recording_ != nullptr) recording_->Action(action);
+  return action;
+}
+
+void WindowActionSource::Post(forms::UserAction action) {
+  if (stopped_) return;
+  pending_.push_back(std::move(action));
+  if (waiting_ != nullptr) waiting_->quit();
+}
+
+void WindowActionSource::Stop() {
+  stopped_ = true;
+  pending_.clear();
+  if (waiting_ != nullptr) waiting_->quit();
+}
+
+FormWindow& WindowActionSource::WindowFor(forms::Form& form) {
+  std::unique_ptr<FormWindow>& window = windows_[&form];
+  // A form is shown with the controls it was built with; one that gained
+  // controls since gets a new window.
+  if (window && !window->Covers(form)) window.reset();
+  if (!window) {
+    window = std::make_unique<FormWindow>(form, files_,
+                                          [this](forms::UserAction action) { Post(std::move(action)); });
+    FormWindow* made = window.get();
+    made->onFirstPaint = [this, made] {
+      if (onFirstPaint) onFirstPaint(*made);
+    };
+    if (screen_ != nullptr) screen_->TrackWindow(form.WindowHandle(), made);
+  }
+  return *window;
+}
+
+void WindowActionSource::Sync() {
+  if (runtime_ == nullptr) return;
+  const std::vector<forms::Form*>& forms = runtime_->Forms();
+  // Windows of forms that no longer exist go first; their forms are gone,
+  // so only their addresses are compared.
+  std::erase_if(windows_, [&forms](const auto& entry) {
+    return std::find(forms.begin(), forms.end(), entry.first) == forms.end();
+  });
+  const std::vector<forms::Form*>& modal = runtime_->ModalStack();
+  for (forms::Form* form : forms) {
+    const bool shown = form->IsLoaded() && form->Visible();
+    if (!shown) {
+      if (const auto it = windows_.find(form); it != windows_.end()) it->second->hide();
+      continue;
+    }
+    FormWindow& window = WindowFor(*form);
+    window.Sync();
+    if (!window.isVisible()) {
+      // A modal form keeps the windows behind it from taking actions.
+      const bool isModal = std::find(modal.begin(), modal.end(), form) != modal.end();
+      window.setWindowModality(isModal ? Qt::ApplicationModal : Qt::NonModal);
+      window.show();
+    }
+  }
+  if (forms::Form* front = runtime_->ActiveModalForm(); front != nullptr) {
+    if (const auto it = windows_.find(front); it != windows_.end() && it->second->isVisible()) {
+      if (!it->second->isActiveWindow()) {
+        it->second->raise();
+        it->second->activateWindow();
+      }
+      it->second->SyncFocus();
+    }
+  }
+}
+
+void WindowActionSource::HideWindows() {
+  for (const auto& [form, window] : windows_) window->hide();
+}
+
+FormWindow* WindowActionSource::WindowOf(std::string_view formName) const {
+  for (const auto& [form, window] : windows_) {
+    if (forms::SameName(window->objectName().toStdString(), formName)) return window.get();
+  }
+  return nullptr;
+}
+
+}  // namespace verbsmith::qt
