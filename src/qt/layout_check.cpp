@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
+#include <algorithm>
 #include <climits>
 
 #include "qt/step_picture.h"
@@ -34,14 +35,23 @@ QSize TextNeed(const QWidget& widget, const QString& text) {
     // A word longer than the width makes the bounds wider than the label.
     return bounds.size();
   }
-  QSize need(metrics.horizontalAdvance(WithoutAccessKeys(text.toStdString())), metrics.height());
+  const QString shown = WithoutAccessKeys(text.toStdString());
+  int indicator = -1;
   if (qobject_cast<const QCheckBox*>(&widget)) {
-    need.rwidth() +=
+    indicator =
         style->pixelMetric(QStyle::PM_IndicatorWidth) + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
   } else if (qobject_cast<const QRadioButton*>(&widget)) {
-    need.rwidth() += style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-                     style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-  } else if (qobject_cast<const QAbstractButton*>(&widget)) {
+    indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+  }
+  if (indicator >= 0) {
+    // Their captions wrap within the room beside the indicator.
+    const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(1, widget.width() - indicator), INT_MAX),
+                                              Qt::TextWordWrap, shown);
+    return {bounds.width() + indicator, bounds.height()};
+  }
+  QSize need(metrics.horizontalAdvance(shown), metrics.height());
+  if (qobject_cast<const QAbstractButton*>(&widget)) {
     need.rwidth() += 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
   }
   return need;

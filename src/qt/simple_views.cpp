@@ -7,6 +7,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <type_traits>
 
 #include "base/vb_error.h"
 #include "forms/check_box.h"
@@ -104,7 +107,8 @@ class ButtonView : public ControlView {
 };
 
 // A click anywhere on a check box or option button is a click on it, as on
-// Windows, not only on its indicator and caption.
+// Windows, not only on its indicator and caption. As on Windows too, a
+// caption wraps onto more lines when the control is tall enough for them.
 template <class Button>
 class WholeAreaButton : public Button {
  public:
@@ -112,6 +116,21 @@ class WholeAreaButton : public Button {
 
  protected:
   bool hitButton(const QPoint& position) const override { return this->rect().contains(position); }
+
+  void paintEvent(QPaintEvent*) override {
+    constexpr bool kCheck = std::is_same_v<Button, QCheckBox>;
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    this->initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(kCheck ? QStyle::CE_CheckBox : QStyle::CE_RadioButton, option);
+    option.text = caption;
+    const QRect text = this->style()->subElementRect(
+        kCheck ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option, this);
+    painter.drawItemText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                         this->palette(), this->isEnabled(), caption, QPalette::WindowText);
+  }
 };
 
 QAbstractButton* MakeButtonWidget(forms::ControlKind kind, QWidget* parent) {
