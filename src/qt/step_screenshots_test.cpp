@@ -57,11 +57,14 @@ TEST(StepScreenshotsTest, EveryStepAndTheChooserFitTheirWindows) {
     }
     for (forms::Control* step : frames) {
       for (forms::Control* frame : frames) frame->SetVisible(frame == step);
-      // Each step shows the step picture, as entering it does.
+      // Each step shows the step picture in its first picture box, as
+      // entering it does.
       for (forms::Control* control : wizard.Controls()) {
         auto* picture = dynamic_cast<forms::PictureBox*>(control);
-        if (picture != nullptr && control->Container() == step && picture->Picture().empty()) {
-          picture->SetPicture(wizard.Control<forms::ImageList>("ImageList1").Image(1));
+        if (picture != nullptr && control->Container() == step) {
+          if (picture->Picture().empty())
+            picture->SetPicture(wizard.Control<forms::ImageList>("ImageList1").Image(1));
+          break;
         }
       }
       steps.push_back(step->Name());
