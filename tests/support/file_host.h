@@ -60,7 +60,9 @@ class BasicFileHost {
 
   class NoCommandSets : public CommandSetFactory {
    public:
-    std::unique_ptr<CommandSet> Create() override { throw VbError(429, "Test", "No command set here"); }
+    std::unique_ptr<CommandSet> Create() override {
+      throw VbError(vberr::kCannotCreateObject, "Test", "No command set here");
+    }
   };
 
   Files files;
