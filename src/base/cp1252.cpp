@@ -49,19 +49,13 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 std::string Utf8ToCp1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    char32_t cp = 0;
-    const std::size_t length = DecodeUtf8(text, pos, cp);
-    if (length == 0) {
-      out += kUnmappable;
-      ++pos;
-      continue;
-    }
-    char byte = 0;
-    out += EncodeCodePoint(cp, byte) ? byte : kUnmappable;
-    pos += length;
-  }
+  ForEachCodePoint(
+      text,
+      [&out](char32_t cp) {
+        char byte = 0;
+        out += EncodeCodePoint(cp, byte) ? byte : kUnmappable;
+      },
+      [&out](unsigned char) { out += kUnmappable; });
   return out;
 }
 

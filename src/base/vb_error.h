@@ -8,6 +8,8 @@
 
 namespace verbsmith {
 
+// Every error number the product raises or records, in one table.
+
 // Visual Basic's own numbers for the failures the product tells apart.
 namespace vberr {
 inline constexpr int32_t kBadFileNameOrNumber = 52;
@@ -23,16 +25,60 @@ inline constexpr int32_t kPermissionDenied = 70;
 inline constexpr int32_t kDiskNotReady = 71;
 inline constexpr int32_t kPathFileAccessError = 75;
 inline constexpr int32_t kPathNotFound = 76;
+inline constexpr int32_t kObjectVariableNotSet = 91;
 inline constexpr int32_t kObjectRequired = 424;
+inline constexpr int32_t kCannotCreateObject = 429;
 inline constexpr int32_t kInvalidProcedureCall = 5;
 inline constexpr int32_t kOutOfMemory = 7;
 inline constexpr int32_t kSubscriptOutOfRange = 9;
+// An image list's ListImages(index) outside 1 .. count.
+inline constexpr int32_t kIndexOutOfBounds = 35600;
 
 // Application-defined errors are raised as vbObjectError + n.
 inline constexpr int32_t kObjectErrorBase = static_cast<int32_t>(0x80040000u);
 // E_FAIL, the generic system failure.
 inline constexpr int32_t kSystemFailure = static_cast<int32_t>(0x80004005u);
+
+// The product's own run-time errors.
+inline constexpr int32_t kNoResourceCompiler = kObjectErrorBase + 22500;
+inline constexpr int32_t kResourceCompilerFailed = kObjectErrorBase + 22501;
+// A form position outside 0 to 3.
+inline constexpr int32_t kInvalidFormPosition = kObjectErrorBase + 22503;
+
+// Recorded when InitializeObjects finds a member of the connection object
+// missing.
+inline constexpr int32_t kNoConnection = 22506;
+inline constexpr int32_t kNoGenMgr = 22507;
+inline constexpr int32_t kNoClassMgr = 22508;
+inline constexpr int32_t kNoFormMgr = 22509;
+inline constexpr int32_t kNoModuleMgr = 22510;
+inline constexpr int32_t kNoBitmapMgr = 22511;
+inline constexpr int32_t kNoVBInst = 22512;
 }  // namespace vberr
+
+// The command set's errors (source "CommandSet").
+namespace cmdseterr {
+inline constexpr int32_t kBase = static_cast<int32_t>(0x80041000u);
+// An operation other than OpenCommandSet came before OpenCommandSet.
+inline constexpr int32_t kNotOpen = kBase + 1;
+// The database file could not be opened or created.
+inline constexpr int32_t kCannotOpen = kBase + 2;
+// The file is not an SQLite database, or is one that is damaged.
+inline constexpr int32_t kDamaged = kBase + 3;
+// The file is an SQLite database of some other program.
+inline constexpr int32_t kForeign = kBase + 4;
+// The file is a command-set database of a schema version this build does
+// not know.
+inline constexpr int32_t kUnsupportedVersion = kBase + 5;
+// GetCommand was given an index outside 0 .. CommandCount - 1.
+inline constexpr int32_t kBadIndex = kBase + 6;
+// RemoveCommand was given a ProgID that is not registered.
+inline constexpr int32_t kNoSuchCommand = kBase + 7;
+// The set already holds as many entries as a 16-bit count can tell.
+inline constexpr int32_t kSetFull = kBase + 8;
+// Any other failure of the database while reading or writing.
+inline constexpr int32_t kStorage = kBase + 9;
+}  // namespace cmdseterr
 
 // The text Visual Basic gives its own numbered errors.
 std::string VbErrorText(int32_t number);

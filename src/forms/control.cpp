@@ -132,7 +132,8 @@ void CommandButton::SetCancel(bool isCancel) {
 }
 
 const std::string& ImageList::Image(int index) const {
-  if (index < 1 || index > ImageCount()) throw VbError(35600, Name(), "Index out of bounds");
+  if (index < 1 || index > ImageCount())
+    throw VbError(vberr::kIndexOutOfBounds, Name(), "Index out of bounds");
   return images_[static_cast<size_t>(index - 1)];
 }
 

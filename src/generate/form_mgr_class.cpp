@@ -30,7 +30,7 @@ void FormMgrClass::SetFormPosition(int16_t value) {
     return;
   }
   // Recorded, not raised: the caller goes on with the position it had.
-  host_.err.Set(kInvalidFormPositionError, std::string(text::kFormMgrSource), LoadResString(142));
+  host_.err.Set(vberr::kInvalidFormPosition, std::string(text::kFormMgrSource), LoadResString(142));
 }
 
 std::string FormMgrClass::CompleteFilename() const {

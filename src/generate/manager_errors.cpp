@@ -11,7 +11,7 @@ void RecordManagerError(ErrObject& err, std::string_view source, ManagerError er
 }
 
 VbError ObjectNotSet(std::string_view source) {
-  return VbError(91, std::string(source), "Object variable or With block variable not set");
+  return VbError::Standard(vberr::kObjectVariableNotSet, std::string(source));
 }
 
 }  // namespace verbsmith

@@ -33,8 +33,8 @@ bool FileExists(Host& host, const std::string& path, uint32_t attributes) {
   if (path.empty()) return false;
   try {
     return !host.fs.List(path, attributes).empty();
-  } catch (...) {
-    return false;
+  } catch (const VbError&) {
+    return false;  // a name that cannot be listed names no file
   }
 }
 

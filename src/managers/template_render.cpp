@@ -44,17 +44,8 @@ std::string RenderOptions::Describe() const {
 std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
                                        const std::string& templateDir, const std::string& projectDir) {
   CollectingDialogs dialogs;
-  Host local{.fs = host.fs,
-             .registry = host.registry,
-             .profiles = host.profiles,
-             .settings = host.settings,
-             .processes = host.processes,
-             .dialogs = dialogs,
-             .screen = host.screen,
-             .commandSets = host.commandSets,
-             .err = host.err,
-             .addInDirectory = host.addInDirectory,
-             .templateDirectory = templateDir};
+  Host local = host.With(dialogs);
+  local.templateDirectory = templateDir;
 
   ManagerSet managers(local);
   managers.Renew();

@@ -1,9 +1,32 @@
 #include "platform/file_system.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "base/vb_error.h"
 #include "base/win_path.h"
+#include "platform/wildcard.h"
 
 namespace verbsmith {
+
+void SortListing(std::vector<std::string>& names) {
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const std::u32string foldedA = FoldCase(a);
+    const std::u32string foldedB = FoldCase(b);
+    return foldedA != foldedB ? foldedA < foldedB : a < b;
+  });
+}
+
+std::string TempFileName(const std::string& prefix, unsigned number) {
+  std::size_t end = 0;
+  for (int count = 0; count < 3 && end < prefix.size(); ++count) {
+    ++end;
+    while (end < prefix.size() && (static_cast<unsigned char>(prefix[end]) & 0xC0) == 0x80) ++end;
+  }
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "%X", number);
+  return prefix.substr(0, end) + hex + ".tmp";
+}
 
 bool DirectoryExists(FileSystem& fs, const std::string& directory) {
   try {

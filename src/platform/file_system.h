@@ -71,7 +71,16 @@ class FileSystem {
   virtual std::string HostPath(const std::string& windowsPath) { return windowsPath; }
 };
 
-// Composites of the calls above that every adapter shares. Paths are
+// What every adapter shares.
+
+// Puts names in the order a listing gives them: case folded first, then as
+// they are.
+void SortListing(std::vector<std::string>& names);
+// A temporary file's name as GetTempFileName makes it: the first three
+// characters of prefix, the number in hex, ".tmp".
+std::string TempFileName(const std::string& prefix, unsigned number);
+
+// Composites of the calls above. Paths are
 // Windows form; a directory may end in a backslash.
 
 // Whether the directory exists.

@@ -31,6 +31,16 @@ struct Host {
   // The template directory, Windows form with a trailing backslash: the
   // add-in directory's "Templates" unless configured otherwise.
   std::string templateDirectory;
+
+  // This host with one port replaced.
+  Host With(FileSystem& other) const { return Replacing(other, processes, dialogs, settings); }
+  Host With(Processes& other) const { return Replacing(fs, other, dialogs, settings); }
+  Host With(Dialogs& other) const { return Replacing(fs, processes, other, settings); }
+  Host With(Settings& other) const { return Replacing(fs, processes, dialogs, other); }
+
+ private:
+  Host Replacing(FileSystem& files, Processes& processesPort, Dialogs& dialogsPort,
+                 Settings& settingsPort) const;
 };
 
 }  // namespace verbsmith

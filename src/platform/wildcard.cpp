@@ -28,18 +28,8 @@ char32_t FoldCodePoint(char32_t c) {
 std::u32string Decode(std::string_view text) {
   std::u32string out;
   out.reserve(text.size());
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    char32_t cp = 0;
-    const std::size_t length = DecodeUtf8(text, pos, cp);
-    if (length == 0) {
-      out += kStrayByteBase + static_cast<unsigned char>(text[pos]);
-      ++pos;
-      continue;
-    }
-    out += cp;
-    pos += length;
-  }
+  ForEachCodePoint(
+      text, [&out](char32_t cp) { out += cp; }, [&out](unsigned char byte) { out += kStrayByteBase + byte; });
   return out;
 }
 

@@ -17,10 +17,6 @@ namespace verbsmith {
 
 namespace {
 
-// vbObjectError + 22500 and + 22501: the two defined failures of compiling.
-constexpr int32_t kNoCompilerError = vberr::kObjectErrorBase + 22500;
-constexpr int32_t kCompilerFailedError = vberr::kObjectErrorBase + 22501;
-
 // How long the compiler may take, as the ten one-second polls allowed.
 constexpr std::chrono::milliseconds kCompilerLimit{10000};
 constexpr std::chrono::milliseconds kReapLimit{1000};
@@ -162,7 +158,8 @@ bool BitMapMgrClass::CompileScript() {
   };
   try {
     if (!compiler_) LookUpCompiler();
-    if (!compiler_) throw VbError(kNoCompilerError, kSource, Str(text::kCannotFindResourceCompiler));
+    if (!compiler_)
+      throw VbError(vberr::kNoResourceCompiler, kSource, Str(text::kCannotFindResourceCompiler));
 
     message = Str(text::kErrorInvokingResourceCompiler);
     const std::string script = Require(genMgr_).CurrentPathSrc() + rcFilename_;
@@ -195,13 +192,13 @@ bool BitMapMgrClass::CompileScript() {
     if (!status || *status != 0 || !HasContent(resource)) {
       // A compiler that failed may leave half a resource behind.
       DeleteQuietly(resource);
-      throw VbError(kCompilerFailedError, kSource, Str(text::kErrorFromResourceCompiler));
+      throw VbError(vberr::kResourceCompilerFailed, kSource, Str(text::kErrorFromResourceCompiler));
     }
     return true;
   } catch (const VbError& error) {
     removeHostScript();
     host_.err.Set(error);
-    if (error.Number() != kNoCompilerError && error.Number() != kCompilerFailedError) {
+    if (error.Number() != vberr::kNoResourceCompiler && error.Number() != vberr::kResourceCompilerFailed) {
       ReportError(host_, error.Description(), &message);
     }
     return false;

@@ -46,7 +46,7 @@ void VerbsmithCls::OnConnection(Ide* vbInst, int connectMode) {
   try {
     environment_ = vbInst;
     if (environment_ == nullptr)
-      throw VbError(91, Text(text::kSettingsApp), "Object variable or With block variable not set");
+      throw VbError::Standard(vberr::kObjectVariableNotSet, Text(text::kSettingsApp));
     const std::string version = environment_->Version();
     if (version.empty() || (version.front() != '6' && version.front() != '5')) {
       host_.dialogs.MsgBox(LoadResString(kVersionMessage), mb::kExclamation, Text(text::kTitle));
@@ -78,11 +78,13 @@ void VerbsmithCls::OnDisconnection(int /*removeMode*/) {
   try {
     if (menuEntry_ != nullptr) menuEntry_->Delete();
   } catch (const std::exception&) {
+    // The environment is going away; a menu entry it cannot delete goes with it.
   }
   try {
     host_.settings.SaveSetting(Text(text::kSettingsApp), Text(text::kSettingsSection),
                                Text(text::kDisplayOnConnect), "0");
   } catch (const std::exception&) {
+    // An unsaved setting only shows the wizard once more at the next start.
   }
 }
 
@@ -112,8 +114,7 @@ void VerbsmithCls::ShowWizard() {
     // Every run starts from fresh managers with their defaults.
     Renew();
 
-    if (!wizard_)
-      throw VbError(91, Text(text::kSettingsApp), "Object variable or With block variable not set");
+    if (!wizard_) throw VbError::Standard(vberr::kObjectVariableNotSet, Text(text::kSettingsApp));
     wizard_->InitializeObjects(this);
     wizard_->RunModal();
   } catch (const VbError& e) {

@@ -64,19 +64,9 @@ class RecordingWindow : public WizardWindow {
 
 class VerbsmithClsTest : public ::testing::Test {
  protected:
-  VerbsmithClsTest()
-      : host{.fs = files.files,
-             .registry = files.registry,
-             .profiles = files.profiles,
-             .settings = settings,
-             .processes = files.processes,
-             .dialogs = files.dialogs,
-             .screen = files.screen,
-             .commandSets = files.commandSets,
-             .err = files.err,
-             .addInDirectory = "Z:\\addin\\",
-             .templateDirectory = ""},
-        ide(files.files, files.processes) {}
+  VerbsmithClsTest() : host(files.With(settings)), ide(files.files, files.processes) {
+    host.addInDirectory = "Z:\\addin\\";
+  }
 
   // The connection object with a recording window; window() reaches it.
   std::unique_ptr<VerbsmithCls> MakeAddIn() {

@@ -41,7 +41,7 @@ void FakeIde::LoadProject(const std::string& path, bool flag) {
 }
 
 IdeProject& FakeIde::ActiveProject() {
-  if (active_ == nullptr) throw VbError(91, "FakeIde", "No project is loaded");
+  if (active_ == nullptr) throw VbError(vberr::kObjectVariableNotSet, "FakeIde", "No project is loaded");
   return *active_;
 }
 

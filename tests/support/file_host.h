@@ -47,9 +47,10 @@ class BasicFileHost {
   BasicFileHost& operator=(const BasicFileHost&) = delete;
 
   // This host with one port replaced; the other ports stay this object's.
-  Host With(FileSystem& other) const { return Variant(other, host.processes, host.dialogs); }
-  Host With(Processes& other) const { return Variant(host.fs, other, host.dialogs); }
-  Host With(Dialogs& other) const { return Variant(host.fs, host.processes, other); }
+  template <typename Port>
+  Host With(Port& other) const {
+    return host.With(other);
+  }
 
   // The prompts of the message boxes shown so far.
   std::vector<std::string> Prompts() const {
@@ -60,7 +61,9 @@ class BasicFileHost {
 
   class NoCommandSets : public CommandSetFactory {
    public:
-    std::unique_ptr<CommandSet> Create() override { throw VbError(429, "Test", "No command set here"); }
+    std::unique_ptr<CommandSet> Create() override {
+      throw VbError(vberr::kCannotCreateObject, "Test", "No command set here");
+    }
   };
 
   Files files;
@@ -74,21 +77,6 @@ class BasicFileHost {
   NoCommandSets commandSets;
   ErrObject err;
   Host host;
-
- private:
-  Host Variant(FileSystem& fs, Processes& processesPort, Dialogs& dialogsPort) const {
-    return Host{.fs = fs,
-                .registry = host.registry,
-                .profiles = host.profiles,
-                .settings = host.settings,
-                .processes = processesPort,
-                .dialogs = dialogsPort,
-                .screen = host.screen,
-                .commandSets = host.commandSets,
-                .err = host.err,
-                .addInDirectory = "",
-                .templateDirectory = host.templateDirectory};
-  }
 };
 
 using FileHost = BasicFileHost<PosixFileSystem, PosixProcesses>;

@@ -33,26 +33,6 @@ bool IsHidden(const std::string& name) {
   return name.size() > 1 && name[0] == '.' && name != "..";
 }
 
-std::string Hex(unsigned value) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string digits;
-  do {
-    digits.insert(digits.begin(), kDigits[value % 16]);
-    value /= 16;
-  } while (value != 0);
-  return digits;
-}
-
-// The first three characters of a UTF-8 text.
-std::string FirstThreeCharacters(const std::string& text) {
-  std::size_t end = 0;
-  for (int count = 0; count < 3 && end < text.size(); ++count) {
-    ++end;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-  }
-  return text.substr(0, end);
-}
-
 std::string ReadHostFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -174,11 +154,7 @@ std::vector<std::string> MemoryFileSystem::List(const std::string& pattern, uint
     if ((!entry.directory || withDirectories) && MatchesWildcard(name, entry.name))
       names.push_back(entry.name);
   }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    const std::u32string foldedA = FoldCase(a);
-    const std::u32string foldedB = FoldCase(b);
-    return foldedA != foldedB ? foldedA < foldedB : a < b;
-  });
+  SortListing(names);
   if (wholeDirectory && withDirectories) names.insert(names.begin(), ".");
   return names;
 }
@@ -261,8 +237,7 @@ std::string MemoryFileSystem::CreateTempFile(const std::string& directory, const
   Before("CreateTempFile", directory);
   const Path resolved = Resolve(directory);
   if (!IsDirectory(resolved)) Fail(vberr::kPathNotFound);
-  const std::string start = FirstThreeCharacters(prefix);
-  CheckComponent(start, false);
+  CheckComponent(TempFileName(prefix, 0), false);
   // A full path is named as the caller gave it, anything else made full.
   const bool full =
       directory.size() >= 3 && directory[1] == ':' && (directory[2] == '\\' || directory[2] == '/');
@@ -270,7 +245,7 @@ std::string MemoryFileSystem::CreateTempFile(const std::string& directory, const
   if (named.back() != '\\' && named.back() != '/') named += '\\';
   for (;;) {
     Path file = resolved;
-    file.components.push_back(start + Hex(++lastTempNumber_) + ".tmp");
+    file.components.push_back(TempFileName(prefix, ++lastTempNumber_));
     if (Find(file) != nullptr) continue;
     Store(file, "", false, false);
     return named + file.components.back();

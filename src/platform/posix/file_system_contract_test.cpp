@@ -59,6 +59,21 @@ TYPED_TEST(FileSystemContractTest, NamesAreFoundWhateverTheirCaseAndListedInOrde
   EXPECT_EQ(fs.List(root + "src\\*.cls", attr::kNormal), (Names{"a.cls", "b.CLS"}));
   EXPECT_EQ(fs.List(root, attr::kDirectory), (Names{".", "Src"}));
   EXPECT_EQ(fs.List(root + "missing\\*.*", attr::kNormal), Names{});
+  EXPECT_EQ(fs.GetAttributes(root + "SRC"), attr::kDirectory);
+  fs.WriteText(root + ".hidden", "");
+  EXPECT_EQ(fs.GetAttributes(root + ".hidden"), attr::kHidden);
+}
+
+TYPED_TEST(FileSystemContractTest, DeleteRemovesOneFileOrEveryMatchingPlainFile) {
+  FileSystem& fs = this->fs_;
+  const std::string& root = this->root_;
+  for (const char* name : {"a.tmp", "b.TMP", "c.tmp", "keep.txt"}) fs.WriteText(root + name, "");
+  fs.MakeDirectory(root + "dir.tmp");
+  fs.DeleteFile(root + "A.TMP");
+  EXPECT_EQ(fs.List(root + "*.*", attr::kDirectory), (Names{"b.TMP", "c.tmp", "dir.tmp", "keep.txt"}));
+  fs.DeleteFile(root + "*.tmp");
+  EXPECT_EQ(fs.List(root + "*.*", attr::kDirectory), (Names{"dir.tmp", "keep.txt"}));
+  EXPECT_EQ(this->ErrorOf([&] { fs.DeleteFile(root + "*.tmp"); }), vberr::kFileNotFound);
 }
 
 TYPED_TEST(FileSystemContractTest, FailuresCarryTheFileErrorNumbers) {

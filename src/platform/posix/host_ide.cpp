@@ -222,7 +222,7 @@ void HostIde::LoadProject(const std::string& path, bool /*flag*/) {
 }
 
 IdeProject& HostIde::ActiveProject() {
-  if (!activeProject_) throw VbError(91, kSource, "Object variable or With block variable not set");
+  if (!activeProject_) throw VbError::Standard(vberr::kObjectVariableNotSet, kSource);
   return *activeProject_;
 }
 

@@ -147,8 +147,8 @@ bool IniProfileFiles::WriteString(const std::string& section, const std::string&
     }
     fs_.WriteText(file, JoinLines(lines));
     return true;
-  } catch (...) {
-    return false;
+  } catch (const VbError&) {
+    return false;  // the profile functions answer failure, never raise it
   }
 }
 
@@ -159,8 +159,8 @@ std::string IniProfileFiles::GetString(const std::string& section, const std::st
   std::string content;
   try {
     content = fs_.ReadText(file);
-  } catch (...) {
-    return FirstCharacters(defaultValue, room);
+  } catch (const VbError&) {
+    return FirstCharacters(defaultValue, room);  // an unreadable file holds no keys
   }
   const std::vector<Line> lines = SplitLines(content);
   auto header = FindSection(lines, section);

@@ -104,16 +104,6 @@ Missing WhatIsMissing(const fs::path& host) {
   throw VbFileErrorOfNumber(number);
 }
 
-// The first three characters of a UTF-8 text.
-std::string FirstThreeCharacters(const std::string& text) {
-  std::size_t end = 0;
-  for (int count = 0; count < 3 && end < text.size(); ++count) {
-    ++end;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-  }
-  return text.substr(0, end);
-}
-
 bool IsReadOnly(const struct stat& st) {
   return (st.st_mode & S_IWUSR) == 0;
 }
@@ -158,11 +148,7 @@ std::vector<std::string> PosixFileSystem::List(const std::string& pattern, uint3
       names.push_back(std::move(entry));
     }
   }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    const std::u32string foldedA = FoldCase(a);
-    const std::u32string foldedB = FoldCase(b);
-    return foldedA != foldedB ? foldedA < foldedB : a < b;
-  });
+  SortListing(names);
   if (wholeDirectory && withDirectories) names.insert(names.begin(), ".");
   return names;
 }
@@ -247,8 +233,7 @@ std::string PosixFileSystem::CreateTempFile(const std::string& directory, const 
   struct stat st {};
   if (::stat(host.c_str(), &st) != 0) ThrowErrno(errno, Missing::kPath);
   if (!S_ISDIR(st.st_mode)) ThrowNumber(vberr::kPathNotFound);
-  const std::string start = FirstThreeCharacters(prefix);
-  if (!start.empty()) PathMapper::CheckComponent(start, false);
+  PathMapper::CheckComponent(TempFileName(prefix, 0), false);
 
   // Windows names the directory as the caller gave it when that is a full
   // path; anything else is made full here.
@@ -261,7 +246,7 @@ std::string PosixFileSystem::CreateTempFile(const std::string& directory, const 
       static_cast<unsigned>((ticks ^ static_cast<unsigned long>(::getpid())) % kUniqueRange);
   for (unsigned attempt = 0; attempt < kUniqueRange; ++attempt) {
     const unsigned unique = (first + attempt) % kUniqueRange + 1;
-    const std::string name = start + Hex(unique) + ".tmp";
+    const std::string name = TempFileName(prefix, unique);
     const int fd = ::open((host / name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
     if (fd >= 0) {
       ::close(fd);

@@ -15,33 +15,11 @@
 #include <string>
 #include <utility>
 
+#include "base/vb_error.h"
 #include "platform/command_set.h"
 #include "platform/posix/user_directories.h"
 
 namespace verbsmith {
-
-namespace cmdseterr {
-inline constexpr int32_t kBase = static_cast<int32_t>(0x80041000u);
-// An operation other than OpenCommandSet came before OpenCommandSet.
-inline constexpr int32_t kNotOpen = kBase + 1;
-// The database file could not be opened or created.
-inline constexpr int32_t kCannotOpen = kBase + 2;
-// The file is not an SQLite database, or is one that is damaged.
-inline constexpr int32_t kDamaged = kBase + 3;
-// The file is an SQLite database of some other program.
-inline constexpr int32_t kForeign = kBase + 4;
-// The file is a command-set database of a schema version this build does
-// not know.
-inline constexpr int32_t kUnsupportedVersion = kBase + 5;
-// GetCommand was given an index outside 0 .. CommandCount - 1.
-inline constexpr int32_t kBadIndex = kBase + 6;
-// RemoveCommand was given a ProgID that is not registered.
-inline constexpr int32_t kNoSuchCommand = kBase + 7;
-// The set already holds as many entries as a 16-bit count can tell.
-inline constexpr int32_t kSetFull = kBase + 8;
-// Any other failure of the database while reading or writing.
-inline constexpr int32_t kStorage = kBase + 9;
-}  // namespace cmdseterr
 
 // The schema this build reads and writes, kept in PRAGMA user_version; the
 // file is marked as ours by PRAGMA application_id.
