@@ -41,10 +41,10 @@ std::string RenderOptions::Describe() const {
   return text;
 }
 
-std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
-                                       const std::string& templateDir, const std::string& projectDir) {
+std::vector<std::string> RenderInto(Host& host, StagedFileSystem& staged, const RenderOptions& options,
+                                    const std::string& templateDir, const std::string& projectDir) {
   CollectingDialogs dialogs;
-  Host local{.fs = host.fs,
+  Host local{.fs = staged,
              .registry = host.registry,
              .profiles = host.profiles,
              .settings = host.settings,
@@ -67,8 +67,8 @@ std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
   FormMgrClass& form = managers.Form();
 
   // One that cannot be made is reported by the copies into it.
-  MakeDirectoryIfMissing(host.fs, projectDir + "src\\");
-  MakeDirectoryIfMissing(host.fs, projectDir + "bin\\");
+  MakeDirectoryIfMissing(staged, projectDir + "src\\");
+  MakeDirectoryIfMissing(staged, projectDir + "bin\\");
   gen.SetCurrentPath(projectDir);
   gen.SetCurrentPathSrc(projectDir + "src\\");
   gen.SetCurrentPathBin(projectDir + "bin\\");
@@ -105,6 +105,19 @@ std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
   gen.ModifyProject();
   gen.WriteModifiedProject();
   return dialogs.prompts;
+}
+
+std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
+                                       const std::string& templateDir, const std::string& projectDir) {
+  StagedFileSystem staged(host.fs);
+  std::vector<std::string> shown = RenderInto(host, staged, options, templateDir, projectDir);
+  if (!shown.empty()) return shown;
+  try {
+    staged.Commit();
+  } catch (const VbError& e) {
+    shown.push_back("Cannot write the project: " + e.Description());
+  }
+  return shown;
 }
 
 }  // namespace verbsmith

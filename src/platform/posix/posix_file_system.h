@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -67,6 +68,8 @@ class PosixFileSystem : public FileSystem {
   PathMapper mapper_;
   WriteCall writeCall_;
   unsigned tempCounter_ = 0;
+  // Directories already cleared of stale temporary files by this object.
+  std::set<std::string> sweptDirectories_;
 };
 
 }  // namespace verbsmith
