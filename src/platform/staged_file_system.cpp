@@ -1,6 +1,7 @@
 #include "platform/staged_file_system.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 #include "base/cp1252.h"
@@ -60,7 +61,9 @@ void StagedFileSystem::Hold(const std::string& path, std::string bytes) {
 
 std::vector<std::string> StagedFileSystem::List(const std::string& pattern, uint32_t attributes) {
   std::vector<std::string> names = inner_.List(pattern, attributes);
-  auto [directory, name] = SplitLast(pattern);
+  // Plain variables: lambdas below take them (clang cannot capture bindings).
+  std::string directory, name;
+  std::tie(directory, name) = SplitLast(pattern);
   const bool wholeDirectory = !pattern.empty() && IsSeparator(pattern.back());
   if (wholeDirectory) {
     directory = pattern;
@@ -68,8 +71,9 @@ std::vector<std::string> StagedFileSystem::List(const std::string& pattern, uint
   }
   const std::string directoryKey = Key(directory);
   auto add = [&](const std::string& path) {
-    const auto [itsDirectory, itsName] = SplitLast(path);
-    if (Key(itsDirectory) != directoryKey || !MatchesWildcard(name, itsName)) return;
+    const auto split = SplitLast(path);
+    const std::string& itsName = split.second;
+    if (Key(split.first) != directoryKey || !MatchesWildcard(name, itsName)) return;
     const bool listed = std::any_of(names.begin(), names.end(),
                                     [&](const std::string& n) { return SameNameIgnoringCase(n, itsName); });
     if (!listed) names.push_back(itsName);
@@ -99,15 +103,16 @@ void StagedFileSystem::SetAttributes(const std::string& path, uint32_t attribute
 }
 
 void StagedFileSystem::DeleteFile(const std::string& path) {
-  const auto [directory, name] = SplitLast(path);
+  const auto [directory, pattern] = SplitLast(path);
+  const std::string name = pattern;
   if (!HasWildcard(name)) {
     if (files_.erase(Key(path)) == 0) inner_.DeleteFile(path);
     return;
   }
   const std::string directoryKey = Key(directory);
   const auto held = std::erase_if(files_, [&](const auto& entry) {
-    const auto [itsDirectory, itsName] = SplitLast(entry.second.path);
-    return Key(itsDirectory) == directoryKey && MatchesWildcard(name, itsName);
+    const auto split = SplitLast(entry.second.path);
+    return Key(split.first) == directoryKey && MatchesWildcard(name, split.second);
   });
   try {
     inner_.DeleteFile(path);

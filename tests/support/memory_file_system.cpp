@@ -33,16 +33,6 @@ bool IsHidden(const std::string& name) {
   return name.size() > 1 && name[0] == '.' && name != "..";
 }
 
-std::string Hex(unsigned value) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string digits;
-  do {
-    digits.insert(digits.begin(), kDigits[value % 16]);
-    value /= 16;
-  } while (value != 0);
-  return digits;
-}
-
 // The first three characters of a UTF-8 text.
 std::string FirstThreeCharacters(const std::string& text) {
   std::size_t end = 0;
@@ -270,7 +260,7 @@ std::string MemoryFileSystem::CreateTempFile(const std::string& directory, const
   if (named.back() != '\\' && named.back() != '/') named += '\\';
   for (;;) {
     Path file = resolved;
-    file.components.push_back(start + Hex(++lastTempNumber_) + ".tmp");
+    file.components.push_back(start + UpperHex(++lastTempNumber_) + ".tmp");
     if (Find(file) != nullptr) continue;
     Store(file, "", false, false);
     return named + file.components.back();

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "base/cp1252.h"
+#include "base/strings.h"
 #include "base/vb_error.h"
 #include "platform/posix/file_error.h"
 #include "platform/posix/temp_file_registry.h"
@@ -68,16 +69,6 @@ class TempFileGuard {
   fs::path path_;
   bool committed_ = false;
 };
-
-std::string Hex(unsigned long value) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string digits;
-  do {
-    digits.insert(digits.begin(), kDigits[value % 16]);
-    value /= 16;
-  } while (value != 0);
-  return digits;
-}
 
 bool IsSeparator(char c) {
   return c == '\\' || c == '/';
@@ -266,7 +257,7 @@ std::string PosixFileSystem::CreateTempFile(const std::string& directory, const 
       static_cast<unsigned>((ticks ^ static_cast<unsigned long>(::getpid())) % kUniqueRange);
   for (unsigned attempt = 0; attempt < kUniqueRange; ++attempt) {
     const unsigned unique = (first + attempt) % kUniqueRange + 1;
-    const std::string name = start + Hex(unique) + ".tmp";
+    const std::string name = start + UpperHex(unique) + ".tmp";
     const int fd = ::open((host / name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
     if (fd >= 0) {
       ::close(fd);

@@ -4,11 +4,14 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <charconv>
 #include <cerrno>
 #include <cstring>
 #include <mutex>
 #include <string>
 #include <system_error>
+
+#include "base/strings.h"
 
 namespace verbsmith {
 
@@ -49,16 +52,6 @@ void InstallFor(int signal) {
 constexpr std::string_view kPrefix = ".~vs";
 constexpr std::string_view kSuffix = ".tmp";
 
-std::string Hex(unsigned long value) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string digits;
-  do {
-    digits.insert(digits.begin(), kDigits[value % 16]);
-    value /= 16;
-  } while (value != 0);
-  return digits;
-}
-
 // The process id in a temporary file's name, or 0 when it is not one.
 pid_t PidOfTempFile(std::string_view name) {
   if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix)) return 0;
@@ -66,11 +59,9 @@ pid_t PidOfTempFile(std::string_view name) {
   const std::size_t dash = name.find('-');
   if (dash == 0 || dash == std::string_view::npos || dash > 8) return 0;
   unsigned long pid = 0;
-  for (char c : name.substr(0, dash)) {
-    const char* digit = std::strchr("0123456789ABCDEF", c);
-    if (digit == nullptr || c == '\0') return 0;
-    pid = pid * 16 + static_cast<unsigned long>(digit - "0123456789ABCDEF");
-  }
+  const char* end = name.data() + dash;
+  const auto [stop, error] = std::from_chars(name.data(), end, pid, 16);
+  if (error != std::errc() || stop != end) return 0;
   return static_cast<pid_t>(pid);
 }
 
@@ -104,7 +95,7 @@ RegisteredTempFile::~RegisteredTempFile() {
 }
 
 std::string TempFileName(unsigned long pid, unsigned long number) {
-  return std::string(kPrefix) + Hex(pid) + "-" + Hex(number) + std::string(kSuffix);
+  return std::string(kPrefix) + UpperHex(pid) + "-" + UpperHex(number) + std::string(kSuffix);
 }
 
 void RemoveStaleTempFiles(const fs::path& directory) {
