@@ -1,12 +1,14 @@
 // Checks a template directory whose file picked by the first byte holds the
 // rest of the input and the others are the shipped templates: the static
-// checks, and the renders of every combination when those pass.
+// checks, and when those pass, one combination (also picked by the input)
+// rendered in memory and compared with its templates.
 
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "managers/template_check.h"
 #include "support/file_host.h"
@@ -38,6 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       env.files.WriteBytes(path, kTexts[i]);
     }
   }
-  (void)CheckTemplateDirectory(env.host, "C:\\t\\", "C:\\work\\");
+  if (CheckTemplateSources(env.host, "C:\\t\\")) return 0;
+  static const std::vector<RenderOptions> kCombinations = AllRenderCombinations();
+  const RenderOptions& options = kCombinations[(data[0] / 4 + size) % kCombinations.size()];
+  StagedFileSystem staged(env.files);
+  const std::string projectDir = "C:\\work\\case\\";
+  MakeDirectoryPath(staged, projectDir);
+  (void)RenderInto(env.host, staged, options, "C:\\t\\", projectDir);
+  (void)CheckRenderedProject(staged, options, "C:\\t\\", projectDir);
   return 0;
 }
