@@ -224,8 +224,9 @@ std::string BitMapMgrClass::WriteHostScript() {
     auto hostPath = [this](const std::string& windowsPath) {
       return QuotedScriptPath(host_.fs.HostPath(windowsPath));
     };
-    host_.fs.WriteText(path, ResourceScriptText(Require(genMgr_).ProjectName(),
-                                                Require(classMgr_).Classname(), ChosenBitmaps(), hostPath));
+    host_.fs.WriteText(path,
+                       ResourceScriptText(Require(genMgr_).ProjectName(), Require(classMgr_).Classname(),
+                                          ChosenBitmaps(), hostPath, ScriptHeader::kNone));
   } catch (const VbError&) {
     DeleteQuietly(path);
     throw;

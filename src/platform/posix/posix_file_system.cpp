@@ -211,6 +211,7 @@ void PosixFileSystem::DeleteFile(const std::string& path) {
     if (S_ISDIR(st.st_mode) || IsReadOnly(st)) ThrowNumber(vberr::kPathFileAccessError);
     if (::unlink(victim.c_str()) != 0) ThrowErrno(errno, WhatIsMissing(victim));
     mapper_.Learn(victim, false);
+    scratchFiles_.erase(victim.native());
   }
 }
 
@@ -262,6 +263,7 @@ std::string PosixFileSystem::CreateTempFile(const std::string& directory, const 
     if (fd >= 0) {
       ::close(fd);
       mapper_.Learn(host / name, true);
+      scratchFiles_.insert((host / name).native());
       return windowsDirectory + name;
     }
     if (errno != EEXIST) ThrowErrno(errno, Missing::kPath);
@@ -361,7 +363,10 @@ void PosixFileSystem::WriteAtomically(const fs::path& target, std::string_view b
     if (written == 0) ThrowNumber(vberr::kDeviceIoError);
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
-  if (::fsync(fd.Get()) != 0 && errno != EINVAL) ThrowErrno(errno, Missing::kFile);
+  // A kept file reaches the disk before it replaces the old one; a scratch
+  // file is thrown away, so a sync would buy nothing.
+  const bool scratch = scratchFiles_.count(destination.native()) != 0;
+  if (!scratch && ::fsync(fd.Get()) != 0 && errno != EINVAL) ThrowErrno(errno, Missing::kFile);
   if (fd.Close() != 0) ThrowErrno(errno, Missing::kFile);
   if (::rename(temp.c_str(), destination.c_str()) != 0) ThrowErrno(errno, Missing::kFile);
   guard.Commit();
