@@ -49,7 +49,21 @@ for ((i = 0; i < kills; i++)); do
 done
 
 left=$(find "$target" -name '.~vs*.tmp' | wc -l)
+
 render_new
 stale=$(find "$target" -name '.~vs*.tmp' | wc -l)
 echo "$kills kills in a ${span_us} us render: $mixed caught between files, $left temporary files left, $stale after the next render"
 [ "$stale" -eq 0 ] || { echo "temporary files survived the next render"; exit 1; }
+
+# SIGTERM lets the render remove its temporary file on the way out.
+for ((i = 0; i < 10; i++)); do
+  (exec "$exe" templates render --out "$target" --name Kill --project KillProj "${new_options[@]}" >/dev/null) &
+  pid=$!
+  delay=$(( (RANDOM * 32768 + RANDOM) % (span_us + 1) ))
+  sleep "$(printf '%d.%06d' $((delay / 1000000)) $((delay % 1000000)))"
+  kill -TERM "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  [ "$(find "$target" -name '.~vs*.tmp' | wc -l)" -eq 0 ] || { echo "SIGTERM left a temporary file"; exit 1; }
+  cp "$work/old/"* "$target/src/"
+done
+echo "10 SIGTERMs during renders: no temporary file left"
