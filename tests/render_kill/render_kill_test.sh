@@ -25,15 +25,20 @@ for f in $files; do cmp -s "$work/old/$f" "$work/new/$f" || differing=$((differi
 start=$(date +%s%N); render_new; span_us=$(( ($(date +%s%N) - start) / 1000 ))
 cp "$work/old/"* "$target/src/"
 
+# Starts the new render and sends it the signal at a random moment of it.
+render_new_and_signal() {
+  # exec: the signal must reach the render itself, not a shell around it.
+  (exec "$exe" templates render --out "$target" --name Kill --project KillProj "${new_options[@]}" >/dev/null) &
+  local pid=$!
+  local delay=$(( (RANDOM * 32768 + RANDOM) % (span_us + 1) ))
+  sleep "$(printf '%d.%06d' $((delay / 1000000)) $((delay % 1000000)))"
+  kill "-$1" "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+
 mixed=0
 for ((i = 0; i < kills; i++)); do
-  # exec: the kill must reach the render itself, not a shell around it.
-  (exec "$exe" templates render --out "$target" --name Kill --project KillProj "${new_options[@]}" >/dev/null) &
-  pid=$!
-  delay=$(( (RANDOM * 32768 + RANDOM) % (span_us + 1) ))
-  sleep "$(printf '%d.%06d' $((delay / 1000000)) $((delay % 1000000)))"
-  kill -KILL "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
+  render_new_and_signal KILL
   news=0
   for f in $files; do
     if cmp -s "$target/src/$f" "$work/new/$f"; then
@@ -57,12 +62,7 @@ echo "$kills kills in a ${span_us} us render: $mixed caught between files, $left
 
 # SIGTERM lets the render remove its temporary file on the way out.
 for ((i = 0; i < 10; i++)); do
-  (exec "$exe" templates render --out "$target" --name Kill --project KillProj "${new_options[@]}" >/dev/null) &
-  pid=$!
-  delay=$(( (RANDOM * 32768 + RANDOM) % (span_us + 1) ))
-  sleep "$(printf '%d.%06d' $((delay / 1000000)) $((delay % 1000000)))"
-  kill -TERM "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
+  render_new_and_signal TERM
   [ "$(find "$target" -name '.~vs*.tmp' | wc -l)" -eq 0 ] || { echo "SIGTERM left a temporary file"; exit 1; }
   cp "$work/old/"* "$target/src/"
 done
