@@ -30,11 +30,11 @@ std::string CompilerDescription(Host& host) {
   if (!compiler) return "";
   switch (compiler->dialect) {
     case CompilerDialect::kEnvironmentRc:
-      return compiler->program + " (under " + compiler->runner + ")";
+      return compiler->program + " (under " + compiler->runner + "; " + compiler->reason + ")";
     case CompilerDialect::kRcOptions:
-      return compiler->program + " (rc options)";
+      return compiler->program + " (rc options; " + compiler->reason + ")";
     case CompilerDialect::kWindres:
-      return compiler->program + " (windres options)";
+      return compiler->program + " (windres options; " + compiler->reason + ")";
   }
   return compiler->program;
 }

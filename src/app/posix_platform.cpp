@@ -4,6 +4,7 @@
 #include "platform/posix/executable_directory.h"
 #include "platform/posix/load_posix_registry.h"
 #include "platform/posix/path_mapper.h"
+#include "platform/posix/temp_file_registry.h"
 
 namespace verbsmith::app {
 
@@ -36,6 +37,8 @@ PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs
             .err = err_,
             .addInDirectory = "",
             .templateDirectory = ""} {
+  // An interrupted write removes its temporary file before the process ends.
+  InstallTempFileCleanup();
   host_.addInDirectory = AddInDirectory();
   if (auto configured = processes_.GetEnv("VERBSMITH_TEMPLATES"); configured && !configured->empty()) {
     host_.templateDirectory = ProductDirectory(*configured);

@@ -7,6 +7,7 @@
 
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
+#include "base/identifier.h"
 #include "base/vb_error.h"
 #include "base/win_path.h"
 #include "managers/template_check.h"
@@ -29,13 +30,10 @@ int Usage(const char* problem) {
   return 2;
 }
 
-// A directory for the renders of one check, removed afterwards.
-std::string MakeWorkDirectory(Host& host) {
-  const std::string temp = AddTrailingBackslash(host.processes.GetEnv("TEMP").value_or("Z:\\tmp"));
-  const std::string placeholder = host.fs.CreateTempFile(temp, "vst");
-  host.fs.DeleteFile(placeholder);
-  host.fs.MakeDirectory(placeholder);
-  return placeholder + "\\";
+// Where the renders of one check are placed; they stay in memory, so
+// nothing is ever made there.
+std::string WorkDirectory(Host& host) {
+  return AddTrailingBackslash(host.processes.GetEnv("TEMP").value_or("Z:\\tmp")) + "verbsmith-check\\";
 }
 
 int Check(PosixPlatform& platform, const Args& args) {
@@ -43,10 +41,7 @@ int Check(PosixPlatform& platform, const Args& args) {
   if (args.size() > 1) return Usage("check takes at most one directory");
   const std::string templates = args.empty() ? host.templateDirectory : platform.ProductDirectory(args[0]);
   if (templates.empty()) return Usage("no template directory: name one or set VERBSMITH_TEMPLATES");
-  const std::string work = MakeWorkDirectory(host);
-  const auto fault = CheckTemplateDirectory(host, templates, work);
-  RemoveDirectoryTree(host.fs, work);
-  if (fault) {
+  if (const auto fault = CheckTemplateDirectory(host, templates, WorkDirectory(host))) {
     std::fprintf(stderr, "%s\n", fault->Describe().c_str());
     return 1;
   }
@@ -77,10 +72,14 @@ int Render(PosixPlatform& platform, const Args& args) {
       if (value.size() != 1 || value[0] < '0' || value[0] > '3') return Usage("--form takes 0, 1, 2 or 3");
       options.formPosition = static_cast<int16_t>(value[0] - '0');
       options.formNotRequired = false;
-    } else if (arg == "--name" && hasValue) {
-      options.commandName = args[++i];
-    } else if (arg == "--project" && hasValue) {
-      options.projectName = args[++i];
+    } else if ((arg == "--name" || arg == "--project") && hasValue) {
+      // The names become file names: the identifier rule keeps every one
+      // of them inside the output directory.
+      const std::string& value = args[++i];
+      if (!IsIdentifier(value)) {
+        return Usage((arg + " takes a name of ASCII letters and digits, not starting with a digit").c_str());
+      }
+      (arg == "--name" ? options.commandName : options.projectName) = value;
     } else if (arg == "--out" && hasValue) {
       out = args[++i];
     } else {
@@ -91,7 +90,20 @@ int Render(PosixPlatform& platform, const Args& args) {
   const std::string projectDir = platform.ProductDirectory(*out);
   const std::string& templates = host.templateDirectory;
   if (templates.empty()) return Usage("no template directory: set VERBSMITH_TEMPLATES");
-  MakeDirectoryIfMissing(host.fs, projectDir);
+  // A render of templates the check refuses would write a broken project.
+  if (const auto fault = CheckTemplateSources(host, templates)) {
+    std::fprintf(stderr, "verbsmith templates: %s\n", fault->Describe().c_str());
+    return 1;
+  }
+  if (!DirectoryExists(host.fs, projectDir)) {
+    try {
+      host.fs.MakeDirectory(projectDir);
+    } catch (const VbError& e) {
+      std::fprintf(stderr, "verbsmith templates: cannot make the output directory %s: %s\n", out->c_str(),
+                   e.Description().c_str());
+      return 1;
+    }
+  }
   const auto shown = RenderCommand(host, options, templates, projectDir);
   for (const std::string& message : shown) std::fprintf(stderr, "verbsmith templates: %s\n", message.c_str());
   if (!shown.empty()) return 1;

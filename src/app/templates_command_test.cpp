@@ -145,5 +145,44 @@ TEST_F(TemplatesRenderTest, RefusesToRenderWithoutAnOutputDirectory) {
   EXPECT_TRUE(Contains(outcome.err, "usage:")) << outcome.err;
 }
 
+// Names become file names: one that is not an identifier could climb out of
+// the output directory, and is refused before anything is written.
+TEST_F(TemplatesRenderTest, RefusesNamesThatAreNotIdentifiers) {
+  for (const char* option : {"--name", "--project"}) {
+    for (const char* name : {"..\\..\\victim", "../../evilproj", "a b", "9lives", ""}) {
+      SCOPED_TRACE(std::string(option) + " " + name);
+      const Outcome outcome = Render({option, name});
+      EXPECT_EQ(outcome.status, 2);
+      EXPECT_TRUE(Contains(outcome.err, "ASCII letters and digits")) << outcome.err;
+    }
+  }
+  EXPECT_FALSE(dir_.Exists("out"));
+}
+
+// Templates the check refuses are not rendered; the old project stays.
+TEST_F(TemplatesRenderTest, ChecksTheTemplatesFirst) {
+  ASSERT_EQ(Render({"--name", "Kept"}).status, 0);
+  const std::string kept = Rendered("Kept.cls");
+  for (const std::string& bytes : {std::string(), std::string("Attribute VB_Name\0\x01\x02", 20)}) {
+    CopyOfTemplate("MainModule.bas");
+    dir_.Write("templates/MainModule.bas", bytes);
+    test::ScopedEnv templates("VERBSMITH_TEMPLATES", dir_.HostPath("templates").string().c_str());
+    const Outcome outcome = Run({"render", "--out", dir_.HostPath("out").string(), "--name", "Kept"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(Contains(outcome.err, "MainModule.bas")) << outcome.err;
+    fs::remove_all(dir_.HostPath("templates"));
+  }
+  EXPECT_EQ(Rendered("Kept.cls"), kept);
+}
+
+TEST_F(TemplatesRenderTest, AMissingOutputDirectoryIsNamedOnce) {
+  test::ScopedEnv templates("VERBSMITH_TEMPLATES", SourceTemplates().c_str());
+  const std::string out = dir_.HostPath("no/such/out").string();
+  const Outcome outcome = Run({"render", "--out", out});
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err,
+            "verbsmith templates: cannot make the output directory " + out + ": Path not found\n");
+}
+
 }  // namespace
 }  // namespace verbsmith::app

@@ -4,12 +4,10 @@
 
 #include <cstdio>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
-#include "base/cp1252.h"
 #include "base/vb_error.h"
 #include "forms/script/script.h"
 #include "forms/script/script_run.h"
@@ -44,12 +42,20 @@ int RunWizard(const Args& args) {
   std::string script = kBuiltInScript;
   if (!args.empty() && args[0] == "-") {
     scriptName = "standard input";
-    script =
-        Cp1252ToUtf8(std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()));
+    std::string bytes;
+    char chunk[64 * 1024];
+    while (std::cin.read(chunk, sizeof chunk) || std::cin.gcount() > 0) {
+      bytes.append(chunk, static_cast<std::size_t>(std::cin.gcount()));
+      if (bytes.size() > kLargestReadableFile) {
+        std::fprintf(stderr, "verbsmith run: standard input: a script is at most 16 MB\n");
+        return 2;
+      }
+    }
+    script = forms::ScriptTextOfFile(bytes);
   } else if (!args.empty()) {
     scriptName = args[0];
     try {
-      script = platform.GetHost().fs.ReadText(platform.ProductPath(args[0]));
+      script = forms::ScriptTextOfFile(platform.GetHost().fs.ReadBytes(platform.ProductPath(args[0])));
     } catch (const VbError& error) {
       std::fprintf(stderr, "verbsmith run: cannot read %s: %s\n", scriptName.c_str(),
                    error.Description().c_str());

@@ -46,4 +46,14 @@ bool LessIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
+std::string UpperHex(unsigned long value) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), kDigits[value % 16]);
+    value /= 16;
+  } while (value != 0);
+  return digits;
+}
+
 }  // namespace verbsmith

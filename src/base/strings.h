@@ -14,6 +14,9 @@ std::string_view TrimLeft(std::string_view text, std::string_view blanks = kBlan
 std::string_view TrimRight(std::string_view text, std::string_view blanks = kBlanks);
 std::string_view Trim(std::string_view text, std::string_view blanks = kBlanks);
 
+// Upper-case hexadecimal digits of the value, without leading zeros ("1F").
+std::string UpperHex(unsigned long value);
+
 char AsciiUpper(char c);
 std::string AsciiUpper(std::string text);
 // Compare with ASCII letters folded; other bytes compare as they are.

@@ -1,5 +1,6 @@
 #include "managers/template_check.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "base/strings.h"
@@ -29,14 +30,26 @@ std::optional<std::size_t> FirstContaining(const Lines& lines, std::string_view 
   return std::nullopt;
 }
 
-// Reads a file as its lines, or names why it cannot be read.
-Fault ReadLines(Host& host, const std::string& path, Lines& lines) {
+// Reads a text file as its lines, or names why it cannot be read. A NUL or
+// other control byte (tab, form feed and line ends apart) marks a file that
+// is not text at all.
+Fault ReadLines(FileSystem& fs, const std::string& path, Lines& lines) {
+  std::string text;
   try {
-    lines = SplitTextLines(host.fs.ReadText(path));
-    return std::nullopt;
+    text = fs.ReadText(path);
   } catch (const VbError& e) {
     return TemplateFault{path, 0, "cannot be read: " + e.Description()};
   }
+  const auto binary = std::find_if(text.begin(), text.end(), [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f';
+  });
+  if (binary != text.end()) {
+    return TemplateFault{path, static_cast<std::size_t>(std::count(text.begin(), binary, '\n')) + 1,
+                         "holds a control byte: not a text file"};
+  }
+  lines = SplitTextLines(text);
+  return std::nullopt;
 }
 
 // The first line containing text must be the one the generator means to
@@ -225,11 +238,11 @@ Lines ExpectedProject(const Lines& lines, const RenderOptions& options, const st
   return expected;
 }
 
-Fault CheckRendered(Host& host, const std::string& templatePath, const std::string& renderedPath,
+Fault CheckRendered(FileSystem& fs, const std::string& templatePath, const std::string& renderedPath,
                     const RenderOptions& options, Lines (*expect)(const Lines&, const RenderOptions&)) {
   Lines templateLines, renderedLines;
-  if (auto fault = ReadLines(host, templatePath, templateLines)) return fault;
-  if (auto fault = ReadLines(host, renderedPath, renderedLines)) return fault;
+  if (auto fault = ReadLines(fs, templatePath, templateLines)) return fault;
+  if (auto fault = ReadLines(fs, renderedPath, renderedLines)) return fault;
   return CompareLines(renderedPath, renderedLines, expect(templateLines, options), options);
 }
 
@@ -255,34 +268,34 @@ std::optional<TemplateFault> CheckTemplateSources(Host& host, const std::string&
   for (const auto& [name, check] : checks) {
     const std::string path = templateDir + name;
     Lines lines;
-    if (auto fault = ReadLines(host, path, lines)) return fault;
+    if (auto fault = ReadLines(host.fs, path, lines)) return fault;
     if (auto fault = check(path, lines)) return fault;
   }
   return std::nullopt;
 }
 
-std::optional<TemplateFault> CheckRenderedProject(Host& host, const RenderOptions& options,
+std::optional<TemplateFault> CheckRenderedProject(FileSystem& fs, const RenderOptions& options,
                                                   const std::string& templateDir,
                                                   const std::string& projectDir) {
   const std::string src = projectDir + "src\\";
-  if (auto fault = CheckRendered(host, templateDir + kModuleTemplate, src + options.ModuleName() + ".bas",
+  if (auto fault = CheckRendered(fs, templateDir + kModuleTemplate, src + options.ModuleName() + ".bas",
                                  options, ExpectedModule)) {
     return fault;
   }
-  if (auto fault = CheckRendered(host, templateDir + kClassTemplate, src + options.commandName + ".cls",
+  if (auto fault = CheckRendered(fs, templateDir + kClassTemplate, src + options.commandName + ".cls",
                                  options, ExpectedClass)) {
     return fault;
   }
   if (!options.formNotRequired) {
-    if (auto fault = CheckRendered(host, templateDir + kFormTemplate, src + options.FormName() + ".frm",
+    if (auto fault = CheckRendered(fs, templateDir + kFormTemplate, src + options.FormName() + ".frm",
                                    options, ExpectedForm)) {
       return fault;
     }
   }
   Lines templateLines, renderedLines;
   const std::string project = src + options.projectName + ".vbp";
-  if (auto fault = ReadLines(host, templateDir + kProjectTemplate, templateLines)) return fault;
-  if (auto fault = ReadLines(host, project, renderedLines)) return fault;
+  if (auto fault = ReadLines(fs, templateDir + kProjectTemplate, templateLines)) return fault;
+  if (auto fault = ReadLines(fs, project, renderedLines)) return fault;
   return CompareLines(project, renderedLines, ExpectedProject(templateLines, options, projectDir), options);
 }
 
@@ -314,22 +327,16 @@ std::optional<TemplateFault> CheckTemplateDirectory(Host& host, const std::strin
   if (auto fault = CheckTemplateSources(host, templateDir)) return fault;
   int index = 0;
   for (const RenderOptions& options : AllRenderCombinations()) {
+    // Each render stays in memory: nothing of it is ever written.
+    StagedFileSystem staged(host.fs);
     const std::string projectDir = workDir + "case" + std::to_string(++index) + "\\";
-    try {
-      host.fs.MakeDirectory(projectDir);
-    } catch (const VbError& e) {
-      return TemplateFault{projectDir, 0, "cannot be made: " + e.Description()};
-    }
-    const std::vector<std::string> shown = RenderCommand(host, options, templateDir, projectDir);
-    Fault fault;
+    if (!MakeDirectoryPath(staged, projectDir)) return TemplateFault{projectDir, 0, "cannot be made"};
+    const std::vector<std::string> shown = RenderInto(host, staged, options, templateDir, projectDir);
     if (!shown.empty()) {
-      fault = TemplateFault{projectDir, 0,
-                            "rendering reported \"" + shown.front() + "\" (" + options.Describe() + ")"};
-    } else {
-      fault = CheckRenderedProject(host, options, templateDir, projectDir);
+      return TemplateFault{projectDir, 0,
+                           "rendering reported \"" + shown.front() + "\" (" + options.Describe() + ")"};
     }
-    if (fault) return fault;
-    RemoveDirectoryTree(host.fs, projectDir);
+    if (auto fault = CheckRenderedProject(staged, options, templateDir, projectDir)) return fault;
   }
   return std::nullopt;
 }

@@ -33,7 +33,7 @@ std::optional<TemplateFault> CheckTemplateSources(Host& host, const std::string&
 
 // Compares a project rendered with these options in projectDir against the
 // templates it came from.
-std::optional<TemplateFault> CheckRenderedProject(Host& host, const RenderOptions& options,
+std::optional<TemplateFault> CheckRenderedProject(FileSystem& fs, const RenderOptions& options,
                                                   const std::string& templateDir,
                                                   const std::string& projectDir);
 
@@ -42,8 +42,9 @@ std::optional<TemplateFault> CheckRenderedProject(Host& host, const RenderOption
 // or not.
 std::vector<RenderOptions> AllRenderCombinations();
 
-// The static checks, then every combination rendered into its own
-// directory under workDir (Windows form, trailing backslash) and checked.
+// The static checks, then every combination rendered in memory into its
+// own directory under workDir (Windows form, trailing backslash; nothing
+// is made there) and checked.
 std::optional<TemplateFault> CheckTemplateDirectory(Host& host, const std::string& templateDir,
                                                     const std::string& workDir);
 

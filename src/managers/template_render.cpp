@@ -41,10 +41,10 @@ std::string RenderOptions::Describe() const {
   return text;
 }
 
-std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
-                                       const std::string& templateDir, const std::string& projectDir) {
+std::vector<std::string> RenderInto(Host& host, StagedFileSystem& staged, const RenderOptions& options,
+                                    const std::string& templateDir, const std::string& projectDir) {
   CollectingDialogs dialogs;
-  Host local = host.With(dialogs);
+  Host local = host.With(static_cast<FileSystem&>(staged)).With(dialogs);
   local.templateDirectory = templateDir;
 
   ManagerSet managers(local);
@@ -58,8 +58,8 @@ std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
   FormMgrClass& form = managers.Form();
 
   // One that cannot be made is reported by the copies into it.
-  MakeDirectoryIfMissing(host.fs, projectDir + "src\\");
-  MakeDirectoryIfMissing(host.fs, projectDir + "bin\\");
+  MakeDirectoryIfMissing(staged, projectDir + "src\\");
+  MakeDirectoryIfMissing(staged, projectDir + "bin\\");
   gen.SetCurrentPath(projectDir);
   gen.SetCurrentPathSrc(projectDir + "src\\");
   gen.SetCurrentPathBin(projectDir + "bin\\");
@@ -96,6 +96,19 @@ std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
   gen.ModifyProject();
   gen.WriteModifiedProject();
   return dialogs.prompts;
+}
+
+std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
+                                       const std::string& templateDir, const std::string& projectDir) {
+  StagedFileSystem staged(host.fs);
+  std::vector<std::string> shown = RenderInto(host, staged, options, templateDir, projectDir);
+  if (!shown.empty()) return shown;
+  try {
+    staged.Commit();
+  } catch (const VbError& e) {
+    shown.push_back("Cannot write the project: " + e.Description());
+  }
+  return shown;
 }
 
 }  // namespace verbsmith

@@ -5,6 +5,7 @@
 // numbers (53 file not found, 76 path not found, 75 path/file access error,
 // 70 permission denied, 52 bad file name, 57 device I/O error).
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,6 +21,11 @@ inline constexpr uint32_t kSystem = 4;
 inline constexpr uint32_t kDirectory = 16;
 inline constexpr uint32_t kArchive = 32;
 }  // namespace attr
+
+// The largest file the product reads (scripts, templates, projects,
+// bitmaps): far above any real one, small enough to hold in memory. A larger
+// one, like anything that is not a regular file, is refused (error 75).
+inline constexpr std::size_t kLargestReadableFile = 16 * 1024 * 1024;
 
 class FileSystem {
  public:

@@ -100,13 +100,17 @@ void BitMapMgrClass::WriteResourceToProject() {
   std::string message;
   try {
     if (!compiled) {
-      std::string combined = Str(text::kCannotCompileBitmaps) + Str(text::kNL) + Str(text::kNL) +
-                             Str(text::kNoResourceCompilerHint) + Str(text::kNL) + Str(text::kNL) +
-                             Str(text::kCopyVbToolsHint);
+      // A compiler that ran and failed is not a missing one: say which.
+      const std::string why = host_.err.Number() == vberr::kResourceCompilerFailed
+                                  ? Str(text::kErrorFromResourceCompiler)
+                                  : Str(text::kNoResourceCompilerHint) + Str(text::kNL) + Str(text::kNL) +
+                                        Str(text::kCopyVbToolsHint);
+      std::string combined = Str(text::kCannotCompileBitmaps) + Str(text::kNL) + Str(text::kNL) + why;
       ReportError(host_, host_.err.Description(), &combined);
     }
     message = Str(text::kCannotAddBitmapsToProject);
-    SetResFileLine(lines_, Require(genMgr_).CurrentPathSrc() + resFilename_);
+    // The project names only a resource that was built.
+    SetResFileLine(lines_, compiled ? Require(genMgr_).CurrentPathSrc() + resFilename_ : std::string());
   } catch (const VbError& error) {
     host_.err.Set(error);
     ReportError(host_, error.Description(), &message);
@@ -217,8 +221,9 @@ std::string BitMapMgrClass::WriteHostScript() {
     auto hostPath = [this](const std::string& windowsPath) {
       return QuotedScriptPath(host_.fs.HostPath(windowsPath));
     };
-    host_.fs.WriteText(path, ResourceScriptText(Require(genMgr_).ProjectName(),
-                                                Require(classMgr_).Classname(), ChosenBitmaps(), hostPath));
+    host_.fs.WriteText(path,
+                       ResourceScriptText(Require(genMgr_).ProjectName(), Require(classMgr_).Classname(),
+                                          ChosenBitmaps(), hostPath, ScriptHeader::kNone));
   } catch (const VbError&) {
     DeleteQuietly(path);
     throw;

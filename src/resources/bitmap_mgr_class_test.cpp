@@ -48,6 +48,12 @@ std::string CombinedFailureMessage() {
          nl + nl + std::string(text::kCopyVbToolsHint) + "  ";
 }
 
+std::string CompilerFailedMessage() {
+  std::string nl(text::kNL);
+  return std::string(text::kCannotCompileBitmaps) + nl + nl + std::string(text::kErrorFromResourceCompiler) +
+         "  ";
+}
+
 class BitMapMgrClassTest : public ::testing::Test {
  protected:
   BitMapMgrClassTest() {
@@ -166,7 +172,7 @@ TEST_F(BitMapMgrClassTest, WritesTheKeptScriptLineForLine) {
       << script;
 }
 
-TEST_F(BitMapMgrClassTest, WithoutAnyCompilerShowsTheCombinedMessageAndStillSetsTheLine) {
+TEST_F(BitMapMgrClassTest, WithoutAnyCompilerShowsTheCombinedMessageAndNamesNoResource) {
   processes.env.erase("VERBSMITH_RC");
   ChooseAllFour();
   Finish();
@@ -176,7 +182,7 @@ TEST_F(BitMapMgrClassTest, WithoutAnyCompilerShowsTheCombinedMessageAndStillSets
   EXPECT_EQ(env.dialogs.MessageBoxes().at(0).title, text::kTitle);
   EXPECT_EQ(env.err.Number(), kNoCompiler);
   EXPECT_EQ(env.err.Source(), text::kBitmapMgrSource);
-  EXPECT_EQ(lines[0], ResLine());
+  EXPECT_EQ(lines.Text().find("ResFile32="), std::string::npos);
   EXPECT_TRUE(processes.started.empty());
   EXPECT_TRUE(mgr.CompilerPath().empty());
 }
@@ -190,8 +196,8 @@ struct FailingCompiler {
 class FailingCompilerTest : public BitMapMgrClassTest,
                             public ::testing::WithParamInterface<FailingCompiler> {};
 
-// Whatever way the compiler fails, the user sees the combined message, no
-// resource is left (neither partial nor stale) and the project line is set.
+// Whatever way the compiler fails, the user is told that it failed, no
+// resource is left (neither partial nor stale) and the project names none.
 TEST_P(FailingCompilerTest, IsReportedAndLeavesNoResource) {
   if (GetParam().script != nullptr) {
     dir.Write("bin/rc", GetParam().script);
@@ -206,11 +212,11 @@ TEST_P(FailingCompilerTest, IsReportedAndLeavesNoResource) {
   if (GetParam().script == nullptr) fs::remove(dir.HostPath("bitmaps/bigmono.bmp"));
   Finish();
 
-  EXPECT_EQ(env.Prompts(), std::vector<std::string>{CombinedFailureMessage()});
+  EXPECT_EQ(env.Prompts(), std::vector<std::string>{CompilerFailedMessage()});
   EXPECT_EQ(env.err.Number(), kCompilerFailed);
   EXPECT_EQ(env.err.Description(), text::kErrorFromResourceCompiler);
   EXPECT_FALSE(dir.Exists("proj/src/CmdSvr.res"));
-  EXPECT_EQ(lines[0], ResLine());
+  EXPECT_EQ(lines.Text().find("ResFile32="), std::string::npos);
   EXPECT_EQ(processes.kills, GetParam().overrun ? 1 : 0);
 }
 
@@ -230,7 +236,7 @@ TEST_F(BitMapMgrClassTest, ACompilerThatCannotStartIsReportedBeforeTheCombinedMe
 
   EXPECT_EQ(env.Prompts(), (std::vector<std::string>{std::string(text::kErrorInvokingResourceCompiler) + "  ",
                                                      CombinedFailureMessage()}));
-  EXPECT_EQ(lines[0], ResLine());
+  EXPECT_EQ(lines.Text().find("ResFile32="), std::string::npos);
 }
 
 TEST_F(BitMapMgrClassTest, CompilesWithAWindresStyleCompiler) {

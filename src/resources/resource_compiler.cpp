@@ -79,6 +79,10 @@ std::optional<std::string> FindVersionedLlvmRc(Host& host) {
   return best;
 }
 
+bool IsLlvmRc(const std::string& program) {
+  return program.substr(program.find_last_of('/') + 1).starts_with("llvm-rc");
+}
+
 CompilerDialect DialectOf(const std::string& program) {
   std::string name = program.substr(program.find_last_of('/') + 1);
   return name.find("windres") != std::string::npos ? CompilerDialect::kWindres : CompilerDialect::kRcOptions;
@@ -92,20 +96,41 @@ std::optional<ResourceCompiler> FindEnvironmentCompiler(Host& host, const std::s
   if (found.empty() || !EqualsIgnoringCase(found.front(), "RC.EXE")) return std::nullopt;
   std::optional<std::string> wine = FindOnPath(host, "wine");
   if (!wine) return std::nullopt;
-  return ResourceCompiler{CompilerDialect::kEnvironmentRc, path, *wine};
+  return ResourceCompiler{CompilerDialect::kEnvironmentRc, path, *wine, false,
+                          "the environment's own rc.exe, run by Wine"};
 }
 
 std::optional<ResourceCompiler> FindHostCompiler(Host& host) {
+  const bool haveCat = FindOnPath(host, "cat").has_value();
   std::optional<std::string> configured = host.processes.GetEnv("VERBSMITH_RC");
   if (configured && !configured->empty()) {
-    return ResourceCompiler{DialectOf(*configured), *configured, ""};
+    const CompilerDialect dialect = DialectOf(*configured);
+    const bool skip = dialect == CompilerDialect::kWindres ? haveCat : IsLlvmRc(*configured);
+    return ResourceCompiler{dialect, *configured, "", skip, "named by VERBSMITH_RC"};
   }
-  if (auto found = FindOnPath(host, "llvm-rc"))
-    return ResourceCompiler{CompilerDialect::kRcOptions, *found, ""};
-  if (auto found = FindVersionedLlvmRc(host))
-    return ResourceCompiler{CompilerDialect::kRcOptions, *found, ""};
-  for (const char* name : {"windres", "x86_64-w64-mingw32-windres"}) {
-    if (auto found = FindOnPath(host, name)) return ResourceCompiler{CompilerDialect::kWindres, *found, ""};
+  static constexpr const char* kWindresNames[] = {"x86_64-w64-mingw32-windres", "windres"};
+  if (haveCat) {
+    for (const char* name : kWindresNames) {
+      if (auto found = FindOnPath(host, name)) {
+        return ResourceCompiler{CompilerDialect::kWindres, *found, "", true,
+                                "windres, the quickest, with cat for its preprocessor"};
+      }
+    }
+  }
+  if (auto found = FindOnPath(host, "llvm-rc")) {
+    return ResourceCompiler{CompilerDialect::kRcOptions, *found, "", true,
+                            "llvm-rc with /no-preprocess: no windres (or no cat) on PATH"};
+  }
+  if (auto found = FindVersionedLlvmRc(host)) {
+    return ResourceCompiler{
+        CompilerDialect::kRcOptions, *found, "", true,
+        "the newest versioned llvm-rc with /no-preprocess: no windres or llvm-rc on PATH"};
+  }
+  for (const char* name : kWindresNames) {
+    if (auto found = FindOnPath(host, name)) {
+      return ResourceCompiler{CompilerDialect::kWindres, *found, "", false,
+                              "windres with its own preprocessor: no cat and no llvm-rc on PATH"};
+    }
   }
   return std::nullopt;
 }
@@ -116,10 +141,15 @@ std::vector<std::string> CompilerCommandLine(const ResourceCompiler& compiler, c
     case CompilerDialect::kEnvironmentRc:
       return {compiler.runner, compiler.program, "/r", script};
     case CompilerDialect::kWindres:
+      if (compiler.skipPreprocessor) {
+        return {compiler.program, "--preprocessor=cat", "-J", "rc", "-O", "res", "-i", script, "-o",
+                resource};
+      }
       return {compiler.program, "-J", "rc", "-O", "res", "-i", script, "-o", resource};
     case CompilerDialect::kRcOptions:
       break;
   }
+  if (compiler.skipPreprocessor) return {compiler.program, "/FO", resource, "/no-preprocess", script};
   return {compiler.program, "/FO", resource, script};
 }
 

@@ -27,6 +27,12 @@ struct ResourceCompiler {
   std::string program;
   // kEnvironmentRc: the host path of wine.
   std::string runner;
+  // The script has no preprocessor directives: llvm-rc is told to skip its
+  // preprocessor, windres gets cat for one (it has no way to skip it and
+  // no cross compiler to lean on here).
+  bool skipPreprocessor = false;
+  // Why this one was chosen, for `verbsmith info`.
+  std::string reason;
 
   // Whether the compiler needs a copy of the script with host paths.
   bool NeedsHostScript() const { return dialect != CompilerDialect::kEnvironmentRc; }
@@ -37,9 +43,11 @@ struct ResourceCompiler {
 // is on PATH to run it. Port failures reach the caller.
 std::optional<ResourceCompiler> FindEnvironmentCompiler(Host& host, const std::string& environmentDirectory);
 
-// A compiler of this host: the program named by VERBSMITH_RC, else llvm-rc
-// (plain or versioned, newest first), windres or x86_64-w64-mingw32-windres
-// on PATH.
+// A compiler of this host, in this fixed order: the program named by
+// VERBSMITH_RC; else, when cat is on PATH to stand in for its preprocessor,
+// x86_64-w64-mingw32-windres, then windres (the quickest: one small process
+// and a pipe); else llvm-rc with /no-preprocess, plain, then the newest
+// versioned one; else windres with its own preprocessor.
 std::optional<ResourceCompiler> FindHostCompiler(Host& host);
 
 // The command line that compiles script into resource. kEnvironmentRc takes

@@ -72,15 +72,31 @@ TEST_F(ResourceCompilerTest, PrefersPlainLlvmRcToVersionedOnes) {
   ASSERT_TRUE(found);
   EXPECT_EQ(found->program, HostPath("winebin/llvm-rc"));
   EXPECT_EQ(CompilerCommandLine(*found, "/t/in.rc", "/t/out.res"),
-            (std::vector<std::string>{found->program, "/FO", "/t/out.res", "/t/in.rc"}));
+            (std::vector<std::string>{found->program, "/FO", "/t/out.res", "/no-preprocess", "/t/in.rc"}));
 }
 
-TEST_F(ResourceCompilerTest, FallsBackToWindres) {
-  dir.Write("winebin/x86_64-w64-mingw32-windres", "");
+TEST_F(ResourceCompilerTest, PrefersWindresWithCatForItsPreprocessorThenLlvmRcThenWindresAlone) {
+  dir.Write("winebin/llvm-rc", "");
+  dir.Write("winebin/windres", "");
   std::optional<ResourceCompiler> found = FindHostCompiler(host);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->program, HostPath("winebin/llvm-rc"));
 
+  dir.Write("winebin/cat", "");
+  found = FindHostCompiler(host);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->program, HostPath("winebin/windres"));
+  EXPECT_EQ(CompilerCommandLine(*found, "/t/in.rc", "/t/out.res"),
+            (std::vector<std::string>{found->program, "--preprocessor=cat", "-J", "rc", "-O", "res", "-i",
+                                      "/t/in.rc", "-o", "/t/out.res"}));
+
+  env.files.DeleteFile(dir.WindowsPath("winebin/cat"));
+  env.files.DeleteFile(dir.WindowsPath("winebin/llvm-rc"));
+  found = FindHostCompiler(host);
   ASSERT_TRUE(found);
   EXPECT_EQ(found->dialect, CompilerDialect::kWindres);
+  EXPECT_FALSE(found->skipPreprocessor);
+  EXPECT_FALSE(found->reason.empty());
 }
 
 TEST_F(ResourceCompilerTest, IgnoresDirectoriesAndNearMissesAndAMissingPath) {

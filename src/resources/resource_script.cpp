@@ -17,9 +17,11 @@ constexpr const char* kHeader[] = {
 
 std::string ResourceScriptText(const std::string& projectName, const std::string& className,
                                const std::vector<ScriptBitmap>& bitmaps,
-                               const std::function<std::string(const std::string&)>& pathText) {
+                               const std::function<std::string(const std::string&)>& pathText,
+                               ScriptHeader header) {
   std::string text;
   for (const char* line : kHeader) {
+    if (header == ScriptHeader::kNone) break;
     text += line;
     text += kLineEnd;
   }

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "base/cp1252.h"
 #include "base/strings.h"
 #include "forms/key_codes.h"
 #include "forms/name_match.h"
@@ -84,11 +85,13 @@ ScriptStep ParseKey(LineParser& parser, ScriptStep step) {
   step.action = UserAction(ActionKind::kKey, parser.ControlName("key"));
   std::string spec = parser.Text();
   if (spec.empty()) parser.Fail("key needs a key name, such as F1");
-  // Modifiers come first: Shift+F1, Ctrl+Alt+A.
+  // Modifiers come first: Shift+F1, Ctrl+Alt+A. The key is what remains;
+  // a view walks the text once, however many modifiers it holds.
+  std::string_view key = spec;
   for (;;) {
-    const size_t plus = spec.find('+');
-    if (plus == std::string::npos || plus == 0 || plus + 1 == spec.size()) break;
-    const std::string_view modifier = std::string_view(spec).substr(0, plus);
+    const size_t plus = key.find('+');
+    if (plus == std::string_view::npos || plus == 0 || plus + 1 == key.size()) break;
+    const std::string_view modifier = key.substr(0, plus);
     if (SameName(modifier, "Shift")) {
       step.action.shift |= 1;
     } else if (SameName(modifier, "Ctrl")) {
@@ -98,10 +101,10 @@ ScriptStep ParseKey(LineParser& parser, ScriptStep step) {
     } else {
       parser.Fail("unknown key modifier \"" + std::string(modifier) + "\"");
     }
-    spec.erase(0, plus + 1);
+    key.remove_prefix(plus + 1);
   }
-  const std::optional<int> code = KeyCodeFromName(spec);
-  if (!code) parser.Fail("unknown key \"" + spec + "\"");
+  const std::optional<int> code = KeyCodeFromName(key);
+  if (!code) parser.Fail("unknown key \"" + std::string(key) + "\"");
   step.action.keyCode = *code;
   return step;
 }
@@ -169,15 +172,24 @@ ScriptStep ParseLine(int lineNumber, std::string_view line) {
 ScriptError::ScriptError(int line, const std::string& message)
     : std::runtime_error("line " + std::to_string(line) + ": " + message), line_(line) {}
 
+std::string ScriptTextOfFile(std::string_view bytes) {
+  static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kByteOrderMark)) return std::string(bytes.substr(kByteOrderMark.size()));
+  return Cp1252ToUtf8(bytes);
+}
+
 std::vector<ScriptStep> ParseScript(std::string_view text) {
   std::vector<ScriptStep> steps;
   int lineNumber = 0;
   while (!text.empty()) {
-    const size_t end = text.find('\n');
+    // A line ends at LF, CR LF or a lone CR.
+    const size_t end = text.find_first_of("\r\n");
     std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+    if (end != std::string_view::npos && text[end] == '\r' && next < text.size() && text[next] == '\n')
+      ++next;
+    text.remove_prefix(next);
     ++lineNumber;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     line = Trim(line);
     if (line.empty() || line.front() == '#') continue;
     steps.push_back(ParseLine(lineNumber, line));

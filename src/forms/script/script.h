@@ -47,7 +47,13 @@ struct ScriptStep {
   std::optional<std::string> file;  // kFile: the path, nullopt for cancel
 };
 
-// Parses a whole script; throws ScriptError naming the first bad line.
+// The UTF-8 text of a script file's bytes: Windows-1252, unless the file
+// starts with a UTF-8 byte-order mark (an editor's choice), which is
+// dropped and says the rest is UTF-8 already.
+std::string ScriptTextOfFile(std::string_view bytes);
+
+// Parses a whole script; throws ScriptError naming the first bad line. A
+// line ends at LF, CR LF or a lone CR.
 std::vector<ScriptStep> ParseScript(std::string_view text);
 
 }  // namespace verbsmith::forms

@@ -81,6 +81,26 @@ TEST(ScriptParserTest, KeysTakeModifiers) {
   EXPECT_EQ(steps[1].action.keyCode, key::kReturn);
 }
 
+// Lines end at LF, CR LF or a lone CR; a UTF-8 mark says the file is UTF-8.
+TEST(ScriptParserTest, ReadsCrOnlyLinesAndAFileWithAByteOrderMark) {
+  const auto steps =
+      ParseScript(ScriptTextOfFile("\xEF\xBB\xBF"
+                                   "click cmdA\rtype txtB caf\xC3\xA9\r\rclick cmdC"));
+  ASSERT_EQ(steps.size(), 3u);
+  EXPECT_EQ(steps[0].echo, "click cmdA");
+  EXPECT_EQ(steps[1].action.text, "caf\xC3\xA9");
+  EXPECT_EQ(steps[2].line, 4);
+  EXPECT_EQ(ScriptTextOfFile("caf\xE9"), "caf\xC3\xA9");
+}
+
+// A line of millions of modifiers is read in one pass (it once took minutes).
+TEST(ScriptParserTest, AVeryLongLineOfModifiersIsReadOnce) {
+  std::string line = "key txtCmdName ";
+  while (line.size() < 4 * 1024 * 1024) line += "Shift+Ctrl+";
+  const auto steps = ParseScript(line + "F1\n");
+  EXPECT_EQ(steps.at(0).action.shift, 3);
+}
+
 TEST(ScriptParserTest, ErrorsNameTheLine) {
   std::string message;
   EXPECT_EQ(ErrorLine("click cmdA\n\n# fine\njump cmdB\n", &message), 4);

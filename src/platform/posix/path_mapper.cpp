@@ -1,5 +1,7 @@
 #include "platform/posix/path_mapper.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
 #include <system_error>
@@ -40,12 +42,15 @@ std::vector<std::string> SplitComponents(std::string_view text) {
   return parts;
 }
 
-// Folds "." and ".." the way Windows does: ".." at the root stays at the root.
+// Folds "." and "..". Windows keeps a ".." at the root at the root; here
+// it is refused (52), so that a name made of ".." components can never
+// pass for a place inside the directory it climbs out of.
 void AppendNormalised(std::vector<std::string>& into, const std::vector<std::string>& parts) {
   for (const std::string& part : parts) {
     if (part == ".") continue;
     if (part == "..") {
-      if (!into.empty()) into.pop_back();
+      if (into.empty()) throw VbFileErrorOfNumber(vberr::kBadFileNameOrNumber);
+      into.pop_back();
       continue;
     }
     into.push_back(part);
@@ -57,21 +62,20 @@ bool EntryExists(const fs::path& path) {
   return fs::exists(fs::symlink_status(path, ec));
 }
 
-// The entry of a directory whose name equals the component ignoring case;
-// the first in byte order when several do, so the choice is stable.
-bool FindIgnoringCase(const fs::path& directory, const std::string& component, fs::path& found) {
-  std::error_code ec;
-  fs::directory_iterator it(directory, ec);
-  if (ec) return false;
-  std::string best;
-  for (; it != fs::directory_iterator(); it.increment(ec)) {
-    if (ec) break;
-    std::string name = it->path().filename().string();
-    if (SameNameIgnoringCase(name, component) && (best.empty() || name < best)) best = std::move(name);
-  }
-  if (best.empty()) return false;
-  found = directory / best;
+bool ModifiedAt(const fs::path& directory, timespec& modified) {
+  struct stat st {};
+  if (::stat(directory.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  modified = st.st_mtim;
   return true;
+}
+
+bool SameTime(const timespec& a, const timespec& b) {
+  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+void AddName(std::map<std::u32string, std::string>& names, std::string name) {
+  auto [it, inserted] = names.try_emplace(FoldCase(name), name);
+  if (!inserted && name < it->second) it->second = std::move(name);
 }
 
 // Whether path lies at or below root, component by component.
@@ -158,11 +162,77 @@ fs::path PathMapper::DriveRoot(char drive) const {
   return root;
 }
 
+// The entry of a directory whose name equals the component ignoring case;
+// the first in byte order when several do, so the choice is stable.
+bool PathMapper::FindIgnoringCase(const fs::path& directory, const std::string& component,
+                                  fs::path& found) const {
+  timespec modified{};
+  if (!ModifiedAt(directory, modified)) return false;
+  Listing& listing = caches_->listings[directory.native()];
+  if (!SameTime(listing.modified, modified) || listing.names.empty()) {
+    listing.names.clear();
+    std::error_code ec;
+    fs::directory_iterator it(directory, ec);
+    if (ec) return false;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+      if (ec) break;
+      AddName(listing.names, it->path().filename().string());
+    }
+    listing.modified = modified;
+  }
+  const auto match = listing.names.find(FoldCase(component));
+  if (match == listing.names.end()) return false;
+  found = directory / match->second;
+  return true;
+}
+
+void PathMapper::Learn(const fs::path& hostPath, bool exists) const {
+  const auto it = caches_->listings.find(hostPath.parent_path().native());
+  if (it == caches_->listings.end()) return;
+  Listing& listing = it->second;
+  timespec modified{};
+  if (!ModifiedAt(hostPath.parent_path(), modified)) {
+    caches_->listings.erase(it);
+    return;
+  }
+  const std::string name = hostPath.filename().string();
+  if (exists) {
+    AddName(listing.names, name);
+  } else if (auto entry = listing.names.find(FoldCase(name));
+             entry != listing.names.end() && entry->second == name) {
+    // Another spelling of the same folded name may remain: list again then.
+    listing.names.erase(entry);
+    modified = {};
+  }
+  listing.modified = modified;
+}
+
+void PathMapper::ForgetDirectories() const {
+  caches_->parents.clear();
+  caches_->listings.clear();
+}
+
 fs::path PathMapper::ToHost(std::string_view windowsPath) const {
   const WindowsPath parsed = Parse(windowsPath);
-  fs::path host = DriveRoot(parsed.drive);
+  const std::size_t count = parsed.components.size();
+  // The parent directory's host path from an earlier call, when it is still
+  // a directory: only the last component is left to resolve.
+  std::string parentKey(1, parsed.drive);
+  for (std::size_t i = 0; i + 1 < count; ++i) parentKey += "\\" + AsciiUpper(parsed.components[i]);
+  fs::path host;
+  std::size_t first = 0;
+  timespec unused{};
+  if (auto cached = caches_->parents.find(parentKey);
+      count > 0 && cached != caches_->parents.end() && ModifiedAt(cached->second, unused)) {
+    host = cached->second;
+    first = count - 1;
+  } else {
+    host = DriveRoot(parsed.drive);
+  }
   bool resolving = true;
-  for (const std::string& component : parsed.components) {
+  for (std::size_t i = first; i < count; ++i) {
+    const std::string& component = parsed.components[i];
+    if (i + 1 == count && resolving && count > 1 && first == 0) caches_->parents[parentKey] = host;
     fs::path exact = host / component;
     if (resolving && !EntryExists(exact)) {
       fs::path found;

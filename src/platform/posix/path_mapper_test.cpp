@@ -56,13 +56,15 @@ TEST_F(PathMapperTest, MapsDrivesThroughTheDosdevicesLinksAndZToTheHostRoot) {
       // ...and a file yet to be made keeps its name under the matched parents.
       {"C:\\proj\\SRC\\NewCmd.cls", dir_.HostPath("prefix/drive_c/Proj/src/NewCmd.cls")},
       {"C:\\proj\\New\\Deeper\\x.txt", dir_.HostPath("prefix/drive_c/Proj/New/Deeper/x.txt")},
-      // "." and ".." fold away, never above the drive's root.
+      // "." and ".." fold away inside the drive...
       {"C:\\Proj\\.\\bin\\..\\src\\Logo.bmp", dir_.HostPath("prefix/drive_c/Proj/src/Logo.bmp")},
-      {"C:\\..\\..\\Proj", dir_.HostPath("prefix/drive_c/Proj")},
   };
   for (const auto& [windows, host] : cases) {
     EXPECT_EQ(mapper_.ToHost(windows), host) << windows;
   }
+  // ...and a climb above its root is refused, where Windows would stay there.
+  EXPECT_EQ(ErrorNumberOf("C:\\..\\..\\Proj"), vberr::kBadFileNameOrNumber);
+  EXPECT_EQ(ErrorNumberOf("C:\\Proj\\..\\..\\Proj"), vberr::kBadFileNameOrNumber);
 }
 
 TEST_F(PathMapperTest, ExactNameWinsOverACaseVariant) {

@@ -11,8 +11,10 @@
 #include <utility>
 
 #include "base/cp1252.h"
+#include "base/strings.h"
 #include "base/vb_error.h"
 #include "platform/posix/file_error.h"
+#include "platform/posix/temp_file_registry.h"
 #include "platform/wildcard.h"
 
 namespace verbsmith {
@@ -21,6 +23,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr const char* kSource = "Verbsmith";
 constexpr std::size_t kChunkSize = 64 * 1024;
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask
 constexpr mode_t kNewDirectoryMode = 0777;
@@ -66,16 +69,6 @@ class TempFileGuard {
   fs::path path_;
   bool committed_ = false;
 };
-
-std::string Hex(unsigned long value) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string digits;
-  do {
-    digits.insert(digits.begin(), kDigits[value % 16]);
-    value /= 16;
-  } while (value != 0);
-  return digits;
-}
 
 bool IsSeparator(char c) {
   return c == '\\' || c == '/';
@@ -203,17 +196,21 @@ void PosixFileSystem::DeleteFile(const std::string& path) {
     }
     if (S_ISDIR(st.st_mode) || IsReadOnly(st)) ThrowNumber(vberr::kPathFileAccessError);
     if (::unlink(victim.c_str()) != 0) ThrowErrno(errno, WhatIsMissing(victim));
+    mapper_.Learn(victim, false);
+    scratchFiles_.erase(victim.native());
   }
 }
 
 void PosixFileSystem::MakeDirectory(const std::string& path) {
   const fs::path host = mapper_.ToHost(path);
   if (::mkdir(host.c_str(), kNewDirectoryMode) != 0) ThrowErrno(errno, Missing::kPath);
+  mapper_.Learn(host, true);
 }
 
 void PosixFileSystem::RemoveDirectory(const std::string& path) {
   const fs::path host = mapper_.ToHost(path);
   if (::rmdir(host.c_str()) != 0) ThrowErrno(errno, Missing::kPath);
+  mapper_.ForgetDirectories();
 }
 
 std::string PosixFileSystem::CurrentDirectory() {
@@ -250,6 +247,8 @@ std::string PosixFileSystem::CreateTempFile(const std::string& directory, const 
     const int fd = ::open((host / name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
     if (fd >= 0) {
       ::close(fd);
+      mapper_.Learn(host / name, true);
+      scratchFiles_.insert((host / name).native());
       return windowsDirectory + name;
     }
     if (errno != EEXIST) ThrowErrno(errno, Missing::kPath);
@@ -274,22 +273,33 @@ void PosixFileSystem::WriteBytes(const std::string& path, const std::string& byt
 }
 
 std::string PosixFileSystem::ReadHostFile(const fs::path& host) {
-  Fd fd(::open(host.c_str(), O_RDONLY | O_CLOEXEC));
+  // Without O_NONBLOCK opening a FIFO waits for a writer that may never come.
+  Fd fd(::open(host.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.Get() < 0) ThrowErrno(errno, WhatIsMissing(host));
   struct stat st {};
   if (::fstat(fd.Get(), &st) != 0) ThrowErrno(errno, Missing::kFile);
   if (S_ISDIR(st.st_mode)) ThrowNumber(vberr::kPathFileAccessError);
+  if (!S_ISREG(st.st_mode)) {
+    throw VbError(vberr::kPathFileAccessError, kSource, "Not a regular file (a pipe or a device)");
+  }
+  const auto tooLarge = [] {
+    return VbError(vberr::kPathFileAccessError, kSource,
+                   "File larger than " + std::to_string(kLargestReadableFile / (1024 * 1024)) + " MB");
+  };
+  if (static_cast<std::size_t>(st.st_size) > kLargestReadableFile) throw tooLarge();
   std::string bytes;
-  if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<std::size_t>(st.st_size));
+  bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buffer[kChunkSize];
   for (;;) {
     const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
     if (got < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR || errno == EAGAIN) continue;
       ThrowErrno(errno, Missing::kFile);
     }
     if (got == 0) break;
     bytes.append(buffer, static_cast<std::size_t>(got));
+    // A file that grows while it is read is held to the same bound.
+    if (bytes.size() > kLargestReadableFile) throw tooLarge();
   }
   return bytes;
 }
@@ -312,11 +322,15 @@ void PosixFileSystem::WriteAtomically(const fs::path& target, std::string_view b
   }
 
   const fs::path directory = destination.parent_path();
+  // What a killed run left here goes before this run adds its own.
+  if (sweptDirectories_.insert(directory.native()).second) RemoveStaleTempFiles(directory);
   int rawFd = -1;
   fs::path temp;
+  std::optional<RegisteredTempFile> registration;
   for (int attempt = 0; rawFd < 0; ++attempt) {
-    temp = directory /
-           (".~vs" + Hex(static_cast<unsigned long>(::getpid())) + "-" + Hex(tempCounter_++) + ".tmp");
+    temp = directory / TempFileName(static_cast<unsigned long>(::getpid()), tempCounter_++);
+    // Registered before it exists, so that no moment of its life is missed.
+    registration.emplace(temp);
     rawFd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
     if (rawFd < 0 && (errno != EEXIST || attempt > 1000)) ThrowErrno(errno, Missing::kPath);
   }
@@ -334,10 +348,14 @@ void PosixFileSystem::WriteAtomically(const fs::path& target, std::string_view b
     if (written == 0) ThrowNumber(vberr::kDeviceIoError);
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
-  if (::fsync(fd.Get()) != 0 && errno != EINVAL) ThrowErrno(errno, Missing::kFile);
+  // A kept file reaches the disk before it replaces the old one; a scratch
+  // file is thrown away, so a sync would buy nothing.
+  const bool scratch = scratchFiles_.count(destination.native()) != 0;
+  if (!scratch && ::fsync(fd.Get()) != 0 && errno != EINVAL) ThrowErrno(errno, Missing::kFile);
   if (fd.Close() != 0) ThrowErrno(errno, Missing::kFile);
   if (::rename(temp.c_str(), destination.c_str()) != 0) ThrowErrno(errno, Missing::kFile);
   guard.Commit();
+  mapper_.Learn(destination, true);
 }
 
 }  // namespace verbsmith

@@ -10,6 +10,9 @@
 // "C:\dir\" with the directory mask tells whether the directory exists, as
 // it does on Windows. Names are returned in case-insensitive order.
 //
+// Writes reach the disk (fsync) before they replace a file, except writes
+// into a file made by CreateTempFile: scratch that is thrown away.
+//
 // Read-only is the owner's write bit. As on Windows, a read-only file is
 // neither rewritten nor deleted (error 75); a copy replaces it.
 
@@ -19,6 +22,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -67,6 +71,11 @@ class PosixFileSystem : public FileSystem {
   PathMapper mapper_;
   WriteCall writeCall_;
   unsigned tempCounter_ = 0;
+  // Files made by CreateTempFile and not yet deleted: scratch, written
+  // without a sync.
+  std::set<std::string> scratchFiles_;
+  // Directories already cleared of stale temporary files by this object.
+  std::set<std::string> sweptDirectories_;
 };
 
 }  // namespace verbsmith

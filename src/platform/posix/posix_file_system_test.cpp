@@ -3,6 +3,8 @@
 #include <errno.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "base/vb_error.h"
+#include "platform/posix/temp_file_registry.h"
 #include "support/current_directory_guard.h"
 #include "support/temp_dir.h"
 
@@ -301,6 +304,62 @@ TEST_F(PosixFileSystemTest, TempFilesAreEmptyUniqueAndNamedFromThePrefixAndAHexN
     EXPECT_EQ(names.count(Win(entry)), 1u) << entry;
     EXPECT_EQ(dir_.Read(entry), "");
   }
+}
+
+// Scripts and templates are read whole: anything that is not a regular
+// file, or is larger than any real one, is refused instead of read forever.
+TEST_F(PosixFileSystemTest, RefusesPipesDevicesAndOversizedFilesNamingWhy) {
+  ASSERT_EQ(::mkfifo(dir_.HostPath("pipe").c_str(), 0600), 0);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.ReadText(Win("pipe")); }), vberr::kPathFileAccessError);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.ReadBytes("Z:\\dev\\zero"); }), vberr::kPathFileAccessError);
+  fs::resize_file(dir_.Write("big", ""), kLargestReadableFile + 1);
+  try {
+    files_.ReadBytes(Win("big"));
+    ADD_FAILURE() << "an oversized file was read";
+  } catch (const VbError& error) {
+    EXPECT_NE(error.Description().find("16 MB"), std::string::npos) << error.Description();
+  }
+  fs::resize_file(dir_.HostPath("big"), kLargestReadableFile);
+  EXPECT_EQ(files_.ReadBytes(Win("big")).size(), kLargestReadableFile);
+}
+
+// Windows keeps "C:\..\.." at the root; here a climb above the root is
+// refused, so no name of ".." parts passes for a place inside a directory.
+TEST_F(PosixFileSystemTest, ADotDotAboveTheDriveRootIsRefusedOneInsideIsFolded) {
+  dir_.Write("inside/file.txt", "x");
+  EXPECT_EQ(files_.ReadText(Win("inside") + "\\..\\inside\\.\\file.txt"), "x");
+  EXPECT_EQ(ErrorNumberOf([&] { files_.ReadText("Z:\\..\\etc\\hostname"); }), vberr::kBadFileNameOrNumber);
+  EXPECT_EQ(ErrorNumberOf([&] { files_.WriteText("Z:\\tmp\\..\\..\\victim", "x"); }),
+            vberr::kBadFileNameOrNumber);
+}
+
+// A temporary file of a killed writer (no process of its number runs) goes
+// with the next write into its directory; a live process's stays.
+TEST_F(PosixFileSystemTest, TheNextWriteRemovesTemporaryFilesOfDeadProcesses) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  const std::string stale = TempFileName(static_cast<unsigned long>(child), 7);
+  const std::string live = TempFileName(static_cast<unsigned long>(::getppid()), 7);
+  dir_.Write("out/" + stale, "half a file");
+  dir_.Write("out/" + live, "being written");
+  files_.WriteText(Win("out/kept.txt"), "new");
+  EXPECT_THAT(EntriesOf("out"), ElementsAre(live, "kept.txt"));
+}
+
+// What the case-insensitive fallback learnt is kept, but a change made by
+// another program (a new directory time) is seen.
+TEST_F(PosixFileSystemTest, NamesLearntIgnoringCaseFollowChangesMadeElsewhere) {
+  files_.MakeDirectory(Win("many"));
+  for (int i = 0; i < 50; ++i) files_.WriteText(Win("many/File" + std::to_string(i) + ".txt"), "x");
+  EXPECT_EQ(files_.ReadText(Win("MANY/file49.TXT")), "x");
+  fs::rename(dir_.HostPath("many/File3.txt"), dir_.HostPath("many/Renamed.txt"));
+  EXPECT_EQ(files_.ReadText(Win("many/RENAMED.txt")), "x");
+  EXPECT_EQ(ErrorNumberOf([&] { files_.ReadText(Win("many/file3.txt")); }), vberr::kFileNotFound);
+  files_.DeleteFile(Win("many/renamed.TXT"));
+  files_.WriteText(Win("many/RENAMED.txt"), "y");
+  EXPECT_EQ(files_.ReadText(Win("Many/renamed.txt")), "y");
 }
 
 }  // namespace

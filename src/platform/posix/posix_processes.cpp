@@ -1,8 +1,10 @@
 #include "platform/posix/posix_processes.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,6 +13,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <thread>
 
 #include "base/vb_error.h"
@@ -23,10 +26,20 @@ namespace {
 
 constexpr const char* kSource = "Processes";
 
-// Polling starts fine-grained so quick children are seen at once, then backs
-// off to spare the processor during long waits.
+// Without pidfds (kernels before 5.3) polling starts fine-grained, then
+// backs off to spare the processor during long waits.
 constexpr std::chrono::milliseconds kFirstPoll{1};
 constexpr std::chrono::milliseconds kLongestPoll{20};
+
+// A descriptor that becomes readable when the process ends, or -1.
+int OpenPidFd(pid_t pid) {
+#ifdef SYS_pidfd_open
+  return static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+#else
+  (void)pid;
+  return -1;
+#endif
+}
 
 int DecodeStatus(int status) {
   if (WIFEXITED(status)) return WEXITSTATUS(status);
@@ -54,6 +67,37 @@ std::string HostPathToWindowsForm(const std::string& hostPath) {
   while (path.size() > 1 && path.back() == '/') path.pop_back();
   std::replace(path.begin(), path.end(), '/', '\\');
   return "Z:" + path;
+}
+
+// The host directory behind TEMP, for children: a Windows-form value on
+// drive Z: is turned back into its host path; another drive's, or none,
+// gives TMPDIR or /tmp.
+std::string HostTempDirectory() {
+  const char* temp = std::getenv("TEMP");
+  if (temp != nullptr && temp[0] == '/') return temp;
+  if (temp != nullptr && (temp[0] == 'Z' || temp[0] == 'z') && temp[1] == ':' &&
+      (temp[2] == '\\' || temp[2] == '/')) {
+    std::string path = temp + 2;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+  }
+  const char* tmpdir = std::getenv("TMPDIR");
+  return (tmpdir != nullptr && tmpdir[0] == '/') ? tmpdir : "/tmp";
+}
+
+// This process's environment with TEMP and TMP holding a host directory: a
+// host program cannot use the Windows form the product keeps there.
+std::vector<std::string> ChildEnvironment() {
+  std::vector<std::string> variables;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string_view text = *entry;
+    if (text.starts_with("TEMP=") || text.starts_with("TMP=")) continue;
+    variables.emplace_back(text);
+  }
+  const std::string temp = HostTempDirectory();
+  variables.push_back("TEMP=" + temp);
+  variables.push_back("TMP=" + temp);
+  return variables;
 }
 
 }  // namespace
@@ -88,8 +132,13 @@ ProcessId PosixProcesses::Start(const std::vector<std::string>& argv, bool hidde
     posix_spawn_file_actions_addopen(actions.Get(), STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(actions.Get(), STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
   }
+  std::vector<std::string> environment = ChildEnvironment();
+  std::vector<char*> envp;
+  envp.reserve(environment.size() + 1);
+  for (std::string& variable : environment) envp.push_back(variable.data());
+  envp.push_back(nullptr);
   pid_t pid = 0;
-  const int result = posix_spawnp(&pid, args.front(), actions.Get(), nullptr, args.data(), environ);
+  const int result = posix_spawnp(&pid, args.front(), actions.Get(), nullptr, args.data(), envp.data());
   if (result != 0) {
     throw VbError(
         vberr::kFileNotFound, kSource,
@@ -122,6 +171,21 @@ std::optional<int> PosixProcesses::Poll(ProcessId process) {
 
 std::optional<int> PosixProcesses::Wait(ProcessId process, std::chrono::milliseconds limit) {
   const auto deadline = std::chrono::steady_clock::now() + std::max(limit, std::chrono::milliseconds(0));
+  if (auto status = Poll(process)) return status;
+  // The pidfd turns readable the moment the child ends.
+  if (const int pidfd = OpenPidFd(static_cast<pid_t>(process)); pidfd >= 0) {
+    int ready = 0;
+    do {
+      const auto left =
+          std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      pollfd entry{pidfd, POLLIN, 0};
+      ready = ::poll(&entry, 1, static_cast<int>(std::max<int64_t>(left.count(), 0)));
+    } while (ready < 0 && errno == EINTR);
+    ::close(pidfd);
+    // Readable means ended, with the status there to reap; otherwise the
+    // limit passed and Poll says the child still runs.
+    return Poll(process);
+  }
   auto pause = kFirstPoll;
   for (;;) {
     if (auto status = Poll(process)) return status;

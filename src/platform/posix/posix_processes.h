@@ -1,6 +1,7 @@
 #pragma once
 // Processes on a POSIX host: environment variables from the process
-// environment, children started with posix_spawnp and reaped by polling.
+// environment, children started with posix_spawnp and their end noticed at
+// once through a pidfd (stepped polling where the kernel has none).
 
 #include <chrono>
 #include <map>
@@ -22,6 +23,8 @@ class PosixProcesses : public Processes {
 
   // A hidden child reads from /dev/null and writes its standard output to
   // /dev/null; its standard error stays the caller's, for diagnostics.
+  // Children get TEMP and TMP as host directories (the Windows form this
+  // process keeps there means nothing to a host program).
   ProcessId Start(const std::vector<std::string>& argv, bool hidden) override;
   // The exit status, or minus the signal number when a signal ended the
   // process. Asking again after it ended gives the same answer. Throws

@@ -88,5 +88,14 @@ TEST_F(PosixProcessesTest, RefusesMissingProgramsEmptyCommandsAndUnknownProcesse
   EXPECT_THROW(processes_.Wait(999999999, milliseconds(0)), VbError);
 }
 
+// A host program cannot use the Windows form the product keeps in TEMP.
+TEST_F(PosixProcessesTest, AChildGetsHostPathsInTempAndTmp) {
+  ScopedEnv temp("TEMP", "Z:\\var\\tmp");
+  ScopedEnv tmp("TMP", "C:\\Windows\\Temp");
+  const ProcessId child =
+      processes_.Start({"sh", "-c", "test \"$TEMP\" = /var/tmp && test \"$TMP\" = /var/tmp"}, true);
+  EXPECT_EQ(processes_.Wait(child, milliseconds(10000)), 0);
+}
+
 }  // namespace
 }  // namespace verbsmith

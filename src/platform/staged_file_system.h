@@ -1,0 +1,74 @@
+#pragma once
+// A file system that holds the files and directories made through it in
+// memory until Commit, over another file system that serves everything
+// else. A project is rendered into one so that no file the user keeps ever
+// holds a half-made text (a raw template before its rewrite): Commit puts
+// each finished file in place with one atomic replacement. A render that is
+// never committed (a templates check) touches the disk only to read.
+//
+// Failures keep the numbers the file system beneath would give at the time
+// of the call: a write into a directory that does not exist fails at once
+// with 76, a copy of a missing file with 53.
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace verbsmith {
+
+class StagedFileSystem : public FileSystem {
+ public:
+  explicit StagedFileSystem(FileSystem& inner) : inner_(inner) {}
+
+  std::vector<std::string> List(const std::string& pattern, uint32_t attributes) override;
+  void CopyFile(const std::string& from, const std::string& to) override;
+  uint32_t GetAttributes(const std::string& path) override;
+  void SetAttributes(const std::string& path, uint32_t attributes) override;
+  void DeleteFile(const std::string& path) override;
+  void MakeDirectory(const std::string& path) override;
+  void RemoveDirectory(const std::string& path) override;
+  std::string CurrentDirectory() override { return inner_.CurrentDirectory(); }
+  void SetCurrentDirectory(const std::string& path) override { inner_.SetCurrentDirectory(path); }
+  std::string CreateTempFile(const std::string& directory, const std::string& prefix) override {
+    return inner_.CreateTempFile(directory, prefix);
+  }
+  std::string ReadText(const std::string& path) override;
+  void WriteText(const std::string& path, const std::string& text) override;
+  std::string ReadBytes(const std::string& path) override;
+  void WriteBytes(const std::string& path, const std::string& bytes) override;
+  std::string HostPath(const std::string& windowsPath) override { return inner_.HostPath(windowsPath); }
+
+  // Makes the held directories, then writes each held file in the order it
+  // was first made, each through the file system beneath (which replaces
+  // a file atomically). The first failure stops the commit: a VbError of
+  // the same number whose description starts with the path it concerns;
+  // files written before it stay.
+  void Commit();
+
+  // The held files in the order they were first made, Windows form.
+  std::vector<std::string> HeldFiles() const;
+
+ private:
+  struct HeldFile {
+    std::string path;  // as first given
+    std::string bytes;
+    std::size_t order;
+  };
+
+  // Whether the directory exists here or beneath.
+  bool HasDirectory(const std::string& directory);
+  void Hold(const std::string& path, std::string bytes);
+  const HeldFile* Find(const std::string& path) const;
+
+  FileSystem& inner_;
+  // Keyed by the path folded to one case and one separator.
+  std::map<std::string, HeldFile> files_;
+  std::vector<std::string> directories_;  // as given, in the order made
+  std::set<std::string> directoryKeys_;
+  std::size_t nextOrder_ = 0;
+};
+
+}  // namespace verbsmith
