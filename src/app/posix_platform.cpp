@@ -1,5 +1,7 @@
 #include "app/posix_platform.h"
 
+#include <cstdio>
+
 #include "base/win_path.h"
 #include "platform/posix/executable_directory.h"
 #include "platform/posix/load_posix_registry.h"
@@ -24,7 +26,7 @@ PosixPlatform::PosixPlatform(Transcript& transcript)
       dialogs_(transcript),
       commandSets_(CommandSetPathFromEnvironment()),
       host_{.fs = files_,
-            .registry = *registry_,
+            .registry = *registry_.registry,
             .profiles = profiles_,
             .settings = settings_,
             .processes = processes_,
@@ -34,6 +36,11 @@ PosixPlatform::PosixPlatform(Transcript& transcript)
             .err = err_,
             .addInDirectory = "",
             .templateDirectory = ""} {
+  for (const RegistryFileProblem& problem : registry_.problems) {
+    const std::string warning = "registry warning: " + problem.Text();
+    std::fprintf(stderr, "verbsmith: %s\n", warning.c_str());
+    transcript.Event(warning);
+  }
   host_.addInDirectory = AddInDirectory();
   if (auto configured = processes_.GetEnv("VERBSMITH_TEMPLATES"); configured && !configured->empty()) {
     host_.templateDirectory = ProductDirectory(*configured);
