@@ -114,5 +114,36 @@ TEST_F(CommandsCommandTest, FindsTheDatabaseThroughTheEnvironment) {
             "41001  Env.Cmd\n");
 }
 
+TEST_F(CommandsCommandTest, ReadsWithoutCreatingAnythingAndRefusesOddFiles) {
+  for (const char* sub : {"list", "show"}) {
+    const Outcome outcome = InSet(sub == std::string("list") ? std::vector<std::string>{"list"}
+                                                             : std::vector<std::string>{"show", "A.B"});
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find("there is no command set at " + Db()), std::string::npos) << sub;
+  }
+  EXPECT_FALSE(dir_.Exists("data"));
+  const Outcome devNull = Run({"list", "--company", "V", "--application", "A", "--db", "/dev/null"}, false);
+  EXPECT_EQ(devNull.status, 1);
+  EXPECT_NE(devNull.err.find("is not a regular file"), std::string::npos);
+}
+
+TEST_F(CommandsCommandTest, AddChecksProgIdsAndLengthsAndCaseMakesNoDifference) {
+  for (const char* bad :
+       {"", "NoPeriod", "A.B.C", "Has Space.X", "1st.Cmd", "Q\"uote.X", "A.\x1b[2J"}) {
+    const Outcome outcome = InSet({"add", bad});
+    EXPECT_EQ(outcome.status, 2) << bad;
+    EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos);
+  }
+  EXPECT_EQ(InSet({"add", "Prj.Long", "--description", std::string(256, 'x')}).status, 2);
+  EXPECT_FALSE(dir_.Exists("data"));
+  EXPECT_EQ(InSet({"add", "Prj.Long", "--description", std::string(255, 'x')}).status, 0);
+  EXPECT_EQ(InSet({"add", "Prj.Zoom", "--description", "a\x1b[31mred\nline\t\x7f"}).out,
+            "41002  Prj.Zoom  a\\x1B[31mred\\nline\\t\\x7F\n");
+  EXPECT_EQ(InSet({"add", "PRJ.ZOOM", "--description", "Zoom"}).out, "41002  PRJ.ZOOM  Zoom\n");
+  EXPECT_EQ(InSet({"show", "prj.zoom", "--json"}).status, 0);
+  EXPECT_EQ(InSet({"remove", "Prj.zoom"}).out, "Removed Prj.zoom.\n");
+  EXPECT_EQ(InSet({"list"}).out.find("Zoom"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace verbsmith::app

@@ -390,6 +390,14 @@ TEST_F(SqliteCommandSetTest, CountsNoFurtherThanSixteenBitsCanTell) {
   Open()->AddCommand(Entry("Seed.Cmd"));
   FillFromTheFirstCommand(path_, 32767);  // one more than a set may hold
   EXPECT_EQ(Open()->CommandCount(), 32767);
+  // The walk of every row still sees the one past the count, in order.
+  SqliteCommandSet set(path_);
+  set.OpenCommandSet("Valdren", "Carthex");
+  int64_t expected = 0;
+  EXPECT_EQ(
+      set.ForEachCommand([&](int64_t position, const CommandEntry&) { EXPECT_EQ(position, expected++); }),
+      32768);
+  EXPECT_EQ(set.FindCommand(kFirstCommandId + 32767), -1);
 }
 
 TEST(CommandSetPathTest, TakesTheConfiguredPathElseTheUsersDataDirectory) {
