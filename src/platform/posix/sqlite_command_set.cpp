@@ -211,11 +211,12 @@ class SqliteCommandSet::Database {
         s.Step(*this);
         return;
       }
-      count_.Reset();
-      count_.Bind(1, setId);
-      count_.Step(*this);
-      const int64_t count = sqlite3_column_int64(count_.handle, 0);
-      count_.Reset();
+      // Positions are dense, so the next one is one past the last: a look at
+      // the end of the index instead of counting every entry.
+      nextPosition_.Reset();
+      nextPosition_.Bind(1, setId);
+      const int64_t count = nextPosition_.Step(*this) ? sqlite3_column_int64(nextPosition_.handle, 0) : 0;
+      nextPosition_.Reset();
       if (count >= kMaxCommandSetEntries) Raise(cmdseterr::kSetFull, std::string(text::kCommandSetFull));
       Statement& s = insert_;
       s.Reset();
@@ -287,8 +288,8 @@ class SqliteCommandSet::Database {
   };
 
   void Close() {
-    for (Statement* s : {&findSet_, &insertSet_, &count_, &walk_, &positionOf_, &insert_, &update_, &delete_,
-                         &shiftOut_, &shiftBack_}) {
+    for (Statement* s : {&findSet_, &insertSet_, &count_, &nextPosition_, &walk_, &positionOf_, &insert_,
+                         &update_, &delete_, &shiftOut_, &shiftBack_}) {
       sqlite3_finalize(s->handle);
       s->handle = nullptr;
     }
@@ -425,11 +426,13 @@ class SqliteCommandSet::Database {
     PrepareOne(findSet_, "SELECT id FROM command_sets WHERE company = ?1 AND application = ?2");
     PrepareOne(insertSet_, "INSERT OR IGNORE INTO command_sets (company, application) VALUES (?1, ?2)");
     PrepareOne(count_, "SELECT count(*) FROM commands WHERE set_id = ?1");
+    PrepareOne(nextPosition_,
+               "SELECT position + 1 FROM commands WHERE set_id = ?1 ORDER BY position DESC LIMIT 1");
     PrepareOne(walk_, "SELECT position, " + columns +
                           " FROM commands WHERE set_id = ?1 AND position >= ?2 ORDER BY position");
     PrepareOne(positionOf_,
                "SELECT position FROM commands WHERE set_id = ?1 AND prog_id = ?2 COLLATE NOCASE "
-               "ORDER BY position LIMIT 1");
+               "ORDER BY +position LIMIT 1");
     PrepareOne(insert_, "INSERT INTO commands (set_id, position, " + columns + ") VALUES (" +
                             Parameters(1, kFieldCount + 2) + ")");
     PrepareOne(update_, "UPDATE commands SET (" + columns + ") = (" + Parameters(1, kFieldCount) +
@@ -483,6 +486,8 @@ class SqliteCommandSet::Database {
     return setId_;
   }
 
+  // "+position" keeps the planner from walking the position index for the
+  // order instead of seeking the ProgID index.
   std::optional<int32_t> PositionOf(int64_t setId, const std::string& progId) {
     positionOf_.Reset();
     positionOf_.Bind(1, setId);
@@ -526,8 +531,8 @@ class SqliteCommandSet::Database {
   // The ordered walk of Get: on a row while walking_, at walkPosition_.
   bool walking_ = false;
   int64_t walkPosition_ = -1;
-  Statement findSet_, insertSet_, count_, walk_, positionOf_, insert_, update_, delete_, shiftOut_,
-      shiftBack_;
+  Statement findSet_, insertSet_, count_, nextPosition_, walk_, positionOf_, insert_, update_, delete_,
+      shiftOut_, shiftBack_;
 };
 
 SqliteCommandSet::SqliteCommandSet(std::string databasePath, CommandSetWait wait)

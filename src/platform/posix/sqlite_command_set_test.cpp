@@ -322,7 +322,7 @@ TEST_F(SqliteCommandSetTest, GivesAVersionOneFileTheCaseBlindIndexWhenFirstWritt
   sqlite3_stmt* plan = nullptr;
   sqlite3_prepare_v2(db,
                      "EXPLAIN QUERY PLAN SELECT position FROM commands WHERE set_id = 1 AND prog_id = 'x' "
-                     "COLLATE NOCASE",
+                     "COLLATE NOCASE ORDER BY +position LIMIT 1",
                      -1, &plan, nullptr);
   std::string detail;
   while (sqlite3_step(plan) == SQLITE_ROW)
