@@ -93,23 +93,39 @@ std::string FormatCommandJson(const ListedCommand& command) {
   return CommandObjectJson(command) + "\n";
 }
 
+namespace {
+
+// Appends the escape of a control character: \n, \r and \t by name, any
+// other in the numeric form given (as printf takes the byte).
+void AppendControlEscape(unsigned char c, const char* numericForm, std::string& out) {
+  if (c == '\n') {
+    out += "\\n";
+  } else if (c == '\r') {
+    out += "\\r";
+  } else if (c == '\t') {
+    out += "\\t";
+  } else {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, numericForm, c);
+    out += buffer;
+  }
+}
+
+bool IsControl(unsigned char c) {
+  return c < 0x20 || c == 0x7F;
+}
+
+}  // namespace
+
 std::string EscapeControls(std::string_view value) {
   std::string out;
   out.reserve(value.size());
   for (const char ch : value) {
     const auto c = static_cast<unsigned char>(ch);
-    if (c >= 0x20 && c != 0x7F) {
-      out += ch;
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
+    if (IsControl(c)) {
+      AppendControlEscape(c, "\\x%02X", out);
     } else {
-      char buffer[8];
-      std::snprintf(buffer, sizeof buffer, "\\x%02X", c);
-      out += buffer;
+      out += ch;
     }
   }
   return out;
@@ -123,16 +139,8 @@ std::string JsonString(std::string_view value) {
     if (c == '"' || c == '\\') {
       out += '\\';
       out += static_cast<char>(c);
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (c < 0x20 || c == 0x7F) {
-      char buffer[8];
-      std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-      out += buffer;
+    } else if (IsControl(c)) {
+      AppendControlEscape(c, "\\u%04x", out);
     } else if (c >= 0x80) {
       char32_t cp = 0;
       const size_t length = DecodeUtf8(value, i, cp);

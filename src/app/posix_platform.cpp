@@ -18,13 +18,18 @@ std::string AddInDirectory() {
   return AddTrailingBackslash(PathMapper::FromEnvironment().ToWindows(dir));
 }
 
+// A busy command set is waited for a few seconds; the user sees why.
+void TellWaiting(const std::string& line) {
+  std::fprintf(stderr, "verbsmith: %s\n", line.c_str());
+}
+
 }  // namespace
 
 PosixPlatform::PosixPlatform(Transcript& transcript)
     : registry_(LoadPosixRegistry()),
       settings_(files_, DefaultSettingsFile(UserDirectoriesOfThisProcess())),
       dialogs_(transcript),
-      commandSets_(CommandSetPathFromEnvironment()),
+      commandSets_(CommandSetPathFromEnvironment(), CommandSetWait{.notify = TellWaiting}),
       host_{.fs = files_,
             .registry = *registry_.registry,
             .profiles = profiles_,
