@@ -127,12 +127,12 @@ int Print(const std::string& text) {
 
 // Rows past the 16-bit count are not the wizard's to see, but the user
 // should know they are there.
-void ReportRowsBeyondTheCount(int64_t rows) {
-  if (rows <= kMaxCommandSetEntries) return;
+void ReportRowsBeyondTheCount(int64_t rows, int64_t listed) {
+  if (rows == listed) return;
   std::fprintf(stderr,
-               "verbsmith commands: the command set holds %lld more entries after the %d the count can "
+               "verbsmith commands: the command set holds %lld entries beyond the %d the count can "
                "tell; another program wrote them, and they are not listed\n",
-               static_cast<long long>(rows - kMaxCommandSetEntries), kMaxCommandSetEntries);
+               static_cast<long long>(rows - listed), kMaxCommandSetEntries);
 }
 
 // Each command is written as it is read, so memory stays flat however long
@@ -141,16 +141,18 @@ int List(SqliteCommandSet& set, const ParsedArgs& parsed) {
   if (parsed.json)
     std::fputs(CommandListJsonHead(parsed.options.at("company"), parsed.options.at("application")).c_str(),
                stdout);
+  int64_t listed = 0;
   const int64_t rows = set.ForEachCommand([&](int64_t position, const CommandEntry& entry) {
-    if (position >= kMaxCommandSetEntries) return;
+    if (position < 0 || position >= kMaxCommandSetEntries) return;
     const ListedCommand command{kFirstCommandId + static_cast<int32_t>(position),
                                 static_cast<int16_t>(position), entry};
     const std::string text =
-        parsed.json ? CommandListJsonItem(command, position == 0) : FormatCommandListLine(command);
+        parsed.json ? CommandListJsonItem(command, listed == 0) : FormatCommandListLine(command);
     std::fputs(text.c_str(), stdout);
+    ++listed;
   });
-  if (parsed.json) std::fputs(CommandListJsonTail(rows == 0).c_str(), stdout);
-  ReportRowsBeyondTheCount(rows);
+  if (parsed.json) std::fputs(CommandListJsonTail(listed == 0).c_str(), stdout);
+  ReportRowsBeyondTheCount(rows, listed);
   return Print("");
 }
 
