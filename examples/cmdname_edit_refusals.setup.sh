@@ -5,9 +5,11 @@
 mkdir -p wine/dosdevices && ln -s "$WORK" wine/dosdevices/p:
 mkdir -p Plain Lost/bin Lost/src
 printf 'Type=OleDll\r\nName="Acme"\r\n' > Plain/Acme.vbp
-for progid in Acme.Plain Acme.Ghost Acme.Lost Lonely; do
+for progid in Acme.Plain Acme.Ghost Acme.Lost Acme.Lonely; do
   tip="Tip"
   [ "$progid" = Acme.Plain ] && tip=""
   "$VERBSMITH" commands add "$progid" --company Valdren --application Carthex \
     --description "Does it" --tool-tip "$tip" >/dev/null
 done
+# The tool accepts only sound ProgIDs; another program wrote this one.
+sqlite3 "$VERBSMITH_COMMAND_SET" "UPDATE commands SET prog_id = 'Lonely' WHERE prog_id = 'Acme.Lonely'"

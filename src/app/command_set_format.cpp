@@ -10,7 +10,7 @@ namespace verbsmith::app {
 namespace {
 
 std::string ValueText(const CommandField& field, const CommandEntry& entry) {
-  return field.number != nullptr ? std::to_string(entry.*field.number) : entry.*field.text;
+  return field.number != nullptr ? std::to_string(entry.*field.number) : EscapeControls(entry.*field.text);
 }
 
 std::string ValueJson(const CommandField& field, const CommandEntry& entry) {
@@ -43,26 +43,36 @@ const CommandField* FindCommandFieldByOption(std::string_view option) {
   return nullptr;
 }
 
+std::string FormatCommandListLine(const ListedCommand& c) {
+  std::string out = std::to_string(c.id) + "  " + EscapeControls(c.entry.progId);
+  if (!c.entry.description.empty()) out += "  " + EscapeControls(c.entry.description);
+  return out + "\n";
+}
+
 std::string FormatCommandListText(const std::vector<ListedCommand>& commands) {
   std::string out;
-  for (const ListedCommand& c : commands) {
-    out += std::to_string(c.id) + "  " + c.entry.progId;
-    if (!c.entry.description.empty()) out += "  " + c.entry.description;
-    out += "\n";
-  }
+  for (const ListedCommand& c : commands) out += FormatCommandListLine(c);
   return out;
+}
+
+std::string CommandListJsonHead(std::string_view company, std::string_view application) {
+  return "{\"company\": " + JsonString(company) + ", \"application\": " + JsonString(application) +
+         ", \"commands\": [";
+}
+
+std::string CommandListJsonItem(const ListedCommand& command, bool first) {
+  return (first ? "\n  " : ",\n  ") + CommandObjectJson(command);
+}
+
+std::string CommandListJsonTail(bool empty) {
+  return empty ? "]}\n" : "\n]}\n";
 }
 
 std::string FormatCommandListJson(std::string_view company, std::string_view application,
                                   const std::vector<ListedCommand>& commands) {
-  std::string out = "{\"company\": " + JsonString(company) + ", \"application\": " + JsonString(application) +
-                    ", \"commands\": [";
-  for (size_t i = 0; i < commands.size(); ++i) {
-    out += i == 0 ? "\n  " : ",\n  ";
-    out += CommandObjectJson(commands[i]);
-  }
-  out += commands.empty() ? "]}\n" : "\n]}\n";
-  return out;
+  std::string out = CommandListJsonHead(company, application);
+  for (size_t i = 0; i < commands.size(); ++i) out += CommandListJsonItem(commands[i], i == 0);
+  return out + CommandListJsonTail(commands.empty());
 }
 
 std::string FormatCommandText(const ListedCommand& command) {
@@ -83,6 +93,44 @@ std::string FormatCommandJson(const ListedCommand& command) {
   return CommandObjectJson(command) + "\n";
 }
 
+namespace {
+
+// Appends the escape of a control character: \n, \r and \t by name, any
+// other in the numeric form given (as printf takes the byte).
+void AppendControlEscape(unsigned char c, const char* numericForm, std::string& out) {
+  if (c == '\n') {
+    out += "\\n";
+  } else if (c == '\r') {
+    out += "\\r";
+  } else if (c == '\t') {
+    out += "\\t";
+  } else {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, numericForm, c);
+    out += buffer;
+  }
+}
+
+bool IsControl(unsigned char c) {
+  return c < 0x20 || c == 0x7F;
+}
+
+}  // namespace
+
+std::string EscapeControls(std::string_view value) {
+  std::string out;
+  out.reserve(value.size());
+  for (const char ch : value) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (IsControl(c)) {
+      AppendControlEscape(c, "\\x%02X", out);
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
 std::string JsonString(std::string_view value) {
   std::string out = "\"";
   size_t i = 0;
@@ -91,16 +139,8 @@ std::string JsonString(std::string_view value) {
     if (c == '"' || c == '\\') {
       out += '\\';
       out += static_cast<char>(c);
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (c < 0x20 || c == 0x7F) {
-      char buffer[8];
-      std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-      out += buffer;
+    } else if (IsControl(c)) {
+      AppendControlEscape(c, "\\u%04x", out);
     } else if (c >= 0x80) {
       char32_t cp = 0;
       const size_t length = DecodeUtf8(value, i, cp);

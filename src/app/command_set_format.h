@@ -23,13 +23,23 @@ struct ListedCommand {
 
 // One line per command: identifier, ProgID and description.
 std::string FormatCommandListText(const std::vector<ListedCommand>& commands);
+std::string FormatCommandListLine(const ListedCommand& command);
 // {"company":..., "application":..., "commands":[{"id":..., "index":..., fields...}]}
 std::string FormatCommandListJson(std::string_view company, std::string_view application,
                                   const std::vector<ListedCommand>& commands);
+// The same in pieces, so a long list is written as it is read: the head,
+// each command (first tells the first apart) and the tail.
+std::string CommandListJsonHead(std::string_view company, std::string_view application);
+std::string CommandListJsonItem(const ListedCommand& command, bool first);
+std::string CommandListJsonTail(bool empty);
 // Every field on its own line, name then value.
 std::string FormatCommandText(const ListedCommand& command);
 // {"id":..., "index":..., fields...}
 std::string FormatCommandJson(const ListedCommand& command);
+
+// Text for a terminal: control characters as \n, \r, \t or \xHH, so that a
+// value can neither split a line nor send the terminal an escape sequence.
+std::string EscapeControls(std::string_view value);
 
 // A JSON string literal. Bytes that are not valid UTF-8 become U+FFFD so the
 // output always parses.

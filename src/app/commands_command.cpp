@@ -1,14 +1,18 @@
 // verbsmith commands: list, show, add and remove the entries of a command set.
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/command_set_format.h"
 #include "app/subcommands.h"
+#include "base/identifier.h"
 #include "base/vb_error.h"
 #include "platform/posix/sqlite_command_set.h"
 
@@ -115,39 +119,50 @@ std::optional<std::string> CheckOptions(const ParsedArgs& parsed, const std::set
   return std::nullopt;
 }
 
-std::vector<ListedCommand> ListAll(CommandSet& set) {
-  std::vector<ListedCommand> commands;
-  const int16_t count = set.CommandCount();
-  for (int32_t i = 0; i < count; ++i) {
-    const int32_t id = kFirstCommandId + i;
-    const int16_t index = set.FindCommand(id);
-    if (index < 0) continue;
-    commands.push_back({id, index, set.GetCommand(index)});
-  }
-  return commands;
-}
-
-std::optional<ListedCommand> FindByProgId(CommandSet& set, const std::string& progId) {
-  for (ListedCommand& command : ListAll(set)) {
-    if (command.entry.progId == progId) return command;
-  }
-  return std::nullopt;
-}
-
 int Print(const std::string& text) {
   std::fputs(text.c_str(), stdout);
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) return Failure("cannot write the output");
   return 0;
 }
 
-int List(CommandSet& set, const ParsedArgs& parsed) {
-  const std::vector<ListedCommand> commands = ListAll(set);
-  return Print(parsed.json ? FormatCommandListJson(parsed.options.at("company"),
-                                                   parsed.options.at("application"), commands)
-                           : FormatCommandListText(commands));
+// Rows past the 16-bit count are not the wizard's to see, but the user
+// should know they are there.
+void ReportRowsBeyondTheCount(int64_t rows, int64_t listed) {
+  if (rows == listed) return;
+  std::fprintf(stderr,
+               "verbsmith commands: the command set holds %lld entries beyond the %d the count can "
+               "tell; another program wrote them, and they are not listed\n",
+               static_cast<long long>(rows - listed), kMaxCommandSetEntries);
 }
 
-int Show(CommandSet& set, const ParsedArgs& parsed) {
+// Each command is written as it is read, so memory stays flat however long
+// the list is.
+int List(SqliteCommandSet& set, const ParsedArgs& parsed) {
+  if (parsed.json)
+    std::fputs(CommandListJsonHead(parsed.options.at("company"), parsed.options.at("application")).c_str(),
+               stdout);
+  int64_t listed = 0;
+  const int64_t rows = set.ForEachCommand([&](int64_t position, const CommandEntry& entry) {
+    if (position < 0 || position >= kMaxCommandSetEntries) return;
+    const ListedCommand command{kFirstCommandId + static_cast<int32_t>(position),
+                                static_cast<int16_t>(position), entry};
+    const std::string text =
+        parsed.json ? CommandListJsonItem(command, listed == 0) : FormatCommandListLine(command);
+    std::fputs(text.c_str(), stdout);
+    ++listed;
+  });
+  if (parsed.json) std::fputs(CommandListJsonTail(listed == 0).c_str(), stdout);
+  ReportRowsBeyondTheCount(rows, listed);
+  return Print("");
+}
+
+std::optional<ListedCommand> FindByProgId(SqliteCommandSet& set, const std::string& progId) {
+  const int16_t index = set.FindProgId(progId);
+  if (index < 0) return std::nullopt;
+  return ListedCommand{kFirstCommandId + index, index, set.GetCommand(index)};
+}
+
+int Show(SqliteCommandSet& set, const ParsedArgs& parsed) {
   const auto idOption = parsed.options.find("id");
   std::optional<ListedCommand> command;
   if (idOption != parsed.options.end()) {
@@ -157,12 +172,41 @@ int Show(CommandSet& set, const ParsedArgs& parsed) {
     command = ListedCommand{id, index, set.GetCommand(index)};
   } else {
     command = FindByProgId(set, parsed.positional.front());
-    if (!command) return Failure("there is no command " + parsed.positional.front() + " in the command set");
+    if (!command) {
+      return Failure("there is no command " + EscapeControls(parsed.positional.front()) +
+                     " in the command set");
+    }
   }
   return Print(parsed.json ? FormatCommandJson(*command) : FormatCommandText(*command));
 }
 
-int Add(CommandSet& set, const ParsedArgs& parsed) {
+// Text fields are bounded as the registry lookups bound what they read.
+constexpr size_t kMaxFieldCharacters = 255;
+
+size_t CharacterCount(std::string_view text) {
+  return static_cast<size_t>(std::count_if(
+      text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// What is wrong with the entry add would write, checked before the
+// database is opened.
+std::optional<std::string> CheckEntry(const ParsedArgs& parsed) {
+  const std::string& progId = parsed.positional.front();
+  if (!IsProgIdOfIdentifiers(progId)) {
+    return "the ProgID '" + EscapeControls(progId) +
+           "' must be two names joined by one period, each of ASCII letters and digits and not starting "
+           "with a digit, such as Zoom.ZoomIn";
+  }
+  for (const auto& [name, value] : parsed.options) {
+    const CommandField* field = FindCommandFieldByOption(name);
+    if (field != nullptr && field->text != nullptr && CharacterCount(value) > kMaxFieldCharacters) {
+      return "--" + name + " is longer than " + std::to_string(kMaxFieldCharacters) + " characters";
+    }
+  }
+  return std::nullopt;
+}
+
+int Add(SqliteCommandSet& set, const ParsedArgs& parsed) {
   CommandEntry entry;
   entry.progId = parsed.positional.front();
   for (const auto& [name, value] : parsed.options) {
@@ -179,9 +223,9 @@ int Add(CommandSet& set, const ParsedArgs& parsed) {
   return Print(added ? FormatCommandListText({*added}) : std::string());
 }
 
-int Remove(CommandSet& set, const ParsedArgs& parsed) {
+int Remove(SqliteCommandSet& set, const ParsedArgs& parsed) {
   set.RemoveCommand(parsed.positional.front());
-  return Print("Removed " + parsed.positional.front() + ".\n");
+  return Print("Removed " + EscapeControls(parsed.positional.front()) + ".\n");
 }
 
 }  // namespace
@@ -198,7 +242,7 @@ int RunCommands(const Args& args) {
 
   std::set<std::string> allowed = {"company", "application", "db"};
   bool jsonAllowed = false;
-  int (*run)(CommandSet&, const ParsedArgs&) = nullptr;
+  int (*run)(SqliteCommandSet&, const ParsedArgs&) = nullptr;
   if (sub == "list") {
     run = List;
     jsonAllowed = true;
@@ -227,11 +271,22 @@ int RunCommands(const Args& args) {
   const auto db = parsed.options.find("db");
   if (db != parsed.options.end() && db->second.empty()) return UsageError("--db needs a path");
   const std::string path = db != parsed.options.end() ? db->second : CommandSetPathFromEnvironment();
+  if (sub == "add") {
+    if (auto error = CheckEntry(parsed)) return UsageError(*error);
+  }
   try {
-    SqliteCommandSetFactory factory(path);
-    const std::unique_ptr<CommandSet> set = factory.Create();
-    set->OpenCommandSet(parsed.options.at("company"), parsed.options.at("application"));
-    return run(*set, parsed);
+    CommandSetWait wait;
+    wait.notify = [](const std::string& line) {
+      std::fprintf(stderr, "verbsmith commands: %s\n", line.c_str());
+    };
+    SqliteCommandSet set(path, std::move(wait));
+    set.OpenCommandSet(parsed.options.at("company"), parsed.options.at("application"));
+    // Reading never makes the database; only add does.
+    if (!set.DatabaseExists() && (sub == "list" || sub == "show")) {
+      std::fprintf(stderr, "verbsmith commands: there is no command set at %s yet; it has no commands\n",
+                   path.c_str());
+    }
+    return run(set, parsed);
   } catch (const VbError& e) {
     return Failure(e.Description());
   }

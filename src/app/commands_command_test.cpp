@@ -2,7 +2,9 @@
 // its exit status.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -112,6 +114,57 @@ TEST_F(CommandsCommandTest, FindsTheDatabaseThroughTheEnvironment) {
   EXPECT_TRUE(dir_.Exists("env/set.db"));
   EXPECT_EQ(Run({"list", "--company", "V", "--application", "A", "--db", elsewhere}, false).out,
             "41001  Env.Cmd\n");
+}
+
+TEST_F(CommandsCommandTest, ReadsWithoutCreatingAnythingAndRefusesOddFiles) {
+  for (const char* sub : {"list", "show"}) {
+    const Outcome outcome = InSet(sub == std::string("list") ? std::vector<std::string>{"list"}
+                                                             : std::vector<std::string>{"show", "A.B"});
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find("there is no command set at " + Db()), std::string::npos) << sub;
+  }
+  EXPECT_FALSE(dir_.Exists("data"));
+  const Outcome devNull = Run({"list", "--company", "V", "--application", "A", "--db", "/dev/null"}, false);
+  EXPECT_EQ(devNull.status, 1);
+  EXPECT_NE(devNull.err.find("is not a regular file"), std::string::npos);
+}
+
+TEST_F(CommandsCommandTest, AddChecksProgIdsAndLengthsAndCaseMakesNoDifference) {
+  for (const char* bad : {"", "NoPeriod", "A.B.C", "Has Space.X", "1st.Cmd", "Q\"uote.X", "A.\x1b[2J"}) {
+    const Outcome outcome = InSet({"add", bad});
+    EXPECT_EQ(outcome.status, 2) << bad;
+    EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos);
+  }
+  EXPECT_EQ(InSet({"add", "Prj.Long", "--description", std::string(256, 'x')}).status, 2);
+  EXPECT_FALSE(dir_.Exists("data"));
+  EXPECT_EQ(InSet({"add", "Prj.Long", "--description", std::string(255, 'x')}).status, 0);
+  EXPECT_EQ(InSet({"add", "Prj.Zoom", "--description", "a\x1b[31mred\nline\t\x7f"}).out,
+            "41002  Prj.Zoom  a\\x1B[31mred\\nline\\t\\x7F\n");
+  EXPECT_EQ(InSet({"add", "PRJ.ZOOM", "--description", "Zoom"}).out, "41002  PRJ.ZOOM  Zoom\n");
+  EXPECT_EQ(InSet({"show", "prj.zoom", "--json"}).status, 0);
+  EXPECT_EQ(InSet({"remove", "Prj.zoom"}).out, "Removed Prj.zoom.\n");
+  EXPECT_EQ(InSet({"list"}).out.find("Zoom"), std::string::npos);
+}
+
+TEST_F(CommandsCommandTest, ReportsRowsAnotherProgramWroteBeyondTheCount) {
+  InSet({"add", "Seed.Cmd"});
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(Db().c_str(), &db), SQLITE_OK);
+  const int rc =
+      sqlite3_exec(db,
+                   "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32768) "
+                   "INSERT INTO commands SELECT set_id, i, 'Fill.Cmd' || i, command_type, enable_mask, "
+                   "listener_mask, modal_flag, field6, field7, field8, field9, field10, field11, field12, "
+                   "field13, field14, description, tool_tip, small_mono_bitmap, small_color_bitmap, "
+                   "large_mono_bitmap, large_color_bitmap FROM commands, n",
+                   nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+  ASSERT_EQ(rc, SQLITE_OK);
+  const Outcome listed = InSet({"list"});
+  EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 32767);
+  EXPECT_NE(listed.err.find("holds 2 entries beyond the 32767"), std::string::npos) << listed.err;
+  EXPECT_EQ(InSet({"remove", "Fill.Cmd32768"}).status, 0);
+  EXPECT_NE(InSet({"list"}).err.find("holds 1 entries beyond"), std::string::npos);
 }
 
 }  // namespace

@@ -59,6 +59,7 @@ int RunInfo(const Args& args) {
   const auto files = RegistryFilesOfThisProcess();
   if (files.empty()) Line("Registry files:", "");
   for (const auto& file : files) Line("Registry file:", file);
+  for (const auto& problem : platform.RegistryProblems()) Line("Registry left out:", problem.Text());
   Line("Settings file:", DefaultSettingsFile(dirs));
   Line("Command set:", CommandSetPathFromEnvironment());
   Line("Add-in directory:", host.addInDirectory);

@@ -1,5 +1,7 @@
 #include "app/posix_platform.h"
 
+#include <cstdio>
+
 #include "base/win_path.h"
 #include "platform/posix/executable_directory.h"
 #include "platform/posix/load_posix_registry.h"
@@ -17,6 +19,11 @@ std::string AddInDirectory() {
   return AddTrailingBackslash(PathMapper::FromEnvironment().ToWindows(dir));
 }
 
+// A busy command set is waited for a few seconds; the user sees why.
+void TellWaiting(const std::string& line) {
+  std::fprintf(stderr, "verbsmith: %s\n", line.c_str());
+}
+
 }  // namespace
 
 PosixPlatform::PosixPlatform(Transcript& transcript) : PosixPlatform(transcript, dialogs_, screen_) {}
@@ -25,9 +32,9 @@ PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs
     : registry_(LoadPosixRegistry()),
       settings_(files_, DefaultSettingsFile(UserDirectoriesOfThisProcess())),
       dialogs_(transcript),
-      commandSets_(CommandSetPathFromEnvironment()),
+      commandSets_(CommandSetPathFromEnvironment(), CommandSetWait{.notify = TellWaiting}),
       host_{.fs = files_,
-            .registry = *registry_,
+            .registry = *registry_.registry,
             .profiles = profiles_,
             .settings = settings_,
             .processes = processes_,
@@ -39,6 +46,11 @@ PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs
             .templateDirectory = ""} {
   // An interrupted write removes its temporary file before the process ends.
   InstallTempFileCleanup();
+  for (const RegistryFileProblem& problem : registry_.problems) {
+    const std::string warning = "registry warning: " + problem.Text();
+    std::fprintf(stderr, "verbsmith: %s\n", warning.c_str());
+    transcript.Event(warning);
+  }
   host_.addInDirectory = AddInDirectory();
   if (auto configured = processes_.GetEnv("VERBSMITH_TEMPLATES"); configured && !configured->empty()) {
     host_.templateDirectory = ProductDirectory(*configured);

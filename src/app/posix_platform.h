@@ -6,10 +6,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/host.h"
 #include "platform/posix/ini_profile_files.h"
 #include "platform/posix/ini_settings.h"
+#include "platform/posix/load_posix_registry.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_processes.h"
 #include "platform/posix/posix_registry.h"
@@ -23,7 +25,8 @@ namespace verbsmith::app {
 class PosixPlatform {
  public:
   // Message boxes and other dialogs are written to the transcript. Reads
-  // the registry files; throws VbError when one cannot be read.
+  // the registry files; one that cannot be read is left out with a
+  // "registry warning" line on standard error and in the transcript.
   explicit PosixPlatform(Transcript& transcript);
   // The same with the desktop's dialogs and screen in place of the scripted
   // ones (Dialogs() then serves nobody).
@@ -34,7 +37,9 @@ class PosixPlatform {
   Host& GetHost() { return host_; }
   ScriptedDialogs& Dialogs() { return dialogs_; }
   FixedScreen& Screen() { return screen_; }
-  PosixRegistry& Registry() { return *registry_; }
+  PosixRegistry& Registry() { return *registry_.registry; }
+  // The registry files left out, and why.
+  const std::vector<RegistryFileProblem>& RegistryProblems() const { return registry_.problems; }
 
   // A directory given on the command line (host path, or Windows form) as
   // the product names it, with a trailing backslash.
@@ -44,7 +49,7 @@ class PosixPlatform {
 
  private:
   PosixFileSystem files_;
-  std::unique_ptr<PosixRegistry> registry_;
+  LoadedRegistry registry_;
   IniProfileFiles profiles_{files_};
   IniSettings settings_;
   PosixProcesses processes_;

@@ -29,14 +29,15 @@ class RunCommandTest : public ::testing::Test {
   }
 
   // Runs "verbsmith ARGS" in a private environment; stderr joins stdout.
-  Outcome Run(const std::string& args, const std::string& input = "") {
+  Outcome Run(const std::string& args, const std::string& input = "", const std::string& registry = "") {
     const std::string dir = dir_.HostPath().string();
     dir_.Write("stdin.txt", input);
     // No display: the window is never wanted here.
     const std::string command = "cd '" + dir +
                                 "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME='" +
                                 dir + "/data' XDG_CONFIG_HOME='" + dir + "/config' WINEPREFIX='" + dir +
-                                "/wine' VERBSMITH_REGISTRY= '" + exe_ + "' " + args + " < stdin.txt 2>&1";
+                                "/wine' VERBSMITH_REGISTRY='" + registry + "' '" + exe_ + "' " + args +
+                                " < stdin.txt 2>&1";
     const verbsmith::test::ProgramOutcome outcome = verbsmith::test::RunProgram({"/bin/sh", "-c", command});
     return {outcome.status, outcome.out};
   }
@@ -86,6 +87,21 @@ TEST_F(RunCommandTest, AScriptMistakeNamesItsLineAndRunsNothing) {
   EXPECT_EQ(outcome.status, 2);
   EXPECT_THAT(outcome.output, HasSubstr("bad.txt: line 3: unknown action \"jump\""));
   EXPECT_THAT(outcome.output, ::testing::Not(HasSubstr("form shown")));
+}
+
+// A bad registry file is left out with one warning on standard error and
+// one in the transcript; the run and info go on.
+TEST_F(RunCommandTest, LeavesOutAnUnreadableRegistryFileWithAWarning) {
+  const std::string bad = dir_.Write("bad.reg", "garbage\n").string();
+  const std::string warning = "registry warning: " + bad + ": line 1: not a registry file";
+  const Outcome run = Run("run -", "click cmdIntroCancel\n", bad);
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_THAT(run.output, HasSubstr("verbsmith: " + warning));
+  EXPECT_THAT(run.output, HasSubstr("\n" + warning));
+  const Outcome info = Run("info", "", bad + ":" + dir_.Write("empty.reg", "").string());
+  EXPECT_EQ(info.status, 0);
+  EXPECT_THAT(info.output, HasSubstr("Registry left out:     " + bad + ": line 1: "));
+  EXPECT_THAT(info.output, ::testing::Not(HasSubstr("empty.reg: ")));
 }
 
 }  // namespace

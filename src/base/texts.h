@@ -70,6 +70,11 @@ inline constexpr std::string_view kCommandSetBadIndex = "There is no command at 
 inline constexpr std::string_view kCommandSetNoSuchCommand = "The command is not in the command set: ";
 inline constexpr std::string_view kCommandSetFull = "The command set is full.";
 inline constexpr std::string_view kCommandSetFailed = "The command set database failed: ";
+inline constexpr std::string_view kCommandSetNotRegular = " is not a regular file.";
+inline constexpr std::string_view kCommandSetWaiting = "waiting for the command set ";
+inline constexpr std::string_view kCommandSetWaitingHeld = ", which another program holds...";
+inline constexpr std::string_view kCommandSetBusy = "Another program holds the command set ";
+inline constexpr std::string_view kCommandSetBusyRetry = "; try again when it has finished.";
 
 // Recap file.
 inline constexpr std::string_view kCannotOpenFileForWrite = "Cannot open file for write access.";

@@ -78,6 +78,8 @@ inline constexpr int32_t kNoSuchCommand = kBase + 7;
 inline constexpr int32_t kSetFull = kBase + 8;
 // Any other failure of the database while reading or writing.
 inline constexpr int32_t kStorage = kBase + 9;
+// Another program held the database for longer than the wait allows.
+inline constexpr int32_t kBusy = kBase + 10;
 }  // namespace cmdseterr
 
 // The text Visual Basic gives its own numbered errors.

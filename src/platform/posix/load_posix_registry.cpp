@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 #include "platform/posix/user_directories.h"
 
@@ -32,8 +33,17 @@ std::vector<std::string> RegistryFilesOfThisProcess() {
   return RegistryFiles(UserDirectoriesOfThisProcess().winePrefix, exports == nullptr ? "" : exports);
 }
 
-std::unique_ptr<PosixRegistry> LoadPosixRegistry() {
-  return std::make_unique<PosixRegistry>(RegistryFilesOfThisProcess());
+LoadedRegistry LoadRegistryFiles(const std::vector<std::string>& files) {
+  LoadedRegistry loaded{std::make_unique<PosixRegistry>(), {}};
+  for (const std::string& file : files) {
+    if (auto problem = loaded.registry->LoadFileOrReport(file))
+      loaded.problems.push_back(std::move(*problem));
+  }
+  return loaded;
+}
+
+LoadedRegistry LoadPosixRegistry() {
+  return LoadRegistryFiles(RegistryFilesOfThisProcess());
 }
 
 }  // namespace verbsmith

@@ -15,7 +15,13 @@ std::vector<std::string> RegistryFiles(const std::string& winePrefix, const std:
 // Those of the user's Wine prefix and VERBSMITH_REGISTRY.
 std::vector<std::string> RegistryFilesOfThisProcess();
 
-// The registry of those files. Throws VbError as PosixRegistry does.
-std::unique_ptr<PosixRegistry> LoadPosixRegistry();
+// The registry of the files that could be read, and why each other one was
+// left out. The registry is context only, so one bad file stops nothing.
+struct LoadedRegistry {
+  std::unique_ptr<PosixRegistry> registry;
+  std::vector<RegistryFileProblem> problems;
+};
+LoadedRegistry LoadRegistryFiles(const std::vector<std::string>& files);
+LoadedRegistry LoadPosixRegistry();
 
 }  // namespace verbsmith

@@ -57,13 +57,16 @@ PosixRegistry::PosixRegistry(const std::vector<std::string>& files) {
   for (const std::string& file : files) LoadFile(file);
 }
 
-void PosixRegistry::LoadFile(const std::string& path) {
+namespace {
+
+// The whole file, or the problem that keeps it from being read.
+std::string ReadRegistryFile(const std::string& path) {
   std::error_code error;
   const auto status = std::filesystem::status(path, error);
   if (status.type() == std::filesystem::file_type::not_found) {
     throw VbError(vberr::kFileNotFound, kSource, "File not found: " + path);
   }
-  if (error || status.type() == std::filesystem::file_type::directory) {
+  if (error || status.type() != std::filesystem::file_type::regular) {
     throw VbError(vberr::kPathFileAccessError, kSource, "Path/File access error: " + path);
   }
   std::ifstream in(path, std::ios::binary);
@@ -78,7 +81,33 @@ void PosixRegistry::LoadFile(const std::string& path) {
     }
   }
   if (!in) throw VbError(vberr::kPathFileAccessError, kSource, "Path/File access error: " + path);
-  LoadText(bytes, path);
+  return bytes;
+}
+
+}  // namespace
+
+std::string RegistryFileProblem::Text() const {
+  return file + ": " + (line == 0 ? "" : "line " + std::to_string(line) + ": ") + problem;
+}
+
+void PosixRegistry::LoadFile(const std::string& path) {
+  LoadText(ReadRegistryFile(path), path);
+}
+
+std::optional<RegistryFileProblem> PosixRegistry::LoadFileOrReport(const std::string& path) {
+  std::string bytes;
+  try {
+    bytes = ReadRegistryFile(path);
+  } catch (const VbError& e) {
+    return RegistryFileProblem{
+        path, 0, e.Number() == vberr::kFileNotFound ? "the file does not exist" : "the file cannot be read"};
+  }
+  try {
+    Apply(ParseRegistryFile(bytes, path));
+  } catch (const RegistryParseError& e) {
+    return RegistryFileProblem{path, e.Line(), e.Reason()};
+  }
+  return std::nullopt;
 }
 
 void PosixRegistry::LoadText(std::string_view bytes, std::string_view name) {

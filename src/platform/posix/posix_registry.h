@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,16 @@
 #include "platform/registry.h"
 
 namespace verbsmith {
+
+// Why one registry file was left out: the file, the line the fault starts on
+// (0 when it is the file as a whole) and what is wrong.
+struct RegistryFileProblem {
+  std::string file;
+  size_t line = 0;
+  std::string problem;
+  // "FILE: line N: PROBLEM", or "FILE: PROBLEM" without a line.
+  std::string Text() const;
+};
 
 class PosixRegistry final : public Registry {
  public:
@@ -27,6 +38,9 @@ class PosixRegistry final : public Registry {
 
   // Adds one more file, with the same rules.
   void LoadFile(const std::string& path);
+  // Adds one more file; one that cannot be read or parsed is left out and
+  // its problem returned instead of thrown.
+  std::optional<RegistryFileProblem> LoadFileOrReport(const std::string& path);
   // Adds one file's text; name is what errors call it.
   void LoadText(std::string_view bytes, std::string_view name);
 

@@ -241,6 +241,8 @@ class Parser {
 
   void WineRoot(std::string_view root) {
     root = TrimRight(root, kTrailingBlanks);
+    // Current Wine writes REGISTRY\\Machine where older ones wrote \\Machine.
+    if (root.starts_with("REGISTRY")) root.remove_prefix(std::string_view("REGISTRY").size());
     if (root.starts_with("\\\\Machine")) {
       wineHive_ = RegistryHive::kMachine;
     } else if (root.starts_with("\\\\User")) {
@@ -722,10 +724,13 @@ class Parser {
 RegistryParseError::RegistryParseError(std::string fileName, size_t line, const std::string& reason)
     : std::runtime_error(fileName + ", line " + std::to_string(line) + ": " + reason),
       fileName_(std::move(fileName)),
-      line_(line) {}
+      line_(line),
+      reason_(reason) {}
 
 ParsedRegistryFile ParseRegistryFile(std::string_view bytes, std::string_view fileName) {
   ParsedRegistryFile result;
+  // An empty file holds no keys; it is not a damaged one.
+  if (bytes.empty()) return result;
   Parser parser(fileName, &result);
   parser.Parse(bytes);
   return result;

@@ -21,10 +21,12 @@ class RegistryParseError : public std::runtime_error {
   const std::string& FileName() const { return fileName_; }
   // 1-based; the line on which the fault starts.
   size_t Line() const { return line_; }
+  const std::string& Reason() const { return reason_; }
 
  private:
   std::string fileName_;
   size_t line_;
+  std::string reason_;
 };
 
 enum class RegistryHive { kMachine, kUser };

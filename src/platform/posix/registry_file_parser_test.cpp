@@ -265,7 +265,6 @@ TEST_P(RegistryMalformedTextTest, IsRejectedAtItsLine) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, RegistryMalformedTextTest,
     ::testing::Values(
-        BadText{"empty file", "", 1},
         BadText{"continued hex", "REGEDIT4\n[HKLM\\K]\n\"b\"=hex:01,\\\n  02,\\\n  0g\n", 5},
         BadText{"UTF-16 text", Utf16Le(u"Windows Registry Editor Version 5.00\r\n[HKLM\\K]\r\nbad\r\n"), 3},
         BadText{"unknown header", "REGEDIT5\n[HKLM\\K]\n", 1},

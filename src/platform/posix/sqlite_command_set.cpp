@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -17,10 +19,9 @@ namespace verbsmith {
 
 namespace {
 
-// Each wait for another writer lasts this long before the attempt is
-// repeated; a busy database is waited for, never reported at once.
-constexpr int kBusyTimeoutMs = 5000;
-constexpr int kBusyAttempts = 12;
+// How long a wait goes on before the user is told of it.
+constexpr auto kQuietWait = std::chrono::milliseconds(250);
+constexpr auto kWaitStep = std::chrono::milliseconds(10);
 
 [[noreturn]] void Raise(int32_t number, std::string description) {
   throw VbError(number, std::string(text::kCommandSetSource), std::move(description));
@@ -32,6 +33,12 @@ bool IsBusy(int rc) {
 bool IsDamage(int rc) {
   return (rc & 0xff) == SQLITE_NOTADB || (rc & 0xff) == SQLITE_CORRUPT;
 }
+
+// COM compares ProgIDs without regard to case, and so does the set. The
+// index is not unique: a version 1 file may hold two ProgIDs that differ
+// only in case, and AddCommand keeps new ones apart under its write lock.
+constexpr const char* kProgIdIndex =
+    "CREATE INDEX commands_by_prog_id ON commands (set_id, prog_id COLLATE NOCASE);\n";
 
 // The schema, the entry's columns following the field table.
 std::string Schema() {
@@ -49,7 +56,7 @@ std::string Schema() {
     sql +=
         "  " + std::string(field.column) + (field.number != nullptr ? " INTEGER" : " TEXT") + " NOT NULL,\n";
   }
-  return sql + "  UNIQUE (set_id, position),\n  UNIQUE (set_id, prog_id)\n);\n";
+  return sql + "  UNIQUE (set_id, position),\n  UNIQUE (set_id, prog_id)\n);\n" + kProgIdIndex;
 }
 
 // "a, b, c": the entry's columns in the stored order.
@@ -76,32 +83,43 @@ constexpr int kFieldCount = static_cast<int>(kCommandFields.size());
 // The connection, its prepared statements and the set they work on.
 class SqliteCommandSet::Database {
  public:
-  Database(const std::string& path, std::string company, std::string application)
-      : path_(path), company_(std::move(company)), application_(std::move(application)) {
-    CreateParentDirectories();
-    int rc = sqlite3_open_v2(path.c_str(), &db_,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+  // Read-only unless writable; only a writable one creates the file, its
+  // directories and its schema.
+  Database(const std::string& path, std::string company, std::string application, bool writable,
+           const CommandSetWait& wait)
+      : path_(path),
+        company_(std::move(company)),
+        application_(std::move(application)),
+        writable_(writable),
+        wait_(wait) {
+    if (writable) CreateParentDirectories();
+    const int flags =
+        (writable ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX;
+    int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
       std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
       Close();
       Raise(cmdseterr::kCannotOpen, std::string(text::kCommandSetCannotOpen) + path + ": " + message);
     }
-    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    sqlite3_busy_handler(db_, &Database::OnBusy, this);
     sqlite3_extended_result_codes(db_, 1);
     try {
       EnsureSchema();
-      Prepare();
+      if (!empty_) Prepare();
     } catch (...) {
       Close();
       throw;
     }
   }
 
+  bool Writable() const { return writable_; }
+
   ~Database() { Close(); }
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
 
   int32_t Count() {
+    EndWalk();
     const int64_t setId = SetId(false);
     if (setId == 0) return 0;
     Statement& s = count_;
@@ -114,34 +132,73 @@ class SqliteCommandSet::Database {
     return count;
   }
 
+  // Entry at a position. Reads in order, as the wizard's list does, step
+  // one ordered query on instead of starting a new one for each entry.
   bool Get(int32_t position, CommandEntry& entry) {
     const int64_t setId = SetId(false);
     if (setId == 0) return false;
-    Statement& s = get_;
-    s.Reset();
-    s.Bind(1, setId);
-    s.Bind(2, position);
-    if (!s.Step(*this)) return false;
-    int column = 0;
-    auto str = [&s, &column] {
-      const auto* bytes = static_cast<const char*>(sqlite3_column_blob(s.handle, column));
-      const int size = sqlite3_column_bytes(s.handle, column);
-      ++column;
-      return bytes == nullptr ? std::string() : std::string(bytes, static_cast<size_t>(size));
-    };
-    auto num = [&s, &column] { return static_cast<int32_t>(sqlite3_column_int64(s.handle, column++)); };
-    for (const CommandField& field : kCommandFields) {
-      if (field.number != nullptr) {
-        entry.*field.number = num();
-      } else {
-        entry.*field.text = str();
+    Statement& s = walk_;
+    if (!walking_ || walkPosition_ != position) {
+      s.Reset();
+      s.Bind(1, setId);
+      s.Bind(2, position);
+      walking_ = s.Step(*this);
+      walkPosition_ = walking_ ? sqlite3_column_int64(s.handle, 0) : -1;
+      if (walkPosition_ != position) {
+        EndWalk();
+        return false;
       }
     }
-    s.Reset();
+    ReadEntry(s, 1, entry);
+    // Step past the row now, so the read snapshot ends with the last one.
+    walking_ = s.Step(*this);
+    if (walking_) {
+      walkPosition_ = sqlite3_column_int64(s.handle, 0);
+    } else {
+      EndWalk();
+    }
     return true;
   }
 
+  // A statement left on a row would hold its read snapshot open.
+  void EndWalk() {
+    walk_.Reset();
+    walking_ = false;
+  }
+
+  std::optional<int32_t> FindProgId(const std::string& progId) {
+    EndWalk();
+    const int64_t setId = SetId(false);
+    return setId == 0 ? std::nullopt : PositionOf(setId, progId);
+  }
+
+  int64_t ForEach(const std::function<void(int64_t, const CommandEntry&)>& visit) {
+    EndWalk();
+    const int64_t setId = SetId(false);
+    if (setId == 0) return 0;
+    Statement& s = walk_;
+    s.Reset();
+    s.Bind(1, setId);
+    s.Bind(2, 0);
+    int64_t rows = 0;
+    CommandEntry entry;
+    try {
+      // One statement is one read transaction: the whole list is of one state.
+      while (s.Step(*this)) {
+        ReadEntry(s, 1, entry);
+        visit(sqlite3_column_int64(s.handle, 0), entry);
+        ++rows;
+      }
+    } catch (...) {
+      s.Reset();
+      throw;
+    }
+    s.Reset();
+    return rows;
+  }
+
   void Add(const CommandEntry& entry) {
+    EndWalk();
     Write([&] {
       const int64_t setId = SetId(true);
       const std::optional<int32_t> existing = PositionOf(setId, entry.progId);
@@ -154,11 +211,12 @@ class SqliteCommandSet::Database {
         s.Step(*this);
         return;
       }
-      count_.Reset();
-      count_.Bind(1, setId);
-      count_.Step(*this);
-      const int64_t count = sqlite3_column_int64(count_.handle, 0);
-      count_.Reset();
+      // Positions are dense, so the next one is one past the last: a look at
+      // the end of the index instead of counting every entry.
+      nextPosition_.Reset();
+      nextPosition_.Bind(1, setId);
+      const int64_t count = nextPosition_.Step(*this) ? sqlite3_column_int64(nextPosition_.handle, 0) : 0;
+      nextPosition_.Reset();
       if (count >= kMaxCommandSetEntries) Raise(cmdseterr::kSetFull, std::string(text::kCommandSetFull));
       Statement& s = insert_;
       s.Reset();
@@ -170,6 +228,7 @@ class SqliteCommandSet::Database {
   }
 
   void Remove(const std::string& progId) {
+    EndWalk();
     Write([&] {
       const int64_t setId = SetId(false);
       const std::optional<int32_t> position = setId == 0 ? std::nullopt : PositionOf(setId, progId);
@@ -190,6 +249,10 @@ class SqliteCommandSet::Database {
 
   [[noreturn]] void Fail(int rc) {
     const std::string message = sqlite3_errmsg(db_);
+    if (IsBusy(rc)) {
+      Raise(cmdseterr::kBusy,
+            std::string(text::kCommandSetBusy) + path_ + std::string(text::kCommandSetBusyRetry));
+    }
     if (IsDamage(rc)) Raise(cmdseterr::kDamaged, path_ + std::string(text::kCommandSetDamaged));
     if ((rc & 0xff) == SQLITE_CANTOPEN) {
       Raise(cmdseterr::kCannotOpen, std::string(text::kCommandSetCannotOpen) + path_ + ": " + message);
@@ -225,8 +288,8 @@ class SqliteCommandSet::Database {
   };
 
   void Close() {
-    for (Statement* s : {&findSet_, &insertSet_, &count_, &get_, &positionOf_, &insert_, &update_, &delete_,
-                         &shiftOut_, &shiftBack_}) {
+    for (Statement* s : {&findSet_, &insertSet_, &count_, &nextPosition_, &walk_, &positionOf_, &insert_,
+                         &update_, &delete_, &shiftOut_, &shiftBack_}) {
       sqlite3_finalize(s->handle);
       s->handle = nullptr;
     }
@@ -244,16 +307,27 @@ class SqliteCommandSet::Database {
     }
   }
 
-  // Runs one statement that returns nothing, repeating it while another
-  // process holds the lock.
-  int ExecRetrying(const char* sql) {
-    int rc = SQLITE_OK;
-    for (int attempt = 0; attempt < kBusyAttempts; ++attempt) {
-      rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
-      if (!IsBusy(rc)) break;
+  // Waits in small steps while another program holds the lock, telling the
+  // user once the wait is long enough to notice; gives up at the limit.
+  static int OnBusy(void* self, int attempt) {
+    auto& db = *static_cast<Database*>(self);
+    const auto now = std::chrono::steady_clock::now();
+    if (attempt == 0) {
+      db.waitStart_ = now;
+      db.waitTold_ = false;
     }
-    return rc;
+    const auto waited = now - db.waitStart_;
+    if (waited >= std::chrono::milliseconds(db.wait_.limitMs)) return 0;
+    if (!db.waitTold_ && waited >= kQuietWait && db.wait_.notify) {
+      db.waitTold_ = true;
+      db.wait_.notify(std::string(text::kCommandSetWaiting) + db.path_ +
+                      std::string(text::kCommandSetWaitingHeld));
+    }
+    std::this_thread::sleep_for(kWaitStep);
+    return 1;
   }
+
+  int Exec(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); }
 
   int64_t ReadNumber(const char* sql) {
     sqlite3_stmt* raw = nullptr;
@@ -280,7 +354,7 @@ class SqliteCommandSet::Database {
   // The three reads of Inspect must see one state of the file, or a schema
   // that another process commits between them looks like someone else's.
   FileKind InspectInOneSnapshot(int64_t& version) {
-    const int rc = ExecRetrying("BEGIN");
+    const int rc = Exec("BEGIN");
     if (rc != SQLITE_OK) Fail(rc);
     try {
       const FileKind kind = Inspect(version);
@@ -295,31 +369,51 @@ class SqliteCommandSet::Database {
   void EnsureSchema() {
     int64_t version = 0;
     FileKind kind = InspectInOneSnapshot(version);
+    if (kind == FileKind::kEmpty && !writable_) {
+      // Nothing to read; the schema is written by the first write.
+      empty_ = true;
+      return;
+    }
     if (kind == FileKind::kEmpty) {
       Write([&] {
         // Another process may have made the schema while this one waited.
         kind = Inspect(version);
         if (kind != FileKind::kEmpty) return;
-        const int rc = sqlite3_exec(db_, Schema().c_str(), nullptr, nullptr, nullptr);
-        if (rc != SQLITE_OK) Fail(rc);
-        const std::string marks = "PRAGMA application_id = " + std::to_string(kCommandSetApplicationId) +
-                                  "; PRAGMA user_version = " + std::to_string(kCommandSetSchemaVersion);
-        const int rc2 = sqlite3_exec(db_, marks.c_str(), nullptr, nullptr, nullptr);
-        if (rc2 != SQLITE_OK) Fail(rc2);
+        ExecOrFail(Schema());
         kind = FileKind::kOurs;
         version = kCommandSetSchemaVersion;
+        MarkVersion();
       });
     }
     if (kind == FileKind::kForeign) Raise(cmdseterr::kForeign, path_ + std::string(text::kCommandSetForeign));
-    if (version != kCommandSetSchemaVersion) {
+    if (version < 1 || version > kCommandSetSchemaVersion) {
       Raise(cmdseterr::kUnsupportedVersion, path_ + std::string(text::kCommandSetVersion) +
                                                 std::to_string(version) +
                                                 std::string(text::kCommandSetVersionKnown));
     }
+    if (!writable_) return;
+    if (version < kCommandSetSchemaVersion) {
+      Write([&] {
+        Inspect(version);
+        if (version >= kCommandSetSchemaVersion) return;
+        ExecOrFail(kProgIdIndex);
+        MarkVersion();
+      });
+    }
     // Readers then never wait for a writer. Best effort: a database that
     // stays in rollback mode works as well, only with more waiting.
-    ExecRetrying("PRAGMA journal_mode = WAL");
-    ExecRetrying("PRAGMA synchronous = NORMAL");
+    Exec("PRAGMA journal_mode = WAL");
+    Exec("PRAGMA synchronous = NORMAL");
+  }
+
+  void ExecOrFail(const std::string& sql) {
+    const int rc = Exec(sql.c_str());
+    if (rc != SQLITE_OK) Fail(rc);
+  }
+
+  void MarkVersion() {
+    ExecOrFail("PRAGMA application_id = " + std::to_string(kCommandSetApplicationId) +
+               "; PRAGMA user_version = " + std::to_string(kCommandSetSchemaVersion));
   }
 
   void PrepareOne(Statement& s, const std::string& sql) {
@@ -332,8 +426,13 @@ class SqliteCommandSet::Database {
     PrepareOne(findSet_, "SELECT id FROM command_sets WHERE company = ?1 AND application = ?2");
     PrepareOne(insertSet_, "INSERT OR IGNORE INTO command_sets (company, application) VALUES (?1, ?2)");
     PrepareOne(count_, "SELECT count(*) FROM commands WHERE set_id = ?1");
-    PrepareOne(get_, "SELECT " + columns + " FROM commands WHERE set_id = ?1 AND position = ?2");
-    PrepareOne(positionOf_, "SELECT position FROM commands WHERE set_id = ?1 AND prog_id = ?2");
+    PrepareOne(nextPosition_,
+               "SELECT position + 1 FROM commands WHERE set_id = ?1 ORDER BY position DESC LIMIT 1");
+    PrepareOne(walk_, "SELECT position, " + columns +
+                          " FROM commands WHERE set_id = ?1 AND position >= ?2 ORDER BY position");
+    PrepareOne(positionOf_,
+               "SELECT position FROM commands WHERE set_id = ?1 AND prog_id = ?2 COLLATE NOCASE "
+               "ORDER BY +position LIMIT 1");
     PrepareOne(insert_, "INSERT INTO commands (set_id, position, " + columns + ") VALUES (" +
                             Parameters(1, kFieldCount + 2) + ")");
     PrepareOne(update_, "UPDATE commands SET (" + columns + ") = (" + Parameters(1, kFieldCount) +
@@ -342,6 +441,19 @@ class SqliteCommandSet::Database {
     PrepareOne(delete_, "DELETE FROM commands WHERE set_id = ?1 AND position = ?2");
     PrepareOne(shiftOut_, "UPDATE commands SET position = -position WHERE set_id = ?1 AND position > ?2");
     PrepareOne(shiftBack_, "UPDATE commands SET position = -position - 1 WHERE set_id = ?1 AND position < 0");
+  }
+
+  static void ReadEntry(Statement& s, int first, CommandEntry& entry) {
+    int column = first;
+    for (const CommandField& field : kCommandFields) {
+      if (field.number != nullptr) {
+        entry.*field.number = static_cast<int32_t>(sqlite3_column_int64(s.handle, column++));
+        continue;
+      }
+      const auto* bytes = static_cast<const char*>(sqlite3_column_blob(s.handle, column));
+      const int size = sqlite3_column_bytes(s.handle, column++);
+      (entry.*field.text).assign(bytes == nullptr ? "" : bytes, static_cast<size_t>(size));
+    }
   }
 
   static void BindEntry(Statement& s, const CommandEntry& e, int first) {
@@ -358,6 +470,7 @@ class SqliteCommandSet::Database {
   // The row id of this set; 0 when it has no row yet and create is false.
   // A set's row is never removed, so once found the id is kept.
   int64_t SetId(bool create) {
+    if (empty_) return 0;
     if (setId_ != 0) return setId_;
     if (create) {
       insertSet_.Reset();
@@ -373,6 +486,8 @@ class SqliteCommandSet::Database {
     return setId_;
   }
 
+  // "+position" keeps the planner from walking the position index for the
+  // order instead of seeking the ProgID index.
   std::optional<int32_t> PositionOf(int64_t setId, const std::string& progId) {
     positionOf_.Reset();
     positionOf_.Bind(1, setId);
@@ -387,12 +502,12 @@ class SqliteCommandSet::Database {
   // at once, so two writers queue instead of failing half-way.
   template <typename Body>
   void Write(Body&& body) {
-    int rc = ExecRetrying("BEGIN IMMEDIATE");
+    int rc = Exec("BEGIN IMMEDIATE");
     if (rc != SQLITE_OK) Fail(rc);
     const int64_t knownSetId = setId_;
     try {
       body();
-      rc = ExecRetrying("COMMIT");
+      rc = Exec("COMMIT");
       if (rc != SQLITE_OK) Fail(rc);
     } catch (...) {
       sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -405,50 +520,96 @@ class SqliteCommandSet::Database {
   std::string path_;
   std::string company_;
   std::string application_;
+  bool writable_ = false;
+  const CommandSetWait& wait_;
   sqlite3* db_ = nullptr;
+  // A readable file with no schema yet: an empty set.
+  bool empty_ = false;
   int64_t setId_ = 0;
-  Statement findSet_, insertSet_, count_, get_, positionOf_, insert_, update_, delete_, shiftOut_, shiftBack_;
+  std::chrono::steady_clock::time_point waitStart_;
+  bool waitTold_ = false;
+  // The ordered walk of Get: on a row while walking_, at walkPosition_.
+  bool walking_ = false;
+  int64_t walkPosition_ = -1;
+  Statement findSet_, insertSet_, count_, nextPosition_, walk_, positionOf_, insert_, update_, delete_,
+      shiftOut_, shiftBack_;
 };
 
-SqliteCommandSet::SqliteCommandSet(std::string databasePath) : path_(std::move(databasePath)) {}
+SqliteCommandSet::SqliteCommandSet(std::string databasePath, CommandSetWait wait)
+    : path_(std::move(databasePath)), wait_(std::move(wait)) {}
 
 SqliteCommandSet::~SqliteCommandSet() = default;
 
 void SqliteCommandSet::OpenCommandSet(const std::string& companyName, const std::string& applicationName) {
   found_.reset();
   db_.reset();
-  db_ = std::make_unique<Database>(path_, companyName, applicationName);
+  opened_ = false;
+  company_ = companyName;
+  application_ = applicationName;
+  Readable();
+  opened_ = true;
+}
+
+SqliteCommandSet::Database* SqliteCommandSet::Readable() {
+  if (db_ != nullptr) return db_.get();
+  std::error_code error;
+  const auto status = std::filesystem::status(path_, error);
+  exists_ = status.type() != std::filesystem::file_type::not_found;
+  // /dev/null or a FIFO would swallow or block, and a directory is no database.
+  if (exists_ && status.type() != std::filesystem::file_type::regular) {
+    Raise(cmdseterr::kCannotOpen, std::string(text::kCommandSetCannotOpen) + path_ + ": " + path_ +
+                                      std::string(text::kCommandSetNotRegular));
+  }
+  if (exists_) db_ = std::make_unique<Database>(path_, company_, application_, false, wait_);
+  return db_.get();
+}
+
+SqliteCommandSet::Database& SqliteCommandSet::Writable() {
+  if (db_ == nullptr || !db_->Writable()) {
+    db_.reset();
+    db_ = std::make_unique<Database>(path_, company_, application_, true, wait_);
+    exists_ = true;
+  }
+  return *db_;
+}
+
+bool SqliteCommandSet::DatabaseExists() const {
+  return exists_;
 }
 
 namespace {
-void RequireOpen(const void* db) {
-  if (db == nullptr) Raise(cmdseterr::kNotOpen, std::string(text::kCommandSetNotOpen));
+void RequireOpen(bool opened) {
+  if (!opened) Raise(cmdseterr::kNotOpen, std::string(text::kCommandSetNotOpen));
 }
 }  // namespace
 
 int16_t SqliteCommandSet::CommandCount() {
-  RequireOpen(db_.get());
+  RequireOpen(opened_);
   found_.reset();
+  Database* db = Readable();
+  if (db == nullptr) return 0;
   // Only rows written behind this class's back could pass the limit; the
   // count must not wrap round to a negative number for them.
-  return static_cast<int16_t>(std::min(db_->Count(), kMaxCommandSetEntries));
+  return static_cast<int16_t>(std::min(db->Count(), kMaxCommandSetEntries));
 }
 
 int16_t SqliteCommandSet::FindCommand(int32_t commandId) {
-  RequireOpen(db_.get());
+  RequireOpen(opened_);
   found_.reset();
   const int64_t position = static_cast<int64_t>(commandId) - kFirstCommandId;
   if (position < 0 || position >= kMaxCommandSetEntries) return -1;
+  Database* db = Readable();
+  if (db == nullptr) return -1;
   // Every caller asks for the entry next, so it is read now, in the same
   // query; that halves the work of walking a whole set.
   CommandEntry entry;
-  if (!db_->Get(static_cast<int32_t>(position), entry)) return -1;
+  if (!db->Get(static_cast<int32_t>(position), entry)) return -1;
   found_.emplace(static_cast<int16_t>(position), std::move(entry));
   return static_cast<int16_t>(position);
 }
 
 CommandEntry SqliteCommandSet::GetCommand(int16_t index) {
-  RequireOpen(db_.get());
+  RequireOpen(opened_);
   if (found_ && found_->first == index) {
     CommandEntry entry = std::move(found_->second);
     found_.reset();
@@ -456,26 +617,46 @@ CommandEntry SqliteCommandSet::GetCommand(int16_t index) {
   }
   found_.reset();
   CommandEntry entry;
-  if (index < 0 || !db_->Get(index, entry)) {
+  Database* db = index < 0 ? nullptr : Readable();
+  if (db == nullptr || !db->Get(index, entry)) {
     Raise(cmdseterr::kBadIndex, std::string(text::kCommandSetBadIndex) + std::to_string(index) + ".");
   }
   return entry;
 }
 
 void SqliteCommandSet::AddCommand(const CommandEntry& entry) {
-  RequireOpen(db_.get());
+  RequireOpen(opened_);
   found_.reset();
-  db_->Add(entry);
+  Writable().Add(entry);
 }
 
 void SqliteCommandSet::RemoveCommand(const std::string& progId) {
-  RequireOpen(db_.get());
+  RequireOpen(opened_);
   found_.reset();
-  db_->Remove(progId);
+  // Nothing to remove from a database that is not there; it is not made.
+  if (Readable() == nullptr)
+    Raise(cmdseterr::kNoSuchCommand, std::string(text::kCommandSetNoSuchCommand) + progId);
+  Writable().Remove(progId);
+}
+
+int16_t SqliteCommandSet::FindProgId(const std::string& progId) {
+  RequireOpen(opened_);
+  found_.reset();
+  Database* db = Readable();
+  if (db == nullptr) return -1;
+  const std::optional<int32_t> position = db->FindProgId(progId);
+  return position && *position < kMaxCommandSetEntries ? static_cast<int16_t>(*position) : int16_t{-1};
+}
+
+int64_t SqliteCommandSet::ForEachCommand(const std::function<void(int64_t, const CommandEntry&)>& visit) {
+  RequireOpen(opened_);
+  found_.reset();
+  Database* db = Readable();
+  return db == nullptr ? 0 : db->ForEach(visit);
 }
 
 std::unique_ptr<CommandSet> SqliteCommandSetFactory::Create() {
-  return std::make_unique<SqliteCommandSet>(path_);
+  return std::make_unique<SqliteCommandSet>(path_, wait_);
 }
 
 std::string CommandSetPath(const std::string& configured, const UserDirectories& dirs) {

@@ -3,6 +3,10 @@
 // sets of every company and application; each set is an ordered list of
 // entries whose positions stay dense, so identifier 41001 + n is entry n.
 //
+// Reading never creates or changes a file: the database is opened read-only
+// until the first AddCommand or RemoveCommand, and a missing or empty file
+// reads as an empty set. Only AddCommand creates the database.
+//
 // Failures throw VbError with the source "CommandSet" and a number from
 // vbObjectError + 0x1000 on (the constants below). The database is only ever
 // written once it is known to be ours: a damaged file, or an SQLite file of
@@ -23,17 +27,26 @@ namespace verbsmith {
 
 // The schema this build reads and writes, kept in PRAGMA user_version; the
 // file is marked as ours by PRAGMA application_id.
-inline constexpr int32_t kCommandSetSchemaVersion = 1;
+// Version 2 adds the case-blind ProgID index; a version 1 file is read as it
+// is and given the index when it is first written.
+inline constexpr int32_t kCommandSetSchemaVersion = 2;
 inline constexpr int32_t kCommandSetApplicationId = 0x56534D43;  // "VSMC"
 
 // The largest number of entries one set can hold (the count is 16-bit).
 inline constexpr int32_t kMaxCommandSetEntries = 32767;
 
+// How long to wait for another program's lock, and whom to tell that the
+// wait has begun (once per wait, after a short while).
+struct CommandSetWait {
+  int limitMs = 3000;
+  std::function<void(const std::string&)> notify;
+};
+
 class SqliteCommandSet final : public CommandSet {
  public:
   // Works on the database at the host path; nothing is opened until
   // OpenCommandSet.
-  explicit SqliteCommandSet(std::string databasePath);
+  explicit SqliteCommandSet(std::string databasePath, CommandSetWait wait = {});
   ~SqliteCommandSet() override;
   SqliteCommandSet(const SqliteCommandSet&) = delete;
   SqliteCommandSet& operator=(const SqliteCommandSet&) = delete;
@@ -45,9 +58,28 @@ class SqliteCommandSet final : public CommandSet {
   void AddCommand(const CommandEntry& entry) override;
   void RemoveCommand(const std::string& progId) override;
 
+  // After OpenCommandSet: whether the database file exists yet.
+  bool DatabaseExists() const;
+  // The index of the entry whose ProgID matches without regard to case, by
+  // the index; -1 when there is none.
+  int16_t FindProgId(const std::string& progId);
+  // Every row of the set in order, from one query in one read transaction,
+  // rows beyond the 16-bit count included; gives the number of rows.
+  int64_t ForEachCommand(const std::function<void(int64_t position, const CommandEntry&)>& visit);
+
  private:
   class Database;
+  // The database for reading; nullptr while there is no file. A file that
+  // another program creates later is found by the next read.
+  Database* Readable();
+  // The database, opened for writing once a write needs it.
+  Database& Writable();
   std::string path_;
+  CommandSetWait wait_;
+  std::string company_;
+  std::string application_;
+  bool opened_ = false;
+  bool exists_ = false;
   std::unique_ptr<Database> db_;
   // The entry FindCommand last found, handed out by the GetCommand that
   // follows it.
@@ -56,12 +88,14 @@ class SqliteCommandSet final : public CommandSet {
 
 class SqliteCommandSetFactory final : public CommandSetFactory {
  public:
-  explicit SqliteCommandSetFactory(std::string databasePath) : path_(std::move(databasePath)) {}
+  explicit SqliteCommandSetFactory(std::string databasePath, CommandSetWait wait = {})
+      : path_(std::move(databasePath)), wait_(std::move(wait)) {}
   std::unique_ptr<CommandSet> Create() override;
   const std::string& DatabasePath() const { return path_; }
 
  private:
   std::string path_;
+  CommandSetWait wait_;
 };
 
 // Where the command set lives: the configured path (VERBSMITH_COMMAND_SET)

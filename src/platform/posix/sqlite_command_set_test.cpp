@@ -151,11 +151,18 @@ TEST_F(SqliteCommandSetTest, RoundTripsAllTwentyFieldsExactly) {
   EXPECT_EQ(set->GetCommand(set->FindCommand(kFirstCommandId)), e);
 }
 
-TEST_F(SqliteCommandSetTest, AppendsNewCommandsNumberedFrom41001ComparingProgIdsExactly) {
+TEST_F(SqliteCommandSetTest, AppendsNewCommandsNumberedFrom41001ComparingProgIdsWithoutCase) {
   auto set = Open();
-  for (const char* id : {"P.First", "P.Second", "p.second"}) set->AddCommand(Entry(id));
+  for (const char* id : {"P.First", "P.Second", "P.SECOND", "p.third"}) set->AddCommand(Entry(id, id));
   EXPECT_EQ(set->FindCommand(41001), 0);
-  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"P.First", "P.Second", "p.second"}));
+  // The replacement is stored as written, in the place of the one it replaces.
+  EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"P.First", "P.SECOND", "p.third"}));
+  EXPECT_EQ(set->GetCommand(1).description, "P.SECOND");
+  SqliteCommandSet direct(path_);
+  direct.OpenCommandSet("Valdren", "Carthex");
+  EXPECT_EQ(direct.FindProgId("P.THIRD"), 2);
+  direct.RemoveCommand("p.FIRST");
+  EXPECT_EQ(ProgIdsInOrder(direct), (std::vector<std::string>{"P.SECOND", "p.third"}));
 }
 
 TEST_F(SqliteCommandSetTest, RemovalMovesLaterEntriesUpAndRefusesUnknownProgIds) {
@@ -255,10 +262,74 @@ TEST_F(SqliteCommandSetTest, MakesMissingParentsAndAnEmptyFileIntoACommandSet) {
 TEST_F(SqliteCommandSetTest, ReportsADirectoryOrFileInTheWayOfTheDatabase) {
   fs::create_directories(path_);
   EXPECT_EQ(ErrorNumberOf([&] { Open(); }), cmdseterr::kCannotOpen);
+  path_ = "/dev/null";
+  EXPECT_EQ(ErrorNumberOf([&] { Open(); }), cmdseterr::kCannotOpen);
   WriteBytes(dir_ / "blocker", "x");
   path_ = (dir_ / "blocker" / "commandset.db").string();
-  EXPECT_EQ(ErrorNumberOf([&] { Open(); }), cmdseterr::kCannotOpen);
+  EXPECT_EQ(ErrorNumberOf([&] { Open()->AddCommand(Entry("A.B")); }), cmdseterr::kCannotOpen);
   EXPECT_EQ(ReadBytes(dir_ / "blocker"), "x");
+}
+
+TEST_F(SqliteCommandSetTest, ReadingNeverCreatesOrChangesTheFile) {
+  path_ = (dir_ / "not" / "there.db").string();
+  auto missing = Open();
+  EXPECT_EQ(missing->CommandCount(), 0);
+  EXPECT_EQ(missing->FindCommand(kFirstCommandId), -1);
+  EXPECT_EQ(ErrorNumberOf([&] { missing->RemoveCommand("A.B"); }), cmdseterr::kNoSuchCommand);
+  EXPECT_FALSE(fs::exists(dir_ / "not"));
+  path_ = (dir_ / "empty.db").string();
+  WriteBytes(path_, "");
+  EXPECT_EQ(Open()->CommandCount(), 0);
+  EXPECT_EQ(ReadBytes(path_), "");
+  // A rollback-journal database stays one while it is only read.
+  path_ = (dir_ / "journal.db").string();
+  Open()->AddCommand(Entry("A.One"));
+  RunSql(path_, "PRAGMA journal_mode = DELETE");
+  const std::string before = ReadBytes(path_);
+  EXPECT_EQ(ProgIdsInOrder(*Open()), std::vector<std::string>{"A.One"});
+  EXPECT_EQ(ReadBytes(path_), before);
+  EXPECT_FALSE(fs::exists(path_ + "-wal"));
+}
+
+TEST_F(SqliteCommandSetTest, WaitsForAnotherProgramsWriteLockOnlyAWhileAndSaysSo) {
+  Open()->AddCommand(Entry("A.One"));
+  sqlite3* holder = nullptr;
+  ASSERT_EQ(sqlite3_open(path_.c_str(), &holder), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(holder, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  std::vector<std::string> told;
+  SqliteCommandSet set(path_,
+                       {.limitMs = 600, .notify = [&](const std::string& line) { told.push_back(line); }});
+  set.OpenCommandSet("Valdren", "Carthex");
+  EXPECT_EQ(set.CommandCount(), 1);  // readers are not held up
+  EXPECT_EQ(ErrorNumberOf([&] { set.AddCommand(Entry("A.Two")); }), cmdseterr::kBusy);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_NE(told.front().find("waiting for the command set " + path_), std::string::npos);
+  sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(holder);
+  set.AddCommand(Entry("A.Two"));
+  EXPECT_EQ(set.CommandCount(), 2);
+}
+
+TEST_F(SqliteCommandSetTest, GivesAVersionOneFileTheCaseBlindIndexWhenFirstWritten) {
+  Open()->AddCommand(Entry("A.One"));
+  RunSql(path_, "DROP INDEX commands_by_prog_id; PRAGMA user_version = 1");
+  SqliteCommandSet set(path_);
+  set.OpenCommandSet("Valdren", "Carthex");
+  EXPECT_EQ(set.FindProgId("a.ONE"), 0);
+  set.AddCommand(Entry("A.TWO"));
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
+  sqlite3_stmt* plan = nullptr;
+  sqlite3_prepare_v2(db,
+                     "EXPLAIN QUERY PLAN SELECT position FROM commands WHERE set_id = 1 AND prog_id = 'x' "
+                     "COLLATE NOCASE ORDER BY +position LIMIT 1",
+                     -1, &plan, nullptr);
+  std::string detail;
+  while (sqlite3_step(plan) == SQLITE_ROW)
+    detail += reinterpret_cast<const char*>(sqlite3_column_text(plan, 3));
+  sqlite3_finalize(plan);
+  sqlite3_close(db);
+  EXPECT_NE(detail.find("commands_by_prog_id"), std::string::npos) << detail;
 }
 
 TEST_F(SqliteCommandSetTest, RefusesDamagedOrTruncatedFilesAndLeavesThemByteIdentical) {
@@ -319,6 +390,14 @@ TEST_F(SqliteCommandSetTest, CountsNoFurtherThanSixteenBitsCanTell) {
   Open()->AddCommand(Entry("Seed.Cmd"));
   FillFromTheFirstCommand(path_, 32767);  // one more than a set may hold
   EXPECT_EQ(Open()->CommandCount(), 32767);
+  // The walk of every row still sees the one past the count, in order.
+  SqliteCommandSet set(path_);
+  set.OpenCommandSet("Valdren", "Carthex");
+  int64_t expected = 0;
+  EXPECT_EQ(
+      set.ForEachCommand([&](int64_t position, const CommandEntry&) { EXPECT_EQ(position, expected++); }),
+      32768);
+  EXPECT_EQ(set.FindCommand(kFirstCommandId + 32767), -1);
 }
 
 TEST(CommandSetPathTest, TakesTheConfiguredPathElseTheUsersDataDirectory) {
