@@ -100,32 +100,5 @@ TEST_F(BitmapStepsTest, FinishStepShowsTheHeadingOfThePurposeAndTheTotalRecapInE
   EXPECT_EQ(RecapReports(), 6);
 }
 
-// The steps' own controls sit between the heading and the button row.
-constexpr int32_t kContentTop = 840;
-constexpr int32_t kContentBottom = 4900;
-
-bool Overlap(const forms::Control& a, const forms::Control& b) {
-  return a.Left() < b.Left() + b.Width() && b.Left() < a.Left() + a.Width() &&
-         a.Top() < b.Top() + b.Height() && b.Top() < a.Top() + a.Height();
-}
-
-TEST_F(BitmapStepsTest, StepControlsStayInTheContentAreaWithoutOverlapping) {
-  for (const char* frameName : {"fraAddBMP", "fraCustomBMP", "fraFinish"}) {
-    std::vector<forms::Control*> own;
-    for (forms::Control* control : window.Controls()) {
-      const bool standard = control->Top() < kContentTop || control->Top() >= layout::kButtonTop;
-      if (control->Container() == &window.Control(frameName) && !standard) own.push_back(control);
-    }
-    for (forms::Control* control : own) {
-      SCOPED_TRACE(control->Name());
-      EXPECT_GE(control->Left(), layout::kContentLeft);
-      EXPECT_LE(control->Left() + control->Width(), layout::kContentLeft + layout::kContentWidth);
-      EXPECT_LE(control->Top() + control->Height(), kContentBottom);
-      for (forms::Control* other : own)
-        EXPECT_TRUE(other == control || !Overlap(*control, *other)) << other->Name();
-    }
-  }
-}
-
 }  // namespace
 }  // namespace verbsmith

@@ -165,43 +165,8 @@ TEST_F(CommandKindStepsTest, ChecksNoUserCanReachStillHoldTheStep) {
   EXPECT_EQ(Current(), Step::kFormName);
 }
 
-// Every control of these steps lies in the content area (or inside its own
-// container), and no two controls of one container overlap.
-TEST_F(CommandKindStepsTest, ControlsKeepToTheContentAreaWithoutOverlapping) {
-  const std::vector<std::string_view> frames = {
-      "fraCommandClassification", "fraModeless", "fraListeners",
-      "fraCommandType",           "fraFormName", "fraEnablingConditions"};
-  const std::vector<forms::Control*> all = window.Controls();
-  auto onStep = [&frames](const forms::Control* c) {
-    for (c = c->Container(); c != nullptr; c = c->Container()) {
-      if (std::ranges::find(frames, c->Name()) != frames.end()) return true;
-    }
-    return false;
-  };
-  // The picture, heading and button row every step shares.
-  auto shared = [](const forms::Control* c) {
-    return c->Name().ends_with("Heading") || c->Top() == layout::kButtonTop ||
-           (c->Left() == layout::kPicture.left && c->Top() == layout::kPicture.top);
-  };
-  for (const forms::Control* control : all) {
-    if (!onStep(control)) continue;
-    if (control->Container()->Container() == nullptr && !shared(control)) {
-      EXPECT_TRUE(control->Left() >= layout::kContentLeft && control->Top() >= 840 &&
-                  control->Left() + control->Width() <= layout::kContentLeft + layout::kContentWidth &&
-                  control->Top() + control->Height() <= 4900)
-          << control->Name();
-    }
-    for (const forms::Control* other : all) {
-      const bool overlap = control->Left() < other->Left() + other->Width() &&
-                           other->Left() < control->Left() + control->Width() &&
-                           control->Top() < other->Top() + other->Height() &&
-                           other->Top() < control->Top() + control->Height();
-      if (control < other && other->Container() == control->Container() && overlap) {
-        ADD_FAILURE() << control->Name() << " overlaps " << other->Name();
-      }
-    }
-  }
-  // The list scrolls by exactly what is hidden of it.
+// The enabling list scrolls by exactly what is hidden of it.
+TEST_F(CommandKindStepsTest, TheEnablingListScrollsByWhatIsHiddenOfIt) {
   window.GoTo(Step::kIntro, Step::kEnablingConditions, Direction::kNext);
   const auto& bar = window.Control<forms::VScrollBar>("VScroll1");
   EXPECT_EQ(bar.Max(), window.Control("Picture3").Height() - window.Control("Picture2").Height());

@@ -95,12 +95,14 @@ void FrmVerbsmith::OnLoad() {
     help_.SetApplicationHelpFile(directory + "\\..\\resdlls\\00" + id.substr(1, 1) + id.substr(id.size() - 1) +
                                  "\\Verbsmith52.chm");
   } catch (const std::exception&) {
+    // Without a help file path, help asks for the file when first wanted.
   }
   try {
     SetWidth(kWindowWidth);
     SetHeight(kWindowHeight);
     forms::CenterForm(host_.screen, 0, *this);
   } catch (const std::exception&) {
+    // The window keeps its designed size and place.
   }
   currentStepPicture_ = nullptr;
   for (forms::Control* control : Controls()) {
@@ -113,6 +115,7 @@ void FrmVerbsmith::OnLoad() {
   try {
     stepOwners_[static_cast<size_t>(Step::kIntro)]->Show(Step::kIntro, Direction::kNext);
   } catch (const std::exception&) {
+    // The start step is still there to be shown by the person's first action.
   }
   host_.err.Clear();
 }

@@ -34,10 +34,6 @@ std::string DriveCurrentDirectory(Host& host, const std::string& drive) {
   return root;
 }
 
-bool DirectoryExists(Host& host, const std::string& path) {
-  return FileExists(host, AddTrailingBackslash(path), attr::kDirectory);
-}
-
 // A name Windows would not keep as it was typed: only dots (the directory
 // itself or its parent), or a trailing dot or blank that Windows drops.
 bool IsReservedDirectoryName(const std::string& name) {
@@ -55,6 +51,7 @@ IntroSteps::IntroSteps(FrmVerbsmith& window) : StepGroup(window) {
     drive_->SetDrive(current);
     directory_->SetPath(current);
   } catch (const VbError&) {
+    // The lists keep their defaults; entering the project step fills them.
   }
 
   company_->onChange = [this] {
@@ -87,7 +84,7 @@ IntroSteps::IntroSteps(FrmVerbsmith& window) : StepGroup(window) {
   drive_->onChange = [this] { DriveChanged(); };
   directory_->onChange = [this] { DirectoryChanged(); };
   directory_->pathCheck = [this](const std::string& path) {
-    if (!DirectoryExists(window_.GetHost(), path))
+    if (!DirectoryExists(window_.GetHost().fs, path))
       throw VbError::Standard(vberr::kPathNotFound, "dirProjLoc");
   };
 }
@@ -207,6 +204,7 @@ void IntroSteps::DriveChanged() {
       drive_->SetDrive(previousRoot);
       gen->SetCurrentPath(DriveCurrentDirectory(host, previousRoot));
     } catch (const VbError&) {
+      // The drive it came from has gone too; the report below still says why.
     }
     std::string message = LoadResString(71);
     ReportError(host, error.Description(), &message);
@@ -278,7 +276,7 @@ bool IntroSteps::MakeProjectDirectories(const std::string& location, const std::
   std::string project = location;
   if (!subdirectory.empty()) {
     project = location + "\\" + subdirectory;
-    if (!DirectoryExists(host, project)) {
+    if (!DirectoryExists(host.fs, project)) {
       if (!MakeDirectory(project)) return false;
       window_.CreatedDirectories().push_back(project);
     }
@@ -286,7 +284,7 @@ bool IntroSteps::MakeProjectDirectories(const std::string& location, const std::
   }
   // An existing project directory still gets what a project needs.
   for (const char* sub : {"\\src", "\\bin"}) {
-    if (!DirectoryExists(host, project + sub) && !MakeDirectory(project + sub)) return false;
+    if (!DirectoryExists(host.fs, project + sub) && !MakeDirectory(project + sub)) return false;
   }
   gen->SetCurrentPathSrc(project + "\\src");
   gen->SetCurrentPathBin(project + "\\bin");

@@ -7,13 +7,7 @@
 //   run.gen.SetWizardPurpose(purpose::kEdit);
 //   run.window.GoTo(Step::kIntro, Step::kAddBMP, Direction::kNext);
 
-#include "generate/class_mgr_class.h"
-#include "generate/form_mgr_class.h"
-#include "generate/line_buffer.h"
-#include "generate/module_mgr_class.h"
-#include "model/general_mgr_class.h"
-#include "resources/bitmap_mgr_class.h"
-#include "support/fake_connection.h"
+#include "managers/manager_set.h"
 #include "support/fake_ide.h"
 #include "support/file_host.h"
 #include "support/forms_session.h"
@@ -23,30 +17,20 @@ namespace verbsmith::test {
 
 struct WizardRun {
   WizardRun() {
-    connection.genMgr = &gen;
-    connection.classMgr = &cls;
-    connection.moduleMgr = &module;
-    connection.formMgr = &form;
-    connection.bitmapMgr = &bitmaps;
-    connection.vbInst = &ide;
-    gen.InitializeObjects(&connection);
-    cls.InitializeObjects(&connection);
-    form.InitializeObjects(&connection);
-    bitmaps.InitializeObjects(&connection);
-    module.InitializeObjects(&connection);
-    window.InitializeObjects(&connection);
+    window.InitializeObjects(&managers);
     window.Load();
   }
 
   FileHost env;
-  LineBuffer lines;
-  GeneralMgrClass gen{env.host, lines};
-  ClassMgrClass cls{env.host, lines};
-  ModuleMgrClass module{env.host, lines};
-  FormMgrClass form{env.host, lines};
-  BitMapMgrClass bitmaps{env.host, lines};
   FakeIde ide;
-  FakeConnection connection;
+  ManagerSet managers{env.host};
+  // The managers of the run, wired as the add-in wires them.
+  bool renewed = (managers.SetVBInst(&ide), managers.Renew(), true);
+  GeneralMgrClass& gen = managers.General();
+  ClassMgrClass& cls = managers.Class();
+  ModuleMgrClass& module = managers.Module();
+  FormMgrClass& form = managers.Form();
+  BitMapMgrClass& bitmaps = managers.Bitmap();
   FormsSession session;
   FrmVerbsmith window{session.runtime, env.host};
 };

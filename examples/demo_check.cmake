@@ -1,0 +1,28 @@
+# The main job out of the box: `verbsmith demo` makes a project whose
+# resource holds the four bitmaps, refuses to make it twice, and
+# `verbsmith demo --edit` changes it. Arguments: EXE, WORK.
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/FreshEnvironment.cmake)
+
+function(demo expected_status)
+  execute_process(COMMAND ${EXE} demo ${ARGN} WORKING_DIRECTORY ${WORK}
+                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status EQUAL expected_status)
+    message(FATAL_ERROR "verbsmith demo ${ARGN} exited with ${status}, not ${expected_status}\n${out}\n${err}")
+  endif()
+endfunction()
+
+demo(0 ${WORK}/demo)
+find_program(READOBJ NAMES llvm-readobj llvm-readobj-14 REQUIRED)
+execute_process(COMMAND ${READOBJ} --coff-resources ${WORK}/demo/src/Compass.res OUTPUT_VARIABLE resources)
+string(REGEX MATCHALL "Resource name \\(string\\): COMPASSDEMO\\.COMPASS\\.(LC|LM|SC|SM)" bitmaps "${resources}")
+list(LENGTH bitmaps count)
+if(NOT count EQUAL 4)
+  message(FATAL_ERROR "the demo's resource holds ${count} of the four bitmaps:\n${resources}")
+endif()
+
+demo(1 ${WORK}/demo)
+demo(0 --edit ${WORK}/demo)
+file(READ ${WORK}/demo/bin/Compass.ini ini)
+if(NOT ini MATCHES "Description=Shows a compass rose over every map view")
+  message(FATAL_ERROR "the edit did not reach the initialisation file:\n${ini}")
+endif()
