@@ -97,8 +97,12 @@ if(IS_DIRECTORY ${DIR}/${NAME}.expected)
     file(READ ${DIR}/${NAME}.expected/${relative} right HEX)
     # Compared as hex so that line ends and other bytes count; the work
     # directory's name is put back first.
+    # JSON writes the directory with its backslashes doubled.
+    string(REPLACE "\\" "\\\\" json_work "${windows_work}")
+    string(HEX "${json_work}" json_work_hex)
     string(HEX "${windows_work}" work_hex)
     string(HEX "@WORK@" placeholder_hex)
+    string(REPLACE "${json_work_hex}" "${placeholder_hex}" left "${left}")
     string(REPLACE "${work_hex}" "${placeholder_hex}" left "${left}")
     if(NOT left STREQUAL right)
       message(FATAL_ERROR "${NAME}: ${relative} differs from ${NAME}.expected/${relative}")
