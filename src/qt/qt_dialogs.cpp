@@ -142,7 +142,10 @@ void QtDialogs::ShowHelpTopic(const std::string& helpFile, int topic) {
   record_.ShowHelpTopic(helpFile, topic);
   try {
     const QFileInfo file(QString::fromStdString(paths_.toHost(helpFile)));
-    const QString page = file.dir().filePath(QString::number(topic) + QStringLiteral(".html"));
+    // The topic's own page, installed beside the help file, opens in any
+    // browser; the compiled file needs a CHM viewer.
+    const QString page =
+        file.dir().filePath(QStringLiteral("pages/topics/") + QString::number(topic) + QStringLiteral(".htm"));
     Open(QFileInfo::exists(page) ? page.toStdString() : file.filePath().toStdString());
   } catch (const VbError&) {
     // A help file on no reachable drive: there is nothing to open.
