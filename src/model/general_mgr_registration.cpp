@@ -2,6 +2,7 @@
 // ProgID is still free.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,13 +58,21 @@ void GeneralMgrClass::WriteINI() {
         {"LargeColorBitmapPath",
          [&] { return bitmapPath(&IBitmapMgr::LCBitmapLocation, &IBitmapMgr::LCBMPFilename); }},
     };
-    for (const auto& [key, value] : keys) {
-      std::string text = value();
-      // A refused write (no bin directory, say) must not pass for success.
-      if (!host_.profiles.WriteString(className(), key, text, file)) {
-        throw VbError::Standard(vberr::kPathFileAccessError, "General Manager Object");
-      }
+    // The values are gathered in order and the file written once; a value
+    // that cannot be had ends the gathering, and the keys before it are
+    // still written.
+    ProfileFiles::KeyValues values;
+    std::optional<VbError> failure;
+    try {
+      for (const auto& [key, value] : keys) values.emplace_back(key, value());
+    } catch (const VbError& error) {
+      failure = error;
     }
+    // A refused write (no bin directory, say) must not pass for success.
+    if (!values.empty() && !host_.profiles.WriteStrings(className(), values, file)) {
+      throw VbError::Standard(vberr::kPathFileAccessError, "General Manager Object");
+    }
+    if (failure) throw *failure;
   } catch (const VbError& error) {
     host_.err.Set(error);
     ReportError(host_, error.Description(), &message);

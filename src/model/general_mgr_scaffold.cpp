@@ -43,7 +43,7 @@ void GeneralMgrClass::CopyTemplate() {
     const std::string destination = copy.destination();
     if (destination.empty()) continue;
     try {
-      host_.fs.CopyFile(templates + copy.templateName, destination);
+      host_.fs.CopyWorkingFile(templates + copy.templateName, destination);
     } catch (const VbError&) {
       host_.dialogs.MsgBox(LoadResString(kCopyFailedMessage), mb::kOKOnly, std::nullopt);
     }

@@ -71,6 +71,14 @@ class FileSystem {
   virtual std::string ReadBytes(const std::string& path) = 0;
   virtual void WriteBytes(const std::string& path, const std::string& bytes) = 0;
 
+  // Working files: a template copy that the same run rewrites at once, or a
+  // resource script the run can always write again. They replace their
+  // target atomically like every write, but are not forced to the disk: the
+  // rewrite is, and a lost script is made anew by the next Finish. Adapters
+  // without such a distinction write them as any file.
+  virtual void CopyWorkingFile(const std::string& from, const std::string& to) { CopyFile(from, to); }
+  virtual void WriteWorkingText(const std::string& path, const std::string& text) { WriteText(path, text); }
+
   // The host's own name for a Windows-form path, for handing to a host
   // program (a compiler's command line). On a Windows host the two are the
   // same; other adapters map the path as every call here does.

@@ -141,7 +141,8 @@ void BitMapMgrClass::WriteScript() {
   try {
     const std::string text = ResourceScriptText(
         Require(genMgr_).ProjectName(), Require(classMgr_).Classname(), ChosenBitmaps(), ScriptPathText);
-    host_.fs.WriteText(genMgr_->CurrentPathSrc() + rcFilename_, text);
+    // The script is made anew by every Finish: it need not be forced to disk.
+    host_.fs.WriteWorkingText(genMgr_->CurrentPathSrc() + rcFilename_, text);
   } catch (const VbError& error) {
     host_.err.Set(error);
     ReportError(host_, error.Description(), &message);

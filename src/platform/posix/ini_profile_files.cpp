@@ -111,6 +111,11 @@ std::string FirstCharacters(std::string_view text, size_t count) {
 
 bool IniProfileFiles::WriteString(const std::string& section, const std::string& key,
                                   const std::string& value, const std::string& file) {
+  return WriteStrings(section, {{key, value}}, file);
+}
+
+bool IniProfileFiles::WriteStrings(const std::string& section, const KeyValues& keys,
+                                   const std::string& file) {
   try {
     std::string content;
     try {
@@ -128,22 +133,24 @@ bool IniProfileFiles::WriteString(const std::string& section, const std::string&
       return std::string("\r\n");
     }();
 
-    auto header = FindSection(lines, section);
-    if (!header) {
-      if (!lines.empty()) {
-        if (lines.back().end.empty()) lines.back().end = end;
-        if (!Trim(lines.back().text).empty()) lines.push_back({"", end});
+    for (const auto& [key, value] : keys) {
+      auto header = FindSection(lines, section);
+      if (!header) {
+        if (!lines.empty()) {
+          if (lines.back().end.empty()) lines.back().end = end;
+          if (!Trim(lines.back().text).empty()) lines.push_back({"", end});
+        }
+        lines.push_back({"[" + section + "]", end});
+        lines.push_back({key + "=" + value, end});
+      } else if (auto found = FindKey(lines, *header, key)) {
+        Line& line = lines[*found];
+        line.text = std::string(ParseKeyLine(line.text)->key) + "=" + value;
+      } else {
+        size_t insertAt = SectionEnd(lines, *header);
+        while (insertAt > *header + 1 && Trim(lines[insertAt - 1].text).empty()) --insertAt;
+        if (lines[insertAt - 1].end.empty()) lines[insertAt - 1].end = end;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), Line{key + "=" + value, end});
       }
-      lines.push_back({"[" + section + "]", end});
-      lines.push_back({key + "=" + value, end});
-    } else if (auto found = FindKey(lines, *header, key)) {
-      Line& line = lines[*found];
-      line.text = std::string(ParseKeyLine(line.text)->key) + "=" + value;
-    } else {
-      size_t insertAt = SectionEnd(lines, *header);
-      while (insertAt > *header + 1 && Trim(lines[insertAt - 1].text).empty()) --insertAt;
-      if (lines[insertAt - 1].end.empty()) lines[insertAt - 1].end = end;
-      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), Line{key + "=" + value, end});
     }
     fs_.WriteText(file, JoinLines(lines));
     return true;

@@ -21,6 +21,7 @@ class IniProfileFiles : public ProfileFiles {
   // file gets CR LF line ends, an existing one keeps its own.
   bool WriteString(const std::string& section, const std::string& key, const std::string& value,
                    const std::string& file) override;
+  bool WriteStrings(const std::string& section, const KeyValues& keys, const std::string& file) override;
   // Blanks around the value are dropped, and one pair of matching quotes
   // (single or double) around it. Any failure to read gives the default.
   std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue,

@@ -147,12 +147,20 @@ std::vector<std::string> PosixFileSystem::List(const std::string& pattern, uint3
 }
 
 void PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
+  Copy(from, to, Kind::kKept);
+}
+
+void PosixFileSystem::CopyWorkingFile(const std::string& from, const std::string& to) {
+  Copy(from, to, Kind::kWorking);
+}
+
+void PosixFileSystem::Copy(const std::string& from, const std::string& to, Kind kind) {
   const fs::path source = mapper_.ToHost(from);
   const std::string bytes = ReadHostFile(source);
   struct stat st {};
   const std::optional<mode_t> mode =
       ::stat(source.c_str(), &st) == 0 ? std::optional<mode_t>(st.st_mode & 07777) : std::nullopt;
-  WriteAtomically(mapper_.ToHost(to), bytes, false, mode);
+  WriteAtomically(mapper_.ToHost(to), bytes, false, mode, kind);
 }
 
 uint32_t PosixFileSystem::GetAttributes(const std::string& path) {
@@ -264,6 +272,10 @@ void PosixFileSystem::WriteText(const std::string& path, const std::string& text
   WriteBytes(path, Utf8ToCp1252(text));
 }
 
+void PosixFileSystem::WriteWorkingText(const std::string& path, const std::string& text) {
+  WriteAtomically(mapper_.ToHost(path), Utf8ToCp1252(text), true, std::nullopt, Kind::kWorking);
+}
+
 std::string PosixFileSystem::ReadBytes(const std::string& path) {
   return ReadHostFile(mapper_.ToHost(path));
 }
@@ -305,7 +317,7 @@ std::string PosixFileSystem::ReadHostFile(const fs::path& host) {
 }
 
 void PosixFileSystem::WriteAtomically(const fs::path& target, std::string_view bytes, bool keepReadOnly,
-                                      std::optional<mode_t> mode) {
+                                      std::optional<mode_t> mode, Kind kind) {
   fs::path destination = target;
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
@@ -350,7 +362,7 @@ void PosixFileSystem::WriteAtomically(const fs::path& target, std::string_view b
   }
   // A kept file reaches the disk before it replaces the old one; a scratch
   // file is thrown away, so a sync would buy nothing.
-  const bool scratch = scratchFiles_.count(destination.native()) != 0;
+  const bool scratch = kind == Kind::kWorking || scratchFiles_.count(destination.native()) != 0;
   if (!scratch && ::fsync(fd.Get()) != 0 && errno != EINVAL) ThrowErrno(errno, Missing::kFile);
   if (fd.Close() != 0) ThrowErrno(errno, Missing::kFile);
   if (::rename(temp.c_str(), destination.c_str()) != 0) ThrowErrno(errno, Missing::kFile);

@@ -55,6 +55,8 @@ class PosixFileSystem : public FileSystem {
   void WriteText(const std::string& path, const std::string& text) override;
   std::string ReadBytes(const std::string& path) override;
   void WriteBytes(const std::string& path, const std::string& bytes) override;
+  void CopyWorkingFile(const std::string& from, const std::string& to) override;
+  void WriteWorkingText(const std::string& path, const std::string& text) override;
   std::string HostPath(const std::string& windowsPath) override {
     return mapper_.ToHost(windowsPath).string();
   }
@@ -64,9 +66,12 @@ class PosixFileSystem : public FileSystem {
  private:
   std::string ReadHostFile(const std::filesystem::path& host);
   // Writes to a new file beside the target and renames it into place.
-  // With keepReadOnly false a read-only target is replaced, not refused.
+  // With keepReadOnly false a read-only target is replaced, not refused. A
+  // kept file is synced before the rename; a working or scratch one is not.
+  enum class Kind { kKept, kWorking };
   void WriteAtomically(const std::filesystem::path& target, std::string_view bytes, bool keepReadOnly,
-                       std::optional<mode_t> mode);
+                       std::optional<mode_t> mode, Kind kind = Kind::kKept);
+  void Copy(const std::string& from, const std::string& to, Kind kind);
 
   PathMapper mapper_;
   WriteCall writeCall_;
