@@ -34,31 +34,6 @@ class BitmapStepsTest : public ::testing::Test, public test::WizardRun {
   test::CurrentDirectoryGuard cwd;
 };
 
-TEST_F(BitmapStepsTest, EditingAModelessCommandRebuildsTheSummaryAroundTheBitmapPiece) {
-  gen.SetWizardPurpose(purpose::kEdit);
-  gen.SetCommandIsModeless(true);
-  Enter(Step::kAddBMP);
-  window.Control<forms::OptionButton>("optNoBMP").SetValue(true);
-  Press("cmdAddBMPNext");
-  EXPECT_EQ(window.CurrentStep(), Step::kEnablingConditions);
-  EXPECT_TRUE(gen.RecapString().ends_with("Project Location:\r\n     + Bitmap not defined\r\n"));
-}
-
-TEST_F(BitmapStepsTest, CustomStepForgetsVanishedBitmapsAndNamesTheResourceAfterTheClass) {
-  dir.Write("a.bmp", "BM");
-  bitmaps.SetResourceType(1);
-  bitmaps.SetLCBitmapLocation(dir.WindowsPath(""));
-  bitmaps.SetLCBMPFilename("a.bmp");
-  bitmaps.SetSMBitmapLocation(dir.WindowsPath(""));
-  bitmaps.SetSMBMPFilename("gone.bmp");
-  Enter(Step::kCustomBMP);
-  EXPECT_EQ(Box("txtLCCustomBMPName").Text(), dir.WindowsPath("a.bmp"));
-  EXPECT_EQ(Box("txtSMCustomBMPName").Text(), "");
-  EXPECT_EQ(bitmaps.SMBitmapLocation() + bitmaps.SMBMPFilename(), "");
-  EXPECT_EQ(bitmaps.RCFilename(), "Buffer.rc");
-  EXPECT_EQ(bitmaps.ResFilename(), "Buffer.res");
-}
-
 TEST_F(BitmapStepsTest, LeavingGoesBackToTheCurrentDirectoryOfShowingAndKeepsTypedPathsWhole) {
   dir.Write("art/logo.bmp", "BM");
   env.files.SetCurrentDirectory(dir.WindowsPath());

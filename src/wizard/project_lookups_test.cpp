@@ -17,8 +17,6 @@
 namespace verbsmith {
 namespace {
 
-using ::testing::ElementsAre;
-
 class FindProgIDTest : public ::testing::Test {
  protected:
   FindProgIDTest() {
@@ -34,42 +32,6 @@ class FindProgIDTest : public ::testing::Test {
   test::FileHost files;
   FormsSession session;
 };
-
-// One match is returned without the dialog, none gives an empty text, and the
-// match is case-sensitive: only the lower-case key contains "survey.".
-TEST_F(FindProgIDTest, ASingleOrNoCaseSensitiveMatchNeedsNoDialog) {
-  EXPECT_EQ(Find("MergeTool"), "Parcel.MergeTool");
-  EXPECT_EQ(Find("Nothing.Registered"), "");
-  EXPECT_EQ(Find("mergetool"), "");
-  EXPECT_EQ(Find("survey."), "survey.legacy");
-  EXPECT_THAT(session.transcript.Lines(),
-              ::testing::Not(::testing::Contains(::testing::HasSubstr("form shown"))));
-  EXPECT_TRUE(files.dialogs.MessageBoxes().empty());
-  EXPECT_TRUE(session.dialogs.MessageBoxes().empty());
-}
-
-TEST_F(FindProgIDTest, SeveralMatchesLetTheUserChooseFromThemAllOrCancel) {
-  session.actions
-      .Then([this] {
-        forms::Form* dialog = session.runtime.ActiveModalForm();
-        ASSERT_NE(dialog, nullptr);
-        // The chooser keeps the captions it was designed with.
-        EXPECT_EQ(dialog->Caption(), text::kMultiCmdCaption);
-        EXPECT_EQ(dialog->Control("Label1").Caption(), text::kMultiCmdExplanation);
-        // Every class of this user and of the machine that contains the
-        // text, in the registry's order; the lower-case one is not among them.
-        EXPECT_THAT(dialog->Control<forms::ListBox>("lstMultiCmd").Items(),
-                    ElementsAre("Survey.AreaCmd", "Survey.LineCmd", "Survey.PointCmd", "Survey.ZoneCmd"));
-        EXPECT_FALSE(dialog->Control("cmdOK").Enabled());
-      })
-      .Choose("lstMultiCmd", "Survey.PointCmd")
-      .Click("cmdOK");
-  EXPECT_EQ(Find("Survey."), "Survey.PointCmd");
-  EXPECT_EQ(session.runtime.ActiveModalForm(), nullptr);
-
-  session.actions.Choose("lstMultiCmd", 0).Click("cmdCancel");
-  EXPECT_EQ(Find("Cmd"), "") << "cancelling the chooser";
-}
 
 TEST_F(FindProgIDTest, AClassNameTooLongToReadIsPassedOver) {
   // The over-long name also starts "Survey.L": it is neither listed nor
@@ -96,32 +58,6 @@ class ChooseProjectFileTest : public ::testing::Test {
   test::FileHost files;
   FormsSession session;
 };
-
-TEST_F(ChooseProjectFileTest, ASingleOrNoMatchNeedsNoDialog) {
-  EXPECT_EQ(ChooseProjectFile(files.host, session.runtime, Pattern("single")), "Only.vbp");
-  EXPECT_EQ(ChooseProjectFile(files.host, session.runtime, Pattern("nothing")), "");
-  EXPECT_TRUE(session.transcript.Lines().empty());
-}
-
-TEST_F(ChooseProjectFileTest, SeveralMatchesLetTheUserChooseWithTheProjectTexts) {
-  session.actions
-      .Then([this] {
-        forms::Form* dialog = session.runtime.ActiveModalForm();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->Caption(), "Choose a project file.");
-        EXPECT_EQ(
-            dialog->Control("Label1").Caption(),
-            "Multiple project files have been located.  Choose the project you wish to add to the command "
-            "set.");
-        EXPECT_EQ(dialog->Control("Label2").Caption(), "Projects found:");
-        EXPECT_EQ(dialog->Control("Label3").Caption(), "Project to process:");
-        EXPECT_EQ(dialog->Control<forms::ListBox>("lstMultiCmd").ListCount(), 2);
-        EXPECT_FALSE(dialog->Control("cmdOK").Enabled());
-      })
-      .Choose("lstMultiCmd", "Beta.vbp")
-      .Click("cmdOK");
-  EXPECT_EQ(ChooseProjectFile(files.host, session.runtime, Pattern("proj")), "Beta.vbp");
-}
 
 TEST_F(ChooseProjectFileTest, CancelOrRunningOutOfActionsGivesAnEmptyText) {
   session.actions.Choose("lstMultiCmd", 0).Click("cmdCancel");
