@@ -1,6 +1,7 @@
 #pragma once
-// The four toolbar bitmaps as rows: their code, and where the bitmap
-// manager keeps each one's file name and location. Always in the order
+// The four toolbar bitmaps as rows: their code, where the bitmap manager
+// keeps each one's file name and location, and where a command-set entry
+// keeps its path. Always in the order
 // LC, LM, SC, SM.
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include "connection/connection.h"
+#include "platform/command_set.h"
 
 namespace verbsmith {
 
@@ -17,6 +19,8 @@ struct BitmapRow {
   void (IBitmapMgr::*setName)(std::string);
   std::string (IBitmapMgr::*location)() const;
   void (IBitmapMgr::*setLocation)(std::string);
+  // Where a command-set entry keeps the bitmap's full path.
+  std::string CommandEntry::*entryPath;
 
   std::string Name(const IBitmapMgr& bitmaps) const { return (bitmaps.*name)(); }
   std::string Location(const IBitmapMgr& bitmaps) const { return (bitmaps.*location)(); }
@@ -31,13 +35,13 @@ struct BitmapRow {
 
 inline constexpr std::array<BitmapRow, 4> kBitmapRows{{
     {"LC", &IBitmapMgr::LCBMPFilename, &IBitmapMgr::SetLCBMPFilename, &IBitmapMgr::LCBitmapLocation,
-     &IBitmapMgr::SetLCBitmapLocation},
+     &IBitmapMgr::SetLCBitmapLocation, &CommandEntry::largeColorBitmap},
     {"LM", &IBitmapMgr::LMBMPFilename, &IBitmapMgr::SetLMBMPFilename, &IBitmapMgr::LMBitmapLocation,
-     &IBitmapMgr::SetLMBitmapLocation},
+     &IBitmapMgr::SetLMBitmapLocation, &CommandEntry::largeMonoBitmap},
     {"SC", &IBitmapMgr::SCBMPFilename, &IBitmapMgr::SetSCBMPFilename, &IBitmapMgr::SCBitmapLocation,
-     &IBitmapMgr::SetSCBitmapLocation},
+     &IBitmapMgr::SetSCBitmapLocation, &CommandEntry::smallColorBitmap},
     {"SM", &IBitmapMgr::SMBMPFilename, &IBitmapMgr::SetSMBMPFilename, &IBitmapMgr::SMBitmapLocation,
-     &IBitmapMgr::SetSMBitmapLocation},
+     &IBitmapMgr::SetSMBitmapLocation, &CommandEntry::smallMonoBitmap},
 }};
 
 }  // namespace verbsmith

@@ -1,31 +1,20 @@
 // The command-name step for edit and delete: the command set's entries in
 // the list, and the specification rebuilt from the chosen one.
 
+#include <algorithm>
+
 #include "base/messages.h"
 #include "base/win_path.h"
 #include "generate/vs_main.h"
 #include "model/registry_lookups.h"
 #include "platform/dialogs.h"
+#include "wizard/bitmap_steps_rows.h"
 #include "wizard/command_name_rules.h"
 #include "wizard/command_name_step.h"
 #include "wizard/frm_verbsmith.h"
 #include "wizard/recap.h"
 
 namespace verbsmith {
-
-namespace {
-
-// A stored bitmap path split into its location (up to and including the
-// last backslash) and its file name.
-void SetBitmap(const std::string& path, void (IBitmapMgr::*setLocation)(std::string),
-               void (IBitmapMgr::*setFile)(std::string), IBitmapMgr& bitmaps) {
-  std::string file = path;
-  std::string location = SplitDirectory(file);
-  (bitmaps.*setLocation)(std::move(location));
-  (bitmaps.*setFile)(std::move(file));
-}
-
-}  // namespace
 
 std::unique_ptr<CommandSet> CommandNameStep::OpenCommandSet() {
   std::unique_ptr<CommandSet> set = window_.GetHost().commandSets.Create();
@@ -108,16 +97,17 @@ void CommandNameStep::ChooseForEdit(const CommandEntry& entry) {
   gen->SetCommandsEnablingConditions(entry.enableMask);
   gen->SetCommandIsModeless(entry.modalFlag == 0);
 
-  if (!entry.smallMonoBitmap.empty() || !entry.smallColorBitmap.empty() || !entry.largeMonoBitmap.empty() ||
-      !entry.largeColorBitmap.empty()) {
+  if (std::ranges::any_of(kBitmapRows,
+                          [&entry](const BitmapRow& row) { return !(entry.*row.entryPath).empty(); })) {
     bitmaps->SetResourceType(1);
   }
-  SetBitmap(entry.smallMonoBitmap, &IBitmapMgr::SetSMBitmapLocation, &IBitmapMgr::SetSMBMPFilename, *bitmaps);
-  SetBitmap(entry.smallColorBitmap, &IBitmapMgr::SetSCBitmapLocation, &IBitmapMgr::SetSCBMPFilename,
-            *bitmaps);
-  SetBitmap(entry.largeMonoBitmap, &IBitmapMgr::SetLMBitmapLocation, &IBitmapMgr::SetLMBMPFilename, *bitmaps);
-  SetBitmap(entry.largeColorBitmap, &IBitmapMgr::SetLCBitmapLocation, &IBitmapMgr::SetLCBMPFilename,
-            *bitmaps);
+  // Each stored path splits into its location (up to and including the
+  // last backslash) and its file name.
+  for (const BitmapRow& row : kBitmapRows) {
+    std::string file = entry.*row.entryPath;
+    std::string location = SplitDirectory(file);
+    row.Set(*bitmaps, std::move(location), std::move(file));
+  }
 
   gen->SetIsMapViewListener(entry.listenerMask != 0);
   recap::ResetListenerPieces(*gen, entry.listenerMask != 0);

@@ -7,6 +7,7 @@
 #include "generate/vs_main.h"
 #include "platform/command_set.h"
 #include "platform/dialogs.h"
+#include "wizard/bitmap_steps_rows.h"
 #include "wizard/frm_verbsmith.h"
 
 namespace verbsmith {
@@ -28,10 +29,7 @@ CommandEntry EntryFor(const FrmVerbsmith& window) {
   entry.modalFlag = gen.CommandIsModeless() ? 0 : 1;
   entry.description = cls.CommandDesc();
   entry.toolTip = cls.CommandToolTip();
-  entry.smallMonoBitmap = bitmaps.SMBitmapLocation() + bitmaps.SMBMPFilename();
-  entry.smallColorBitmap = bitmaps.SCBitmapLocation() + bitmaps.SCBMPFilename();
-  entry.largeMonoBitmap = bitmaps.LMBitmapLocation() + bitmaps.LMBMPFilename();
-  entry.largeColorBitmap = bitmaps.LCBitmapLocation() + bitmaps.LCBMPFilename();
+  for (const BitmapRow& row : kBitmapRows) entry.*row.entryPath = row.Path(bitmaps);
   return entry;
 }
 
