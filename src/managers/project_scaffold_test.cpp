@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "generate/project_lines.h"
 #include "managers/manager_set.h"
 #include "managers/template_check.h"
 #include "managers/template_render.h"
@@ -118,25 +117,6 @@ TEST_F(ProjectScaffoldTest, NamesMustDifferBeyondLetterCase) {
   EXPECT_FALSE(unique);
 }
 
-TEST_F(ProjectScaffoldTest, TheProjectFileKeepsItsLengthAndGetsTheCommandsLines) {
-  gen_.SetProjectDesc("Command:  Measure");
-  gen_.CopyTemplate();
-  gen_.ReadProject();
-  gen_.ModifyProject();
-  SetResFileLine(managers_.Lines(), dir_.WindowsPath("p/src/Measure.res"));
-  gen_.WriteModifiedProject();
-  const Lines templ = TemplateLines(kProjectTemplate);
-  const Lines project = FileLines("p/src/Measuring.vbp");
-  ASSERT_EQ(project.size(), templ.size() + 1);
-  EXPECT_EQ(project[0], "ResFile32=" + dir_.WindowsPath("p/src/Measure.res"));
-  EXPECT_EQ(project[1], templ[0]);
-  for (const std::string& line : {std::string("Module=Measure1;Measure1.bas"),
-                                  "ExeName32=\"" + dir_.WindowsPath("p/bin") + "\\Measure.dll\""}) {
-    EXPECT_NE(std::find(project.begin(), project.end(), line), project.end()) << line;
-  }
-  EXPECT_TRUE(files_.Prompts().empty());
-}
-
 TEST_F(ProjectScaffoldTest, AFailedProjectReadLeavesTheProjectFileAsItWas) {
   gen_.SetCompleteProjFilename(dir_.WindowsPath("p/src/Measuring.vbp"));
   dir_.MakeDir("p/src/Measuring.vbp");  // a directory where the file should be
@@ -228,22 +208,6 @@ TEST_F(GeneratorsTest, TheFormPositionDecidesHowTheFormIsShown) {
   EXPECT_EQ(FileLines("p/src/SampleCommand1.bas")[0], "Attribute VB_Name = \"SampleCommand1\"");
 }
 
-TEST_F(GeneratorsTest, WithoutAFormNoFormCodeIsSwitchedOnAndNoFormFileIsMade) {
-  options_.formNotRequired = true;
-  options_.formPosition = 1;
-  Render();
-  for (const std::string& line : ClassLines()) {
-    if (line.find("Load ") != std::string::npos || line.find(".Show") != std::string::npos) {
-      EXPECT_EQ(line.find_first_not_of(' '), line.find('\'')) << line;
-    }
-  }
-  EXPECT_FALSE(dir_.Exists("p/src/frmSampleCommand.frm"));
-  EXPECT_FALSE(dir_.Exists("p/src/.frm"));
-  const Lines project = FileLines("p/src/SampleProject.vbp");
-  EXPECT_EQ(project.size(), TemplateLines(kProjectTemplate).size());
-  EXPECT_EQ(std::count(project.begin(), project.end(), ""), 1);
-}
-
 TEST_F(GeneratorsTest, TheFormLosesItsEventControlUnlessItListensKeepingItsLineCount) {
   options_.formPosition = 3;
   Render();
@@ -263,26 +227,6 @@ TEST_F(GeneratorsTest, TheFormLosesItsEventControlUnlessItListensKeepingItsLineC
   Render();
   const Lines listening = FileLines("p/src/frmSampleCommand.frm");
   EXPECT_EQ(listening[first], templ[first]);
-}
-
-TEST_F(ProjectScaffoldTest, TheEditFlowRewritesOnlyTheDescriptionLine) {
-  dir_.Write("p/src/Existing.cls", dir_.Read(std::string("tpl/") + kClassTemplate));
-  gen_.SetWizardPurpose(1);
-  gen_.SetCommandIsModeless(true);
-  cls_.SetClassname("Existing");
-  cls_.SetCommandDesc("New description");
-  cls_.SetCommandToolTip("New tip");
-  cls_.ReadClass();
-  cls_.ModifyClass();
-  cls_.WriteClass();
-
-  Lines expected = TemplateLines(kClassTemplate);
-  const auto description = std::find_if(expected.begin(), expected.end(), [](const std::string& line) {
-    return line.starts_with("Attribute VB_Description");
-  });
-  ASSERT_NE(description, expected.end());
-  *description = R"(Attribute VB_Description = "New description\\nNew tip")";
-  EXPECT_EQ(FileLines("p/src/Existing.cls"), expected);
 }
 
 // An edit derives the form and module names from the command's name; a
