@@ -119,44 +119,6 @@ class BitMapMgrClassTest : public ::testing::Test {
   BitMapMgrClass mgr{host, lines};
 };
 
-// A blank in the bitmaps' directory makes the script quote their paths.
-TEST_F(BitMapMgrClassTest, CompilesFourBitmapsIntoTheProjectResource) {
-  if (!HostCompiler()) GTEST_SKIP() << "no llvm-rc on this machine";
-  ChooseAllFour("my bitmaps");
-  Finish();
-
-  const std::string script = dir.Read("proj/src/CmdSvr.rc");
-  EXPECT_NE(script.find("MyCmd.CmdSvr.SC BITMAP DISCARDABLE   \"" + Dir("my bitmaps") + "small.bmp\"\r\n"),
-            std::string::npos)
-      << script;
-  EXPECT_TRUE(env.Prompts().empty()) << ::testing::PrintToString(env.Prompts());
-  const std::vector<test::ResEntry> entries = test::ReadResFile(dir.Read("proj/src/CmdSvr.res"));
-  ASSERT_EQ(entries.size(), 4u);
-  const std::vector<std::pair<std::string, size_t>> expected = {
-      {"MYCMD.CMDSVR.LC", test::BmpResourceSize(24, 23, false)},
-      {"MYCMD.CMDSVR.LM", test::BmpResourceSize(24, 23, true)},
-      {"MYCMD.CMDSVR.SC", test::BmpResourceSize(16, 15, false)},
-      {"MYCMD.CMDSVR.SM", test::BmpResourceSize(16, 15, true)},
-  };
-  for (size_t i = 0; i < entries.size(); ++i) {
-    EXPECT_EQ(entries[i].typeId, test::kResourceTypeBitmap);
-    EXPECT_EQ(entries[i].name, expected[i].first);
-    EXPECT_EQ(entries[i].data.size(), expected[i].second) << expected[i].first;
-  }
-  // The project had no resource line: it goes first.
-  ASSERT_GE(lines.LineCount(), 4u);
-  EXPECT_EQ(lines[0], ResLine());
-  EXPECT_EQ(lines[1], "Type=OleDll");
-  // The temporary script is gone; the kept one stays beside the resource.
-  EXPECT_TRUE(fs::is_empty(dir.HostPath("temp")));
-  std::vector<std::string> sources;
-  for (const auto& entry : fs::directory_iterator(dir.HostPath("proj/src"))) {
-    sources.push_back(entry.path().filename().string());
-  }
-  std::sort(sources.begin(), sources.end());
-  EXPECT_EQ(sources, (std::vector<std::string>{"CmdSvr.rc", "CmdSvr.res"}));
-}
-
 TEST_F(BitMapMgrClassTest, WritesTheKeptScriptLineForLine) {
   Choose("LC", "bitmaps", "big.bmp");
   Choose("SM", "bitmaps", "smallmono.bmp");
@@ -170,21 +132,6 @@ TEST_F(BitMapMgrClassTest, WritesTheKeptScriptLineForLine) {
                                "big.bmp\r\nMyCmd.CmdSvr.SM BITMAP DISCARDABLE   " + bitmaps +
                                "smallmono.bmp\r\n"))
       << script;
-}
-
-TEST_F(BitMapMgrClassTest, WithoutAnyCompilerShowsTheCombinedMessageAndNamesNoResource) {
-  processes.env.erase("VERBSMITH_RC");
-  ChooseAllFour();
-  Finish();
-
-  EXPECT_EQ(env.Prompts(), std::vector<std::string>{CombinedFailureMessage()});
-  EXPECT_EQ(env.dialogs.MessageBoxes().at(0).style, mb::kExclamation);
-  EXPECT_EQ(env.dialogs.MessageBoxes().at(0).title, text::kTitle);
-  EXPECT_EQ(env.err.Number(), kNoCompiler);
-  EXPECT_EQ(env.err.Source(), text::kBitmapMgrSource);
-  EXPECT_EQ(lines.Text().find("ResFile32="), std::string::npos);
-  EXPECT_TRUE(processes.started.empty());
-  EXPECT_TRUE(mgr.CompilerPath().empty());
 }
 
 struct FailingCompiler {
