@@ -1,1 +1,2 @@
-find Roads | sort > left.txt
+# What the failed run left of the project directory: nothing.
+find . -name "Roads*" | sort > left.txt

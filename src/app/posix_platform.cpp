@@ -19,6 +19,12 @@ std::string AddInDirectory() {
   return AddTrailingBackslash(PathMapper::FromEnvironment().ToWindows(dir));
 }
 
+// Unfinished Finishes are journalled with the user's state.
+std::string FinishJournalDirectory() {
+  return AddTrailingBackslash(
+      PathMapper::FromEnvironment().ToWindows(UserDirectoriesOfThisProcess().stateHome + "/verbsmith"));
+}
+
 // A busy command set is waited for a few seconds; the user sees why.
 void TellWaiting(const std::string& line) {
   std::fprintf(stderr, "verbsmith: %s\n", line.c_str());
@@ -33,7 +39,7 @@ PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs
       settings_(files_, DefaultSettingsFile(UserDirectoriesOfThisProcess())),
       dialogs_(transcript),
       commandSets_(CommandSetPathFromEnvironment(), CommandSetWait{.notify = TellWaiting}),
-      host_{.fs = files_,
+      host_{.fs = staged_,
             .registry = *registry_.registry,
             .profiles = profiles_,
             .settings = settings_,
@@ -43,7 +49,9 @@ PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs
             .commandSets = commandSets_,
             .err = err_,
             .addInDirectory = "",
-            .templateDirectory = ""} {
+            .templateDirectory = "",
+            .staging = &staged_,
+            .journalDirectory = FinishJournalDirectory()} {
   // An interrupted write removes its temporary file before the process ends.
   InstallTempFileCleanup();
   for (const RegistryFileProblem& problem : registry_.problems) {

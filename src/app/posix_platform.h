@@ -49,8 +49,10 @@ class PosixPlatform {
 
  private:
   PosixFileSystem files_;
+  // Passes every call through but while a Finish holds its files.
+  StagedFileSystem staged_{files_, false};
   LoadedRegistry registry_;
-  IniProfileFiles profiles_{files_};
+  IniProfileFiles profiles_{staged_};
   IniSettings settings_;
   PosixProcesses processes_;
   ScriptedDialogs dialogs_;

@@ -119,6 +119,11 @@ inline constexpr std::string_view kDrivesLabel = "Dri&ves:";
 inline constexpr std::string_view kNewSubDirLabel = "New &Subdirectory Name:";
 inline constexpr std::string_view kCannotCreateProjectDirectory = "Cannot create the project directory.";
 
+// Finish.
+inline constexpr std::string_view kCannotWriteProjectFiles = "Cannot write the project's files.";
+inline constexpr std::string_view kFinishTakenBack =
+    "Nothing was changed: the command set and the project's files are as they were before Finish.";
+
 // Command-name step.
 inline constexpr std::string_view kCmdNameHeading = "Choose Command Name";
 inline constexpr std::string_view kCmdNameExplanation =

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace verbsmith {
 
@@ -115,10 +116,18 @@ class ErrObject {
   const std::string& Source() const { return source_; }
   const std::string& Description() const { return description_; }
 
+  // The numbers of the errors reported to the user since the last
+  // ForgetReported: a flow learns from them whether a stage, which reports
+  // its own failures and returns normally, has failed.
+  void NoteReported() { reported_.push_back(number_); }
+  const std::vector<int32_t>& Reported() const { return reported_; }
+  void ForgetReported() { reported_.clear(); }
+
  private:
   int32_t number_ = 0;
   std::string source_;
   std::string description_;
+  std::vector<int32_t> reported_;
 };
 
 }  // namespace verbsmith

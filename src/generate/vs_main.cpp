@@ -25,6 +25,7 @@ void ReportError(Host& host, const std::string& errorText, std::string* message)
     // own and the file errors are already said by the message.
     if (host.err.Number() <= vberr::kObjectErrorBase) boxText += errorText;
   }
+  host.err.NoteReported();
   host.dialogs.MsgBox(boxText, mb::kExclamation | mb::kOKOnly, std::string(text::kTitle));
   if (message != nullptr) message->clear();
 }

@@ -74,4 +74,13 @@ void RemoveDirectoryTree(FileSystem& fs, const std::string& directory) {
   }
 }
 
+void WriteReplacing(FileSystem& fs, const std::string& path, const std::string& bytes) {
+  try {
+    if ((fs.GetAttributes(path) & attr::kReadOnly) != 0) fs.SetAttributes(path, attr::kNormal);
+  } catch (const VbError&) {
+    // Not there yet.
+  }
+  fs.WriteBytes(path, bytes);
+}
+
 }  // namespace verbsmith

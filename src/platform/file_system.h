@@ -105,6 +105,8 @@ bool MakeDirectoryIfMissing(FileSystem& fs, const std::string& directory);
 // Makes the directory and each missing parent, from the drive down.
 // Whether it exists afterwards.
 bool MakeDirectoryPath(FileSystem& fs, const std::string& directory);
+// Writes the file, replacing one that is read-only: the kept file is plain.
+void WriteReplacing(FileSystem& fs, const std::string& path, const std::string& bytes);
 // Removes the directory with everything below it, as far as it can: what
 // cannot be removed stays.
 void RemoveDirectoryTree(FileSystem& fs, const std::string& directory);

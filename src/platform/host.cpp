@@ -14,7 +14,10 @@ Host Host::Replacing(FileSystem& files, Processes& processesPort, Dialogs& dialo
               .commandSets = commandSets,
               .err = err,
               .addInDirectory = addInDirectory,
-              .templateDirectory = templateDirectory};
+              .templateDirectory = templateDirectory,
+              // Another file system has no staging layer of this one's.
+              .staging = &files == &fs ? staging : nullptr,
+              .journalDirectory = journalDirectory};
 }
 
 }  // namespace verbsmith

@@ -11,6 +11,7 @@
 #include "platform/registry.h"
 #include "platform/screen.h"
 #include "platform/settings.h"
+#include "platform/staged_file_system.h"
 
 namespace verbsmith {
 
@@ -31,6 +32,12 @@ struct Host {
   // The template directory, Windows form with a trailing backslash: the
   // add-in directory's "Templates" unless configured otherwise.
   std::string templateDirectory;
+  // The layer of fs that holds a Finish's files until all of them are made
+  // (fs itself, passing calls through otherwise); none in hosts without one.
+  StagedFileSystem* staging = nullptr;
+  // Where a Finish keeps what undoes it until it is done, Windows form with
+  // a trailing backslash; empty: the Finish keeps nothing on disk.
+  std::string journalDirectory;
 
   // This host with one port replaced.
   Host With(FileSystem& other) const { return Replacing(other, processes, dialogs, settings); }

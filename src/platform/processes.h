@@ -28,6 +28,9 @@ class Processes {
   // Ends a process that is still running.
   virtual void Kill(ProcessId process) = 0;
   virtual void Sleep(std::chrono::milliseconds duration) = 0;
+  // This process, and whether another one is still running.
+  virtual ProcessId Self() = 0;
+  virtual bool IsRunning(ProcessId process) = 0;
 };
 
 }  // namespace verbsmith

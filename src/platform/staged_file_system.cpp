@@ -41,6 +41,14 @@ std::pair<std::string, std::string> SplitLast(const std::string& path) {
 
 }  // namespace
 
+bool StagedFileSystem::Deleted(const std::string& path) const {
+  return deleted_.count(Key(path)) != 0;
+}
+
+bool StagedFileSystem::Scratch(const std::string& path) const {
+  return scratch_.count(Key(path)) != 0;
+}
+
 bool StagedFileSystem::HasDirectory(const std::string& directory) {
   return directoryKeys_.count(Key(directory)) != 0 || DirectoryExists(inner_, directory);
 }
@@ -54,6 +62,7 @@ void StagedFileSystem::Hold(const std::string& path, std::string bytes) {
   const auto [directory, name] = SplitLast(path);
   if (name.empty() || directoryKeys_.count(Key(path)) != 0) Fail(vberr::kPathFileAccessError);
   if (!directory.empty() && !HasDirectory(directory)) Fail(vberr::kPathNotFound);
+  deleted_.erase(Key(path));
   auto [it, inserted] = files_.try_emplace(Key(path), HeldFile{path, {}, nextOrder_});
   if (inserted) ++nextOrder_;
   it->second.bytes = std::move(bytes);
@@ -61,6 +70,7 @@ void StagedFileSystem::Hold(const std::string& path, std::string bytes) {
 
 std::vector<std::string> StagedFileSystem::List(const std::string& pattern, uint32_t attributes) {
   std::vector<std::string> names = inner_.List(pattern, attributes);
+  if (!holding_) return names;
   // Plain variables: lambdas below take them (clang cannot capture bindings).
   std::string directory, name;
   std::tie(directory, name) = SplitLast(pattern);
@@ -70,6 +80,7 @@ std::vector<std::string> StagedFileSystem::List(const std::string& pattern, uint
     name = "*.*";
   }
   const std::string directoryKey = Key(directory);
+  std::erase_if(names, [&](const std::string& n) { return Deleted(directory + n); });
   auto add = [&](const std::string& path) {
     const auto split = SplitLast(path);
     const std::string& itsName = split.second;
@@ -87,10 +98,13 @@ std::vector<std::string> StagedFileSystem::List(const std::string& pattern, uint
 }
 
 void StagedFileSystem::CopyFile(const std::string& from, const std::string& to) {
+  if (PassesThrough(to)) return inner_.CopyFile(from, to);
   Hold(to, ReadBytes(from));
 }
 
 uint32_t StagedFileSystem::GetAttributes(const std::string& path) {
+  if (PassesThrough(path)) return inner_.GetAttributes(path);
+  if (Deleted(path)) Fail(vberr::kFileNotFound);
   if (Find(path) != nullptr) return attr::kNormal;
   if (directoryKeys_.count(Key(path)) != 0) return attr::kDirectory;
   return inner_.GetAttributes(path);
@@ -98,30 +112,41 @@ uint32_t StagedFileSystem::GetAttributes(const std::string& path) {
 
 void StagedFileSystem::SetAttributes(const std::string& path, uint32_t attributes) {
   // A held file is written as a plain one; only the beneath keeps bits.
+  if (PassesThrough(path)) return inner_.SetAttributes(path, attributes);
+  if (Deleted(path)) Fail(vberr::kFileNotFound);
   if (Find(path) != nullptr || directoryKeys_.count(Key(path)) != 0) return;
   inner_.SetAttributes(path, attributes);
 }
 
+// A file beneath is deleted at commit; until then it reads as gone.
+void StagedFileSystem::HoldDeletion(const std::string& path) {
+  deleted_.emplace(Key(path), path);
+}
+
 void StagedFileSystem::DeleteFile(const std::string& path) {
-  const auto [directory, pattern] = SplitLast(path);
-  const std::string name = pattern;
-  if (!HasWildcard(name)) {
-    if (files_.erase(Key(path)) == 0) inner_.DeleteFile(path);
+  if (PassesThrough(path)) {
+    inner_.DeleteFile(path);
+    scratch_.erase(Key(path));
     return;
   }
+  const auto [directory, pattern] = SplitLast(path);
+  const std::string name = pattern;
   const std::string directoryKey = Key(directory);
   const auto held = std::erase_if(files_, [&](const auto& entry) {
     const auto split = SplitLast(entry.second.path);
     return Key(split.first) == directoryKey && MatchesWildcard(name, split.second);
   });
-  try {
-    inner_.DeleteFile(path);
-  } catch (const VbError& e) {
-    if (held == 0 || e.Number() != vberr::kFileNotFound) throw;
+  std::size_t beneath = 0;
+  for (const std::string& found : inner_.List(path, 0)) {
+    if (Deleted(directory + found)) continue;
+    HoldDeletion(directory + found);
+    ++beneath;
   }
+  if (held + beneath == 0) Fail(vberr::kFileNotFound);
 }
 
 void StagedFileSystem::MakeDirectory(const std::string& path) {
+  if (!holding_) return inner_.MakeDirectory(path);
   if (Find(path) != nullptr || HasDirectory(path)) Fail(vberr::kPathFileAccessError);
   const auto [parent, name] = SplitLast(path);
   if (name.empty() || (!parent.empty() && !HasDirectory(parent))) Fail(vberr::kPathNotFound);
@@ -131,7 +156,7 @@ void StagedFileSystem::MakeDirectory(const std::string& path) {
 
 void StagedFileSystem::RemoveDirectory(const std::string& path) {
   const std::string key = Key(path);
-  if (directoryKeys_.count(key) == 0) return inner_.RemoveDirectory(path);
+  if (!holding_ || directoryKeys_.count(key) == 0) return inner_.RemoveDirectory(path);
   const std::string prefix = key + "\\";
   const bool holdsSomething =
       std::any_of(files_.begin(), files_.end(), [&](const auto& e) { return e.first.starts_with(prefix); }) ||
@@ -142,24 +167,36 @@ void StagedFileSystem::RemoveDirectory(const std::string& path) {
   std::erase_if(directories_, [&](const std::string& d) { return Key(d) == key; });
 }
 
+std::string StagedFileSystem::CreateTempFile(const std::string& directory, const std::string& prefix) {
+  std::string path = inner_.CreateTempFile(directory, prefix);
+  if (holding_) scratch_.insert(Key(path));
+  return path;
+}
+
 std::string StagedFileSystem::ReadText(const std::string& path) {
+  if (PassesThrough(path)) return inner_.ReadText(path);
+  if (Deleted(path)) Fail(vberr::kFileNotFound);
   if (const HeldFile* held = Find(path)) return Cp1252ToUtf8(held->bytes);
   return inner_.ReadText(path);
 }
 
 void StagedFileSystem::WriteText(const std::string& path, const std::string& text) {
+  if (PassesThrough(path)) return inner_.WriteText(path, text);
   WriteBytes(path, Utf8ToCp1252(text));
 }
 
 std::string StagedFileSystem::ReadBytes(const std::string& path) {
+  if (PassesThrough(path)) return inner_.ReadBytes(path);
+  if (Deleted(path)) Fail(vberr::kFileNotFound);
   if (const HeldFile* held = Find(path)) return held->bytes;
   return inner_.ReadBytes(path);
 }
 
 void StagedFileSystem::WriteBytes(const std::string& path, const std::string& bytes) {
+  if (PassesThrough(path)) return inner_.WriteBytes(path, bytes);
   // As beneath, a read-only file is not rewritten (a copy over it is).
   uint32_t bits = 0;
-  if (Find(path) == nullptr) {
+  if (Find(path) == nullptr && !Deleted(path)) {
     try {
       bits = inner_.GetAttributes(path);
     } catch (const VbError&) {
@@ -180,30 +217,47 @@ std::vector<std::string> StagedFileSystem::HeldFiles() const {
   return paths;
 }
 
+StagedFileSystem::Plan StagedFileSystem::Pending() const {
+  Plan plan;
+  plan.directories = directories_;
+  for (const std::string& path : HeldFiles()) plan.writes.emplace_back(path, Find(path)->bytes);
+  for (const auto& [key, path] : deleted_) plan.deletes.push_back(path);
+  return plan;
+}
+
+void StagedFileSystem::Discard() {
+  files_.clear();
+  directories_.clear();
+  directoryKeys_.clear();
+  deleted_.clear();
+  scratch_.clear();
+}
+
+void StagedFileSystem::SetHolding(bool holding) {
+  Discard();
+  holding_ = holding;
+}
+
 void StagedFileSystem::Commit() {
   std::string current;
   try {
-    for (const std::string& directory : directories_) {
+    const Plan plan = Pending();
+    for (const std::string& directory : plan.directories) {
       current = directory;
       MakeDirectoryIfMissing(inner_, directory);
     }
-    for (const std::string& path : HeldFiles()) {
+    for (const auto& [path, bytes] : plan.writes) {
       current = path;
-      const HeldFile* file = Find(path);
-      // A copy replaces a read-only file; the kept file is written plain.
-      try {
-        if ((inner_.GetAttributes(path) & attr::kReadOnly) != 0) inner_.SetAttributes(path, attr::kNormal);
-      } catch (const VbError&) {
-        // Not there yet.
-      }
-      inner_.WriteBytes(path, file->bytes);
+      WriteReplacing(inner_, path, bytes);
+    }
+    for (const std::string& path : plan.deletes) {
+      current = path;
+      inner_.DeleteFile(path);
     }
   } catch (const VbError& e) {
     throw VbError(e.Number(), e.Source(), current + ": " + e.Description());
   }
-  files_.clear();
-  directories_.clear();
-  directoryKeys_.clear();
+  Discard();
 }
 
 }  // namespace verbsmith

@@ -6,6 +6,12 @@
 // each finished file in place with one atomic replacement. A render that is
 // never committed (a templates check) touches the disk only to read.
 //
+// The same layer lets a wizard run be all-or-nothing: it passes every call
+// through until the run's Finish starts holding, and the Finish then puts
+// what it holds in place itself, journalled, or discards it. Deletions are
+// held too; temporary files (CreateTempFile) are scratch, not output, and
+// always live beneath, where a compiler can read and write them.
+//
 // Failures keep the numbers the file system beneath would give at the time
 // of the call: a write into a directory that does not exist fails at once
 // with 76, a copy of a missing file with 53.
@@ -13,6 +19,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -21,7 +28,15 @@ namespace verbsmith {
 
 class StagedFileSystem : public FileSystem {
  public:
-  explicit StagedFileSystem(FileSystem& inner) : inner_(inner) {}
+  explicit StagedFileSystem(FileSystem& inner, bool holding = true) : inner_(inner), holding_(holding) {}
+
+  // What Commit would do: the directories to make, then the files to write
+  // (in the order first made) and the files to delete.
+  struct Plan {
+    std::vector<std::string> directories;
+    std::vector<std::pair<std::string, std::string>> writes;  // path, bytes
+    std::vector<std::string> deletes;
+  };
 
   std::vector<std::string> List(const std::string& pattern, uint32_t attributes) override;
   void CopyFile(const std::string& from, const std::string& to) override;
@@ -32,9 +47,7 @@ class StagedFileSystem : public FileSystem {
   void RemoveDirectory(const std::string& path) override;
   std::string CurrentDirectory() override { return inner_.CurrentDirectory(); }
   void SetCurrentDirectory(const std::string& path) override { inner_.SetCurrentDirectory(path); }
-  std::string CreateTempFile(const std::string& directory, const std::string& prefix) override {
-    return inner_.CreateTempFile(directory, prefix);
-  }
+  std::string CreateTempFile(const std::string& directory, const std::string& prefix) override;
   std::string ReadText(const std::string& path) override;
   void WriteText(const std::string& path, const std::string& text) override;
   std::string ReadBytes(const std::string& path) override;
@@ -50,6 +63,13 @@ class StagedFileSystem : public FileSystem {
 
   // The held files in the order they were first made, Windows form.
   std::vector<std::string> HeldFiles() const;
+  Plan Pending() const;
+  // Forgets everything held.
+  void Discard();
+  // Whether calls are held; switching either way forgets what is held.
+  bool Holding() const { return holding_; }
+  void SetHolding(bool holding);
+  FileSystem& Beneath() { return inner_; }
 
  private:
   struct HeldFile {
@@ -62,6 +82,12 @@ class StagedFileSystem : public FileSystem {
   bool HasDirectory(const std::string& directory);
   void Hold(const std::string& path, std::string bytes);
   const HeldFile* Find(const std::string& path) const;
+  bool Deleted(const std::string& path) const;
+  bool Scratch(const std::string& path) const;
+  // The path beneath, whether or not it is held (a scratch file, or every
+  // path while nothing is held).
+  bool PassesThrough(const std::string& path) const { return !holding_ || Scratch(path); }
+  void HoldDeletion(const std::string& path);
 
   FileSystem& inner_;
   // Keyed by the path folded to one case and one separator.
@@ -69,6 +95,9 @@ class StagedFileSystem : public FileSystem {
   std::vector<std::string> directories_;  // as given, in the order made
   std::set<std::string> directoryKeys_;
   std::size_t nextOrder_ = 0;
+  std::map<std::string, std::string> deleted_;  // key, path as given
+  std::set<std::string> scratch_;
+  bool holding_;
 };
 
 }  // namespace verbsmith

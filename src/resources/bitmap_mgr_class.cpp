@@ -139,27 +139,25 @@ void BitMapMgrClass::RemoveResource() {
 void BitMapMgrClass::WriteScript() {
   std::string message = Str(text::kCannotOpenResourceFile);
   try {
-    const std::string text = ResourceScriptText(
-        Require(genMgr_).ProjectName(), Require(classMgr_).Classname(), ChosenBitmaps(), ScriptPathText);
     // The script is made anew by every Finish: it need not be forced to disk.
-    host_.fs.WriteWorkingText(genMgr_->CurrentPathSrc() + rcFilename_, text);
+    host_.fs.WriteWorkingText(Require(genMgr_).CurrentPathSrc() + rcFilename_, ProjectScriptText());
   } catch (const VbError& error) {
     host_.err.Set(error);
     ReportError(host_, error.Description(), &message);
   }
 }
 
+// The compiler works on scratch files, never on the project's own: its
+// script is a temporary copy and its output a temporary file, and the
+// resource reaches the project through the file system like every other
+// file the run writes (so a Finish can hold it with the rest, and a
+// compiler that stops halfway leaves nothing behind in the project).
 bool BitMapMgrClass::CompileScript() {
   std::string message = Str(text::kCannotFindResourceCompiler);
-  std::string hostScript;
-  auto removeHostScript = [this, &hostScript] {
-    if (hostScript.empty()) return;
-    try {
-      host_.fs.DeleteFile(hostScript);
-    } catch (const VbError&) {
-      // A stray temporary file is no reason to fail the build.
-    }
-    hostScript.clear();
+  std::vector<std::string> scratch;
+  auto removeScratch = [this, &scratch] {
+    for (const std::string& path : scratch) DeleteQuietly(path);
+    scratch.clear();
   };
   try {
     if (!compiler_) LookUpCompiler();
@@ -167,18 +165,15 @@ bool BitMapMgrClass::CompileScript() {
       throw VbError(vberr::kNoResourceCompiler, kSource, Str(text::kCannotFindResourceCompiler));
 
     message = Str(text::kErrorInvokingResourceCompiler);
-    const std::string script = Require(genMgr_).CurrentPathSrc() + rcFilename_;
-    const std::string resource = genMgr_->CurrentPathSrc() + resFilename_;
-    std::vector<std::string> commandLine;
-    if (compiler_->NeedsHostScript()) {
-      hostScript = WriteHostScript();
-      commandLine =
-          CompilerCommandLine(*compiler_, host_.fs.HostPath(hostScript), host_.fs.HostPath(resource));
-    } else {
-      commandLine = CompilerCommandLine(*compiler_, script, resource);
-    }
-    // Whatever stands there from an earlier run must not pass for output.
-    DeleteQuietly(resource);
+    const std::string resource = Require(genMgr_).CurrentPathSrc() + resFilename_;
+    const std::string script = WriteScratchScript();
+    scratch.push_back(script);
+    const std::string output = host_.fs.CreateTempFile(script.substr(0, script.find_last_of('\\')), "res");
+    scratch.push_back(output);
+    const std::vector<std::string> commandLine =
+        compiler_->NeedsHostScript()
+            ? CompilerCommandLine(*compiler_, host_.fs.HostPath(script), host_.fs.HostPath(output))
+            : CompilerCommandLine(*compiler_, script, output);
     const ProcessId process = host_.processes.Start(commandLine, true);
 
     message = Str(text::kCannotWaitForResourceCompiler);
@@ -191,17 +186,20 @@ bool BitMapMgrClass::CompileScript() {
         // Already reaped by Kill.
       }
     }
-    removeHostScript();
 
     message = Str(text::kCannotDetermineCompilerFinished);
-    if (!status || *status != 0 || !HasContent(resource)) {
-      // A compiler that failed may leave half a resource behind.
+    const std::string built = status && *status == 0 ? ContentOf(output) : std::string();
+    if (built.empty()) {
+      // Whatever stands in the project from an earlier run must not pass
+      // for this run's output.
       DeleteQuietly(resource);
       throw VbError(vberr::kResourceCompilerFailed, kSource, Str(text::kErrorFromResourceCompiler));
     }
+    host_.fs.WriteBytes(resource, built);
+    removeScratch();
     return true;
   } catch (const VbError& error) {
-    removeHostScript();
+    removeScratch();
     host_.err.Set(error);
     if (error.Number() != vberr::kNoResourceCompiler && error.Number() != vberr::kResourceCompilerFailed) {
       ReportError(host_, error.Description(), &message);
@@ -210,21 +208,30 @@ bool BitMapMgrClass::CompileScript() {
   }
 }
 
-std::string BitMapMgrClass::WriteHostScript() {
+std::string BitMapMgrClass::ProjectScriptText() const {
+  return ResourceScriptText(Require(genMgr_).ProjectName(), Require(classMgr_).Classname(), ChosenBitmaps(),
+                            ScriptPathText);
+}
+
+std::string BitMapMgrClass::WriteScratchScript() {
   std::string prefix = "rescopy.rc";
   std::string path;
   MakeTempFileName(host_, prefix, path);
   path = std::string(Trim(path, " "));
   if (path.empty()) path = host_.fs.CreateTempFile(Require(genMgr_).CurrentPathSrc(), prefix);
   try {
-    // Host compilers cannot read drive letters: they get the bitmaps' host
-    // paths, always quoted.
-    auto hostPath = [this](const std::string& windowsPath) {
-      return QuotedScriptPath(host_.fs.HostPath(windowsPath));
-    };
-    host_.fs.WriteText(path,
-                       ResourceScriptText(Require(genMgr_).ProjectName(), Require(classMgr_).Classname(),
-                                          ChosenBitmaps(), hostPath, ScriptHeader::kNone));
+    if (compiler_->NeedsHostScript()) {
+      // Host compilers cannot read drive letters: they get the bitmaps' host
+      // paths, always quoted.
+      auto hostPath = [this](const std::string& windowsPath) {
+        return QuotedScriptPath(host_.fs.HostPath(windowsPath));
+      };
+      host_.fs.WriteText(path,
+                         ResourceScriptText(Require(genMgr_).ProjectName(), Require(classMgr_).Classname(),
+                                            ChosenBitmaps(), hostPath, ScriptHeader::kNone));
+    } else {
+      host_.fs.WriteText(path, ProjectScriptText());
+    }
   } catch (const VbError&) {
     DeleteQuietly(path);
     throw;
@@ -232,11 +239,11 @@ std::string BitMapMgrClass::WriteHostScript() {
   return path;
 }
 
-bool BitMapMgrClass::HasContent(const std::string& path) {
+std::string BitMapMgrClass::ContentOf(const std::string& path) {
   try {
-    return !host_.fs.ReadBytes(path).empty();
+    return host_.fs.ReadBytes(path);
   } catch (const VbError&) {
-    return false;
+    return "";
   }
 }
 

@@ -60,9 +60,12 @@ class BitMapMgrClass : public IBitmapMgr {
   // Whether the compiled resource is in place; a failure leaves the current
   // error set.
   bool CompileScript();
-  // A temporary copy of the script for a host compiler; returns its path.
-  std::string WriteHostScript();
-  bool HasContent(const std::string& path);
+  // The script as the project keeps it: Windows-form bitmap paths.
+  std::string ProjectScriptText() const;
+  // A temporary copy of the script as the compiler reads it; returns its path.
+  std::string WriteScratchScript();
+  // The file's bytes; empty when it cannot be read.
+  std::string ContentOf(const std::string& path);
   void DeleteQuietly(const std::string& path);
 
   Host& host_;

@@ -139,7 +139,7 @@ std::vector<std::string> CompilerCommandLine(const ResourceCompiler& compiler, c
                                              const std::string& resource) {
   switch (compiler.dialect) {
     case CompilerDialect::kEnvironmentRc:
-      return {compiler.runner, compiler.program, "/r", script};
+      return {compiler.runner, compiler.program, "/r", "/fo", resource, script};
     case CompilerDialect::kWindres:
       if (compiler.skipPreprocessor) {
         return {compiler.program, "--preprocessor=cat", "-J", "rc", "-O", "res", "-i", script, "-o",

@@ -51,8 +51,7 @@ std::optional<ResourceCompiler> FindEnvironmentCompiler(Host& host, const std::s
 std::optional<ResourceCompiler> FindHostCompiler(Host& host);
 
 // The command line that compiles script into resource. kEnvironmentRc takes
-// Windows-form paths and writes the resource beside the script under the
-// script's name; the others take host paths.
+// Windows-form paths; the others take host paths.
 std::vector<std::string> CompilerCommandLine(const ResourceCompiler& compiler, const std::string& script,
                                              const std::string& resource);
 

@@ -7,7 +7,9 @@
 #include "generate/vs_main.h"
 #include "platform/command_set.h"
 #include "platform/dialogs.h"
+#include "base/texts.h"
 #include "wizard/bitmap_steps_rows.h"
+#include "wizard/finish_transaction.h"
 #include "wizard/frm_verbsmith.h"
 
 namespace verbsmith {
@@ -31,23 +33,6 @@ CommandEntry EntryFor(const FrmVerbsmith& window) {
   entry.toolTip = cls.CommandToolTip();
   for (const BitmapRow& row : kBitmapRows) entry.*row.entryPath = row.Path(bitmaps);
   return entry;
-}
-
-// Registration comes first and is the flow's only trap: when it fails,
-// nothing is generated and no recap or initialisation file is written.
-bool Register(FrmVerbsmith& window) {
-  Host& host = window.GetHost();
-  try {
-    std::unique_ptr<CommandSet> commandSet = host.commandSets.Create();
-    commandSet->OpenCommandSet(window.GenMgr()->CompanyName(), window.GenMgr()->ApplicationName());
-    commandSet->AddCommand(EntryFor(window));
-    return true;
-  } catch (const VbError& error) {
-    host.err.Set(error);
-    std::string message = LoadResString(48);
-    ReportError(host, error.Description(), &message);
-    return false;
-  }
 }
 
 // Runs one generation stage. The stages report their own file failures;
@@ -113,6 +98,50 @@ void RewriteProjectFile(FrmVerbsmith& window) {
   });
 }
 
+// The project directories a create run made; other runs make none of
+// their own.
+std::vector<std::string> DirectoriesOfThisRun(FrmVerbsmith& window) {
+  if (window.GenMgr() == nullptr || window.GenMgr()->WizardPurpose() != purpose::kCreate) return {};
+  return window.CreatedDirectories();
+}
+
+// A stage that had to report a failure has failed, but for a missing
+// resource compiler: the project is then made without the resource, as
+// the user was told.
+bool AStageFailed(const Host& host) {
+  for (const int32_t number : host.err.Reported()) {
+    if (number != vberr::kNoResourceCompiler) return true;
+  }
+  return false;
+}
+
+// Registers the command and puts the held files in place, or takes the run
+// back and says why. Whether the run is done.
+bool Commit(FrmVerbsmith& window, FinishTransaction& transaction) {
+  Host& host = window.GetHost();
+  if (AStageFailed(host)) {
+    transaction.Abandon();
+    window.Message(std::string(text::kFinishTakenBack), mb::kExclamation);
+    return false;
+  }
+  try {
+    transaction.Commit(window.GenMgr()->CompanyName(), window.GenMgr()->ApplicationName(), EntryFor(window));
+    return true;
+  } catch (const FinishTransaction::Failure& failure) {
+    host.err.Set(failure.error);
+    if (failure.stage == FinishTransaction::Failure::Stage::kRegistration) {
+      std::string message = LoadResString(48);
+      ReportError(host, failure.error.Description(), &message);
+    } else {
+      // The description names the file that could not be written.
+      window.Message(std::string(text::kCannotWriteProjectFiles) + "  " + failure.error.Description(),
+                     mb::kExclamation);
+    }
+    window.Message(std::string(text::kFinishTakenBack), mb::kExclamation);
+    return false;
+  }
+}
+
 bool AskToOpen(FrmVerbsmith& window, std::initializer_list<int> messages) {
   return window.Message(FrmVerbsmith::Messages(messages, kParagraph), mb::kInformation | mb::kYesNo) ==
          mbresult::kYes;
@@ -136,21 +165,39 @@ void OpenProject(FrmVerbsmith& window) {
 
 void RunFinishFlow(FrmVerbsmith& window) {
   IGeneralMgr& gen = *window.GenMgr();
+  Host& host = window.GetHost();
   window.Hide();
-  if (!Register(window)) {
-    window.Unload();
-    return;
-  }
-  bool open = false;
+  FinishTransaction transaction(host, DirectoriesOfThisRun(window));
+  // Every file of the run is made, held, before anything is registered or
+  // written, so that a failure anywhere leaves everything as it was.
+  host.err.ForgetReported();
   switch (gen.WizardPurpose()) {
     case purpose::kCreate:
       CreateProject(window);
       RewriteProjectFile(window);
-      open = AskToOpen(window, {49, 50, 51});
       break;
     case purpose::kEdit:
       UpdateClass(window);
       RewriteProjectFile(window);
+      break;
+    default:
+      break;
+  }
+  Generate(window, [&] { gen.WriteRecap(); });
+  Generate(window, [&] { gen.WriteINI(); });
+  if (!Commit(window, transaction)) {
+    window.CreatedDirectories().clear();
+    window.Unload();
+    return;
+  }
+  window.CreatedDirectories().clear();
+
+  bool open = false;
+  switch (gen.WizardPurpose()) {
+    case purpose::kCreate:
+      open = AskToOpen(window, {49, 50, 51});
+      break;
+    case purpose::kEdit:
       open = AskToOpen(window, {54, 55, 51});
       break;
     case purpose::kAdd:
@@ -164,9 +211,6 @@ void RunFinishFlow(FrmVerbsmith& window) {
       break;
   }
   if (open) OpenProject(window);
-  Generate(window, [&] { gen.WriteRecap(); });
-  Generate(window, [&] { gen.WriteINI(); });
-  window.CreatedDirectories().clear();
   window.Unload();
 }
 
@@ -203,25 +247,7 @@ void RunDeleteFlow(FrmVerbsmith& window) {
 }
 
 void RunCancelFlow(FrmVerbsmith& window) {
-  FileSystem& fs = window.GetHost().fs;
-  auto attempt = [](auto step) {
-    try {
-      step();
-    } catch (const VbError&) {
-      // A file or directory that cannot go stays; the rest still goes.
-    }
-  };
-  if (window.GenMgr() != nullptr && window.GenMgr()->WizardPurpose() == purpose::kCreate) {
-    auto& created = window.CreatedDirectories();
-    for (auto it = created.rbegin(); it != created.rend(); ++it) {
-      const std::string& d = *it;
-      attempt([&] { fs.DeleteFile(d + "\\src\\*.*"); });
-      attempt([&] { fs.RemoveDirectory(d + "\\src"); });
-      attempt([&] { fs.DeleteFile(d + "\\bin\\*.*"); });
-      attempt([&] { fs.RemoveDirectory(d + "\\bin"); });
-      attempt([&] { fs.RemoveDirectory(d); });
-    }
-  }
+  RemoveCreatedDirectories(window.GetHost().fs, DirectoriesOfThisRun(window));
   window.Unload();
   window.CreatedDirectories().clear();
 }

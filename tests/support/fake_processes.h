@@ -45,7 +45,11 @@ class FakeProcesses : public Processes {
     if (delegate_ != nullptr) delegate_->Sleep(duration);
   }
 
+  ProcessId Self() override { return self; }
+  bool IsRunning(ProcessId process) override { return process == self; }
+
   std::map<std::string, std::string> env;
+  ProcessId self = 1;
   std::vector<std::vector<std::string>> started;
   bool startable = true;
   int exitStatus = 0;

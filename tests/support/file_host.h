@@ -42,7 +42,9 @@ class BasicFileHost {
              .commandSets = commandSets,
              .err = err,
              .addInDirectory = "",
-             .templateDirectory = std::move(templateDirectory)} {}
+             .templateDirectory = std::move(templateDirectory),
+             .staging = nullptr,
+             .journalDirectory = ""} {}
   BasicFileHost(const BasicFileHost&) = delete;
   BasicFileHost& operator=(const BasicFileHost&) = delete;
 

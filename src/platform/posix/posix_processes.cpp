@@ -213,4 +213,13 @@ void PosixProcesses::Sleep(std::chrono::milliseconds duration) {
   std::this_thread::sleep_for(duration);
 }
 
+ProcessId PosixProcesses::Self() {
+  return static_cast<ProcessId>(getpid());
+}
+
+bool PosixProcesses::IsRunning(ProcessId process) {
+  // A process of another user still counts: it exists, signal or not.
+  return process > 0 && (kill(static_cast<pid_t>(process), 0) == 0 || errno == EPERM);
+}
+
 }  // namespace verbsmith

@@ -34,6 +34,8 @@ class PosixProcesses : public Processes {
   // already ended.
   void Kill(ProcessId process) override;
   void Sleep(std::chrono::milliseconds duration) override;
+  ProcessId Self() override;
+  bool IsRunning(ProcessId process) override;
 
  private:
   // Reaps the child without blocking; its status when it has ended.

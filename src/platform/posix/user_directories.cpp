@@ -38,6 +38,7 @@ UserDirectories FindUserDirectories(const EnvironmentLookup& getEnv, const std::
   dirs.home = Absolute(getEnv("HOME")).value_or(Absolute(accountHome).value_or("/"));
   dirs.configHome = Absolute(getEnv("XDG_CONFIG_HOME")).value_or(Below(dirs.home, ".config"));
   dirs.dataHome = Absolute(getEnv("XDG_DATA_HOME")).value_or(Below(dirs.home, ".local/share"));
+  dirs.stateHome = Absolute(getEnv("XDG_STATE_HOME")).value_or(Below(dirs.home, ".local/state"));
   dirs.winePrefix = Absolute(getEnv("WINEPREFIX")).value_or(Below(dirs.home, ".wine"));
   return dirs;
 }

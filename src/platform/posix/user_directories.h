@@ -13,6 +13,7 @@ struct UserDirectories {
   std::string home;        // $HOME, else the account's home, else "/"
   std::string configHome;  // $XDG_CONFIG_HOME, else home/.config
   std::string dataHome;    // $XDG_DATA_HOME, else home/.local/share
+  std::string stateHome;   // $XDG_STATE_HOME, else home/.local/state
   std::string winePrefix;  // $WINEPREFIX, else home/.wine
 };
 

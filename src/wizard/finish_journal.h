@@ -1,0 +1,55 @@
+#pragma once
+// What undoes a Finish that did not complete: the command-set entry as it
+// was, the files as they were, and the directories the run made. A Finish
+// writes its journal before it changes anything and deletes it when all is
+// in place, so a journal that outlives its process tells the next start of
+// the product what to take back.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/command_set.h"
+#include "platform/host.h"
+
+namespace verbsmith {
+
+struct FinishJournal {
+  struct File {
+    std::string path;                   // Windows form
+    std::optional<std::string> before;  // the bytes it had; none when it was not there
+  };
+
+  ProcessId process = 0;
+  std::string company;
+  std::string application;
+  std::string progId;
+  std::optional<CommandEntry> entryBefore;
+  // The project directories the run made, oldest first: those of the
+  // project step, then those the Finish itself made.
+  std::vector<std::string> createdDirectories;
+  std::vector<File> files;
+
+  std::string ToJson() const;
+  // Throws VbError (75) when the text is not a journal.
+  static FinishJournal FromJson(const std::string& text);
+};
+
+// Puts back what the journal says: the files, the entry, then removes the
+// directories, newest first. Goes on past a step that fails; the first
+// failure is rethrown at the end, so that the journal is kept for another
+// try.
+void UndoFinish(Host& host, const FinishJournal& journal);
+
+// Undoes every journal in the host's journal directory whose process has
+// ended, and deletes it. One line per journal, saying what was undone or
+// why it could not be.
+std::vector<std::string> UndoInterruptedFinishes(Host& host);
+
+// The project directories a run made, newest first, with what the run put
+// in their src and bin directories; a directory that still holds anything
+// stays. Failures are skipped.
+void RemoveCreatedDirectories(FileSystem& fs, const std::vector<std::string>& directories);
+
+}  // namespace verbsmith

@@ -1,0 +1,131 @@
+#include "wizard/finish_transaction.h"
+
+#include <memory>
+
+#include "platform/command_set_lookup.h"
+
+namespace verbsmith {
+
+namespace {
+
+std::optional<std::string> BytesIfThere(FileSystem& fs, const std::string& path) {
+  try {
+    if (fs.List(path, 0).empty()) return std::nullopt;
+  } catch (const VbError&) {
+    return std::nullopt;
+  }
+  return fs.ReadBytes(path);
+}
+
+}  // namespace
+
+FinishTransaction::FinishTransaction(Host& host, std::vector<std::string> createdDirectories)
+    : host_(host), createdDirectories_(std::move(createdDirectories)) {
+  if (host_.staging != nullptr) host_.staging->SetHolding(true);
+}
+
+FinishTransaction::~FinishTransaction() {
+  StopHolding();
+}
+
+void FinishTransaction::StopHolding() {
+  // What is held is forgotten; taking back works on the disk itself.
+  if (host_.staging != nullptr) host_.staging->SetHolding(false);
+}
+
+FinishJournal FinishTransaction::Prepare(const std::string& company, const std::string& application,
+                                         const CommandEntry& entry) {
+  FinishJournal journal;
+  journal.process = host_.processes.Self();
+  journal.company = company;
+  journal.application = application;
+  journal.progId = entry.progId;
+  journal.createdDirectories = createdDirectories_;
+  if (host_.staging == nullptr) return journal;
+  FileSystem& disk = host_.staging->Beneath();
+  const StagedFileSystem::Plan plan = host_.staging->Pending();
+  for (const std::string& directory : plan.directories) {
+    if (!DirectoryExists(disk, directory)) journal.createdDirectories.push_back(directory);
+  }
+  for (const auto& [path, bytes] : plan.writes) journal.files.push_back({path, BytesIfThere(disk, path)});
+  for (const std::string& path : plan.deletes) journal.files.push_back({path, BytesIfThere(disk, path)});
+  return journal;
+}
+
+void FinishTransaction::WriteJournal(const FinishJournal& journal) {
+  if (host_.journalDirectory.empty() || host_.staging == nullptr) return;
+  FileSystem& disk = host_.staging->Beneath();
+  MakeDirectoryPath(disk, host_.journalDirectory);
+  journalPath_ = host_.journalDirectory + "finish-" + std::to_string(journal.process) + ".json";
+  disk.WriteText(journalPath_, journal.ToJson());
+}
+
+void FinishTransaction::DeleteJournal() {
+  if (journalPath_.empty()) return;
+  host_.staging->Beneath().DeleteFile(journalPath_);
+  journalPath_.clear();
+}
+
+void FinishTransaction::PutInPlace() {
+  if (host_.staging == nullptr) return;
+  // Committed beneath, so that what follows the Finish reads the disk.
+  host_.staging->Commit();
+}
+
+void FinishTransaction::Commit(const std::string& company, const std::string& application,
+                               const CommandEntry& entry) {
+  std::optional<FinishJournal> journal;
+  bool registered = false;
+  try {
+    std::unique_ptr<CommandSet> set;
+    try {
+      set = host_.commandSets.Create();
+      set->OpenCommandSet(company, application);
+      journal = Prepare(company, application, entry);
+      journal->entryBefore = FindCommandByProgId(*set, entry.progId);
+    } catch (const VbError& error) {
+      throw Failure{Failure::Stage::kRegistration, error};
+    }
+    try {
+      WriteJournal(*journal);
+    } catch (const VbError& error) {
+      throw Failure{Failure::Stage::kFiles, error};
+    }
+    try {
+      set->AddCommand(entry);
+      registered = true;
+    } catch (const VbError& error) {
+      throw Failure{Failure::Stage::kRegistration, error};
+    }
+    try {
+      PutInPlace();
+      // A journal left behind would take a finished run back at the next
+      // start: the run is done only once it is gone.
+      DeleteJournal();
+    } catch (const VbError& error) {
+      throw Failure{Failure::Stage::kFiles, error};
+    }
+    StopHolding();
+  } catch (const Failure&) {
+    StopHolding();
+    try {
+      if (registered) {
+        UndoFinish(host_, *journal);
+      } else {
+        // Nothing but the run's directories has reached the disk.
+        RemoveCreatedDirectories(host_.fs, journal ? journal->createdDirectories : createdDirectories_);
+      }
+      DeleteJournal();
+    } catch (const VbError&) {
+      // The journal stays; the next start finishes taking the run back.
+    }
+    throw;
+  }
+}
+
+void FinishTransaction::Abandon() {
+  StopHolding();
+  RemoveCreatedDirectories(host_.fs, createdDirectories_);
+}
+
+}  // namespace verbsmith

@@ -1,0 +1,52 @@
+#pragma once
+// An all-or-nothing Finish. From its start every file the run writes or
+// deletes is held by the host's staging layer; Commit journals what it is
+// about to change, registers the command, puts the files in place and
+// forgets the journal. A failure at any point takes back what was done,
+// the project directories of the run included.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/command_set.h"
+#include "platform/host.h"
+#include "wizard/finish_journal.h"
+
+namespace verbsmith {
+
+class FinishTransaction {
+ public:
+  // What failed in Commit: the registration, or putting the files in place.
+  struct Failure {
+    enum class Stage { kRegistration, kFiles } stage;
+    VbError error;
+  };
+
+  // createdDirectories: the project directories the run has made so far.
+  FinishTransaction(Host& host, std::vector<std::string> createdDirectories);
+  // Forgets whatever is still held.
+  ~FinishTransaction();
+  FinishTransaction(const FinishTransaction&) = delete;
+  FinishTransaction& operator=(const FinishTransaction&) = delete;
+
+  // Registers the entry and puts every held change in place; throws Failure
+  // after taking back what it did.
+  void Commit(const std::string& company, const std::string& application, const CommandEntry& entry);
+  // Takes back a run that will not be committed: nothing but the run's
+  // directories is on disk yet.
+  void Abandon();
+
+ private:
+  FinishJournal Prepare(const std::string& company, const std::string& application, const CommandEntry& entry);
+  void WriteJournal(const FinishJournal& journal);
+  void DeleteJournal();
+  void PutInPlace();
+  void StopHolding();
+
+  Host& host_;
+  std::vector<std::string> createdDirectories_;
+  std::string journalPath_;
+};
+
+}  // namespace verbsmith
