@@ -4,6 +4,7 @@
 #include <exception>
 #include <string>
 
+#include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/vb_error.h"
 
@@ -38,6 +39,7 @@ int Dispatch(const verbsmith::app::Args& args) {
 
 int main(int argc, char** argv) {
   try {
+    verbsmith::app::UndoInterruptedFinishes();
     return Dispatch(verbsmith::app::Args(argv + 1, argv + argc));
   } catch (const verbsmith::VbError& e) {
     std::fprintf(stderr, "verbsmith: error %d (%s): %s\n", e.Number(), e.Source().c_str(),

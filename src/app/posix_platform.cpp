@@ -7,6 +7,7 @@
 #include "platform/posix/load_posix_registry.h"
 #include "platform/posix/path_mapper.h"
 #include "platform/posix/temp_file_registry.h"
+#include "wizard/finish_journal.h"
 
 namespace verbsmith::app {
 
@@ -31,6 +32,18 @@ void TellWaiting(const std::string& line) {
 }
 
 }  // namespace
+
+void UndoInterruptedFinishes() {
+  {
+    PosixFileSystem files;
+    if (files.List(FinishJournalDirectory() + "finish-*.json", 0).empty()) return;
+  }
+  StringTranscript unused;
+  PosixPlatform platform(unused);
+  for (const std::string& line : verbsmith::UndoInterruptedFinishes(platform.GetHost())) {
+    std::fprintf(stderr, "verbsmith: %s\n", line.c_str());
+  }
+}
 
 PosixPlatform::PosixPlatform(Transcript& transcript) : PosixPlatform(transcript, dialogs_, screen_) {}
 

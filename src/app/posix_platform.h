@@ -22,6 +22,10 @@
 
 namespace verbsmith::app {
 
+// Takes back every Finish that a process ended before it completed, saying
+// so on standard error. Run at each start, before anything else.
+void UndoInterruptedFinishes();
+
 class PosixPlatform {
  public:
   // Message boxes and other dialogs are written to the transcript. Reads

@@ -166,8 +166,8 @@ void OpenProject(FrmVerbsmith& window) {
 void RunFinishFlow(FrmVerbsmith& window) {
   IGeneralMgr& gen = *window.GenMgr();
   Host& host = window.GetHost();
-  window.Hide();
   FinishTransaction transaction(host, DirectoriesOfThisRun(window));
+  window.Hide();
   // Every file of the run is made, held, before anything is registered or
   // written, so that a failure anywhere leaves everything as it was.
   host.err.ForgetReported();

@@ -120,6 +120,7 @@ std::string FinishJournal::ToJson() const {
                         {"company", company},
                         {"application", application},
                         {"progId", progId},
+                        {"registering", registering},
                         {"entryBefore", entryBefore ? EntryJson(*entryBefore) : json(nullptr)},
                         {"createdDirectories", createdDirectories},
                         {"files", files}};
@@ -135,6 +136,7 @@ FinishJournal FinishJournal::FromJson(const std::string& text) {
     result.company = journal.at("company").get<std::string>();
     result.application = journal.at("application").get<std::string>();
     result.progId = journal.at("progId").get<std::string>();
+    result.registering = journal.at("registering").get<bool>();
     if (!journal.at("entryBefore").is_null()) result.entryBefore = EntryOfJson(journal.at("entryBefore"));
     result.createdDirectories = journal.at("createdDirectories").get<std::vector<std::string>>();
     for (const json& file : journal.at("files")) {
@@ -172,7 +174,7 @@ void UndoFinish(Host& host, const FinishJournal& journal) {
       }
     });
   }
-  attempt([&] {
+  if (journal.registering) attempt([&] {
     std::unique_ptr<CommandSet> set = host.commandSets.Create();
     set->OpenCommandSet(journal.company, journal.application);
     if (journal.entryBefore) {
@@ -202,9 +204,10 @@ std::vector<std::string> UndoInterruptedFinishes(Host& host) {
       if (journal.process != host.processes.Self() && host.processes.IsRunning(journal.process)) continue;
       UndoFinish(host, journal);
       host.fs.DeleteFile(path);
-      said.push_back("an interrupted Finish was undone: " + journal.progId + " is " +
-                     (journal.entryBefore ? "back as it was" : "not registered") +
-                     " and its files are as they were before");
+      said.push_back(journal.registering ? "an interrupted Finish was undone: " + journal.progId + " is " +
+                                               (journal.entryBefore ? "back as it was" : "not registered") +
+                                               " and its files are as they were before"
+                                         : "an interrupted Finish was undone: the directories it made are removed");
     } catch (const VbError& error) {
       said.push_back("an interrupted Finish could not be undone (" + path + "): " + error.Description() +
                      "; it is tried again at the next start");

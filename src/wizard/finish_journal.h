@@ -25,6 +25,9 @@ struct FinishJournal {
   std::string company;
   std::string application;
   std::string progId;
+  // Set once the command is about to be registered: only then has the
+  // entry anything to take back.
+  bool registering = false;
   std::optional<CommandEntry> entryBefore;
   // The project directories the run made, oldest first: those of the
   // project step, then those the Finish itself made.

@@ -22,6 +22,15 @@ std::optional<std::string> BytesIfThere(FileSystem& fs, const std::string& path)
 FinishTransaction::FinishTransaction(Host& host, std::vector<std::string> createdDirectories)
     : host_(host), createdDirectories_(std::move(createdDirectories)) {
   if (host_.staging != nullptr) host_.staging->SetHolding(true);
+  // From here on a process that ends takes the run's directories with it.
+  FinishJournal journal;
+  journal.process = host_.processes.Self();
+  journal.createdDirectories = createdDirectories_;
+  try {
+    WriteJournal(journal);
+  } catch (const VbError& error) {
+    journalError_ = error;
+  }
 }
 
 FinishTransaction::~FinishTransaction() {
@@ -77,6 +86,7 @@ void FinishTransaction::Commit(const std::string& company, const std::string& ap
   std::optional<FinishJournal> journal;
   bool registered = false;
   try {
+    if (journalError_) throw Failure{Failure::Stage::kFiles, *journalError_};
     std::unique_ptr<CommandSet> set;
     try {
       set = host_.commandSets.Create();
@@ -87,6 +97,7 @@ void FinishTransaction::Commit(const std::string& company, const std::string& ap
       throw Failure{Failure::Stage::kRegistration, error};
     }
     try {
+      journal->registering = true;
       WriteJournal(*journal);
     } catch (const VbError& error) {
       throw Failure{Failure::Stage::kFiles, error};
@@ -126,6 +137,11 @@ void FinishTransaction::Commit(const std::string& company, const std::string& ap
 void FinishTransaction::Abandon() {
   StopHolding();
   RemoveCreatedDirectories(host_.fs, createdDirectories_);
+  try {
+    DeleteJournal();
+  } catch (const VbError&) {
+    // The next start removes what is left of the run, which is nothing more.
+  }
 }
 
 }  // namespace verbsmith

@@ -47,6 +47,8 @@ class FinishTransaction {
   Host& host_;
   std::vector<std::string> createdDirectories_;
   std::string journalPath_;
+  // Why the journal could not be written; the run is then not committed.
+  std::optional<VbError> journalError_;
 };
 
 }  // namespace verbsmith
