@@ -41,7 +41,8 @@ TEST_F(ResourceCompilerTest, TakesTheEnvironmentsCompilerWhenWineCanRunIt) {
   EXPECT_EQ(found->runner, HostPath("winebin/wine"));
   EXPECT_FALSE(found->NeedsHostScript());
   EXPECT_EQ(CompilerCommandLine(*found, "C:\\p\\src\\Cmd.rc", "C:\\p\\src\\Cmd.res"),
-            (std::vector<std::string>{found->runner, found->program, "/r", "/fo", "C:\\p\\src\\Cmd.res", "C:\\p\\src\\Cmd.rc"}));
+            (std::vector<std::string>{found->runner, found->program, "/r", "/fo", "C:\\p\\src\\Cmd.res",
+                                      "C:\\p\\src\\Cmd.rc"}));
 }
 
 TEST_F(ResourceCompilerTest, PassesOverTheEnvironmentsCompilerWithoutWineOrWithoutOne) {

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "base/messages.h"
+#include "base/texts.h"
 #include "generate/vs_main.h"
 #include "platform/command_set.h"
 #include "platform/dialogs.h"
-#include "base/texts.h"
 #include "wizard/bitmap_steps_rows.h"
 #include "wizard/finish_transaction.h"
 #include "wizard/frm_verbsmith.h"

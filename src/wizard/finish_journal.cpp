@@ -130,7 +130,8 @@ std::string FinishJournal::ToJson() const {
 FinishJournal FinishJournal::FromJson(const std::string& text) {
   try {
     const json journal = json::parse(text);
-    if (journal.at("version").get<int>() != kJournalVersion) throw VbError::Standard(vberr::kPathFileAccessError);
+    if (journal.at("version").get<int>() != kJournalVersion)
+      throw VbError::Standard(vberr::kPathFileAccessError);
     FinishJournal result;
     result.process = journal.at("process").get<ProcessId>();
     result.company = journal.at("company").get<std::string>();
@@ -174,15 +175,16 @@ void UndoFinish(Host& host, const FinishJournal& journal) {
       }
     });
   }
-  if (journal.registering) attempt([&] {
-    std::unique_ptr<CommandSet> set = host.commandSets.Create();
-    set->OpenCommandSet(journal.company, journal.application);
-    if (journal.entryBefore) {
-      set->AddCommand(*journal.entryBefore);
-    } else if (FindCommandByProgId(*set, journal.progId)) {
-      set->RemoveCommand(journal.progId);
-    }
-  });
+  if (journal.registering)
+    attempt([&] {
+      std::unique_ptr<CommandSet> set = host.commandSets.Create();
+      set->OpenCommandSet(journal.company, journal.application);
+      if (journal.entryBefore) {
+        set->AddCommand(*journal.entryBefore);
+      } else if (FindCommandByProgId(*set, journal.progId)) {
+        set->RemoveCommand(journal.progId);
+      }
+    });
   RemoveCreatedDirectories(host.fs, journal.createdDirectories);
   attempt.Rethrow();
 }
@@ -204,10 +206,11 @@ std::vector<std::string> UndoInterruptedFinishes(Host& host) {
       if (journal.process != host.processes.Self() && host.processes.IsRunning(journal.process)) continue;
       UndoFinish(host, journal);
       host.fs.DeleteFile(path);
-      said.push_back(journal.registering ? "an interrupted Finish was undone: " + journal.progId + " is " +
-                                               (journal.entryBefore ? "back as it was" : "not registered") +
-                                               " and its files are as they were before"
-                                         : "an interrupted Finish was undone: the directories it made are removed");
+      said.push_back(journal.registering
+                         ? "an interrupted Finish was undone: " + journal.progId + " is " +
+                               (journal.entryBefore ? "back as it was" : "not registered") +
+                               " and its files are as they were before"
+                         : "an interrupted Finish was undone: the directories it made are removed");
     } catch (const VbError& error) {
       said.push_back("an interrupted Finish could not be undone (" + path + "): " + error.Description() +
                      "; it is tried again at the next start");

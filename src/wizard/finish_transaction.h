@@ -38,7 +38,8 @@ class FinishTransaction {
   void Abandon();
 
  private:
-  FinishJournal Prepare(const std::string& company, const std::string& application, const CommandEntry& entry);
+  FinishJournal Prepare(const std::string& company, const std::string& application,
+                        const CommandEntry& entry);
   void WriteJournal(const FinishJournal& journal);
   void DeleteJournal();
   void PutInPlace();
