@@ -2,36 +2,44 @@
 
 #include <charconv>
 #include <cstdio>
-
-#include "base/utf8.h"
+#include <nlohmann/json.hpp>
 
 namespace verbsmith::app {
 
 namespace {
 
+using Json = nlohmann::ordered_json;
+
 std::string ValueText(const CommandField& field, const CommandEntry& entry) {
   return field.number != nullptr ? std::to_string(entry.*field.number) : EscapeControls(entry.*field.text);
 }
 
-std::string ValueJson(const CommandField& field, const CommandEntry& entry) {
-  return field.number != nullptr ? std::to_string(entry.*field.number) : JsonString(entry.*field.text);
-}
-
-void AppendFieldsJson(std::string& out, const CommandEntry& entry) {
-  for (const CommandField& field : kCommandFields) {
-    out += ", ";
-    out += JsonString(field.key);
-    out += ": ";
-    out += ValueJson(field, entry);
+// One line of JSON with a space after each comma and colon, the layout
+// scripts have always read; strings as the library escapes them.
+std::string SpacedJson(const Json& value) {
+  if (!value.is_structured()) return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+  std::string out = value.is_object() ? "{" : "[";
+  const char* separator = "";
+  for (auto item = value.begin(); item != value.end(); ++item) {
+    out += separator;
+    separator = ", ";
+    if (value.is_object()) out += SpacedJson(item.key()) + ": ";
+    out += SpacedJson(*item);
   }
+  return out + (value.is_object() ? "}" : "]");
 }
 
 std::string CommandObjectJson(const ListedCommand& command) {
-  std::string out =
-      "{\"id\": " + std::to_string(command.id) + ", \"index\": " + std::to_string(command.index);
-  AppendFieldsJson(out, command.entry);
-  out += "}";
-  return out;
+  Json object = {{"id", command.id}, {"index", command.index}};
+  for (const CommandField& field : kCommandFields) {
+    const std::string key(field.key);
+    if (field.number != nullptr) {
+      object[key] = command.entry.*field.number;
+    } else {
+      object[key] = command.entry.*field.text;
+    }
+  }
+  return SpacedJson(object);
 }
 
 }  // namespace
@@ -56,8 +64,11 @@ std::string FormatCommandListText(const std::vector<ListedCommand>& commands) {
 }
 
 std::string CommandListJsonHead(std::string_view company, std::string_view application) {
-  return "{\"company\": " + JsonString(company) + ", \"application\": " + JsonString(application) +
-         ", \"commands\": [";
+  // The list's object up to its open array; the commands follow as they are read.
+  std::string head =
+      SpacedJson(Json{{"company", company}, {"application", application}, {"commands", Json::array()}});
+  head.resize(head.size() - 2);
+  return head;
 }
 
 std::string CommandListJsonItem(const ListedCommand& command, bool first) {
@@ -96,8 +107,8 @@ std::string FormatCommandJson(const ListedCommand& command) {
 namespace {
 
 // Appends the escape of a control character: \n, \r and \t by name, any
-// other in the numeric form given (as printf takes the byte).
-void AppendControlEscape(unsigned char c, const char* numericForm, std::string& out) {
+// other as \xHH.
+void AppendControlEscape(unsigned char c, std::string& out) {
   if (c == '\n') {
     out += "\\n";
   } else if (c == '\r') {
@@ -106,7 +117,7 @@ void AppendControlEscape(unsigned char c, const char* numericForm, std::string& 
     out += "\\t";
   } else {
     char buffer[8];
-    std::snprintf(buffer, sizeof buffer, numericForm, c);
+    std::snprintf(buffer, sizeof buffer, "\\x%02X", c);
     out += buffer;
   }
 }
@@ -123,7 +134,7 @@ std::string EscapeControls(std::string_view value) {
   for (const char ch : value) {
     const auto c = static_cast<unsigned char>(ch);
     if (IsControl(c)) {
-      AppendControlEscape(c, "\\x%02X", out);
+      AppendControlEscape(c, out);
     } else {
       out += ch;
     }
@@ -132,32 +143,7 @@ std::string EscapeControls(std::string_view value) {
 }
 
 std::string JsonString(std::string_view value) {
-  std::string out = "\"";
-  size_t i = 0;
-  while (i < value.size()) {
-    const auto c = static_cast<unsigned char>(value[i]);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (IsControl(c)) {
-      AppendControlEscape(c, "\\u%04x", out);
-    } else if (c >= 0x80) {
-      char32_t cp = 0;
-      const size_t length = DecodeUtf8(value, i, cp);
-      if (length == 0) {
-        out += "\\ufffd";
-        ++i;
-        continue;
-      }
-      out.append(value.substr(i, length));
-      i += length;
-      continue;
-    } else {
-      out += static_cast<char>(c);
-    }
-    ++i;
-  }
-  return out + "\"";
+  return SpacedJson(std::string(value));
 }
 
 std::optional<int32_t> ParseInt32(std::string_view text) {

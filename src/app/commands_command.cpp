@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "app/cli.h"
 #include "app/command_set_format.h"
 #include "app/subcommands.h"
 #include "base/identifier.h"
@@ -20,103 +21,19 @@ namespace verbsmith::app {
 
 namespace {
 
-constexpr const char* kCommandsUsage =
-    "usage: verbsmith commands list --company C --application A [--json] [--db PATH]\n"
-    "       verbsmith commands show PROGID|--id N --company C --application A [--json] [--db PATH]\n"
-    "       verbsmith commands add PROGID --company C --application A [--FIELD VALUE ...] [--db PATH]\n"
-    "       verbsmith commands remove PROGID --company C --application A [--db PATH]\n"
-    "The command set is the database named by --db, else by VERBSMITH_COMMAND_SET, else\n"
-    "$XDG_DATA_HOME/carthex-verbsmith/commandset.db.  Fields for add:";
-
-// The usage with the field options of add, a few to a line.
-std::string Usage() {
-  std::string text = kCommandsUsage;
-  std::size_t lineLength = text.size() - text.rfind('\n');
-  for (const CommandField& field : kCommandFields) {
-    if (field.option == "prog-id") continue;
-    const std::string option = " --" + std::string(field.option);
-    if (lineLength + option.size() > 96) {
-      text += "\n";
-      lineLength = 0;
-    }
-    text += option;
-    lineLength += option.size();
-  }
-  return text + "\n";
-}
-
 constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
 
+// What the command line gave one subcommand: PROGID, and each option given
+// by its name without the dashes.
 struct ParsedArgs {
   std::vector<std::string> positional;
   std::map<std::string, std::string> options;
   bool json = false;
 };
 
-int UsageError(const std::string& message) {
-  std::fprintf(stderr, "verbsmith commands: %s\n%s", message.c_str(), Usage().c_str());
-  return kExitUsage;
-}
-
 int Failure(const std::string& message) {
   std::fprintf(stderr, "verbsmith commands: %s\n", message.c_str());
   return kExitFailure;
-}
-
-// Options are --name VALUE or --name=VALUE, anywhere after the subcommand;
-// "--" ends them. Gives the error text, or nullopt when all went well.
-std::optional<std::string> Parse(const Args& args, ParsedArgs& parsed) {
-  bool optionsEnded = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (optionsEnded || arg.size() < 3 || arg.compare(0, 2, "--") != 0) {
-      if (arg == "--") {
-        optionsEnded = true;
-        continue;
-      }
-      parsed.positional.push_back(arg);
-      continue;
-    }
-    std::string name = arg.substr(2);
-    std::optional<std::string> value;
-    if (const size_t eq = name.find('='); eq != std::string::npos) {
-      value = name.substr(eq + 1);
-      name.resize(eq);
-    }
-    if (name == "json") {
-      if (value) return "--json takes no value";
-      parsed.json = true;
-      continue;
-    }
-    if (!value) {
-      if (i + 1 >= args.size()) return "--" + name + " needs a value";
-      value = args[++i];
-    }
-    if (parsed.options.count(name) != 0) return "--" + name + " given twice";
-    parsed.options[name] = *value;
-  }
-  return std::nullopt;
-}
-
-std::optional<std::string> CheckOptions(const ParsedArgs& parsed, const std::set<std::string>& allowed,
-                                        bool jsonAllowed) {
-  for (const auto& [name, value] : parsed.options) {
-    if (allowed.count(name) == 0) return "unknown option --" + name;
-  }
-  if (parsed.json && !jsonAllowed) return "--json is not an option of this command";
-  for (const char* required : {"company", "application"}) {
-    if (parsed.options.count(required) == 0) return std::string("--") + required + " is required";
-  }
-  // Numbers are checked before the database is opened, so a mistyped
-  // command never creates or touches it.
-  for (const auto& [name, value] : parsed.options) {
-    const CommandField* field = FindCommandFieldByOption(name);
-    if ((name == "id" || (field != nullptr && field->number != nullptr)) && !ParseInt32(value)) {
-      return "--" + name + " needs a whole 32-bit number, such as " + (name == "id" ? "41001" : "-1");
-    }
-  }
-  return std::nullopt;
 }
 
 int Print(const std::string& text) {
@@ -228,51 +145,18 @@ int Remove(SqliteCommandSet& set, const ParsedArgs& parsed) {
   return Print("Removed " + EscapeControls(parsed.positional.front()) + ".\n");
 }
 
-}  // namespace
-
-int RunCommands(const Args& args) {
-  if (args.empty()) return UsageError("which command: list, show, add or remove?");
-  const std::string& sub = args.front();
-  if (sub == "-h" || sub == "--help" || sub == "help") {
-    std::fputs(Usage().c_str(), stdout);
-    return 0;
-  }
-  ParsedArgs parsed;
-  if (auto error = Parse(Args(args.begin() + 1, args.end()), parsed)) return UsageError(*error);
-
-  std::set<std::string> allowed = {"company", "application", "db"};
-  bool jsonAllowed = false;
-  int (*run)(SqliteCommandSet&, const ParsedArgs&) = nullptr;
-  if (sub == "list") {
-    run = List;
-    jsonAllowed = true;
-  } else if (sub == "show") {
-    run = Show;
-    jsonAllowed = true;
-    allowed.insert("id");
-  } else if (sub == "add") {
-    run = Add;
-    for (const CommandField& field : kCommandFields) {
-      if (field.option != "prog-id") allowed.insert(std::string(field.option));
-    }
-  } else if (sub == "remove") {
-    run = Remove;
-  } else {
-    return UsageError("unknown command '" + sub + "'");
-  }
-  if (auto error = CheckOptions(parsed, allowed, jsonAllowed)) return UsageError(*error);
-  const size_t wanted = sub == "list" || parsed.options.count("id") != 0 ? 0 : 1;
-  if (parsed.positional.size() != wanted) {
-    return UsageError(sub == "list"   ? "list takes no arguments"
-                      : sub == "show" ? "show takes one PROGID or --id N"
-                                      : sub + " takes one PROGID");
-  }
-
+int OpenAndRun(const std::string& sub, const ParsedArgs& parsed,
+               int (*run)(SqliteCommandSet&, const ParsedArgs&)) {
   const auto db = parsed.options.find("db");
-  if (db != parsed.options.end() && db->second.empty()) return UsageError("--db needs a path");
+  if (db != parsed.options.end() && db->second.empty()) RefuseUsage("--db needs a path");
   const std::string path = db != parsed.options.end() ? db->second : CommandSetPathFromEnvironment();
+  // The entry is checked before the database is opened, so a mistyped
+  // command never creates or touches it.
   if (sub == "add") {
-    if (auto error = CheckEntry(parsed)) return UsageError(*error);
+    if (auto error = CheckEntry(parsed)) RefuseUsage(*error);
+  }
+  if (sub == "show" && parsed.positional.empty() && parsed.options.count("id") == 0) {
+    RefuseUsage("show takes one PROGID or --id N");
   }
   try {
     CommandSetWait wait;
@@ -290,6 +174,72 @@ int RunCommands(const Args& args) {
   } catch (const VbError& e) {
     return Failure(e.Description());
   }
+}
+
+// Adds --NAME VALUE to the subcommand; a value given lands in
+// parsed.options[NAME].
+CLI::Option* AddValue(CLI::App& sub, ParsedArgs& parsed, const std::string& name, const std::string& help) {
+  return sub.add_option_function<std::string>(
+      "--" + name, [&parsed, name](const std::string& value) { parsed.options[name] = value; }, help);
+}
+
+// A subcommand of commands with the options every one of them takes.
+struct Subcommand {
+  CLI::App& app;
+  ParsedArgs& parsed;
+};
+
+Subcommand AddSubcommand(CLI::App& commands, const std::string& sub, const std::string& help,
+                         int (*run)(SqliteCommandSet&, const ParsedArgs&)) {
+  CLI::App& app = *commands.add_subcommand(sub, help);
+  auto parsed = std::make_shared<ParsedArgs>();
+  AddValue(app, *parsed, "company", "The company of the command set")->required()->type_name("C");
+  AddValue(app, *parsed, "application", "The application of the command set")->required()->type_name("A");
+  AddValue(app, *parsed, "db", "The command-set database")->type_name("PATH");
+  OnRun(app, [sub, parsed, run] { return OpenAndRun(sub, *parsed, run); });
+  return {app, *parsed};
+}
+
+CLI::Option* AddProgId(const Subcommand& sub) {
+  return sub.app.add_option_function<std::string>(
+      "PROGID", [&parsed = sub.parsed](const std::string& value) { parsed.positional.push_back(value); },
+      "The command's ProgID, such as Zoom.ZoomIn");
+}
+
+void AddJson(const Subcommand& sub) {
+  sub.app.add_flag("--json", sub.parsed.json, "Writes JSON for scripts");
+}
+
+}  // namespace
+
+void AddCommandsCommand(CLI::App& app) {
+  CLI::App& commands = *app.add_subcommand(
+      "commands", "Lists, shows, adds and removes the commands of a company and application");
+  commands.require_subcommand(1);
+  commands.footer(
+      "The command set is the database named by --db, else by VERBSMITH_COMMAND_SET, else\n"
+      "$XDG_DATA_HOME/carthex-verbsmith/commandset.db.");
+
+  AddJson(AddSubcommand(commands, "list", "Lists the commands, one a line", List));
+
+  const Subcommand show =
+      AddSubcommand(commands, "show", "Shows every field of one command, by ProgID or --id", Show);
+  AddJson(show);
+  CLI::Option* id = AddValue(show.app, show.parsed, "id", "The command's identifier, such as 41001")
+                        ->check(Int32Number())
+                        ->type_name("N");
+  AddProgId(show)->excludes(id);
+
+  const Subcommand add = AddSubcommand(commands, "add", "Adds a command", Add);
+  AddProgId(add)->required();
+  for (const CommandField& field : kCommandFields) {
+    if (field.option == "prog-id") continue;
+    CLI::Option* option =
+        AddValue(add.app, add.parsed, std::string(field.option), std::string(field.name))->type_name("VALUE");
+    if (field.number != nullptr) option->check(Int32Number());
+  }
+
+  AddProgId(AddSubcommand(commands, "remove", "Removes a command", Remove))->required();
 }
 
 }  // namespace verbsmith::app

@@ -88,7 +88,7 @@ TEST_F(CommandsCommandTest, RefusesBadUsageWithStatusTwo) {
                                                                 {"list", "--company"}}) {
     const Outcome outcome = InSet(args);
     EXPECT_EQ(outcome.status, 2) << args[0];
-    EXPECT_NE(outcome.err.find("usage:"), std::string::npos) << args[0];
+    EXPECT_NE(outcome.err.find("--help' for usage."), std::string::npos) << args[0];
   }
   EXPECT_EQ(Run({"list", "--application", "Carthex"}).status, 2);
   EXPECT_FALSE(dir_.Exists("data/commandset.db"));

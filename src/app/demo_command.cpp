@@ -6,8 +6,10 @@
 
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 
+#include "app/cli.h"
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/strings.h"
@@ -22,10 +24,6 @@ namespace verbsmith::app {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: verbsmith demo [--edit] [DIR]\n"
-    "Creates a command project with custom toolbar bitmaps in DIR (default ./verbsmith-demo) by\n"
-    "walking the wizard on the shipped demo answers; with --edit, changes the command made there.\n";
 constexpr const char* kDefaultDirectory = "verbsmith-demo";
 // The names the demo scripts give; the scripts hold them as @PROJECT@ and
 // @COMMAND@, the project directory as @DIR@ and its bitmaps as @BITMAPS@.
@@ -80,43 +78,31 @@ void PrintWhereThingsAre(Host& host, const std::string& project) {
   line("initialisation", bin + std::string(kCommand) + ".ini");
   line("registration", RegistrationFile(project));
   std::printf("  %-16s(what compiling the project in Visual Basic registers; an edit needs it)\n", "");
-  std::printf("  %-16s%s.%s, company %s, application %s, in %s\n", "command set", kProject, kCommand, kCompany,
-              kApplication, CommandSetPathFromEnvironment().c_str());
+  std::printf("  %-16s%s.%s, company %s, application %s, in %s\n", "command set", kProject, kCommand,
+              kCompany, kApplication, CommandSetPathFromEnvironment().c_str());
   std::printf("\nSee the entry:   verbsmith commands show %s.%s --company %s --application %s\n", kProject,
               kCommand, kCompany, kApplication);
   std::printf("Change it:       verbsmith demo --edit %s\n", host.fs.HostPath(project).c_str());
 }
 
-}  // namespace
-
-int RunDemo(const Args& args) {
+struct DemoOptions {
   bool edit = false;
   std::string directory = kDefaultDirectory;
-  int positional = 0;
-  for (const std::string& arg : args) {
-    if (arg == "-h" || arg == "--help") {
-      std::fputs(kUsage, stdout);
-      return 0;
-    }
-    if (arg == "--edit") {
-      edit = true;
-    } else if (arg.starts_with("-") || positional++ > 0) {
-      std::fputs(kUsage, stderr);
-      return 2;
-    } else {
-      directory = arg;
-    }
-  }
+};
 
+int RunDemo(const DemoOptions& options) {
+  const bool edit = options.edit;
+  const std::string& directory = options.directory;
   StreamTranscript transcript(std::cout);
   PosixPlatform platform(transcript);
   Host& host = platform.GetHost();
   const std::string project = platform.ProductDirectory(directory);
   const auto existing = host.fs.List(project + "src\\*.vbp", 0);
   if (!edit && !existing.empty()) {
-    std::fprintf(stderr,
-                 "verbsmith demo: %s already holds a project (%s); run `verbsmith demo --edit %s` to change it\n",
-                 directory.c_str(), existing.front().c_str(), directory.c_str());
+    std::fprintf(
+        stderr,
+        "verbsmith demo: %s already holds a project (%s); run `verbsmith demo --edit %s` to change it\n",
+        directory.c_str(), existing.front().c_str(), directory.c_str());
     return 1;
   }
   if (edit && existing.empty()) {
@@ -151,9 +137,9 @@ int RunDemo(const Args& args) {
   script = Replaced(std::move(script), "@COMMAND@", kCommand);
 
   try {
-    const int status = forms::RunScript(script, platform.Dialogs(), transcript, [&](forms::ActionSource& actions) {
-      shell::RunHeadless(host, actions, transcript);
-    });
+    const int status = forms::RunScript(
+        script, platform.Dialogs(), transcript,
+        [&](forms::ActionSource& actions) { shell::RunHeadless(host, actions, transcript); });
     std::cout.flush();
     if (status != 0) return status;
     if (!edit) host.fs.WriteText(RegistrationFile(project), Registration(project));
@@ -163,6 +149,19 @@ int RunDemo(const Args& args) {
     std::fprintf(stderr, "verbsmith demo: %s: %s\n", host.fs.HostPath(scriptFile).c_str(), error.what());
     return 2;
   }
+}
+
+}  // namespace
+
+void AddDemoCommand(CLI::App& app) {
+  CLI::App& demo = *app.add_subcommand(
+      "demo",
+      "Creates a command project with custom toolbar bitmaps in DIR by walking the wizard on the\n"
+      "shipped demo answers; with --edit, changes the command made there");
+  auto options = std::make_shared<DemoOptions>();
+  demo.add_flag("--edit", options->edit, "Changes the command the demo made in DIR");
+  demo.add_option("DIR", options->directory, "The project directory")->capture_default_str();
+  OnRun(demo, [options] { return RunDemo(*options); });
 }
 
 }  // namespace verbsmith::app

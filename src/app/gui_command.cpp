@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 
+#include "app/cli.h"
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "forms/forms_runtime.h"
@@ -21,12 +23,6 @@
 namespace verbsmith::app {
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: verbsmith gui [--record FILE] [--check]\n"
-    "Opens the wizard in a window and prints what happens, as `verbsmith run` does.\n"
-    "  --record FILE  writes the session as a script; `verbsmith run FILE` replays it\n"
-    "  --check        closes the window as soon as it has been drawn (a start-up check)\n";
 
 constexpr const char* kRecordingHeader =
     "# A window session recorded by `verbsmith gui --record`; replay it with `verbsmith run FILE`.\n";
@@ -54,19 +50,9 @@ bool WindowWanted() {
   return HasVariable(processes, "DISPLAY") || HasVariable(processes, "WAYLAND_DISPLAY");
 }
 
-int RunGui(const Args& args) {
-  GuiOptions options;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--record" && i + 1 < args.size()) {
-      options.recordFile = args[++i];
-    } else if (args[i] == "--check") {
-      options.check = true;
-    } else {
-      const bool help = args[i] == "-h" || args[i] == "--help";
-      std::fputs(kUsage, help ? stdout : stderr);
-      return help ? 0 : 2;
-    }
-  }
+namespace {
+
+int RunGuiWith(const GuiOptions& options) {
   if (!CanShowWindows()) {
     std::fputs(
         "verbsmith gui: no display (DISPLAY and WAYLAND_DISPLAY are not set); "
@@ -121,6 +107,24 @@ int RunGui(const Args& args) {
   finish();
   out.Event("end of run");
   return options.check && !drawn ? 1 : 0;
+}
+
+}  // namespace
+
+int RunGui() {
+  return RunGuiWith({});
+}
+
+void AddGuiCommand(CLI::App& app) {
+  CLI::App& gui = *app.add_subcommand(
+      "gui", "Opens the wizard in a window and prints what happens, as `verbsmith run` does");
+  auto options = std::make_shared<GuiOptions>();
+  gui.add_option("--record", options->recordFile,
+                 "Writes the session as a script; `verbsmith run FILE` replays it")
+      ->type_name("FILE");
+  gui.add_flag("--check", options->check,
+               "Closes the window as soon as it has been drawn (a start-up check)");
+  OnRun(gui, [options] { return RunGuiWith(*options); });
 }
 
 }  // namespace verbsmith::app

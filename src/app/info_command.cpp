@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/cli.h"
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "platform/posix/ini_settings.h"
@@ -39,13 +40,7 @@ std::string CompilerDescription(Host& host) {
   return compiler->program;
 }
 
-}  // namespace
-
-int RunInfo(const Args& args) {
-  if (!args.empty()) {
-    std::fputs("usage: verbsmith info\n", stderr);
-    return 2;
-  }
+int ShowInfo() {
   StringTranscript transcript;
   PosixPlatform platform(transcript);
   Host& host = platform.GetHost();
@@ -68,6 +63,14 @@ int RunInfo(const Args& args) {
   Line("Temporary files:", Env(host, "TEMP"));
   Line("Resource compiler:", CompilerDescription(host));
   return 0;
+}
+
+}  // namespace
+
+void AddInfoCommand(CLI::App& app) {
+  OnRun(*app.add_subcommand("info",
+                            "Prints the version, and where the product looks for things on this machine"),
+        ShowInfo);
 }
 
 }  // namespace verbsmith::app

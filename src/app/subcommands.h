@@ -1,21 +1,23 @@
 #pragma once
-// The subcommands of the verbsmith executable. Each takes the arguments after
-// its own name and returns the process's exit status.
+// The commands of the verbsmith executable. Each registers itself, with its
+// options, help and body, on the executable's command line.
 
-#include <string>
-#include <vector>
+#include <CLI/CLI.hpp>
 
 namespace verbsmith::app {
 
-using Args = std::vector<std::string>;
+void AddRunCommand(CLI::App& app);        // run [SCRIPT|-]: the wizard, headless
+void AddGuiCommand(CLI::App& app);        // gui [--record FILE]: the wizard in a window
+void AddDemoCommand(CLI::App& app);       // demo [--edit] [DIR]: a real project on the shipped answers
+void AddInfoCommand(CLI::App& app);       // info: version and what the platform found
+void AddTemplatesCommand(CLI::App& app);  // templates check|render
+void AddCommandsCommand(CLI::App& app);   // commands list|show|add|remove
 
-int RunWizard(const Args& args);  // run [SCRIPT]: the wizard, headless
-int RunGui(const Args& args);     // gui [--record FILE]: the wizard in a window
+// verbsmith without a command: the wizard in its window when one can be
+// shown, else headless on the built-in script.
+int RunWizard();
+int RunGui();
 // Whether the window is built in and a display is there to show it on.
 bool WindowWanted();
-int RunInfo(const Args& args);       // info: version and what the platform found
-int RunTemplates(const Args& args);  // templates check|render
-int RunCommands(const Args& args);   // commands list|show|remove
-int RunDemo(const Args& args);       // demo [--edit] [DIR]: a real project on the shipped answers
 
 }  // namespace verbsmith::app

@@ -2,9 +2,11 @@
 // template directory, or makes one command project from it.
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "app/cli.h"
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/identifier.h"
@@ -19,28 +21,25 @@ namespace verbsmith::app {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: verbsmith templates check [DIR]\n"
-    "       verbsmith templates render --out DIR [--modeless] [--form N|--no-form] [--listener]\n"
-    "                                  [--custom-enabling] [--custom-startup] [--name CMD] [--project P]\n"
-    "DIR defaults to VERBSMITH_TEMPLATES, else the installed Templates directory.\n";
-
-int Usage(const char* problem) {
-  std::fprintf(stderr, "verbsmith templates: %s\n%s", problem, kUsage);
-  return 2;
-}
-
 // Where the renders of one check are placed; they stay in memory, so
 // nothing is ever made there.
 std::string WorkDirectory(Host& host) {
   return AddTrailingBackslash(host.processes.GetEnv("TEMP").value_or("Z:\\tmp")) + "verbsmith-check\\";
 }
 
-int Check(PosixPlatform& platform, const Args& args) {
+// Message boxes of the managers are collected by the render itself;
+// anything else the platform shows goes nowhere.
+struct QuietPlatform {
+  StringTranscript transcript;
+  PosixPlatform platform{transcript};
+};
+
+int Check(const std::optional<std::string>& directory) {
+  QuietPlatform quiet;
+  PosixPlatform& platform = quiet.platform;
   Host& host = platform.GetHost();
-  if (args.size() > 1) return Usage("check takes at most one directory");
-  const std::string templates = args.empty() ? host.templateDirectory : platform.ProductDirectory(args[0]);
-  if (templates.empty()) return Usage("no template directory: name one or set VERBSMITH_TEMPLATES");
+  const std::string templates = directory ? platform.ProductDirectory(*directory) : host.templateDirectory;
+  if (templates.empty()) RefuseUsage("no template directory: name one or set VERBSMITH_TEMPLATES");
   if (const auto fault = CheckTemplateDirectory(host, templates, WorkDirectory(host))) {
     std::fprintf(stderr, "%s\n", fault->Describe().c_str());
     return 1;
@@ -50,46 +49,23 @@ int Check(PosixPlatform& platform, const Args& args) {
   return 0;
 }
 
-int Render(PosixPlatform& platform, const Args& args) {
-  Host& host = platform.GetHost();
+struct RenderRequest {
   RenderOptions options;
-  std::optional<std::string> out;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (arg == "--modeless") {
-      options.commandIsModeless = true;
-    } else if (arg == "--no-form") {
-      options.formNotRequired = true;
-    } else if (arg == "--listener") {
-      options.isMapViewListener = true;
-    } else if (arg == "--custom-enabling") {
-      options.customEnabling = true;
-    } else if (arg == "--custom-startup") {
-      options.customStartup = true;
-    } else if (arg == "--form" && hasValue) {
-      const std::string& value = args[++i];
-      if (value.size() != 1 || value[0] < '0' || value[0] > '3') return Usage("--form takes 0, 1, 2 or 3");
-      options.formPosition = static_cast<int16_t>(value[0] - '0');
-      options.formNotRequired = false;
-    } else if ((arg == "--name" || arg == "--project") && hasValue) {
-      // The names become file names: the identifier rule keeps every one
-      // of them inside the output directory.
-      const std::string& value = args[++i];
-      if (!IsIdentifier(value)) {
-        return Usage((arg + " takes a name of ASCII letters and digits, not starting with a digit").c_str());
-      }
-      (arg == "--name" ? options.commandName : options.projectName) = value;
-    } else if (arg == "--out" && hasValue) {
-      out = args[++i];
-    } else {
-      return Usage(("unknown or incomplete option '" + arg + "'").c_str());
-    }
-  }
-  if (!out) return Usage("render needs --out DIR");
-  const std::string projectDir = platform.ProductDirectory(*out);
+  std::string out;
+  std::string formPosition;
+};
+
+int Render(const RenderRequest& request) {
+  QuietPlatform quiet;
+  PosixPlatform& platform = quiet.platform;
+  Host& host = platform.GetHost();
+  RenderOptions options = request.options;
+  if (!request.formPosition.empty())
+    options.formPosition = static_cast<int16_t>(request.formPosition[0] - '0');
+  const std::string& out = request.out;
+  const std::string projectDir = platform.ProductDirectory(out);
   const std::string& templates = host.templateDirectory;
-  if (templates.empty()) return Usage("no template directory: set VERBSMITH_TEMPLATES");
+  if (templates.empty()) RefuseUsage("no template directory: set VERBSMITH_TEMPLATES");
   // A render of templates the check refuses would write a broken project.
   if (const auto fault = CheckTemplateSources(host, templates)) {
     std::fprintf(stderr, "verbsmith templates: %s\n", fault->Describe().c_str());
@@ -99,7 +75,7 @@ int Render(PosixPlatform& platform, const Args& args) {
     try {
       host.fs.MakeDirectory(projectDir);
     } catch (const VbError& e) {
-      std::fprintf(stderr, "verbsmith templates: cannot make the output directory %s: %s\n", out->c_str(),
+      std::fprintf(stderr, "verbsmith templates: cannot make the output directory %s: %s\n", out.c_str(),
                    e.Description().c_str());
       return 1;
     }
@@ -111,18 +87,52 @@ int Render(PosixPlatform& platform, const Args& args) {
   return 0;
 }
 
+// Names become file names: the identifier rule keeps every one of them
+// inside the output directory.
+CLI::Validator Identifier() {
+  return CLI::Validator(
+      [](const std::string& value) {
+        return IsIdentifier(value) ? std::string()
+                                   : "takes a name of ASCII letters and digits, not starting with a digit";
+      },
+      "NAME");
+}
+
+void AddRender(CLI::App& templates) {
+  CLI::App& render = *templates.add_subcommand("render", "Renders one combination into a directory");
+  auto request = std::make_shared<RenderRequest>();
+  RenderOptions& options = request->options;
+  render.add_option("--out", request->out, "The project directory to write")->required()->type_name("DIR");
+  render.add_flag("--modeless", options.commandIsModeless, "A modeless command");
+  CLI::Option* form = render.add_option("--form", request->formPosition, "The form's start-up position")
+                          ->check(CLI::IsMember({"0", "1", "2", "3"}))
+                          ->type_name("N");
+  render.add_flag("--no-form", options.formNotRequired, "No form")->excludes(form);
+  render.add_flag("--listener", options.isMapViewListener, "A map view listener");
+  render.add_flag("--custom-enabling", options.customEnabling, "Custom enabling conditions");
+  render.add_flag("--custom-startup", options.customStartup, "Custom start-up requirements");
+  render.add_option("--name", options.commandName, "The command's name")
+      ->check(Identifier())
+      ->type_name("CMD");
+  render.add_option("--project", options.projectName, "The project's name")
+      ->check(Identifier())
+      ->type_name("P");
+  OnRun(render, [request] { return Render(*request); });
+}
+
 }  // namespace
 
-int RunTemplates(const Args& args) {
-  if (args.empty()) return Usage("check or render?");
-  // Message boxes of the managers are collected by the render itself;
-  // anything else the platform shows goes nowhere.
-  StringTranscript transcript;
-  PosixPlatform platform(transcript);
-  const Args rest(args.begin() + 1, args.end());
-  if (args[0] == "check") return Check(platform, rest);
-  if (args[0] == "render") return Render(platform, rest);
-  return Usage(("unknown subcommand '" + args[0] + "'").c_str());
+void AddTemplatesCommand(CLI::App& app) {
+  CLI::App& templates = *app.add_subcommand("templates", "Checks a template directory, or renders from it");
+  templates.require_subcommand(1);
+  templates.footer("DIR defaults to VERBSMITH_TEMPLATES, else the installed Templates directory.");
+  CLI::App& check =
+      *templates.add_subcommand("check", "Checks a template directory and every rendered combination");
+  auto directory = std::make_shared<std::string>();
+  CLI::Option* given = check.add_option("DIR", *directory, "The template directory");
+  OnRun(check,
+        [directory, given] { return Check(given->count() > 0 ? std::optional(*directory) : std::nullopt); });
+  AddRender(templates);
 }
 
 }  // namespace verbsmith::app

@@ -142,7 +142,7 @@ TEST_F(TemplatesRenderTest, RefusesToRenderWithoutAnOutputDirectory) {
   test::ScopedEnv templates("VERBSMITH_TEMPLATES", SourceTemplates().c_str());
   const Outcome outcome = Run({"render", "--listener"});
   EXPECT_EQ(outcome.status, 2);
-  EXPECT_TRUE(Contains(outcome.err, "usage:")) << outcome.err;
+  EXPECT_TRUE(Contains(outcome.err, "--help' for usage.")) << outcome.err;
 }
 
 // Names become file names: one that is not an identifier could climb out of

@@ -4,8 +4,11 @@
 
 #include <cstdio>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 
+#include "app/cli.h"
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/vb_error.h"
@@ -23,24 +26,14 @@ constexpr const char* kBuiltInScript =
     "# The start step is shown; cancel closes the wizard.\n"
     "click cmdIntroCancel\n";
 
-constexpr const char* kUsage =
-    "usage: verbsmith run [SCRIPT|-]\n"
-    "Runs the wizard headless on the script's user actions (standard input with \"-\",\n"
-    "a built-in script that cancels at the start step without one) and prints a transcript.\n";
-
-}  // namespace
-
-int RunWizard(const Args& args) {
-  if (args.size() > 1 || (!args.empty() && (args[0] == "-h" || args[0] == "--help"))) {
-    std::fputs(kUsage, args.size() > 1 ? stderr : stdout);
-    return args.size() > 1 ? 2 : 0;
-  }
+// Runs the script named (none: the built-in one; "-": standard input).
+int RunScriptFile(const std::optional<std::string>& file) {
   StreamTranscript transcript(std::cout);
   PosixPlatform platform(transcript);
 
   std::string scriptName = "built-in script";
   std::string script = kBuiltInScript;
-  if (!args.empty() && args[0] == "-") {
+  if (file && *file == "-") {
     scriptName = "standard input";
     std::string bytes;
     char chunk[64 * 1024];
@@ -52,10 +45,10 @@ int RunWizard(const Args& args) {
       }
     }
     script = forms::ScriptTextOfFile(bytes);
-  } else if (!args.empty()) {
-    scriptName = args[0];
+  } else if (file) {
+    scriptName = *file;
     try {
-      script = forms::ScriptTextOfFile(platform.GetHost().fs.ReadBytes(platform.ProductPath(args[0])));
+      script = forms::ScriptTextOfFile(platform.GetHost().fs.ReadBytes(platform.ProductPath(*file)));
     } catch (const VbError& error) {
       std::fprintf(stderr, "verbsmith run: cannot read %s: %s\n", scriptName.c_str(),
                    error.Description().c_str());
@@ -73,6 +66,24 @@ int RunWizard(const Args& args) {
     std::fprintf(stderr, "verbsmith run: %s: %s\n", scriptName.c_str(), error.what());
     return 2;
   }
+}
+
+}  // namespace
+
+int RunWizard() {
+  return RunScriptFile(std::nullopt);
+}
+
+void AddRunCommand(CLI::App& app) {
+  CLI::App& run = *app.add_subcommand(
+      "run",
+      "Runs the wizard headless on the script's user actions (standard input with \"-\", a built-in\n"
+      "script that cancels at the start step without one) and prints a transcript");
+  auto file = std::make_shared<std::string>();
+  CLI::Option* given = run.add_option(
+      "SCRIPT", *file, "The script of user actions (docs/scripts.md), or - for standard input");
+  OnRun(run,
+        [file, given] { return RunScriptFile(given->count() > 0 ? std::optional(*file) : std::nullopt); });
 }
 
 }  // namespace verbsmith::app
