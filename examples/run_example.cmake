@@ -11,6 +11,7 @@
 #   DIR/NAME.reg        registry entries the session sees (a regedit file); a
 #                       setup may write WORK/registry.reg instead
 #   DIR/NAME.env        KEY=VALUE lines set in the session's environment
+#   DIR/NAME.args       options for `verbsmith run` (--dry-run, --json), one a line
 #   DIR/NAME.expected/  files the session must leave, compared byte for byte
 #                       with the same paths under WORK
 #   DIR/NAME.after.sh   run after the session, like the setup; what it writes
@@ -68,7 +69,12 @@ if(EXISTS ${DIR}/${NAME}.env)
 endif()
 substituted_copy(${DIR}/${NAME}.script ${WORK}/session.script)
 
-execute_process(COMMAND ${EXE} run ${WORK}/session.script
+# NAME.args: options for `verbsmith run`, one per line.
+set(run_options "")
+if(EXISTS ${DIR}/${NAME}.args)
+  file(STRINGS ${DIR}/${NAME}.args run_options)
+endif()
+execute_process(COMMAND ${EXE} run ${run_options} ${WORK}/session.script
                 WORKING_DIRECTORY ${WORK}
                 OUTPUT_VARIABLE actual
                 ERROR_VARIABLE errors
@@ -79,6 +85,9 @@ endforeach()
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "verbsmith run ${NAME}.script exited with ${status}\n${errors}\n${actual}")
 endif()
+# JSON output writes the directory with its backslashes doubled.
+string(REPLACE "\\" "\\\\" json_work "${windows_work}")
+string(REPLACE "${json_work}" "@WORK@" actual "${actual}")
 string(REPLACE "${windows_work}" "@WORK@" actual "${actual}")
 file(READ ${DIR}/${NAME}.transcript expected)
 if(NOT actual STREQUAL expected)

@@ -64,7 +64,8 @@ PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs
             .addInDirectory = "",
             .templateDirectory = "",
             .staging = &staged_,
-            .journalDirectory = FinishJournalDirectory()} {
+            .journalDirectory = FinishJournalDirectory(),
+            .finishPreview = {}} {
   // An interrupted write removes its temporary file before the process ends.
   InstallTempFileCleanup();
   for (const RegistryFileProblem& problem : registry_.problems) {

@@ -26,10 +26,20 @@ constexpr const char* kBuiltInScript =
     "# The start step is shown; cancel closes the wizard.\n"
     "click cmdIntroCancel\n";
 
-// Runs the script named (none: the built-in one; "-": standard input).
-int RunScriptFile(const std::optional<std::string>& file) {
-  StreamTranscript transcript(std::cout);
+struct RunOptions {
+  std::optional<std::string> file;  // none: the built-in script; "-": standard input
+  bool dryRun = false;              // Finish shows its plan and changes nothing
+  bool json = false;                // the plan alone, as JSON, instead of the transcript
+};
+
+int RunScriptFile(const RunOptions& options) {
+  const std::optional<std::string>& file = options.file;
+  StringTranscript unshown;
+  StreamTranscript shown(std::cout);
+  Transcript& transcript = options.json ? static_cast<Transcript&>(unshown) : shown;
   PosixPlatform platform(transcript);
+  std::string plan;
+  if (options.dryRun) platform.GetHost().finishPreview = [&plan](const std::string& json) { plan = json; };
 
   std::string scriptName = "built-in script";
   std::string script = kBuiltInScript;
@@ -60,6 +70,14 @@ int RunScriptFile(const std::optional<std::string>& file) {
     const int status = forms::RunScript(
         script, platform.Dialogs(), transcript,
         [&](forms::ActionSource& actions) { shell::RunHeadless(platform.GetHost(), actions, transcript); });
+    if (options.json) {
+      if (plan.empty()) {
+        std::fprintf(stderr, "verbsmith run: %s: the run did not reach Finish; there is no plan\n",
+                     scriptName.c_str());
+        return 1;
+      }
+      std::fputs(plan.c_str(), stdout);
+    }
     std::cout.flush();
     return status;
   } catch (const forms::ScriptError& error) {
@@ -71,7 +89,7 @@ int RunScriptFile(const std::optional<std::string>& file) {
 }  // namespace
 
 int RunWizard() {
-  return RunScriptFile(std::nullopt);
+  return RunScriptFile({});
 }
 
 void AddRunCommand(CLI::App& app) {
@@ -80,10 +98,18 @@ void AddRunCommand(CLI::App& app) {
       "Runs the wizard headless on the script's user actions (standard input with \"-\", a built-in\n"
       "script that cancels at the start step without one) and prints a transcript");
   auto file = std::make_shared<std::string>();
+  auto options = std::make_shared<RunOptions>();
   CLI::Option* given = run.add_option(
       "SCRIPT", *file, "The script of user actions (docs/scripts.md), or - for standard input");
-  OnRun(run,
-        [file, given] { return RunScriptFile(given->count() > 0 ? std::optional(*file) : std::nullopt); });
+  CLI::Option* dryRun = run.add_flag(
+      "--dry-run", options->dryRun,
+      "Finish shows what it would do (directories, files with their diffs, the command-set entry,\n"
+      "the INI keys, the compiler, the project offered) and changes nothing");
+  run.add_flag("--json", options->json, "With --dry-run: print the plan alone, as JSON")->needs(dryRun);
+  OnRun(run, [file, given, options] {
+    if (given->count() > 0) options->file = *file;
+    return RunScriptFile(*options);
+  });
 }
 
 }  // namespace verbsmith::app

@@ -179,6 +179,8 @@ class IBitmapMgr {
   virtual std::string ResFilename() const = 0;
   virtual void SetResFilename(std::string value) = 0;
   virtual void WriteResourceToProject() = 0;
+  // The resource compiler the manager runs; empty when it has none.
+  virtual std::string CompilerPath() const { return ""; }
 };
 
 // The add-in connection object as the managers see it: members by name,

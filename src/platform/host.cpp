@@ -17,7 +17,8 @@ Host Host::Replacing(FileSystem& files, Processes& processesPort, Dialogs& dialo
               .templateDirectory = templateDirectory,
               // Another file system has no staging layer of this one's.
               .staging = &files == &fs ? staging : nullptr,
-              .journalDirectory = journalDirectory};
+              .journalDirectory = journalDirectory,
+              .finishPreview = finishPreview};
 }
 
 }  // namespace verbsmith

@@ -2,6 +2,9 @@
 // The platform services one running add-in uses, bundled so that every
 // layer above reaches the operating system through the ports only.
 
+#include <functional>
+#include <string>
+
 #include "base/vb_error.h"
 #include "platform/command_set.h"
 #include "platform/dialogs.h"
@@ -38,6 +41,9 @@ struct Host {
   // Where a Finish keeps what undoes it until it is done, Windows form with
   // a trailing backslash; empty: the Finish keeps nothing on disk.
   std::string journalDirectory;
+  // Set for a dry run: a Finish hands the plan of what it would do here
+  // (as JSON) and changes nothing.
+  std::function<void(const std::string&)> finishPreview;
 
   // This host with one port replaced.
   Host With(FileSystem& other) const { return Replacing(other, processes, dialogs, settings); }

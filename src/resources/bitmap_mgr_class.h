@@ -47,7 +47,7 @@ class BitMapMgrClass : public IBitmapMgr {
   void WriteResourceToProject() override;
 
   // The cached path of the resource compiler; empty until one is found.
-  const std::string& CompilerPath() const { return compilerPath_; }
+  std::string CompilerPath() const override { return compilerPath_; }
 
  private:
   // Finds the compiler and caches it (empty when there is none).

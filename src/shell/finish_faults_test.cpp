@@ -129,7 +129,8 @@ class FinishFaultsTest : public ::testing::Test {
               .addInDirectory = "",
               .templateDirectory = WindowsForm(test::SourceTreePath("templates")) + "\\",
               .staging = &staged,
-              .journalDirectory = dir.WindowsPath("state") + "\\"};
+              .journalDirectory = dir.WindowsPath("state") + "\\",
+              .finishPreview = {}};
     forms::RunScript(script, dialogs, transcript, [&](forms::ActionSource& actions) {
       ArmAtFinish arming(actions, faults, n);
       shell::RunHeadless(host, arming, transcript);

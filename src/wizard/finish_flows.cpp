@@ -115,6 +115,32 @@ bool AStageFailed(const Host& host) {
   return false;
 }
 
+const char* PurposeName(int16_t purpose) {
+  switch (purpose) {
+    case purpose::kCreate:
+      return "create";
+    case purpose::kEdit:
+      return "edit";
+    default:
+      return "add";
+  }
+}
+
+// A dry run: what Finish would do goes to the transcript and to whoever
+// asked for it; the run's directories go as with Cancel.
+void ShowPlan(FrmVerbsmith& window, FinishTransaction& transaction) {
+  IGeneralMgr& gen = *window.GenMgr();
+  FinishPlan plan = transaction.Preview(gen.CompanyName(), gen.ApplicationName(), EntryFor(window));
+  plan.purpose = PurposeName(gen.WizardPurpose());
+  if (window.BitmapMgr()->ResourceType() == 1) plan.compiler = window.BitmapMgr()->CompilerPath();
+  const bool opensProject =
+      gen.WizardPurpose() != purpose::kAdd || gen.ProjectType() == projecttype::kVisualBasic;
+  if (opensProject) plan.handOff = gen.CompleteProjFilename();
+  for (const std::string& line : plan.ToLines()) window.Runtime().Report("plan: " + line);
+  window.GetHost().finishPreview(plan.ToJson());
+  transaction.Abandon();
+}
+
 // Registers the command and puts the held files in place, or takes the run
 // back and says why. Whether the run is done.
 bool Commit(FrmVerbsmith& window, FinishTransaction& transaction) {
@@ -185,6 +211,12 @@ void RunFinishFlow(FrmVerbsmith& window) {
   }
   Generate(window, [&] { gen.WriteRecap(); });
   Generate(window, [&] { gen.WriteINI(); });
+  if (host.finishPreview && !AStageFailed(host)) {
+    ShowPlan(window, transaction);
+    window.CreatedDirectories().clear();
+    window.Unload();
+    return;
+  }
   if (!Commit(window, transaction)) {
     window.CreatedDirectories().clear();
     window.Unload();

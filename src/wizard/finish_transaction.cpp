@@ -1,7 +1,11 @@
 #include "wizard/finish_transaction.h"
 
+#include <algorithm>
 #include <memory>
+#include <sstream>
 
+#include "base/cp1252.h"
+#include "base/strings.h"
 #include "platform/command_set_lookup.h"
 
 namespace verbsmith {
@@ -15,6 +19,22 @@ std::optional<std::string> BytesIfThere(FileSystem& fs, const std::string& path)
     return std::nullopt;
   }
   return fs.ReadBytes(path);
+}
+
+// Section, key and value of each key line of an initialisation file.
+std::vector<std::vector<std::string>> IniKeys(const std::string& text) {
+  std::vector<std::vector<std::string>> keys;
+  std::string section;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.starts_with("[") && line.ends_with("]")) {
+      section = line.substr(1, line.size() - 2);
+    } else if (const auto equals = line.find('='); equals != std::string::npos) {
+      keys.push_back({section, line.substr(0, equals), line.substr(equals + 1)});
+    }
+  }
+  return keys;
 }
 
 }  // namespace
@@ -132,6 +152,41 @@ void FinishTransaction::Commit(const std::string& company, const std::string& ap
     }
     throw;
   }
+}
+
+FinishPlan FinishTransaction::Preview(const std::string& company, const std::string& application,
+                                      const CommandEntry& entry) {
+  FinishPlan plan;
+  const FinishJournal journal = Prepare(company, application, entry);
+  plan.directories = journal.createdDirectories;
+  plan.company = company;
+  plan.application = application;
+  plan.entry = entry;
+  try {
+    std::unique_ptr<CommandSet> set = host_.commandSets.Create();
+    set->OpenCommandSet(company, application);
+    plan.entryBefore = FindCommandByProgId(*set, entry.progId);
+  } catch (const VbError&) {
+    // A command set that cannot be read now shows in the real Finish.
+  }
+  if (host_.staging == nullptr) return plan;
+  const StagedFileSystem::Plan pending = host_.staging->Pending();
+  for (const FinishJournal::File& file : journal.files) {
+    const auto written = std::find_if(pending.writes.begin(), pending.writes.end(),
+                                      [&](const auto& write) { return write.first == file.path; });
+    FinishPlan::File planned{file.path, "delete", 0, ""};
+    if (written != pending.writes.end()) {
+      const std::string& after = written->second;
+      const std::string before = file.before.value_or("");
+      planned.action = !file.before ? "create" : (before == after ? "unchanged" : "replace");
+      planned.bytes = after.size();
+      const bool text = after.find('\0') == std::string::npos && before.find('\0') == std::string::npos;
+      if (text) planned.diff = UnifiedDiff(file.path, Cp1252ToUtf8(before), Cp1252ToUtf8(after));
+      if (AsciiUpper(file.path).ends_with(".INI")) plan.iniKeys = IniKeys(Cp1252ToUtf8(after));
+    }
+    plan.files.push_back(std::move(planned));
+  }
+  return plan;
 }
 
 void FinishTransaction::Abandon() {

@@ -12,6 +12,7 @@
 #include "platform/command_set.h"
 #include "platform/host.h"
 #include "wizard/finish_journal.h"
+#include "wizard/finish_plan.h"
 
 namespace verbsmith {
 
@@ -33,6 +34,9 @@ class FinishTransaction {
   // Registers the entry and puts every held change in place; throws Failure
   // after taking back what it did.
   void Commit(const std::string& company, const std::string& application, const CommandEntry& entry);
+  // What Commit would do, read from the held files, the disk and the
+  // command set; changes nothing.
+  FinishPlan Preview(const std::string& company, const std::string& application, const CommandEntry& entry);
   // Takes back a run that will not be committed: nothing but the run's
   // directories is on disk yet.
   void Abandon();

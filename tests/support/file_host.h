@@ -44,7 +44,8 @@ class BasicFileHost {
              .addInDirectory = "",
              .templateDirectory = std::move(templateDirectory),
              .staging = nullptr,
-             .journalDirectory = ""} {}
+             .journalDirectory = "",
+             .finishPreview = {}} {}
   BasicFileHost(const BasicFileHost&) = delete;
   BasicFileHost& operator=(const BasicFileHost&) = delete;
 

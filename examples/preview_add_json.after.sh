@@ -1,0 +1,1 @@
+"$VERBSMITH" commands list --company Valdren --application Carthex > left.txt
