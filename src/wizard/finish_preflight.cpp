@@ -61,12 +61,15 @@ std::optional<Refusal> CheckTemplates(FrmVerbsmith& window) {
 
 // A directory is writable when a file can be made in it and removed again.
 std::optional<std::string> DirectoryProblem(FileSystem& fs, const std::string& directory) {
-  if (!DirectoryExists(fs, directory)) return Str(text::kCannotFindDirectory) + directory + ".";
+  // Named in a sentence without the trailing backslash, a drive's root apart.
+  std::string named = directory;
+  if (named.size() > 3 && named.ends_with('\\')) named.pop_back();
+  if (!DirectoryExists(fs, directory)) return Str(text::kCannotFindDirectory) + named + ".";
   try {
     fs.DeleteFile(fs.CreateTempFile(directory, "vsp"));
     return std::nullopt;
   } catch (const VbError& error) {
-    return Str(text::kCannotWriteDirectory) + directory + ".  " + error.Description();
+    return Str(text::kCannotWriteDirectory) + named + ".  " + error.Description();
   }
 }
 
