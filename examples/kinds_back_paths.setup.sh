@@ -1,2 +1,3 @@
 # A toolbar bitmap for the custom-bitmap step.
-printf 'BM' > lc.bmp
+source "$EXAMPLES/support/make_bitmap.sh"
+bitmap lc.bmp 24 23

@@ -6,7 +6,11 @@
 #   Scan  a modeless listener asking only for new views (16), no type yet
 mkdir -p wine/dosdevices && ln -s "$WORK" wine/dosdevices/p:
 mkdir -p bmp
-for size in lc lm sc sm; do printf 'BM' > "bmp/zoom_$size.bmp"; done
+source "$EXAMPLES/support/make_bitmap.sh"
+bitmap bmp/zoom_lc.bmp 24 23
+bitmap bmp/zoom_lm.bmp 24 23 1
+bitmap bmp/zoom_sc.bmp 16 15
+bitmap bmp/zoom_sm.bmp 16 15 1
 for name in Zoom Pan Scan; do
   mkdir -p "$name/bin" "$name/src"
   printf 'Type=OleDll\r\nName="Acme"\r\n' > "$name/src/Acme.vbp"

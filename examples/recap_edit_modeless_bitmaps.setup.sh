@@ -4,8 +4,9 @@
 mkdir -p wine/dosdevices && ln -s "$WORK" wine/dosdevices/p:
 mkdir -p Zoom/BIN Zoom/src bmp
 printf 'Type=OleDll\r\nName="Acme"\r\n' > Zoom/src/Acme.vbp
-printf 'BM' > bmp/zoom_lc.bmp
-printf 'BM' > bmp/zoom_sc.bmp
+source "$EXAMPLES/support/make_bitmap.sh"
+bitmap bmp/zoom_lc.bmp 24 23
+bitmap bmp/zoom_sc.bmp 16 15
 "$VERBSMITH" commands add Acme.Zoom --company Valdren --application Carthex \
   --command-type 4 --enable-mask 16 --listener-mask 2 --modal-flag 0 \
   --description "Zooms in" --tool-tip "Zoom" \

@@ -252,4 +252,27 @@ inline constexpr std::string_view kCommandNameNotIdentifier =
 inline constexpr std::string_view kFormNameNotIdentifier =
     "The Form Name must start with a letter and hold only letters and digits.";
 
+// Checks of a custom bitmap's file: each text follows the file's path.
+inline constexpr std::string_view kBitmapCannotBeRead = " cannot be read.";
+inline constexpr std::string_view kBitmapNotBitmap = " is not a Bitmap file.";
+inline constexpr std::string_view kBitmapUnsupported = " is a kind of Bitmap file the wizard cannot read.";
+inline constexpr std::string_view kBitmapTruncated = " is damaged: the file is shorter than its header says.";
+inline constexpr std::string_view kBitmapInconsistent = " is damaged: its header contradicts itself.";
+// The path, then " is ", the width "x" the height, then one of these.
+inline constexpr std::string_view kBitmapIs = " is ";
+inline constexpr std::string_view kBitmapMustBeLarge = " pixels; a large bitmap must be 24x23.";
+inline constexpr std::string_view kBitmapMustBeSmall = " pixels; a small bitmap must be 16x15.";
+// The path, then " has ", the depth, then this.
+inline constexpr std::string_view kBitmapHas = " has ";
+inline constexpr std::string_view kBitmapMustBeMonochrome =
+    " bits per pixel; a monochrome bitmap must have 1.";
+inline constexpr std::string_view kBitmapMustBeColor = " has 1 bit per pixel; a color bitmap needs more.";
+
+// Checks before Finish runs.
+inline constexpr std::string_view kTemplatesFaulty = "The project cannot be made from these templates:";
+inline constexpr std::string_view kCannotFindDirectory = "Cannot find the directory ";
+inline constexpr std::string_view kCannotWriteDirectory = "Cannot write to the directory ";
+inline constexpr std::string_view kFinishWithoutBitmaps =
+    "Do you want to finish without compiling the bitmaps?";
+
 }  // namespace verbsmith::text

@@ -7,6 +7,7 @@
 #include "base/win_path.h"
 #include "generate/vs_main.h"
 #include "platform/dialogs.h"
+#include "wizard/bitmap_file_check.h"
 #include "wizard/frm_verbsmith.h"
 #include "wizard/recap.h"
 
@@ -176,6 +177,18 @@ bool BitmapSteps::CheckRow(RowControls& row) {
   return true;
 }
 
+bool BitmapSteps::CheckRowFile(RowControls& row) {
+  IBitmapMgr& bitmaps = *window_.BitmapMgr();
+  if (row.row->Name(bitmaps).empty()) return true;
+  const auto refusal = BitmapFileRefusal(window_.GetHost(), *row.row, row.row->Path(bitmaps));
+  if (!refusal) return true;
+  // The row keeps its text: the message names the file, and the user picks
+  // another one from there.
+  window_.Message(*refusal, mb::kExclamation);
+  row.box->SetFocus();
+  return false;
+}
+
 void BitmapSteps::RefuseRow(RowControls& row, std::string_view message) {
   window_.Message(std::string(message), mb::kExclamation);
   row.row->Clear(*window_.BitmapMgr());
@@ -185,7 +198,7 @@ void BitmapSteps::RefuseRow(RowControls& row, std::string_view message) {
 
 void BitmapSteps::CustomBMPNext() {
   for (RowControls& row : rows_) {
-    if (!CheckRow(row)) return;
+    if (!CheckRow(row) || !CheckRowFile(row)) return;
   }
   const auto empty = [](const RowControls& row) { return row.box->Text().empty(); };
   if (std::ranges::any_of(rows_, empty) &&

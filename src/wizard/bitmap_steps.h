@@ -44,6 +44,9 @@ class BitmapSteps : public StepGroup {
   // Checks a row's text and stores its bitmap; false (after telling the
   // user and putting the focus back) when the text names no bitmap.
   bool CheckRow(RowControls& row);
+  // On Next: whether the file a checked row names is a bitmap fit for the
+  // row; when not, says why and puts the focus on the row's box.
+  bool CheckRowFile(RowControls& row);
   // Empties a row that names no bitmap, focus back on its box.
   void RefuseRow(RowControls& row, std::string_view message);
   // For an edit, the summary around the bitmap piece just stored.

@@ -67,8 +67,8 @@ void BitmapSteps::BuildCustomBMP() {
     RowControls& row = rows_[i];
     row.row = &kBitmapRows[i];
     row.dialogTitle = design.dialogTitle;
-    row.box = &Placed(w.Add<forms::TextBox>("txt" + code + "CustomBMPName", frame),
-                      {2400, top + 270, kBoxWidth, 315});
+    row.box =
+        &Placed(w.Add<forms::TextBox>(kBitmapRows[i].BoxName(), frame), {2400, top + 270, kBoxWidth, 315});
     row.browse = &Placed(w.Add<forms::CommandButton>("btn" + code + "CustomBMP", frame), design.browse,
                          {kBrowseLeft, top + 240, kBrowseWidth, 375});
     w.SetHelpTopic(*row.box, kBitmapBoxTopic);

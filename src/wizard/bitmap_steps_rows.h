@@ -31,6 +31,11 @@ struct BitmapRow {
     (bitmaps.*setName)(std::move(fileName));
   }
   void Clear(IBitmapMgr& bitmaps) const { Set(bitmaps, "", ""); }
+  // The code says the kind: Large or Small, Color or Monochrome.
+  bool Large() const { return code.front() == 'L'; }
+  bool Monochrome() const { return code.back() == 'M'; }
+  // The custom-bitmap step's text box for the row.
+  std::string BoxName() const { return "txt" + std::string(code) + "CustomBMPName"; }
 };
 
 inline constexpr std::array<BitmapRow, 4> kBitmapRows{{

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "base/messages.h"
+#include "support/bmp_writer.h"
 #include "support/current_directory_guard.h"
 #include "support/temp_dir.h"
 #include "support/wizard_run.h"
@@ -35,7 +36,7 @@ class BitmapStepsTest : public ::testing::Test, public test::WizardRun {
 };
 
 TEST_F(BitmapStepsTest, LeavingGoesBackToTheCurrentDirectoryOfShowingAndKeepsTypedPathsWhole) {
-  dir.Write("art/logo.bmp", "BM");
+  dir.Write("art/logo.bmp", test::MakeBmp(24, 23, false));
   env.files.SetCurrentDirectory(dir.WindowsPath());
   gen.SetCurrentPathSrc(dir.WindowsPath("src"));
   bitmaps.SetResourceType(1);

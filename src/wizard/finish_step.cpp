@@ -3,6 +3,7 @@
 #include "base/messages.h"
 #include "base/texts.h"
 #include "wizard/finish_flows.h"
+#include "wizard/finish_preflight.h"
 #include "wizard/frm_verbsmith.h"
 #include "wizard/help.h"
 #include "wizard/recap.h"
@@ -50,7 +51,9 @@ FinishStep::FinishStep(FrmVerbsmith& window) : StepGroup(window) {
   w.SetHelpTopic(*recap_, kRecapTopic);
   w.SetHelpTopic(vbOnline, kVBOnlineTopic);
   recap_->onChange = [this] { ReportRecap(); };
-  step.finish.onClick = [this] { RunFinishFlow(window_); };
+  step.finish.onClick = [this] {
+    if (PassesFinishPreflight(window_)) RunFinishFlow(window_);
+  };
   faq.onClick = [this] { ShowFrequentlyAskedQuestions(window_.GetHost()); };
   vbOnline.onClick = [this] { StartOnlineBooks(window_.GetHost(), window_.VBInst()); };
 }

@@ -1,0 +1,2 @@
+mkdir -p art
+cp "$EXAMPLES"/bitmaps/*.bmp art/

@@ -1,0 +1,3 @@
+# Nothing was registered.
+"$VERBSMITH" commands list --company Valdren --application Carthex > entries.txt
+echo "$(wc -l < entries.txt) entries" > registered.txt

@@ -1,0 +1,17 @@
+#pragma once
+// The checks that run when Finish is pressed on the summary step, before
+// anything is registered or written: the templates a new project is made
+// from, the directories the run writes into, the custom bitmaps, and the
+// resource compiler that builds them.
+
+namespace verbsmith {
+
+class FrmVerbsmith;
+
+// Whether the Finish flow may run. When it may not, the user has been told
+// why on the step that can put it right, with the focus on its field. A
+// resource compiler that does not work is a question instead: finishing
+// without compiling the bitmaps is the user's choice.
+bool PassesFinishPreflight(FrmVerbsmith& window);
+
+}  // namespace verbsmith
