@@ -55,19 +55,17 @@ Files Snapshot(const fs::path& root) {
   return files;
 }
 
-// Passes the script's actions on and arms the faults as Finish is clicked.
-class ArmAtFinish : public forms::ActionSource {
+// Keeps the lines and arms the faults as the Finish flow starts (it hides
+// the window first; the checks before it have passed by then).
+class ArmAtFinish : public StringTranscript {
  public:
-  ArmAtFinish(forms::ActionSource& inner, test::FaultCounter& faults, int n)
-      : inner_(inner), faults_(faults), n_(n) {}
-  std::optional<forms::UserAction> Next() override {
-    std::optional<forms::UserAction> action = inner_.Next();
-    if (action && action->control == "cmdFinishFinish") faults_.Arm(n_);
-    return action;
+  ArmAtFinish(test::FaultCounter& faults, int n) : faults_(faults), n_(n) {}
+  void Event(std::string line) override {
+    if (line == "form hidden frmVerbsmith") faults_.Arm(n_);
+    StringTranscript::Event(std::move(line));
   }
 
  private:
-  forms::ActionSource& inner_;
   test::FaultCounter& faults_;
   int n_;
 };
@@ -111,7 +109,7 @@ class FinishFaultsTest : public ::testing::Test {
     IniSettings settings(disk, dir.WindowsPath("settings.ini"));
     PosixRegistry registry;
     PosixProcesses processes;
-    StringTranscript transcript;
+    ArmAtFinish transcript(faults, n);
     ScriptedDialogs dialogs(transcript);
     FixedScreen screen;
     SqliteCommandSetFactory store(dir.HostPath("data.db").string());
@@ -131,10 +129,8 @@ class FinishFaultsTest : public ::testing::Test {
               .staging = &staged,
               .journalDirectory = dir.WindowsPath("state") + "\\",
               .finishPreview = {}};
-    forms::RunScript(script, dialogs, transcript, [&](forms::ActionSource& actions) {
-      ArmAtFinish arming(actions, faults, n);
-      shell::RunHeadless(host, arming, transcript);
-    });
+    forms::RunScript(script, dialogs, transcript,
+                     [&](forms::ActionSource& actions) { shell::RunHeadless(host, actions, transcript); });
 
     Outcome outcome;
     outcome.fired = faults.Fired();
