@@ -236,6 +236,11 @@ inline constexpr std::string_view kVBOnlineHint =
     "See Creating OLE Servers in Visual Basic Online for more information about creating OLE Servers.";
 inline constexpr std::string_view kVBOnlineButton = "&VB Online";
 inline constexpr std::string_view kFAQButton = "Frequently Asked &Questions";
+inline constexpr std::string_view kPreviewButton = "P&review...";
+inline constexpr std::string_view kPreviewCaption = "What Finish will do";
+inline constexpr std::string_view kPreviewClose = "Close";
+inline constexpr std::string_view kPreviewStops =
+    "A step above failed: Finish would stop there and change nothing.";
 
 // Help, the frequently asked questions and the online books.
 inline constexpr std::string_view kHelpFileFilter = "Verbsmith helpfile (Verbsmith52.chm)|Verbsmith52.chm";

@@ -10,6 +10,7 @@
 #include "platform/dialogs.h"
 #include "wizard/bitmap_steps_rows.h"
 #include "wizard/finish_transaction.h"
+#include "wizard/frm_preview.h"
 #include "wizard/frm_verbsmith.h"
 
 namespace verbsmith {
@@ -126,9 +127,29 @@ const char* PurposeName(int16_t purpose) {
   }
 }
 
-// A dry run: what Finish would do goes to the transcript and to whoever
-// asked for it; the run's directories go as with Cancel.
-void ShowPlan(FrmVerbsmith& window, FinishTransaction& transaction) {
+// Makes every file of the run, held by the open transaction: all of them
+// are made before anything is registered or written, so that a failure
+// anywhere leaves everything as it was.
+void GenerateHeld(FrmVerbsmith& window) {
+  IGeneralMgr& gen = *window.GenMgr();
+  window.GetHost().err.ForgetReported();
+  switch (gen.WizardPurpose()) {
+    case purpose::kCreate:
+      CreateProject(window);
+      RewriteProjectFile(window);
+      break;
+    case purpose::kEdit:
+      UpdateClass(window);
+      RewriteProjectFile(window);
+      break;
+    default:
+      break;
+  }
+  Generate(window, [&] { gen.WriteRecap(); });
+  Generate(window, [&] { gen.WriteINI(); });
+}
+
+FinishPlan PlanOf(FrmVerbsmith& window, FinishTransaction& transaction) {
   IGeneralMgr& gen = *window.GenMgr();
   FinishPlan plan = transaction.Preview(gen.CompanyName(), gen.ApplicationName(), EntryFor(window));
   plan.purpose = PurposeName(gen.WizardPurpose());
@@ -136,6 +157,13 @@ void ShowPlan(FrmVerbsmith& window, FinishTransaction& transaction) {
   const bool opensProject =
       gen.WizardPurpose() != purpose::kAdd || gen.ProjectType() == projecttype::kVisualBasic;
   if (opensProject) plan.handOff = gen.CompleteProjFilename();
+  return plan;
+}
+
+// A dry run: what Finish would do goes to the transcript and to whoever
+// asked for it; the run's directories go as with Cancel.
+void ShowPlan(FrmVerbsmith& window, FinishTransaction& transaction) {
+  const FinishPlan plan = PlanOf(window, transaction);
   for (const std::string& line : plan.ToLines()) window.Runtime().Report("plan: " + line);
   window.GetHost().finishPreview(plan.ToJson());
   transaction.Abandon();
@@ -194,23 +222,7 @@ void RunFinishFlow(FrmVerbsmith& window) {
   Host& host = window.GetHost();
   FinishTransaction transaction(host, DirectoriesOfThisRun(window));
   window.Hide();
-  // Every file of the run is made, held, before anything is registered or
-  // written, so that a failure anywhere leaves everything as it was.
-  host.err.ForgetReported();
-  switch (gen.WizardPurpose()) {
-    case purpose::kCreate:
-      CreateProject(window);
-      RewriteProjectFile(window);
-      break;
-    case purpose::kEdit:
-      UpdateClass(window);
-      RewriteProjectFile(window);
-      break;
-    default:
-      break;
-  }
-  Generate(window, [&] { gen.WriteRecap(); });
-  Generate(window, [&] { gen.WriteINI(); });
+  GenerateHeld(window);
   if (host.finishPreview && !AStageFailed(host)) {
     ShowPlan(window, transaction);
     window.CreatedDirectories().clear();
@@ -244,6 +256,23 @@ void RunFinishFlow(FrmVerbsmith& window) {
   }
   if (open) OpenProject(window);
   window.Unload();
+}
+
+void PreviewFinish(FrmVerbsmith& window) {
+  std::vector<std::string> lines;
+  {
+    FinishTransaction held(window.GetHost(), {}, FinishTransaction::Mode::kPreview);
+    GenerateHeld(window);
+    lines = PlanOf(window, held).ToLines();
+    if (AStageFailed(window.GetHost())) lines.insert(lines.begin(), std::string(text::kPreviewStops));
+  }
+  std::string text;
+  for (const std::string& line : lines) {
+    window.Runtime().Report("preview: " + line);
+    text += line + std::string(text::kNL);
+  }
+  FrmPreview preview(window.Runtime());
+  preview.ShowPlan(text);
 }
 
 void RunDeleteFlow(FrmVerbsmith& window) {

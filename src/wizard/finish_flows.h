@@ -13,6 +13,10 @@ class FrmVerbsmith;
 // the end; a registration that fails ends the run with nothing written.
 void RunFinishFlow(FrmVerbsmith& window);
 
+// Works out what Finish would do now, with every file made and held, and
+// shows it; nothing is changed and the run goes on.
+void PreviewFinish(FrmVerbsmith& window);
+
 // Removes the command chosen on the command-name step from the command set
 // and refills the list; the window stays on that step.
 void RunDeleteFlow(FrmVerbsmith& window);

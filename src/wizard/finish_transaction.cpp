@@ -39,9 +39,10 @@ std::vector<std::vector<std::string>> IniKeys(const std::string& text) {
 
 }  // namespace
 
-FinishTransaction::FinishTransaction(Host& host, std::vector<std::string> createdDirectories)
+FinishTransaction::FinishTransaction(Host& host, std::vector<std::string> createdDirectories, Mode mode)
     : host_(host), createdDirectories_(std::move(createdDirectories)) {
   if (host_.staging != nullptr) host_.staging->SetHolding(true);
+  if (mode == Mode::kPreview) return;
   // From here on a process that ends takes the run's directories with it.
   FinishJournal journal;
   journal.process = host_.processes.Self();

@@ -24,8 +24,12 @@ class FinishTransaction {
     VbError error;
   };
 
+  // A preview only holds the run's files for Preview and forgets them: it
+  // keeps no journal and is neither committed nor abandoned.
+  enum class Mode { kFinish, kPreview };
+
   // createdDirectories: the project directories the run has made so far.
-  FinishTransaction(Host& host, std::vector<std::string> createdDirectories);
+  FinishTransaction(Host& host, std::vector<std::string> createdDirectories, Mode mode = Mode::kFinish);
   // Forgets whatever is still held.
   ~FinishTransaction();
   FinishTransaction(const FinishTransaction&) = delete;

@@ -1,0 +1,2 @@
+. "$EXAMPLES/support/make_project.sh"
+make_project modal
