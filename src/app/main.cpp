@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
   AddInfoCommand(app);
   AddTemplatesCommand(app);
   AddCommandsCommand(app);
+  AddNewCommand(app);
   try {
     return RunCommandLine(app, argc, argv, [] { return WindowWanted() ? RunGui() : RunWizard(); });
   } catch (const verbsmith::VbError& e) {
