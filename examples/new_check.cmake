@@ -68,3 +68,10 @@ verbsmith(0 commands list --company Valdren --application Carthex)
 if(NOT out STREQUAL "")
   message(FATAL_ERROR "a refused run registered a command:\n${out}")
 endif()
+
+# The project step refuses a project that exists.
+file(WRITE ${WORK}/Atlas/src/Atlas.vbp "")
+verbsmith(4 new --answers ${DIR}/flow_create_modeless.answers.json)
+if(NOT err MATCHES "^verbsmith new: The project already exists\\.")
+  message(FATAL_ERROR "the project step's refusal is not the wizard's message:\n${err}")
+endif()

@@ -12,6 +12,7 @@
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/vb_error.h"
+#include "connection/connection.h"
 #include "forms/script/script_run.h"
 #include "shell/headless.h"
 #include "wizard/answered_run.h"
@@ -80,6 +81,9 @@ int RunNew(const NewOptions& options) {
   std::cout.flush();
   const int status =
       scriptStatus != 0 && watch.Status() == answeredrun::kMade ? scriptStatus : watch.Status();
+  if (status == 0 && answers.purpose == purpose::kDelete) {
+    std::printf("verbsmith new: deleted %s\n", answers.commandName.value_or("").c_str());
+  }
   for (const std::string& message : watch.Messages()) {
     std::fprintf(status == 0 ? stdout : stderr, "verbsmith new: %s\n", message.c_str());
   }

@@ -66,7 +66,10 @@ void AnsweredRunWatch::Event(std::string line) {
     messagesOfAction_.push_back(MessageText(text));
     lastMessageOnFrame_ = messagesOfAction_.back();
     questionAsked_ = MessageIcon(text) == "Question";
-    if (finishPressed_ || deleteAsked_) finishMessages_.push_back(messagesOfAction_.back());
+    // Finish's own question is answered by the answers, not reported.
+    if ((finishPressed_ || deleteAsked_) && MessageIcon(text) != "Question") {
+      finishMessages_.push_back(messagesOfAction_.back());
+    }
     made_ = made_ || (finishPressed_ && MessageIcon(text) == "Information");
   } else if (text == "  answer Yes" && deleteAsked_ && questionAsked_) {
     made_ = true;
