@@ -3,11 +3,7 @@
 # (every file, and the command-set entry), as flow_create_modeless.script;
 # and a refusal is the wizard's own message with the step's exit status.
 # Arguments: EXE, DIR (the examples directory), WORK.
-include(${CMAKE_CURRENT_LIST_DIR}/../cmake/FreshEnvironment.cmake)
-set(ENV{VERBSMITH} ${EXE})
-set(ENV{WORK} ${WORK})
-set(ENV{EXAMPLES} ${DIR})
-string(REPLACE "/" "\\" windows_work "Z:${WORK}")
+include(${CMAKE_CURRENT_LIST_DIR}/support/session_environment.cmake)
 set(ENV{VERBSMITH_IDE_COMMAND} "bash ${WORK}/ide.sh")
 
 function(verbsmith expected_status)
