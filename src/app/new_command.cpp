@@ -48,7 +48,8 @@ nlohmann::json Answers(PosixPlatform& platform, const NewOptions& options) {
   if (!options.answersFile.empty()) {
     std::string text;
     try {
-      text = platform.GetHost().fs.ReadText(platform.ProductPath(options.answersFile));
+      // JSON is UTF-8, as the product's texts are.
+      text = platform.GetHost().fs.ReadBytes(platform.ProductPath(options.answersFile));
     } catch (const VbError& error) {
       RefuseUsage("cannot read " + options.answersFile + ": " + error.Description());
     }
