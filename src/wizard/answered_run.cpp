@@ -119,6 +119,7 @@ std::vector<std::string> AnsweredRunWatch::Messages() const {
   if (refusedFrame_) return {refusal_};
   if (made_ || finishPressed_) return finishMessages_;
   if (!actionError_.empty()) return {actionError_};
+  if (messagesOfAction_.empty()) return {"the wizard closed before Finish, on " + frame_};
   return messagesOfAction_;
 }
 

@@ -66,15 +66,16 @@ class ScriptWriter {
   }
 
  private:
-  // What the graph reads on the way. An edit keeps the command's own
-  // listener setting, which the answers do not know: the listener steps are
-  // then written in, and the wizard refuses their lines when it skips them.
+  // What the graph reads on the way. What the answers leave to the wizard
+  // (the bitmaps it shows, an edited command's listener setting) takes the
+  // way through every step it may lead to: the wizard refuses the lines of
+  // a step it skips, as hidden, and goes on.
   GraphState State() const {
     GraphState state;
     state.purpose = a_.purpose;
     state.projectType = a_.projectType;
     state.modeless = a_.modeless;
-    state.customBitmaps = a_.customBitmaps.value_or(false);
+    state.customBitmaps = a_.customBitmaps.value_or(true);
     state.noForm = a_.noForm;
     state.listenerBoxChecked = ListenerBoxWanted();
     state.listener = a_.purpose == purpose::kEdit || state.listenerBoxChecked;
