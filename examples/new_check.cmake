@@ -1,10 +1,10 @@
-# `verbsmith new` against the scripted wizard: the answers of
-# flow_create_modeless.answers.json make the same project, byte for byte
-# (every file, and the command-set entry), as flow_create_modeless.script;
-# and a refusal is the wizard's own message with the step's exit status.
+# `verbsmith new` against the scripted wizard: for each example session NAME
+# with answers NAME.answers.json, `verbsmith new` on the answers leaves the
+# same files, byte for byte, as `verbsmith run NAME.script` (the project,
+# and what NAME.after.sh writes: the command-set entry, the file lists); and
+# a refusal is the wizard's own message with the step's exit status.
 # Arguments: EXE, DIR (the examples directory), WORK.
-include(${CMAKE_CURRENT_LIST_DIR}/support/session_environment.cmake)
-set(ENV{VERBSMITH_IDE_COMMAND} "bash ${WORK}/ide.sh")
+set(sessions flow_create_modeless flow_edit)
 
 function(verbsmith expected_status)
   execute_process(COMMAND ${EXE} ${ARGN} WORKING_DIRECTORY ${WORK}
@@ -16,44 +16,74 @@ function(verbsmith expected_status)
   set(err "${err}" PARENT_SCOPE)
 endfunction()
 
-# What a run leaves: the project, the entry, and what the IDE was given.
-function(keep_result into)
-  verbsmith(0 commands show Atlas.Pick --company Valdren --application Carthex --json)
-  file(WRITE ${WORK}/entry.json "${out}")
-  file(MAKE_DIRECTORY ${into})
-  file(RENAME ${WORK}/Atlas ${into}/Atlas)
-  file(RENAME ${WORK}/entry.json ${into}/entry.json)
-  file(RENAME ${WORK}/opened.txt ${into}/opened.txt)
-  file(REMOVE ${WORK}/data/commandset.db)
+function(run_step name step)
+  if(EXISTS ${DIR}/${name}.${step}.sh)
+    execute_process(COMMAND bash ${DIR}/${name}.${step}.sh WORKING_DIRECTORY ${WORK} RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "${name}.${step}.sh failed with ${status}")
+    endif()
+  endif()
 endfunction()
 
-execute_process(COMMAND bash ${DIR}/flow_create_modeless.setup.sh WORKING_DIRECTORY ${WORK})
-file(READ ${DIR}/flow_create_modeless.script script)
-string(REPLACE "@WORK@" "${windows_work}" script "${script}")
-file(WRITE ${WORK}/session.script "${script}")
-verbsmith(0 run ${WORK}/session.script)
-keep_result(${WORK}/../new_check_scripted)
-
-verbsmith(0 new --answers ${DIR}/flow_create_modeless.answers.json)
-if(NOT out MATCHES "^verbsmith new: The command was added to the command set\\.")
-  message(FATAL_ERROR "verbsmith new says no more than:\n${out}")
-endif()
-keep_result(${WORK}/../new_check_answered)
-
-file(GLOB_RECURSE scripted RELATIVE ${WORK}/../new_check_scripted ${WORK}/../new_check_scripted/*)
-file(GLOB_RECURSE answered RELATIVE ${WORK}/../new_check_answered ${WORK}/../new_check_answered/*)
-if(NOT scripted STREQUAL answered)
-  message(FATAL_ERROR "the scripted run made ${scripted}\nverbsmith new made ${answered}")
-endif()
-foreach(relative IN LISTS scripted)
-  file(READ ${WORK}/../new_check_scripted/${relative} left HEX)
-  file(READ ${WORK}/../new_check_answered/${relative} right HEX)
-  if(NOT left STREQUAL right)
-    message(FATAL_ERROR "${relative} differs between the scripted run and verbsmith new")
+# A fresh WORK set up for the session NAME, with the development
+# environment's stand-in the sessions use.
+function(set_up name)
+  include(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/support/session_environment.cmake)
+  set(ENV{VERBSMITH_IDE_COMMAND} "bash ${WORK}/ide.sh")
+  run_step(${name} setup)
+  if(EXISTS ${WORK}/registry.reg)
+    set(ENV{VERBSMITH_REGISTRY} ${WORK}/registry.reg)
   endif()
-endforeach()
-file(REMOVE_RECURSE ${WORK}/../new_check_scripted ${WORK}/../new_check_answered)
+  set(windows_work "${windows_work}" PARENT_SCOPE)
+endfunction()
 
+# Moves what the session left in WORK (all but the private environment and
+# the session's script) to INTO, after the session's after-step.
+function(keep_result name into)
+  run_step(${name} after)
+  file(GLOB left RELATIVE ${WORK} ${WORK}/*)
+  list(REMOVE_ITEM left home config data wine session.script)
+  file(MAKE_DIRECTORY ${into})
+  foreach(item IN LISTS left)
+    file(RENAME ${WORK}/${item} ${into}/${item})
+  endforeach()
+endfunction()
+
+foreach(name IN LISTS sessions)
+  set(scripted ${WORK}/../new_check_scripted)
+  set(answered ${WORK}/../new_check_answered)
+  file(REMOVE_RECURSE ${scripted} ${answered})
+
+  set_up(${name})
+  file(READ ${DIR}/${name}.script script)
+  string(REPLACE "@WORK@" "${windows_work}" script "${script}")
+  file(WRITE ${WORK}/session.script "${script}")
+  verbsmith(0 run ${WORK}/session.script)
+  keep_result(${name} ${scripted})
+
+  set_up(${name})
+  verbsmith(0 new --answers ${DIR}/${name}.answers.json)
+  if(NOT out MATCHES "^verbsmith new: The command was (added to|updated in) the command set\\.")
+    message(FATAL_ERROR "verbsmith new on ${name}.answers.json says no more than:\n${out}")
+  endif()
+  keep_result(${name} ${answered})
+
+  file(GLOB_RECURSE scripted_files RELATIVE ${scripted} ${scripted}/*)
+  file(GLOB_RECURSE answered_files RELATIVE ${answered} ${answered}/*)
+  if(NOT scripted_files STREQUAL answered_files)
+    message(FATAL_ERROR "${name}: the script left ${scripted_files}\nverbsmith new left ${answered_files}")
+  endif()
+  foreach(relative IN LISTS scripted_files)
+    file(READ ${scripted}/${relative} left HEX)
+    file(READ ${answered}/${relative} right HEX)
+    if(NOT left STREQUAL right)
+      message(FATAL_ERROR "${name}: ${relative} differs between the script and verbsmith new")
+    endif()
+  endforeach()
+  file(REMOVE_RECURSE ${scripted} ${answered})
+endforeach()
+
+set_up(flow_create_modeless)
 # The command-name step refuses a name that is not an identifier; nothing
 # is registered.
 verbsmith(5 new --answers ${DIR}/flow_create_modeless.answers.json --command-name "Pick it")

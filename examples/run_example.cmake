@@ -21,7 +21,6 @@
 # "@WORK@" below is literal text, not a variable reference.
 cmake_policy(SET CMP0053 NEW)
 include(${CMAKE_CURRENT_LIST_DIR}/support/session_environment.cmake)
-set(ENV{WINWORK} "${windows_work}")
 
 function(substituted_copy from to)
   file(READ ${from} text)
