@@ -1,4 +1,4 @@
 . "$EXAMPLES/support/compare_before.sh"
 compare_before
 # Nothing lands outside the project.
-ls *.ini *.txt 2>/dev/null | grep -v compare.txt > stray.txt || true
+ls *.ini *.txt 2>/dev/null | grep -v -e compare.txt -e stray.txt > stray.txt || true

@@ -4,7 +4,9 @@
 # and what NAME.after.sh writes: the command-set entry, the file lists); and
 # a refusal is the wizard's own message with the step's exit status.
 # Arguments: EXE, DIR (the examples directory), WORK.
-set(sessions flow_create_modeless flow_edit)
+# "@WORK@" below is literal text, not a variable reference.
+cmake_policy(SET CMP0053 NEW)
+set(sessions flow_create_modeless flow_edit flow_add_vb flow_delete)
 
 function(verbsmith expected_status)
   execute_process(COMMAND ${EXE} ${ARGN} WORKING_DIRECTORY ${WORK}
@@ -25,11 +27,19 @@ function(run_step name step)
   endif()
 endfunction()
 
-# A fresh WORK set up for the session NAME, with the development
-# environment's stand-in the sessions use.
+# A fresh WORK set up for the session NAME, with the settings of its
+# NAME.env.
 function(set_up name)
   include(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/support/session_environment.cmake)
-  set(ENV{VERBSMITH_IDE_COMMAND} "bash ${WORK}/ide.sh")
+  if(EXISTS ${DIR}/${name}.env)
+    file(STRINGS ${DIR}/${name}.env settings REGEX "^[A-Za-z_][A-Za-z0-9_]*=")
+    foreach(setting IN LISTS settings)
+      string(REGEX REPLACE "=.*" "" variable "${setting}")
+      string(REGEX REPLACE "^[^=]*=" "" value "${setting}")
+      string(REPLACE "@WORK@" "${WORK}" value "${value}")
+      set(ENV{${variable}} "${value}")
+    endforeach()
+  endif()
   run_step(${name} setup)
   if(EXISTS ${WORK}/registry.reg)
     set(ENV{VERBSMITH_REGISTRY} ${WORK}/registry.reg)
@@ -63,7 +73,7 @@ foreach(name IN LISTS sessions)
 
   set_up(${name})
   verbsmith(0 new --answers ${DIR}/${name}.answers.json)
-  if(NOT out MATCHES "^verbsmith new: The command was (added to|updated in) the command set\\.")
+  if(NOT out MATCHES "^verbsmith new: (The command was (added to|updated in) the command set\\.|deleted )")
     message(FATAL_ERROR "verbsmith new on ${name}.answers.json says no more than:\n${out}")
   endif()
   keep_result(${name} ${answered})
@@ -77,7 +87,7 @@ foreach(name IN LISTS sessions)
     file(READ ${scripted}/${relative} left HEX)
     file(READ ${answered}/${relative} right HEX)
     if(NOT left STREQUAL right)
-      message(FATAL_ERROR "${name}: ${relative} differs between the script and verbsmith new")
+      message(FATAL_ERROR "${name}: ${relative} differs between the script and verbsmith new (see ${scripted} and ${answered})")
     endif()
   endforeach()
   file(REMOVE_RECURSE ${scripted} ${answered})
