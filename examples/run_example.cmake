@@ -21,13 +21,7 @@
 # back in place of that path, so nothing depends on where the tree is built.
 # "@WORK@" below is literal text, not a variable reference.
 cmake_policy(SET CMP0053 NEW)
-include(${CMAKE_CURRENT_LIST_DIR}/../cmake/FreshEnvironment.cmake)
-set(ENV{VERBSMITH} ${EXE})
-set(ENV{WORK} ${WORK})
-set(ENV{EXAMPLES} ${DIR})
-
-string(REPLACE "/" "\\" windows_work "Z:${WORK}")
-set(ENV{WINWORK} "${windows_work}")
+include(${CMAKE_CURRENT_LIST_DIR}/support/session_environment.cmake)
 
 function(substituted_copy from to)
   file(READ ${from} text)

@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
   AddInfoCommand(app);
   AddTemplatesCommand(app);
   AddCommandsCommand(app);
+  AddNewCommand(app);
   try {
     UndoInterruptedFinishes();
     return RunCommandLine(app, argc, argv, [] { return WindowWanted() ? RunGui() : RunWizard(); });

@@ -12,6 +12,7 @@ void AddDemoCommand(CLI::App& app);       // demo [--edit] [DIR]: a real project
 void AddInfoCommand(CLI::App& app);       // info: version and what the platform found
 void AddTemplatesCommand(CLI::App& app);  // templates check|render
 void AddCommandsCommand(CLI::App& app);   // commands list|show|add|remove
+void AddNewCommand(CLI::App& app);        // new: a wizard run on answers
 
 // verbsmith without a command: the wizard in its window when one can be
 // shown, else headless on the built-in script.

@@ -1,0 +1,113 @@
+# `verbsmith new` against the scripted wizard: for each example session NAME
+# with answers NAME.answers.json, `verbsmith new` on the answers leaves the
+# same files, byte for byte, as `verbsmith run NAME.script` (the project,
+# and what NAME.after.sh writes: the command-set entry, the file lists); and
+# a refusal is the wizard's own message with the step's exit status.
+# Arguments: EXE, DIR (the examples directory), WORK.
+# "@WORK@" below is literal text, not a variable reference.
+cmake_policy(SET CMP0053 NEW)
+set(sessions flow_create_modeless flow_edit flow_add_vb flow_delete)
+
+function(verbsmith expected_status)
+  execute_process(COMMAND ${EXE} ${ARGN} WORKING_DIRECTORY ${WORK}
+                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status EQUAL expected_status)
+    message(FATAL_ERROR "verbsmith ${ARGN} exited with ${status}, not ${expected_status}\n${out}\n${err}")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+  set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+function(run_step name step)
+  if(EXISTS ${DIR}/${name}.${step}.sh)
+    execute_process(COMMAND bash ${DIR}/${name}.${step}.sh WORKING_DIRECTORY ${WORK} RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "${name}.${step}.sh failed with ${status}")
+    endif()
+  endif()
+endfunction()
+
+# A fresh WORK set up for the session NAME, with the settings of its
+# NAME.env.
+function(set_up name)
+  include(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/support/session_environment.cmake)
+  if(EXISTS ${DIR}/${name}.env)
+    file(STRINGS ${DIR}/${name}.env settings REGEX "^[A-Za-z_][A-Za-z0-9_]*=")
+    foreach(setting IN LISTS settings)
+      string(REGEX REPLACE "=.*" "" variable "${setting}")
+      string(REGEX REPLACE "^[^=]*=" "" value "${setting}")
+      string(REPLACE "@WORK@" "${WORK}" value "${value}")
+      set(ENV{${variable}} "${value}")
+    endforeach()
+  endif()
+  run_step(${name} setup)
+  if(EXISTS ${WORK}/registry.reg)
+    set(ENV{VERBSMITH_REGISTRY} ${WORK}/registry.reg)
+  endif()
+  set(windows_work "${windows_work}" PARENT_SCOPE)
+endfunction()
+
+# Moves what the session left in WORK (all but the private environment and
+# the session's script) to INTO, after the session's after-step.
+function(keep_result name into)
+  run_step(${name} after)
+  file(GLOB left RELATIVE ${WORK} ${WORK}/*)
+  list(REMOVE_ITEM left home config data wine session.script)
+  file(MAKE_DIRECTORY ${into})
+  foreach(item IN LISTS left)
+    file(RENAME ${WORK}/${item} ${into}/${item})
+  endforeach()
+endfunction()
+
+foreach(name IN LISTS sessions)
+  set(scripted ${WORK}/../new_check_scripted)
+  set(answered ${WORK}/../new_check_answered)
+  file(REMOVE_RECURSE ${scripted} ${answered})
+
+  set_up(${name})
+  file(READ ${DIR}/${name}.script script)
+  string(REPLACE "@WORK@" "${windows_work}" script "${script}")
+  file(WRITE ${WORK}/session.script "${script}")
+  verbsmith(0 run ${WORK}/session.script)
+  keep_result(${name} ${scripted})
+
+  set_up(${name})
+  verbsmith(0 new --answers ${DIR}/${name}.answers.json)
+  if(NOT out MATCHES "^verbsmith new: (The command was (added to|updated in) the command set\\.|deleted )")
+    message(FATAL_ERROR "verbsmith new on ${name}.answers.json says no more than:\n${out}")
+  endif()
+  keep_result(${name} ${answered})
+
+  file(GLOB_RECURSE scripted_files RELATIVE ${scripted} ${scripted}/*)
+  file(GLOB_RECURSE answered_files RELATIVE ${answered} ${answered}/*)
+  if(NOT scripted_files STREQUAL answered_files)
+    message(FATAL_ERROR "${name}: the script left ${scripted_files}\nverbsmith new left ${answered_files}")
+  endif()
+  foreach(relative IN LISTS scripted_files)
+    file(READ ${scripted}/${relative} left HEX)
+    file(READ ${answered}/${relative} right HEX)
+    if(NOT left STREQUAL right)
+      message(FATAL_ERROR "${name}: ${relative} differs between the script and verbsmith new (see ${scripted} and ${answered})")
+    endif()
+  endforeach()
+  file(REMOVE_RECURSE ${scripted} ${answered})
+endforeach()
+
+set_up(flow_create_modeless)
+# The command-name step refuses a name that is not an identifier; nothing
+# is registered.
+verbsmith(5 new --answers ${DIR}/flow_create_modeless.answers.json --command-name "Pick it")
+if(NOT err MATCHES "^verbsmith new: [^\n]+\n$")
+  message(FATAL_ERROR "the refusal is not one message of the wizard:\n${err}")
+endif()
+verbsmith(0 commands list --company Valdren --application Carthex)
+if(NOT out STREQUAL "")
+  message(FATAL_ERROR "a refused run registered a command:\n${out}")
+endif()
+
+# The project step refuses a project that exists.
+file(WRITE ${WORK}/Atlas/src/Atlas.vbp "")
+verbsmith(4 new --answers ${DIR}/flow_create_modeless.answers.json)
+if(NOT err MATCHES "^verbsmith new: The project already exists\\.")
+  message(FATAL_ERROR "the project step's refusal is not the wizard's message:\n${err}")
+endif()

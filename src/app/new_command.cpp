@@ -1,0 +1,128 @@
+// verbsmith new: a create, edit, add or delete run of the wizard on answers
+// given as flags or in a JSON file. The answers become the wizard's own
+// script, run headless as `verbsmith run` runs one.
+
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/cli.h"
+#include "app/posix_platform.h"
+#include "app/subcommands.h"
+#include "base/vb_error.h"
+#include "connection/connection.h"
+#include "forms/script/script_run.h"
+#include "shell/headless.h"
+#include "wizard/answered_run.h"
+#include "wizard/answers_file.h"
+#include "wizard/answers_script.h"
+
+namespace verbsmith::app {
+
+namespace {
+
+constexpr const char* kStatuses =
+    "Exit status: 0 the command was made (edited, added, deleted); 1 an answer the window could not\n"
+    "take (such as a command to edit that is not there) or a run-time error; 2 a mistake on the command\n"
+    "line or in the answers file; 3 refused on the start step (purpose, company, application); 4 on the\n"
+    "project step; 5 on the command-name step; 6 on a bitmap step; 7 on the kind, form, listener or\n"
+    "enabling-conditions steps; 8 Finish failed. The wizard's message goes to standard error.\n"
+    "The answers file is a JSON object whose keys are the wizard's fields (docs/new.md); a flag\n"
+    "overrides the file's answer of the same name.";
+
+struct NewOptions {
+  std::string answersFile;
+  bool transcript = false;
+  nlohmann::json flags = nlohmann::json::object();
+};
+
+std::string WithoutTrailingBackslash(std::string path) {
+  if (path.size() > 3 && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+nlohmann::json Answers(PosixPlatform& platform, const NewOptions& options) {
+  nlohmann::json answers = nlohmann::json::object();
+  if (!options.answersFile.empty()) {
+    std::string text;
+    try {
+      // JSON is UTF-8, as the product's texts are.
+      text = platform.GetHost().fs.ReadBytes(platform.ProductPath(options.answersFile));
+    } catch (const VbError& error) {
+      RefuseUsage("cannot read " + options.answersFile + ": " + error.Description());
+    }
+    answers = nlohmann::json::parse(text, nullptr, false);
+    if (answers.is_discarded()) RefuseUsage(options.answersFile + " is not JSON");
+  }
+  if (answers.is_object()) answers.update(options.flags);
+  return answers;
+}
+
+int RunNew(const NewOptions& options) {
+  StringTranscript quiet;
+  StreamTranscript printed(std::cout);
+  AnsweredRunWatch watch(options.transcript ? static_cast<Transcript&>(printed) : quiet);
+  PosixPlatform platform(watch);
+  WizardAnswers answers;
+  try {
+    answers = ReadAnswers(Answers(platform, options));
+  } catch (const AnswersError& error) {
+    RefuseUsage(error.what());
+  }
+  // Directories are named to the wizard as the product names them.
+  if (answers.location)
+    answers.location = WithoutTrailingBackslash(platform.ProductDirectory(*answers.location));
+
+  const int scriptStatus =
+      forms::RunScript(AnswersScript(answers), platform.Dialogs(), watch, [&](forms::ActionSource& actions) {
+        shell::RunHeadless(platform.GetHost(), watch.Guard(actions), watch);
+      });
+  std::cout.flush();
+  const int status =
+      scriptStatus != 0 && watch.Status() == answeredrun::kMade ? scriptStatus : watch.Status();
+  if (status == 0 && answers.purpose == purpose::kDelete) {
+    std::printf("verbsmith new: deleted %s\n", answers.commandName.value_or("").c_str());
+  }
+  for (const std::string& message : watch.Messages()) {
+    std::fprintf(status == 0 ? stdout : stderr, "verbsmith new: %s\n", message.c_str());
+  }
+  return status;
+}
+
+// --FLAG VALUE sets the answer of that name.
+void AddAnswer(CLI::App& app, NewOptions& options, const std::string& flag, const std::string& key) {
+  app.add_option_function<std::string>(
+         "--" + flag, [&options, key](const std::string& value) { options.flags[key] = value; },
+         "The answer \"" + key + "\"")
+      ->type_name("TEXT");
+}
+
+}  // namespace
+
+void AddNewCommand(CLI::App& app) {
+  CLI::App& command = *app.add_subcommand(
+      "new", "Creates, edits, adds or deletes a command by walking the wizard's steps on answers, headless");
+  command.footer(kStatuses);
+  auto options = std::make_shared<NewOptions>();
+  command.add_option("--answers", options->answersFile, "The answers as a JSON file")->type_name("FILE");
+  command.add_flag("--transcript", options->transcript,
+                   "Prints the run's transcript, as `verbsmith run` does");
+  const std::map<std::string, std::string> flags = {
+      {"purpose", "purpose"},           {"company", "company"},
+      {"application", "application"},   {"project-name", "project name"},
+      {"location", "location"},         {"subdirectory", "subdirectory"},
+      {"command-name", "command name"}, {"description", "description"},
+      {"tool-tip", "tool tip"},         {"kind", "kind"},
+      {"form-name", "form name"},       {"bitmaps", "bitmaps"}};
+  for (const auto& [flag, key] : flags) AddAnswer(command, *options, flag, key);
+  command.add_flag_callback(
+      "--no-form", [options] { options->flags["form"] = false; }, "The answer \"form\": false");
+  command.add_flag_callback(
+      "--open-project", [options] { options->flags["open project"] = true; },
+      "The answer \"open project\": true");
+  OnRun(command, [options] { return RunNew(*options); });
+}
+
+}  // namespace verbsmith::app

@@ -1,0 +1,77 @@
+#pragma once
+// How a run on answers went, read from its transcript as it happens: which
+// step refused what (the wizard's own message), whether Finish made the
+// command, and what it said. A refusal ends the actions, so the wizard
+// closes as a person would leave it, and nothing after the refusal runs.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/action_source.h"
+#include "platform/scripted/transcript.h"
+
+namespace verbsmith {
+
+// The exit status of each kind of outcome.
+namespace answeredrun {
+inline constexpr int kMade = 0;
+inline constexpr int kNotCarriedOut = 1;  // an answer the window could not take, or a run-time error
+inline constexpr int kRefusedOnStart = 3;
+inline constexpr int kRefusedOnProject = 4;
+inline constexpr int kRefusedOnCommandName = 5;
+inline constexpr int kRefusedOnBitmaps = 6;
+inline constexpr int kRefusedOnKind = 7;  // kind, form, listener, command type, enabling conditions
+inline constexpr int kFinishFailed = 8;
+}  // namespace answeredrun
+
+class AnsweredRunWatch : public Transcript {
+ public:
+  // Lines are passed on to the transcript given.
+  explicit AnsweredRunWatch(Transcript& shown) : shown_(shown) {}
+
+  void Event(std::string line) override;
+
+  // Takes the actions from source until a step has refused one.
+  forms::ActionSource& Guard(forms::ActionSource& source);
+
+  // After the run: the exit status, and the wizard's messages to show
+  // (the refusal, Finish's failure, or what Finish said it made).
+  int Status() const;
+  std::vector<std::string> Messages() const;
+
+ private:
+  class Guarded : public forms::ActionSource {
+   public:
+    Guarded(AnsweredRunWatch& watch, forms::ActionSource& source) : watch_(watch), source_(source) {}
+    std::optional<forms::UserAction> Next() override;
+    void ActionFailed(const forms::UserAction& action, const std::string& message) override {
+      source_.ActionFailed(action, message);
+    }
+
+   private:
+    AnsweredRunWatch& watch_;
+    forms::ActionSource& source_;
+  };
+
+  // Settles the Next button pressed last: a message and no new step is a
+  // refusal.
+  void Settle();
+
+  Transcript& shown_;
+  std::optional<Guarded> guarded_;
+  std::string frame_;
+  bool nextPending_ = false;
+  std::vector<std::string> messagesOfAction_;
+  std::string lastMessageOnFrame_;
+  std::optional<std::string> refusedFrame_;
+  std::string refusal_;
+  std::string actionError_;
+  bool finishPressed_ = false;
+  bool made_ = false;
+  bool deleteAsked_ = false;    // the last action asked to delete the chosen command
+  bool questionAsked_ = false;  // the last message box asked a question
+  std::vector<std::string> finishMessages_;
+};
+
+}  // namespace verbsmith

@@ -1,0 +1,161 @@
+#include "wizard/answers_file.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <map>
+#include <string_view>
+
+#include "base/strings.h"
+#include "connection/connection.h"
+#include "model/masks.h"
+
+namespace verbsmith {
+
+namespace {
+
+using Json = nlohmann::json;
+
+// A caption as a person reads it: without its access-key ampersand.
+std::string Readable(std::string_view caption) {
+  std::string text(caption);
+  std::erase(text, '&');
+  return text;
+}
+
+std::string Text(const std::string& key, const Json& value) {
+  if (!value.is_string()) throw AnswersError("\"" + key + "\" takes a text");
+  const std::string text = value.get<std::string>();
+  // A script line ends at the line's end.
+  if (text.find_first_of("\r\n") != std::string::npos) {
+    throw AnswersError("\"" + key + "\" is one line of text");
+  }
+  return text;
+}
+
+bool Flag(const std::string& key, const Json& value) {
+  if (!value.is_boolean()) throw AnswersError("\"" + key + "\" takes true or false");
+  return value.get<bool>();
+}
+
+// The index of the value among the choices, named as the wizard names them.
+template <typename Choices, typename NameOf>
+size_t Choice(const std::string& key, const Json& value, const Choices& choices, NameOf nameOf) {
+  const std::string text = Text(key, value);
+  for (size_t i = 0; i < choices.size(); ++i) {
+    if (EqualsIgnoringCase(text, nameOf(choices[i]))) return i;
+  }
+  std::string known;
+  for (const auto& choice : choices) known += (known.empty() ? "" : ", ") + std::string(nameOf(choice));
+  throw AnswersError("\"" + key + "\" is one of: " + known);
+}
+
+size_t Choice(const std::string& key, const Json& value, const std::vector<std::string_view>& names) {
+  return Choice(key, value, names, [](std::string_view name) { return name; });
+}
+
+using Reader = std::function<void(const std::string& key, const Json& value, WizardAnswers& answers)>;
+
+Reader TextOf(std::string WizardAnswers::*field) {
+  return
+      [field](const std::string& key, const Json& value, WizardAnswers& a) { a.*field = Text(key, value); };
+}
+
+Reader TextOf(std::optional<std::string> WizardAnswers::*field) {
+  return
+      [field](const std::string& key, const Json& value, WizardAnswers& a) { a.*field = Text(key, value); };
+}
+
+Reader FlagOf(bool WizardAnswers::*field) {
+  return
+      [field](const std::string& key, const Json& value, WizardAnswers& a) { a.*field = Flag(key, value); };
+}
+
+const std::map<std::string, Reader>& Readers() {
+  static const std::map<std::string, Reader> readers = {
+      {"purpose",
+       [](const std::string& key, const Json& value, WizardAnswers& a) {
+         // In the order of WizardPurpose.
+         a.purpose = static_cast<int32_t>(Choice(key, value, {"create", "edit", "delete", "add"}));
+       }},
+      {"company", TextOf(&WizardAnswers::company)},
+      {"application", TextOf(&WizardAnswers::application)},
+      {"project type",
+       [](const std::string& key, const Json& value, WizardAnswers& a) {
+         a.projectType = Choice(key, value, {"Visual Basic", "other"}) == 0 ? projecttype::kVisualBasic
+                                                                            : projecttype::kOther;
+       }},
+      {"project name", TextOf(&WizardAnswers::projectName)},
+      {"location", TextOf(&WizardAnswers::location)},
+      {"subdirectory", TextOf(&WizardAnswers::subdirectory)},
+      {"command name", TextOf(&WizardAnswers::commandName)},
+      {"description", TextOf(&WizardAnswers::description)},
+      {"tool tip", TextOf(&WizardAnswers::toolTip)},
+      {"class", TextOf(&WizardAnswers::chosenClass)},
+      {"bitmaps",
+       [](const std::string& key, const Json& value, WizardAnswers& a) {
+         a.customBitmaps = Choice(key, value, {"none", "custom"}) == 1;
+       }},
+      {"large colour bitmap", TextOf(&WizardAnswers::largeColorBitmap)},
+      {"large monochrome bitmap", TextOf(&WizardAnswers::largeMonoBitmap)},
+      {"small colour bitmap", TextOf(&WizardAnswers::smallColorBitmap)},
+      {"small monochrome bitmap", TextOf(&WizardAnswers::smallMonoBitmap)},
+      {"kind",
+       [](const std::string& key, const Json& value, WizardAnswers& a) {
+         a.modeless = Choice(key, value, {"modal", "modeless"}) == 1;
+       }},
+      {"form",
+       [](const std::string& key, const Json& value, WizardAnswers& a) { a.noForm = !Flag(key, value); }},
+      {"form name", TextOf(&WizardAnswers::formName)},
+      {"form position",
+       [](const std::string& key, const Json& value, WizardAnswers& a) {
+         a.formPosition = static_cast<int16_t>(
+             Choice(key, value, {"never shown", "screen centered", "application centered", "as designed"}));
+       }},
+      {"map view listener", [](const std::string& key, const Json& value,
+                               WizardAnswers& a) { a.mapViewListener = Flag(key, value); }},
+      {"listener option",
+       [](const std::string& key, const Json& value, WizardAnswers& a) {
+         const auto& options = masks::kListenerOptions;
+         a.listenTo =
+             options[Choice(key, value, options, [](const auto& o) { return Readable(o.caption); })].option;
+       }},
+      {"tell me about new views", FlagOf(&WizardAnswers::tellMeAboutNewViews)},
+      {"listener command type",
+       [](const std::string& key, const Json& value, WizardAnswers& a) {
+         const auto& options = masks::kCommandTypeOptions;
+         a.listenerCommandType =
+             options[Choice(key, value, options, [](const auto& o) { return Readable(o.caption); })].option;
+       }},
+      {"enabling conditions",
+       [](const std::string& key, const Json& value, WizardAnswers& a) {
+         if (!value.is_array()) throw AnswersError("\"" + key + "\" takes a list of conditions");
+         std::vector<std::string_view> names;
+         for (const auto& condition : masks::kEnablingConditions) names.push_back(condition.caption);
+         names.push_back("Custom enabling requirements");
+         for (const Json& item : value) {
+           const size_t i = Choice(key, item, names);
+           a.enablingConditions.emplace_back(i < masks::kEnablingConditions.size()
+                                                 ? masks::kEnablingConditions[i].checkBox
+                                                 : masks::kCustomEnablingCheckBox);
+         }
+       }},
+      {"open project", FlagOf(&WizardAnswers::openProject)},
+  };
+  return readers;
+}
+
+}  // namespace
+
+WizardAnswers ReadAnswers(const Json& answers) {
+  if (!answers.is_object()) throw AnswersError("the answers are one JSON object");
+  WizardAnswers read;
+  for (const auto& [key, value] : answers.items()) {
+    const auto reader = Readers().find(key);
+    if (reader == Readers().end()) throw AnswersError("\"" + key + "\" is not a field of the wizard");
+    reader->second(key, value, read);
+  }
+  return read;
+}
+
+}  // namespace verbsmith
