@@ -35,6 +35,8 @@ constexpr const char* kStatuses =
 struct NewOptions {
   std::string answersFile;
   bool transcript = false;
+  bool dryRun = false;  // Finish shows its plan and changes nothing
+  bool json = false;    // the plan as JSON
   nlohmann::json flags = nlohmann::json::object();
 };
 
@@ -65,6 +67,12 @@ int RunNew(const NewOptions& options) {
   StreamTranscript printed(std::cout);
   AnsweredRunWatch watch(options.transcript ? static_cast<Transcript&>(printed) : quiet);
   PosixPlatform platform(watch);
+  std::string plan;
+  if (options.dryRun) {
+    platform.GetHost().finishPreview = [&plan, &options](const std::string& json, const std::string& text) {
+      plan = options.json ? json : text;
+    };
+  }
   WizardAnswers answers;
   try {
     answers = ReadAnswers(Answers(platform, options));
@@ -82,6 +90,13 @@ int RunNew(const NewOptions& options) {
   std::cout.flush();
   const int status =
       scriptStatus != 0 && watch.Status() == answeredrun::kMade ? scriptStatus : watch.Status();
+  if (options.dryRun) {
+    if (status == 0) std::fputs(plan.c_str(), stdout);
+    for (const std::string& message : watch.Messages()) {
+      if (status != 0) std::fprintf(stderr, "verbsmith new: %s\n", message.c_str());
+    }
+    return status;
+  }
   if (status == 0 && answers.purpose == purpose::kDelete) {
     std::printf("verbsmith new: deleted %s\n", answers.commandName.value_or("").c_str());
   }
@@ -109,6 +124,9 @@ void AddNewCommand(CLI::App& app) {
   command.add_option("--answers", options->answersFile, "The answers as a JSON file")->type_name("FILE");
   command.add_flag("--transcript", options->transcript,
                    "Prints the run's transcript, as `verbsmith run` does");
+  CLI::Option* dryRun = command.add_flag(
+      "--dry-run", options->dryRun, "Prints what Finish would do instead of doing it; nothing is changed");
+  command.add_flag("--json", options->json, "With --dry-run: the plan as JSON")->needs(dryRun);
   const std::map<std::string, std::string> flags = {
       {"purpose", "purpose"},           {"company", "company"},
       {"application", "application"},   {"project-name", "project name"},

@@ -39,7 +39,8 @@ int RunScriptFile(const RunOptions& options) {
   Transcript& transcript = options.json ? static_cast<Transcript&>(unshown) : shown;
   PosixPlatform platform(transcript);
   std::string plan;
-  if (options.dryRun) platform.GetHost().finishPreview = [&plan](const std::string& json) { plan = json; };
+  if (options.dryRun)
+    platform.GetHost().finishPreview = [&plan](const std::string& json, const std::string&) { plan = json; };
 
   std::string scriptName = "built-in script";
   std::string script = kBuiltInScript;

@@ -41,9 +41,9 @@ struct Host {
   // Where a Finish keeps what undoes it until it is done, Windows form with
   // a trailing backslash; empty: the Finish keeps nothing on disk.
   std::string journalDirectory;
-  // Set for a dry run: a Finish hands the plan of what it would do here
-  // (as JSON) and changes nothing.
-  std::function<void(const std::string&)> finishPreview;
+  // Set for a dry run: a Finish hands the plan of what it would do here,
+  // as JSON and as lines of text, and changes nothing.
+  std::function<void(const std::string& json, const std::string& text)> finishPreview;
 
   // This host with one port replaced.
   Host With(FileSystem& other) const { return Replacing(other, processes, dialogs, settings); }

@@ -71,6 +71,9 @@ void AnsweredRunWatch::Event(std::string line) {
       finishMessages_.push_back(messagesOfAction_.back());
     }
     made_ = made_ || (finishPressed_ && MessageIcon(text) == "Information");
+  } else if (text.starts_with("plan: ") && finishPressed_) {
+    // A dry run's Finish is done once it has shown its plan.
+    made_ = true;
   } else if (text == "  answer Yes" && deleteAsked_ && questionAsked_) {
     made_ = true;
   } else if (text.starts_with("dropped: ") && !refusedFrame_ && !messagesOfAction_.empty()) {

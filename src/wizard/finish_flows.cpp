@@ -164,8 +164,12 @@ FinishPlan PlanOf(FrmVerbsmith& window, FinishTransaction& transaction) {
 // asked for it; the run's directories go as with Cancel.
 void ShowPlan(FrmVerbsmith& window, FinishTransaction& transaction) {
   const FinishPlan plan = PlanOf(window, transaction);
-  for (const std::string& line : plan.ToLines()) window.Runtime().Report("plan: " + line);
-  window.GetHost().finishPreview(plan.ToJson());
+  std::string text;
+  for (const std::string& line : plan.ToLines()) {
+    window.Runtime().Report("plan: " + line);
+    text += line + "\n";
+  }
+  window.GetHost().finishPreview(plan.ToJson(), text);
   transaction.Abandon();
 }
 
