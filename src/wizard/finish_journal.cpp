@@ -5,6 +5,7 @@
 #include "base/strings.h"
 #include "base/vb_error.h"
 #include "platform/command_set_lookup.h"
+#include "wizard/command_entry_json.h"
 
 namespace verbsmith {
 
@@ -44,32 +45,6 @@ std::string Unhex(const std::string& hex) {
     bytes += static_cast<char>(high * 16 + low);
   }
   return bytes;
-}
-
-json EntryJson(const CommandEntry& entry) {
-  json fields = json::object();
-  for (const CommandField& field : kCommandFields) {
-    const std::string key(field.key);
-    if (field.number != nullptr) {
-      fields[key] = entry.*field.number;
-    } else {
-      fields[key] = entry.*field.text;
-    }
-  }
-  return fields;
-}
-
-CommandEntry EntryOfJson(const json& fields) {
-  CommandEntry entry;
-  for (const CommandField& field : kCommandFields) {
-    const json& value = fields.at(std::string(field.key));
-    if (field.number != nullptr) {
-      entry.*field.number = value.get<int32_t>();
-    } else {
-      entry.*field.text = value.get<std::string>();
-    }
-  }
-  return entry;
 }
 
 // Runs each step, goes on past one that fails and rethrows the first

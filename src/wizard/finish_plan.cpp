@@ -4,6 +4,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "wizard/command_entry_json.h"
+
 namespace verbsmith {
 
 namespace {
@@ -22,19 +24,6 @@ std::vector<std::string> Lines(const std::string& text) {
     start = end + 1;
   }
   return lines;
-}
-
-json EntryJson(const CommandEntry& entry) {
-  json fields = json::object();
-  for (const CommandField& field : kCommandFields) {
-    const std::string key(field.key);
-    if (field.number != nullptr) {
-      fields[key] = entry.*field.number;
-    } else {
-      fields[key] = entry.*field.text;
-    }
-  }
-  return fields;
 }
 
 std::string FieldText(const CommandEntry& entry, const CommandField& field) {
