@@ -15,6 +15,7 @@
 
 #include "qt/layout_check.h"
 #include "shell/headless.h"
+#include "wizard/frm_preview.h"
 #include "support/window_session.h"
 
 namespace verbsmith::qt {
@@ -79,6 +80,13 @@ TEST(StepScreenshotsTest, EveryStepAndTheChooserFitTheirWindows) {
       faults.push_back("frmMultiCmd: " + fault);
     }
     chooser.Hide();
+    FrmPreview preview(session.runtime);
+    preview.Control<forms::TextBox>("txtPlan").SetText("create Z:\\Atlas\\src\\Pick.cls (2735 bytes)\r\n");
+    preview.Show();
+    for (const std::string& fault : Picture(session.source, preview, QStringLiteral("frmPreview.png"))) {
+      faults.push_back("frmPreview: " + fault);
+    }
+    preview.Hide();
   });
   shell::RunWizardSession(session.host, session.runtime);
   session.Finish();
