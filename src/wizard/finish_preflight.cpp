@@ -48,13 +48,15 @@ bool MakesResource(const FrmVerbsmith& window) {
   return false;
 }
 
-// Only a new project is made from the templates.
+// Only a new project is made from the templates. Their static checks are
+// enough here: the Finish itself renders this run's combination, and a
+// fault there is taken back; rendering all of them (`templates check`)
+// would cost a Finish ten times its own time.
 std::optional<Refusal> CheckTemplates(FrmVerbsmith& window) {
   IGeneralMgr& gen = *window.GenMgr();
   if (gen.WizardPurpose() != purpose::kCreate) return std::nullopt;
   Host& host = window.GetHost();
-  const auto fault =
-      CheckTemplateDirectory(host, host.templateDirectory, AddTrailingBackslash(gen.CurrentPath()));
+  const auto fault = CheckTemplateSources(host, host.templateDirectory);
   if (!fault) return std::nullopt;
   return Refusal{Str(text::kTemplatesFaulty) + Str(text::kNL) + fault->Describe()};
 }
