@@ -6,6 +6,7 @@
 #include "base/messages.h"
 #include "base/texts.h"
 #include "generate/vs_main.h"
+#include "managers/manifest_writer.h"
 #include "platform/command_set.h"
 #include "platform/dialogs.h"
 #include "wizard/bitmap_steps_rows.h"
@@ -233,6 +234,9 @@ void RunFinishFlow(FrmVerbsmith& window) {
     window.Unload();
     return;
   }
+  // A preview shows what the run generates; the manifest records a run that was done.
+  WriteManifest(host, {gen, *window.ClassMgr(), *window.ModuleMgr(), *window.FormMgr(), *window.BitmapMgr()},
+                EntryFor(window));
   if (!Commit(window, transaction)) {
     window.CreatedDirectories().clear();
     window.Unload();
