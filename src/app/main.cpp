@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
   AddTemplatesCommand(app);
   AddCommandsCommand(app);
   AddNewCommand(app);
+  AddCheckCommand(app);
   try {
     UndoInterruptedFinishes();
     return RunCommandLine(app, argc, argv, [] { return WindowWanted() ? RunGui() : RunWizard(); });

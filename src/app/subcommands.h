@@ -13,6 +13,7 @@ void AddInfoCommand(CLI::App& app);       // info: version and what the platform
 void AddTemplatesCommand(CLI::App& app);  // templates check|render
 void AddCommandsCommand(CLI::App& app);   // commands list|show|add|remove
 void AddNewCommand(CLI::App& app);        // new: a wizard run on answers
+void AddCheckCommand(CLI::App& app);      // check PROJECT_DIR: what drifted since Finish
 
 // verbsmith without a command: the wizard in its window when one can be
 // shown, else headless on the built-in script.

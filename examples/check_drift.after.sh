@@ -1,0 +1,15 @@
+# Checks the project as the session left it, then after a hand edit of the
+# class file and the removal of the command's entry; and a directory that
+# holds no project. Each check's output and exit status go to check.txt.
+check() {
+  "$VERBSMITH" check "$1" 2>&1
+  echo "exit status $?"
+}
+{
+  check Survey
+  printf "' Traced by hand\r\n" >> Survey/src/Trace.cls
+  "$VERBSMITH" commands remove Survey.Trace --company Valdren --application Carthex
+  check Survey
+  check art
+} > check.txt
+ls Survey/src Survey/bin > files.txt

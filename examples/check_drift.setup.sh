@@ -1,0 +1,3 @@
+# The sample bitmaps the command's toolbar rows use.
+mkdir -p art
+cp "$EXAMPLES"/bitmaps/*.bmp art/

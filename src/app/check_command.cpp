@@ -1,0 +1,60 @@
+// verbsmith check PROJECT_DIR|MANIFEST: compares a project and its
+// command-set entry with the manifest its last Finish left.
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/cli.h"
+#include "app/posix_platform.h"
+#include "app/subcommands.h"
+#include "base/vb_error.h"
+#include "managers/manifest.h"
+#include "managers/manifest_check.h"
+#include "platform/scripted/transcript.h"
+
+namespace verbsmith::app {
+
+namespace {
+
+constexpr int kExitDrifted = 1;
+// Nothing can be said of the project: as for a usage mistake.
+constexpr int kExitCannotCheck = kExitUsage;
+
+int CannotCheck(const std::string& problem) {
+  std::fprintf(stderr, "verbsmith check: %s\n", problem.c_str());
+  return kExitCannotCheck;
+}
+
+int Check(const std::string& project) {
+  StringTranscript transcript;
+  PosixPlatform platform(transcript);
+  Host& host = platform.GetHost();
+  try {
+    const ProjectCheck check = CheckProject(host.fs, host.commandSets, host.templateDirectory,
+                                            FindManifest(host.fs, platform.ProductPath(project)));
+    std::fputs(DescribeProjectCheck(check).c_str(), stdout);
+    return check.Drifted() ? kExitDrifted : 0;
+  } catch (const ManifestError& e) {
+    return CannotCheck(e.what());
+  } catch (const VbError& e) {
+    return CannotCheck("cannot read the command set: " + e.Description());
+  }
+}
+
+}  // namespace
+
+void AddCheckCommand(CLI::App& app) {
+  CLI::App& check = *app.add_subcommand(
+      "check",
+      "Compares a project's files, bitmaps and command-set entry with the manifest its last Finish\n"
+      "wrote (NAME.verbsmith.json in PROJECT_DIR, its src or its bin) and says what has drifted");
+  check.footer(
+      "Exit status: 0 nothing drifted, 1 something did, 2 a usage error, or no readable manifest or\n"
+      "command set.");
+  auto project = std::make_shared<std::string>();
+  check.add_option("PROJECT_DIR", *project, "The project directory, or its manifest")->required();
+  OnRun(check, [project] { return Check(*project); });
+}
+
+}  // namespace verbsmith::app
