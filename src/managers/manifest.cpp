@@ -148,6 +148,13 @@ Manifest ParseManifest(std::string_view text) {
   for (const auto& [name, value] : specification.items()) {
     manifest.specification.emplace_back(name, ParseAnswer(value, name));
   }
+  // The check reads the entry from the command set these name.
+  for (const char* name : {"CompanyName", "ApplicationName"}) {
+    if (!std::holds_alternative<std::string>(
+            ParseAnswer(Member(specification, name, "\"specification\""), name))) {
+      throw ManifestError(std::string("the answer \"") + name + "\" is not a text");
+    }
+  }
   manifest.entry = ParseEntry(Member(answers, "commandSetEntry", "\"answers\""));
   const Json& templates = Member(json, "templates", "the manifest");
   manifest.templateDirectory = Text(templates, "directory", "\"templates\"");

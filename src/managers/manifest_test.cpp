@@ -159,6 +159,7 @@ TEST_F(ManifestTest, RefusesAManifestItCannotFindOrRead) {
        {std::pair<std::string, std::string>{"\"formatVersion\": 1", "\"formatVersion\": 2"},
         {"\"modalFlag\": 0", "\"modalFlag\": \"0\""},
         {"\"toolTip\"", "\"tip\""},
+        {"\"CompanyName\"", "\"Company\""},
         {"\"format\"", "\"form\""},
         {"{", "["}}) {
     std::string broken = json;
