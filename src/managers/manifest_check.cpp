@@ -79,6 +79,22 @@ void CheckEntry(CommandSetFactory& commandSets, const Manifest& manifest, Projec
   }
 }
 
+// Control characters (another program's entry, a damaged manifest) are
+// shown as \xNN rather than obeyed by the terminal.
+std::string Printable(std::string_view line) {
+  constexpr std::string_view kDigits = "0123456789ABCDEF";
+  std::string text;
+  for (const char c : line) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte != 0x7F) {
+      text += c;
+    } else {
+      text += {'\\', 'x', kDigits[byte >> 4], kDigits[byte & 0x0F]};
+    }
+  }
+  return text;
+}
+
 std::string Counted(std::size_t count, const std::string& thing) {
   return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");
 }
@@ -151,9 +167,9 @@ ProjectCheck CheckProject(FileSystem& fs, CommandSetFactory& commandSets, const 
 }
 
 std::string DescribeProjectCheck(const ProjectCheck& check) {
-  std::string text = check.projectDirectory + " (" + check.progId + "):\n";
-  for (const std::string& line : check.drift) text += "  " + line + "\n";
-  for (const std::string& line : check.notes) text += "  note: " + line + "\n";
+  std::string text = Printable(check.projectDirectory + " (" + check.progId + "):") + "\n";
+  for (const std::string& line : check.drift) text += "  " + Printable(line) + "\n";
+  for (const std::string& line : check.notes) text += "  note: " + Printable(line) + "\n";
   if (check.Drifted()) {
     text += Counted(check.drift.size(), "thing") + (check.drift.size() == 1 ? " has" : " have") +
             " drifted since Finish.\n";

@@ -141,6 +141,8 @@ TEST_F(ManifestTest, NamesEachFileEditedOrMissingAndEachEntryFieldChanged) {
           "edited by hand: src\\Measure.cls (command class)", "missing: src\\modMeasure.bas (main module)",
           "changed: bitmap LC C:\\t\\art\\LC.bmp", "entry changed: ModalFlag was 0, now 1",
           "entry changed: Description was \"Measures\", now \"Measures twice\""}));
+  sets_.entries[1].toolTip = "\x1B[2J";
+  EXPECT_NE(DescribeProjectCheck(Check()).find("ToolTip was \"\", now \"\\x1B[2J\""), std::string::npos);
   sets_.entries.pop_back();
   EXPECT_EQ(Check().drift.back(),
             "entry removed: Measuring.Measure is not in the command set of Valdren Carthex");
