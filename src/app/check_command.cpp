@@ -47,8 +47,8 @@ int Check(const std::string& project) {
 void AddCheckCommand(CLI::App& app) {
   CLI::App& check = *app.add_subcommand(
       "check",
-      "Compares a project's files, bitmaps and command-set entry with the manifest its last Finish\n"
-      "wrote (NAME.verbsmith.json in PROJECT_DIR, its src or its bin) and says what has drifted");
+      "Says what has drifted in a project and its command-set entry since its last Finish\n"
+      "(from the manifest NAME.verbsmith.json in PROJECT_DIR, its src or its bin)");
   check.footer(
       "Exit status: 0 nothing drifted, 1 something did, 2 a usage error, or no readable manifest or\n"
       "command set.");
