@@ -1,6 +1,7 @@
 # Checks the project as the session left it, then after a hand edit of the
-# class file and the removal of the command's entry; and a directory that
-# holds no project. Each check's output and exit status go to check.txt.
+# class file, the removal of the command's entry and a repainted bitmap;
+# and a directory that holds no project. Each check's output and exit
+# status go to check.txt.
 check() {
   "$VERBSMITH" check "$1" 2>&1
   echo "exit status $?"
@@ -9,6 +10,7 @@ check() {
   check Survey
   printf "' Traced by hand\r\n" >> Survey/src/Trace.cls
   "$VERBSMITH" commands remove Survey.Trace --company Valdren --application Carthex
+  printf '\0' >> art/CompassSM.bmp
   check Survey
   check art
 } > check.txt
