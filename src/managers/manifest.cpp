@@ -7,6 +7,7 @@
 #include "base/sha256.h"
 #include "base/strings.h"
 #include "base/vb_error.h"
+#include "managers/command_entry_json.h"
 #include "managers/template_check.h"
 
 namespace verbsmith {
@@ -19,19 +20,6 @@ constexpr std::string_view kFormatName = "Carthex Verbsmith manifest";
 
 Json AnswerJson(const ManifestAnswer& answer) {
   return std::visit([](const auto& value) { return Json(value); }, answer);
-}
-
-Json EntryJson(const CommandEntry& entry) {
-  Json json = Json::object();
-  for (const CommandField& field : kCommandFields) {
-    const std::string key(field.key);
-    if (field.number != nullptr) {
-      json[key] = entry.*field.number;
-    } else {
-      json[key] = entry.*field.text;
-    }
-  }
-  return json;
 }
 
 Json FilesJson(const std::vector<ManifestFile>& files, const char* roleKey) {
@@ -116,7 +104,8 @@ std::string ManifestJson(const Manifest& manifest) {
       {"formatVersion", kManifestFormatVersion},
       {"projectDirectory", manifest.projectDirectory},
       {"location", manifest.location},
-      {"answers", Json{{"specification", specification}, {"commandSetEntry", EntryJson(manifest.entry)}}},
+      {"answers",
+       Json{{"specification", specification}, {"commandSetEntry", EntryJson<Json>(manifest.entry)}}},
       {"templates", Json{{"directory", manifest.templateDirectory},
                          {"sha256", manifest.templateSetSha256.empty() ? Json(nullptr)
                                                                        : Json(manifest.templateSetSha256)}}},

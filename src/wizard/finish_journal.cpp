@@ -4,8 +4,8 @@
 
 #include "base/strings.h"
 #include "base/vb_error.h"
+#include "managers/command_entry_json.h"
 #include "platform/command_set_lookup.h"
-#include "wizard/command_entry_json.h"
 
 namespace verbsmith {
 

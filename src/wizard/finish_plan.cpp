@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "wizard/command_entry_json.h"
+#include "managers/command_entry_json.h"
 
 namespace verbsmith {
 
