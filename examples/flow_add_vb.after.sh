@@ -2,3 +2,5 @@
 compare_before
 # Nothing lands outside the project.
 ls *.ini *.txt 2>/dev/null | grep -v -e compare.txt -e stray.txt > stray.txt || true
+# The class file the manifest records is the project's own.
+grep '"ClassFilename"' Roads/src/Buffer.verbsmith.json > classfile.txt

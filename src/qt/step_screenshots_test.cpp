@@ -81,7 +81,7 @@ TEST(StepScreenshotsTest, EveryStepAndTheChooserFitTheirWindows) {
     }
     chooser.Hide();
     FrmPreview preview(session.runtime);
-    preview.Control<forms::TextBox>("txtPlan").SetText("create Z:\\Atlas\\src\\Pick.cls (2735 bytes)\r\n");
+    preview.Control<forms::TextBox>("txtPlan").SetText("create Z:\\Atlas\\src\\Pick.cls\r\n");
     preview.Show();
     for (const std::string& fault : Picture(session.source, preview, QStringLiteral("frmPreview.png"))) {
       faults.push_back("frmPreview: " + fault);

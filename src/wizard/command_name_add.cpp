@@ -3,6 +3,7 @@
 // project, found in the command set or the registry by its class name.
 
 #include "base/messages.h"
+#include "base/strings.h"
 #include "generate/line_buffer.h"
 #include "generate/vs_main.h"
 #include "model/registry_lookups.h"
@@ -84,7 +85,9 @@ void CommandNameStep::ShowAddOfVBProject() {
   const std::string classname = entry.substr(0, semicolon);
   name_->SetText(classname);
   cls->SetClassname(classname);
-  cls->SetClassFilename(entry.substr(std::min(entry.size(), semicolon + 2)));
+  // Visual Basic writes a blank after the ";", the wizard's own projects do
+  // not: the file name is what follows, blanks trimmed.
+  cls->SetClassFilename(std::string(Trim(entry.substr(semicolon + 1))));
 
   const std::string progId = gen->ProjectName() + "." + classname;
   const std::string registered = DescriptionFromProgID(host, progId);

@@ -47,7 +47,7 @@ std::string FinishPlan::ToJson() const {
   json fileList = json::array();
   for (const File& file : files) {
     fileList.push_back(
-        {{"path", file.path}, {"action", file.action}, {"bytes", file.bytes}, {"diff", file.diff}});
+        {{"path", file.path}, {"action", file.action}, {"diff", file.diff}});
   }
   json keys = json::array();
   for (const auto& key : iniKeys) keys.push_back(key);
@@ -70,7 +70,7 @@ std::vector<std::string> FinishPlan::ToLines() const {
   std::vector<std::string> lines;
   for (const std::string& directory : directories) lines.push_back("make directory " + directory);
   for (const File& file : files) {
-    lines.push_back(file.action + " " + file.path + " (" + std::to_string(file.bytes) + " bytes)");
+    lines.push_back(file.action + " " + file.path);
     if (file.action != "replace") continue;
     std::istringstream diff(file.diff);
     for (std::string line; std::getline(diff, line);) lines.push_back("  " + line);

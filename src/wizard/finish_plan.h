@@ -16,7 +16,6 @@ struct FinishPlan {
     std::string path;
     // "create", "replace", "unchanged" or "delete"
     std::string action;
-    std::size_t bytes = 0;
     // Unified diff of the text against what is on disk; empty for a binary
     // file or one that does not change.
     std::string diff;

@@ -175,12 +175,11 @@ FinishPlan FinishTransaction::Preview(const std::string& company, const std::str
   for (const FinishJournal::File& file : journal.files) {
     const auto written = std::find_if(pending.writes.begin(), pending.writes.end(),
                                       [&](const auto& write) { return write.first == file.path; });
-    FinishPlan::File planned{file.path, "delete", 0, ""};
+    FinishPlan::File planned{file.path, "delete", ""};
     if (written != pending.writes.end()) {
       const std::string& after = written->second;
       const std::string before = file.before.value_or("");
       planned.action = !file.before ? "create" : (before == after ? "unchanged" : "replace");
-      planned.bytes = after.size();
       const bool text = after.find('\0') == std::string::npos && before.find('\0') == std::string::npos;
       if (text) planned.diff = UnifiedDiff(file.path, Cp1252ToUtf8(before), Cp1252ToUtf8(after));
       if (AsciiUpper(file.path).ends_with(".INI")) plan.iniKeys = IniKeys(Cp1252ToUtf8(after));
