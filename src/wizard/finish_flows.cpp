@@ -161,17 +161,32 @@ FinishPlan PlanOf(FrmVerbsmith& window, FinishTransaction& transaction) {
   return plan;
 }
 
-// A dry run: what Finish would do goes to the transcript and to whoever
-// asked for it; the run's directories go as with Cancel.
-void ShowPlan(FrmVerbsmith& window, FinishTransaction& transaction) {
-  const FinishPlan plan = PlanOf(window, transaction);
+// A dry run's plan goes to the transcript and to whoever asked for it.
+void HandOverPlan(FrmVerbsmith& window, const FinishPlan& plan) {
   std::string text;
   for (const std::string& line : plan.ToLines()) {
     window.Runtime().Report("plan: " + line);
     text += line + "\n";
   }
   window.GetHost().finishPreview(plan.ToJson(), text);
+}
+
+// A dry run of Finish: the plan, then the run's directories go as with
+// Cancel.
+void ShowPlan(FrmVerbsmith& window, FinishTransaction& transaction) {
+  HandOverPlan(window, PlanOf(window, transaction));
   transaction.Abandon();
+}
+
+// A dry run of a deletion: the entry that would go, and nothing else.
+void ShowDeletionPlan(FrmVerbsmith& window, const CommandEntry& chosen) {
+  FinishPlan plan;
+  plan.purpose = "delete";
+  plan.company = window.GenMgr()->CompanyName();
+  plan.application = window.GenMgr()->ApplicationName();
+  plan.entry = chosen;
+  plan.removesEntry = true;
+  HandOverPlan(window, plan);
 }
 
 // Registers the command and puts the held files in place, or takes the run
@@ -297,7 +312,12 @@ void RunDeleteFlow(FrmVerbsmith& window) {
     std::unique_ptr<CommandSet> commandSet = host.commandSets.Create();
     commandSet->OpenCommandSet(window.GenMgr()->CompanyName(), window.GenMgr()->ApplicationName());
     const int16_t index = commandSet->FindCommand(kFirstCommandId + list.ListIndex());
-    commandSet->RemoveCommand(commandSet->GetCommand(index).progId);
+    const CommandEntry chosen = commandSet->GetCommand(index);
+    if (host.finishPreview) {
+      ShowDeletionPlan(window, chosen);
+      return;
+    }
+    commandSet->RemoveCommand(chosen.progId);
     list.Clear();
     window.Control<forms::TextBox>("txtCmdDescription").SetText("");
     window.Control<forms::TextBox>("txtCmdToolTip").SetText("");

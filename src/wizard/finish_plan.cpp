@@ -43,11 +43,15 @@ std::string UnifiedDiff(const std::string& path, const std::string& before, cons
   return out.str();
 }
 
+std::string FinishPlan::EntryAction() const {
+  if (removesEntry) return "remove";
+  return entryBefore ? "replace" : "add";
+}
+
 std::string FinishPlan::ToJson() const {
   json fileList = json::array();
   for (const File& file : files) {
-    fileList.push_back(
-        {{"path", file.path}, {"action", file.action}, {"diff", file.diff}});
+    fileList.push_back({{"path", file.path}, {"action", file.action}, {"diff", file.diff}});
   }
   json keys = json::array();
   for (const auto& key : iniKeys) keys.push_back(key);
@@ -57,7 +61,7 @@ std::string FinishPlan::ToJson() const {
                      {"commandSet",
                       {{"company", company},
                        {"application", application},
-                       {"action", entryBefore ? "replace" : "add"},
+                       {"action", EntryAction()},
                        {"entry", EntryJson(entry)},
                        {"before", entryBefore ? EntryJson(*entryBefore) : json(nullptr)}}},
                      {"iniKeys", keys},
@@ -75,8 +79,7 @@ std::vector<std::string> FinishPlan::ToLines() const {
     std::istringstream diff(file.diff);
     for (std::string line; std::getline(diff, line);) lines.push_back("  " + line);
   }
-  lines.push_back(std::string(entryBefore ? "replace" : "add") + " command-set entry of " + company + " " +
-                  application + ":");
+  lines.push_back(EntryAction() + " command-set entry of " + company + " " + application + ":");
   for (const CommandField& field : kCommandFields) {
     std::string line = "  " + std::string(field.name) + " = " + FieldText(entry, field);
     if (entryBefore && FieldText(*entryBefore, field) != FieldText(entry, field)) {

@@ -28,11 +28,14 @@ struct FinishPlan {
   std::string application;
   CommandEntry entry;
   std::optional<CommandEntry> entryBefore;  // none: the entry is added
+  bool removesEntry = false;                // a deletion: entry is the one removed
   // The initialisation file's keys: section, key, value.
   std::vector<std::vector<std::string>> iniKeys;
   std::string compiler;  // the resource compiler run, when bitmaps are compiled
   std::string handOff;   // the project the environment is offered to open
 
+  // What happens to the entry: "add", "replace" or "remove".
+  std::string EntryAction() const;
   std::string ToJson() const;
   // The plan as transcript lines: what happens to each directory, file and
   // the entry, with the diff of every file that is replaced.
