@@ -50,6 +50,7 @@ int ShowInfo() {
   Line("Home directory:", dirs.home);
   Line("Config directory:", dirs.configHome);
   Line("Data directory:", dirs.dataHome);
+  Line("State directory:", dirs.stateHome + " (journals of unfinished Finishes)");
   Line("Wine prefix:", dirs.winePrefix);
   const auto files = RegistryFilesOfThisProcess();
   if (files.empty()) Line("Registry files:", "");
