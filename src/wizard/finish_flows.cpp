@@ -38,8 +38,8 @@ CommandEntry EntryFor(const FrmVerbsmith& window) {
 }
 
 // Runs one generation stage. The stages report their own file failures;
-// anything else they raise is shown, and the flow goes on so that the
-// registration still gets its recap and initialisation file.
+// anything else they raise is reported here. Either way the run is taken
+// back before anything is registered (AStageFailed).
 template <class Stage>
 void Generate(FrmVerbsmith& window, Stage stage) {
   Host& host = window.GetHost();
@@ -235,30 +235,9 @@ void OpenProject(FrmVerbsmith& window) {
   Generate(window, [&] { gen.ReloadProject(gen.CompleteProjFilename()); });
 }
 
-}  // namespace
-
-void RunFinishFlow(FrmVerbsmith& window) {
+// Tells what was done and, when the user wants it, opens the project.
+void OfferProject(FrmVerbsmith& window) {
   IGeneralMgr& gen = *window.GenMgr();
-  Host& host = window.GetHost();
-  FinishTransaction transaction(host, DirectoriesOfThisRun(window));
-  window.Hide();
-  GenerateHeld(window);
-  if (host.finishPreview && !AStageFailed(host)) {
-    ShowPlan(window, transaction);
-    window.CreatedDirectories().clear();
-    window.Unload();
-    return;
-  }
-  // A preview shows what the run generates; the manifest records a run that was done.
-  WriteManifest(host, {gen, *window.ClassMgr(), *window.ModuleMgr(), *window.FormMgr(), *window.BitmapMgr()},
-                EntryFor(window));
-  if (!Commit(window, transaction)) {
-    window.CreatedDirectories().clear();
-    window.Unload();
-    return;
-  }
-  window.CreatedDirectories().clear();
-
   bool open = false;
   switch (gen.WizardPurpose()) {
     case purpose::kCreate:
@@ -278,6 +257,26 @@ void RunFinishFlow(FrmVerbsmith& window) {
       break;
   }
   if (open) OpenProject(window);
+}
+
+}  // namespace
+
+void RunFinishFlow(FrmVerbsmith& window) {
+  IGeneralMgr& gen = *window.GenMgr();
+  Host& host = window.GetHost();
+  FinishTransaction transaction(host, DirectoriesOfThisRun(window));
+  window.Hide();
+  GenerateHeld(window);
+  if (host.finishPreview && !AStageFailed(host)) {
+    ShowPlan(window, transaction);
+  } else {
+    // The manifest records a run that is done, so a preview has none.
+    WriteManifest(host,
+                  {gen, *window.ClassMgr(), *window.ModuleMgr(), *window.FormMgr(), *window.BitmapMgr()},
+                  EntryFor(window));
+    if (Commit(window, transaction)) OfferProject(window);
+  }
+  window.CreatedDirectories().clear();
   window.Unload();
 }
 

@@ -7,10 +7,11 @@ namespace verbsmith {
 
 class FrmVerbsmith;
 
-// Registers the command, then creates or rewrites the project's files for
-// the run's purpose, offers to open the project, and writes the recap and
-// the initialisation file. Hides the window at the start and unloads it at
-// the end; a registration that fails ends the run with nothing written.
+// Makes every file of the run (held, nothing written yet), then registers
+// the command and puts the files in place, all or nothing: a failure
+// anywhere takes the whole run back and says so. Then offers to open the
+// project. With the host's finishPreview set, shows the plan instead and
+// changes nothing. Hides the window at the start and unloads it at the end.
 void RunFinishFlow(FrmVerbsmith& window);
 
 // Works out what Finish would do now, with every file made and held, and
