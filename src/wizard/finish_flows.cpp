@@ -264,7 +264,10 @@ void OfferProject(FrmVerbsmith& window) {
 void RunFinishFlow(FrmVerbsmith& window) {
   IGeneralMgr& gen = *window.GenMgr();
   Host& host = window.GetHost();
-  FinishTransaction transaction(host, DirectoriesOfThisRun(window));
+  // A dry run changes nothing, so it keeps no journal either.
+  FinishTransaction transaction(
+      host, DirectoriesOfThisRun(window),
+      host.finishPreview ? FinishTransaction::Mode::kPreview : FinishTransaction::Mode::kFinish);
   window.Hide();
   GenerateHeld(window);
   if (host.finishPreview && !AStageFailed(host)) {

@@ -24,8 +24,8 @@ class FinishTransaction {
     VbError error;
   };
 
-  // A preview only holds the run's files for Preview and forgets them: it
-  // keeps no journal and is neither committed nor abandoned.
+  // A preview holds the run's files for Preview and keeps no journal; it
+  // is never committed.
   enum class Mode { kFinish, kPreview };
 
   // createdDirectories: the project directories the run has made so far.
