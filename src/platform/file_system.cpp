@@ -74,6 +74,22 @@ void RemoveDirectoryTree(FileSystem& fs, const std::string& directory) {
   }
 }
 
+bool FileExists(FileSystem& fs, const std::string& path) {
+  try {
+    return !fs.List(path, 0).empty();
+  } catch (const VbError&) {
+    return false;
+  }
+}
+
+void DeleteIfThere(FileSystem& fs, const std::string& path) {
+  try {
+    if (FileExists(fs, path)) fs.DeleteFile(path);
+  } catch (const VbError&) {
+    // The caller's outcome stands either way.
+  }
+}
+
 void WriteReplacing(FileSystem& fs, const std::string& path, const std::string& bytes) {
   try {
     if ((fs.GetAttributes(path) & attr::kReadOnly) != 0) fs.SetAttributes(path, attr::kNormal);

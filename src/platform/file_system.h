@@ -97,6 +97,11 @@ std::string TempFileName(const std::string& prefix, unsigned number);
 // Composites of the calls above. Paths are
 // Windows form; a directory may end in a backslash.
 
+// Whether a plain file is there; a name that cannot be listed names none.
+bool FileExists(FileSystem& fs, const std::string& path);
+// Deletes the file when it is there; a failure is left unsaid (a stray
+// scratch file harms nobody).
+void DeleteIfThere(FileSystem& fs, const std::string& path);
 // Whether the directory exists.
 bool DirectoryExists(FileSystem& fs, const std::string& directory);
 // Makes the directory where one may exist already. Whether it exists

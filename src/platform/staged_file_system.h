@@ -67,7 +67,6 @@ class StagedFileSystem : public FileSystem {
   // Forgets everything held.
   void Discard();
   // Whether calls are held; switching either way forgets what is held.
-  bool Holding() const { return holding_; }
   void SetHolding(bool holding);
   FileSystem& Beneath() { return inner_; }
 

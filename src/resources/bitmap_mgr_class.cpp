@@ -1,6 +1,5 @@
 #include "resources/bitmap_mgr_class.h"
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -16,10 +15,6 @@
 namespace verbsmith {
 
 namespace {
-
-// How long the compiler may take, as the ten one-second polls allowed.
-constexpr std::chrono::milliseconds kCompilerLimit{10000};
-constexpr std::chrono::milliseconds kReapLimit{1000};
 
 const std::string kSource(text::kBitmapMgrSource);
 
@@ -156,7 +151,7 @@ bool BitMapMgrClass::CompileScript() {
   std::string message = Str(text::kCannotFindResourceCompiler);
   std::vector<std::string> scratch;
   auto removeScratch = [this, &scratch] {
-    for (const std::string& path : scratch) DeleteQuietly(path);
+    for (const std::string& path : scratch) DeleteIfThere(host_.fs, path);
     scratch.clear();
   };
   try {
@@ -170,29 +165,16 @@ bool BitMapMgrClass::CompileScript() {
     scratch.push_back(script);
     const std::string output = host_.fs.CreateTempFile(script.substr(0, script.find_last_of('\\')), "res");
     scratch.push_back(output);
-    const std::vector<std::string> commandLine =
-        compiler_->NeedsHostScript()
-            ? CompilerCommandLine(*compiler_, host_.fs.HostPath(script), host_.fs.HostPath(output))
-            : CompilerCommandLine(*compiler_, script, output);
-    const ProcessId process = host_.processes.Start(commandLine, true);
-
-    message = Str(text::kCannotWaitForResourceCompiler);
-    std::optional<int> status = host_.processes.Wait(process, kCompilerLimit);
-    if (!status) {
-      host_.processes.Kill(process);
-      try {
-        host_.processes.Wait(process, kReapLimit);
-      } catch (const VbError&) {
-        // Already reaped by Kill.
-      }
-    }
+    const std::optional<int> status = RunCompiler(host_, *compiler_, script, output, [&message] {
+      message = Str(text::kCannotWaitForResourceCompiler);
+    });
 
     message = Str(text::kCannotDetermineCompilerFinished);
     const std::string built = status && *status == 0 ? ContentOf(output) : std::string();
     if (built.empty()) {
       // Whatever stands in the project from an earlier run must not pass
       // for this run's output.
-      DeleteQuietly(resource);
+      DeleteIfThere(host_.fs, resource);
       throw VbError(vberr::kResourceCompilerFailed, kSource, Str(text::kErrorFromResourceCompiler));
     }
     host_.fs.WriteBytes(resource, built);
@@ -233,7 +215,7 @@ std::string BitMapMgrClass::WriteScratchScript() {
       host_.fs.WriteText(path, ProjectScriptText());
     }
   } catch (const VbError&) {
-    DeleteQuietly(path);
+    DeleteIfThere(host_.fs, path);
     throw;
   }
   return path;
@@ -244,14 +226,6 @@ std::string BitMapMgrClass::ContentOf(const std::string& path) {
     return host_.fs.ReadBytes(path);
   } catch (const VbError&) {
     return "";
-  }
-}
-
-void BitMapMgrClass::DeleteQuietly(const std::string& path) {
-  try {
-    if (!host_.fs.List(path, 0).empty()) host_.fs.DeleteFile(path);
-  } catch (const VbError&) {
-    // Nothing to remove, or nothing we can remove: the caller's outcome stands.
   }
 }
 

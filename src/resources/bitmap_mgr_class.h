@@ -66,7 +66,6 @@ class BitMapMgrClass : public IBitmapMgr {
   std::string WriteScratchScript();
   // The file's bytes; empty when it cannot be read.
   std::string ContentOf(const std::string& path);
-  void DeleteQuietly(const std::string& path);
 
   Host& host_;
   LineBuffer& lines_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cstdlib>
 
 #include "base/strings.h"
@@ -151,6 +152,29 @@ std::vector<std::string> CompilerCommandLine(const ResourceCompiler& compiler, c
   }
   if (compiler.skipPreprocessor) return {compiler.program, "/FO", resource, "/no-preprocess", script};
   return {compiler.program, "/FO", resource, script};
+}
+
+std::optional<int> RunCompiler(Host& host, const ResourceCompiler& compiler, const std::string& script,
+                               const std::string& resource, const std::function<void()>& started) {
+  // As long as the ten one-second polls allowed; a killed one is reaped.
+  constexpr std::chrono::milliseconds kCompilerLimit{10000};
+  constexpr std::chrono::milliseconds kReapLimit{1000};
+  const std::vector<std::string> commandLine =
+      compiler.NeedsHostScript()
+          ? CompilerCommandLine(compiler, host.fs.HostPath(script), host.fs.HostPath(resource))
+          : CompilerCommandLine(compiler, script, resource);
+  const ProcessId process = host.processes.Start(commandLine, true);
+  if (started) started();
+  const std::optional<int> status = host.processes.Wait(process, kCompilerLimit);
+  if (!status) {
+    host.processes.Kill(process);
+    try {
+      host.processes.Wait(process, kReapLimit);
+    } catch (const VbError&) {
+      // Already reaped by Kill.
+    }
+  }
+  return status;
 }
 
 }  // namespace verbsmith

@@ -2,6 +2,7 @@
 // Finding a resource compiler that can run here and the command line that
 // compiles one script with it.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,5 +55,13 @@ std::optional<ResourceCompiler> FindHostCompiler(Host& host);
 // Windows-form paths; the others take host paths.
 std::vector<std::string> CompilerCommandLine(const ResourceCompiler& compiler, const std::string& script,
                                              const std::string& resource);
+
+// Runs the compiler on script into resource (both Windows form; a host
+// compiler gets their host paths), waits at most ten seconds and ends it
+// when it overruns. Its exit status; nullopt when it overran. Port failures
+// reach the caller; started is called once the compiler runs, so that a
+// caller can tell a failed start from a failed wait.
+std::optional<int> RunCompiler(Host& host, const ResourceCompiler& compiler, const std::string& script,
+                               const std::string& resource, const std::function<void()>& started = {});
 
 }  // namespace verbsmith

@@ -161,14 +161,20 @@ FinishPlan PlanOf(FrmVerbsmith& window, FinishTransaction& transaction) {
   return plan;
 }
 
+// Puts each line of a plan in the transcript; the lines as one text.
+std::string ReportLines(FrmVerbsmith& window, const std::vector<std::string>& lines, std::string_view prefix,
+                        std::string_view lineEnd) {
+  std::string text;
+  for (const std::string& line : lines) {
+    window.Runtime().Report(std::string(prefix) + line);
+    text += line + std::string(lineEnd);
+  }
+  return text;
+}
+
 // A dry run's plan goes to the transcript and to whoever asked for it.
 void HandOverPlan(FrmVerbsmith& window, const FinishPlan& plan) {
-  std::string text;
-  for (const std::string& line : plan.ToLines()) {
-    window.Runtime().Report("plan: " + line);
-    text += line + "\n";
-  }
-  window.GetHost().finishPreview(plan.ToJson(), text);
+  window.GetHost().finishPreview(plan.ToJson(), ReportLines(window, plan.ToLines(), "plan: ", "\n"));
 }
 
 // A dry run of Finish: the plan, then the run's directories go as with
@@ -291,13 +297,8 @@ void PreviewFinish(FrmVerbsmith& window) {
     lines = PlanOf(window, held).ToLines();
     if (AStageFailed(window.GetHost())) lines.insert(lines.begin(), std::string(text::kPreviewStops));
   }
-  std::string text;
-  for (const std::string& line : lines) {
-    window.Runtime().Report("preview: " + line);
-    text += line + std::string(text::kNL);
-  }
   FrmPreview preview(window.Runtime());
-  preview.ShowPlan(text);
+  preview.ShowPlan(ReportLines(window, lines, "preview: ", text::kNL));
 }
 
 void RunDeleteFlow(FrmVerbsmith& window) {

@@ -75,14 +75,6 @@ void IgnoringFailure(auto step) {
   }
 }
 
-bool FileThere(FileSystem& fs, const std::string& path) {
-  try {
-    return !fs.List(path, 0).empty();
-  } catch (const VbError&) {
-    return false;
-  }
-}
-
 }  // namespace
 
 std::string FinishJournal::ToJson() const {
@@ -145,7 +137,7 @@ void UndoFinish(Host& host, const FinishJournal& journal) {
     attempt([&] {
       if (file.before) {
         WriteReplacing(host.fs, file.path, *file.before);
-      } else if (FileThere(host.fs, file.path)) {
+      } else if (FileExists(host.fs, file.path)) {
         host.fs.DeleteFile(file.path);
       }
     });

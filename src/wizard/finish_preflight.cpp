@@ -1,6 +1,5 @@
 #include "wizard/finish_preflight.h"
 
-#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,9 +18,6 @@ namespace verbsmith {
 
 namespace {
 
-// As long as the Finish flow itself gives the compiler.
-constexpr std::chrono::milliseconds kCompilerLimit{10000};
-constexpr std::chrono::milliseconds kReapLimit{1000};
 constexpr std::string_view kFinishButton = "cmdFinishFinish";
 // Enough for any compiler to write a resource, and nothing it must find.
 constexpr std::string_view kProbeScript = "STRINGTABLE\r\nBEGIN\r\n  1, \"Verbsmith\"\r\nEND\r\n";
@@ -120,14 +116,6 @@ std::optional<ResourceCompiler> FindCompiler(FrmVerbsmith& window) {
   }
 }
 
-void DeleteQuietly(FileSystem& fs, const std::string& path) {
-  try {
-    if (!fs.List(path, 0).empty()) fs.DeleteFile(path);
-  } catch (const VbError&) {
-    // A stray probe file in the temporary directory harms nothing.
-  }
-}
-
 // Whether the compiler turns a small script into a resource.
 bool CompilerRuns(FrmVerbsmith& window, const ResourceCompiler& compiler) {
   Host& host = window.GetHost();
@@ -139,24 +127,14 @@ bool CompilerRuns(FrmVerbsmith& window, const ResourceCompiler& compiler) {
   try {
     script = fs.CreateTempFile(directory, "vsr");
     fs.WriteText(script, Str(kProbeScript));
-    // The environment's compiler names its output after the script.
-    resource = compiler.NeedsHostScript() ? fs.CreateTempFile(directory, "vsr")
-                                          : script.substr(0, script.rfind('.')) + ".res";
-    const auto commandLine = compiler.NeedsHostScript()
-                                 ? CompilerCommandLine(compiler, fs.HostPath(script), fs.HostPath(resource))
-                                 : CompilerCommandLine(compiler, script, resource);
-    const ProcessId process = host.processes.Start(commandLine, true);
-    const std::optional<int> status = host.processes.Wait(process, kCompilerLimit);
-    if (!status) {
-      host.processes.Kill(process);
-      host.processes.Wait(process, kReapLimit);
-    }
+    resource = fs.CreateTempFile(directory, "vsr");
+    const std::optional<int> status = RunCompiler(host, compiler, script, resource);
     runs = status == 0 && !fs.ReadBytes(resource).empty();
   } catch (const VbError&) {
     runs = false;
   }
-  if (!script.empty()) DeleteQuietly(fs, script);
-  if (!resource.empty()) DeleteQuietly(fs, resource);
+  if (!script.empty()) DeleteIfThere(fs, script);
+  if (!resource.empty()) DeleteIfThere(fs, resource);
   return runs;
 }
 

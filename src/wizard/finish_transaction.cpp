@@ -13,11 +13,7 @@ namespace verbsmith {
 namespace {
 
 std::optional<std::string> BytesIfThere(FileSystem& fs, const std::string& path) {
-  try {
-    if (fs.List(path, 0).empty()) return std::nullopt;
-  } catch (const VbError&) {
-    return std::nullopt;
-  }
+  if (!FileExists(fs, path)) return std::nullopt;
   return fs.ReadBytes(path);
 }
 
