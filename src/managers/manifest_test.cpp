@@ -91,43 +91,6 @@ class ManifestTest : public ::testing::Test {
   CommandEntry entry_;
 };
 
-TEST_F(ManifestTest, ListsTheRunsFilesReadsBackAsWrittenAndFindsNothingDrifted) {
-  WriteManifest(host_, Run(), entry_);
-  const std::string bytes = env_.files.ReadBytes(ManifestPath());
-  const Manifest manifest = ParseManifest(bytes);
-  EXPECT_EQ(manifest, ManifestOfRun(host_, Run(), entry_));
-  EXPECT_EQ(ManifestJson(manifest), bytes);
-  std::vector<std::string> listed;
-  for (const ManifestFile& file : manifest.files) listed.push_back(file.role + " " + file.path);
-  EXPECT_EQ(listed,
-            (std::vector<std::string>{"project file src\\Measuring.vbp", "command class src\\Measure.cls",
-                                      "main module src\\modMeasure.bas", "recap src\\Measure.txt",
-                                      "initialisation file bin\\Measure.ini"}));
-  ASSERT_EQ(manifest.bitmaps.size(), 1u);
-  EXPECT_EQ(manifest.bitmaps[0].path, "C:\\t\\art\\LC.bmp");  // outside the project: in full
-  EXPECT_EQ(manifest.TextAnswer("CompanyName"), "Valdren");
-  EXPECT_EQ(manifest.templateSetSha256.size(), 64u);
-
-  const ProjectCheck check = Check();
-  EXPECT_EQ(check.drift, std::vector<std::string>{});
-  EXPECT_EQ(sets_.opened, "Valdren Carthex");
-  EXPECT_EQ(check.files, 5u);
-
-  // An add run generates nothing but the recap and the initialisation file.
-  gen_.SetWizardPurpose(purpose::kAdd);
-  EXPECT_EQ(ManifestOfRun(host_, Run(), entry_).files.front().role, "recap");
-  EXPECT_EQ(ManifestOfRun(host_, Run(), entry_).files.size(), 2u);
-
-  // A project moved elsewhere is checked where it is now.
-  for (const char* file : {"src/Measuring.vbp", "src/Measure.cls", "src/modMeasure.bas", "src/Measure.txt",
-                           "src/Measure.verbsmith.json", "bin/Measure.ini"}) {
-    dir_.Write(std::string("moved/") + file, dir_.Read(std::string("p/") + file));
-  }
-  RemoveDirectoryTree(env_.files, dir_.WindowsPath("p"));
-  EXPECT_EQ(Check("moved").projectDirectory, dir_.WindowsPath("moved/"));
-  EXPECT_FALSE(Check("moved").Drifted());
-}
-
 TEST_F(ManifestTest, NamesEachFileEditedOrMissingAndEachEntryFieldChanged) {
   WriteManifest(host_, Run(), entry_);
   dir_.Write("p/src/Measure.cls", "edited");

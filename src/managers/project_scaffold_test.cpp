@@ -67,29 +67,6 @@ class ProjectScaffoldTest : public ::testing::Test {
   RenderOptions options_;
 };
 
-TEST_F(ProjectScaffoldTest, CopyTemplateMakesFourWritableCopiesAndThreeWithoutAForm) {
-  for (const std::string& name : files_.files.List(TemplateDir(), attr::kNormal)) {
-    files_.files.SetAttributes(TemplateDir() + name, attr::kReadOnly);
-  }
-  gen_.CopyTemplate();
-  gen_.CopyTemplate();  // over the read-only copies made before
-  EXPECT_EQ(gen_.CompleteProjFilename(), dir_.WindowsPath("p/src/Measuring.vbp"));
-  for (const char* name : {"Measuring.vbp", "Measure.cls", "Measure1.bas", "frmMeasure.frm"}) {
-    ASSERT_TRUE(dir_.Exists(std::string("p/src/") + name)) << name;
-    EXPECT_EQ(files_.files.GetAttributes(dir_.WindowsPath(std::string("p/src/") + name)) & attr::kReadOnly,
-              0u);
-  }
-  dir_.MakeDir("q/src");
-  gen_.SetCurrentPathSrc(dir_.WindowsPath("q/src"));
-  cls_.SetClassname("Measure");
-  module_.SetModuleName("Measure");
-  form_.SetFormName("");
-  gen_.SetFormNotRequired(true);
-  gen_.CopyTemplate();
-  EXPECT_EQ(files_.files.List(dir_.WindowsPath("q/src/"), attr::kNormal).size(), 3u);
-  EXPECT_TRUE(files_.Prompts().empty());
-}
-
 TEST_F(ProjectScaffoldTest, AMissingTemplateDirectoryShowsCopyThenAttributeMessagesPerFile) {
   RemoveDirectoryTree(files_.files, TemplateDir());
   gen_.CopyTemplate();
@@ -232,7 +209,8 @@ TEST_F(GeneratorsTest, TheFormLosesItsEventControlUnlessItListensKeepingItsLineC
 // An edit derives the form and module names from the command's name; a
 // project whose own files are named otherwise keeps its lines.
 TEST_F(ProjectScaffoldTest, AnEditKeepsTheProjectsOwnFormAndModuleLinesWhenTheDerivedFilesAreMissing) {
-  dir_.Write("p/src/Measuring.vbp", "Form=frmPicker.frm\r\nModule=modMain;modMain.bas\r\nName=\"Measuring\"\r\n");
+  dir_.Write("p/src/Measuring.vbp",
+             "Form=frmPicker.frm\r\nModule=modMain;modMain.bas\r\nName=\"Measuring\"\r\n");
   gen_.SetCompleteProjFilename(dir_.WindowsPath("p/src/Measuring.vbp"));
   gen_.SetWizardPurpose(1);
   gen_.ReadProject();

@@ -120,46 +120,6 @@ TEST_F(GeneralMgrClassTest, InitializeChecksFollowTheirFixedOrder) {
   EXPECT_EQ(env.err.Description(), "Verbsmith not properly created.");
 }
 
-TEST_F(GeneralMgrClassTest, RecapFileHoldsTheTotalRecapAndALineEnd) {
-  gen.SetCurrentPathSrc(dir.WindowsPath());
-  gen.SetTotalRecapString("Creating a modal command.Tip\r\n");
-  gen.WriteRecap();
-  EXPECT_EQ(dir.Read("CmdSvr.txt"), "Creating a modal command.Tip\r\n\r\n");
-
-  // A directory where the file should go makes the write fail: reported,
-  // and the run goes on.
-  dir.MakeDir("blocked/CmdSvr.txt");
-  gen.SetCurrentPathSrc(dir.WindowsPath("blocked"));
-  gen.WriteRecap();
-  EXPECT_EQ(env.Prompts(), std::vector<std::string>{"Cannot open file for write access.  "});
-}
-
-TEST_F(GeneralMgrClassTest, WriteINIWritesElevenKeysInOrderUnderTheClassName) {
-  gen.SetViewListenerCommandType(2);
-  gen.SetCommandsEnablingConditions(2048);
-  gen.SetViewListenerRequirements(-5);
-  bitmapMgr.lcLocation = "C:\\bmp\\";
-  bitmapMgr.lcFile = "big.bmp";
-  bitmapMgr.smLocation = "C:\\bmp\\";
-  bitmapMgr.smFile = "sm.bmp";
-  gen.WriteINI();
-
-  EXPECT_TRUE(env.Prompts().empty());
-  EXPECT_EQ(Ini(),
-            "[CmdSvr]\r\n"
-            "ProgID=ZoomCmd.CmdSvr\r\n"
-            "CommandType=2\r\n"
-            "EnableMask=2048\r\n"
-            "ListenerMask=-5\r\n"
-            "IsModal=1\r\n"
-            "Description=Zooms to the selection\r\n"
-            "ToolTip=Zoom to selection\r\n"
-            "SmallMonoBitmapPath=C:\\bmp\\sm.bmp\r\n"
-            "SmallColorBitmapPath=\r\n"
-            "LargeMonoBitmapPath=\r\n"
-            "LargeColorBitmapPath=C:\\bmp\\big.bmp\r\n");
-}
-
 TEST_F(GeneralMgrClassTest, WriteINITwiceKeepsOneSectionWithTheSecondValuesAndOtherSections) {
   dir.Write("proj/bin/CmdSvr.ini", "[Other]\r\nKey=Value\r\n");
   gen.WriteINI();

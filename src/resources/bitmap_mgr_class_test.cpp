@@ -119,21 +119,6 @@ class BitMapMgrClassTest : public ::testing::Test {
   BitMapMgrClass mgr{host, lines};
 };
 
-TEST_F(BitMapMgrClassTest, WritesTheKeptScriptLineForLine) {
-  Choose("LC", "bitmaps", "big.bmp");
-  Choose("SM", "bitmaps", "smallmono.bmp");
-  Finish();
-
-  // The header is the script's own; what matters here is one line per chosen bitmap, in order.
-  const std::string bitmaps = Dir("bitmaps");
-  const std::string script = dir.Read("proj/src/CmdSvr.rc");
-  EXPECT_TRUE(script.starts_with("//\r\n// Resource definition file")) << script;
-  EXPECT_TRUE(script.ends_with("\r\n// Bitmap\r\n//\r\nMyCmd.CmdSvr.LC BITMAP DISCARDABLE   " + bitmaps +
-                               "big.bmp\r\nMyCmd.CmdSvr.SM BITMAP DISCARDABLE   " + bitmaps +
-                               "smallmono.bmp\r\n"))
-      << script;
-}
-
 struct FailingCompiler {
   const char* name;
   const char* script;  // null: the host's real compiler, given a missing bitmap
@@ -184,32 +169,6 @@ TEST_F(BitMapMgrClassTest, ACompilerThatCannotStartIsReportedBeforeTheCombinedMe
   EXPECT_EQ(env.Prompts(), (std::vector<std::string>{std::string(text::kErrorInvokingResourceCompiler) + "  ",
                                                      CombinedFailureMessage()}));
   EXPECT_EQ(lines.Text().find("ResFile32="), std::string::npos);
-}
-
-TEST_F(BitMapMgrClassTest, CompilesWithAWindresStyleCompiler) {
-  const fs::path windres = "/usr/bin/llvm-windres-14";
-  if (!fs::exists(windres)) GTEST_SKIP() << "no windres-style compiler on this machine";
-  processes.env["VERBSMITH_RC"] = windres.string();
-  ChooseAllFour();
-  Finish();
-
-  EXPECT_TRUE(env.Prompts().empty()) << ::testing::PrintToString(env.Prompts());
-  ASSERT_EQ(processes.started.size(), 1u);
-  EXPECT_EQ(processes.started[0].at(1), "-J");
-  EXPECT_EQ(test::ReadResFile(dir.Read("proj/src/CmdSvr.res")).size(), 4u);
-}
-
-TEST_F(BitMapMgrClassTest, FindsACompilerOnThePath) {
-  processes.env.erase("VERBSMITH_RC");
-  dir.Write("tools/llvm-rc-9", "");
-  dir.Write("tools/llvm-rc-15", "");
-  dir.Write("tools/windres", "");
-  processes.env["PATH"] =
-      "relative/bin:" + dir.HostPath("emptybin").string() + ":" + dir.HostPath("tools").string();
-  mgr.InitializeObjects(&connection);
-
-  EXPECT_EQ(mgr.CompilerPath(), dir.HostPath("tools/llvm-rc-15").string());
-  EXPECT_TRUE(env.Prompts().empty());
 }
 
 TEST_F(BitMapMgrClassTest, AnyTypeButBitmapsRemovesTheLineAndBothFiles) {

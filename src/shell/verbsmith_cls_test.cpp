@@ -221,23 +221,6 @@ class VerbsmithClsWizardTest : public VerbsmithClsTest {
   FrmVerbsmith* wizard = nullptr;
 };
 
-TEST_F(VerbsmithClsWizardTest, ExternalModeShowsTheStartStepAndCancelCloses) {
-  auto addIn = MakeAddInWithWizard();
-  addIn->ConnectAddIn(&ide);
-  session.actions.Then([this] {
-    EXPECT_EQ(wizard->Caption(), "Carthex Verbsmith");
-    EXPECT_TRUE(wizard->Control("fraIntro").Visible());
-    EXPECT_EQ(wizard->Control<forms::TextBox>("Text4").Text(), "Valdren");
-    EXPECT_EQ(wizard->Control<forms::TextBox>("Text3").Text(), "Carthex");
-    EXPECT_TRUE(wizard->Control<forms::CommandButton>("cmdIntroNext").Default());
-    EXPECT_NE(wizard->MultiCmd(), nullptr);
-  });
-  session.actions.Type("Text4", "Acme").Click("cmdIntroCancel");
-  addIn->OnConnection(&ide, connectmode::kExternal);
-  EXPECT_FALSE(wizard->IsLoaded());
-  EXPECT_EQ(addIn->GenMgr()->CompanyName(), "Acme");
-}
-
 TEST_F(VerbsmithClsWizardTest, WindowWithoutEnvironmentRecordsAndMakesNoChooser) {
   auto addIn = MakeAddInWithWizard();
   addIn->OnConnection(&ide, connectmode::kExternal);
