@@ -93,8 +93,11 @@ class SqliteCommandSet::Database {
         writable_(writable),
         wait_(wait) {
     if (writable) CreateParentDirectories();
-    const int flags =
-        (writable ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX;
+    // A reader opens read-write too, without creating anything: only such a
+    // connection can roll back the hot journal of a writer that was killed,
+    // and only it removes the -wal and -shm files when it closes. It writes
+    // nothing of its own. A file the system protects is opened read-only.
+    const int flags = SQLITE_OPEN_READWRITE | (writable ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
     int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
       std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);

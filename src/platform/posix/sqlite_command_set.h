@@ -3,9 +3,11 @@
 // sets of every company and application; each set is an ordered list of
 // entries whose positions stay dense, so identifier 41001 + n is entry n.
 //
-// Reading never creates or changes a file: the database is opened read-only
-// until the first AddCommand or RemoveCommand, and a missing or empty file
-// reads as an empty set. Only AddCommand creates the database.
+// Reading never creates or changes a file: nothing is written until the
+// first AddCommand or RemoveCommand, a missing or empty file reads as an
+// empty set, and no -wal or -shm file outlives the read. Only AddCommand
+// creates the database. A write that was cut short (a hot journal) is
+// rolled back by the next open, as SQLite does for any writer.
 //
 // Failures throw VbError with the source "CommandSet" and a number from
 // vbObjectError + 0x1000 on (the constants below). The database is only ever

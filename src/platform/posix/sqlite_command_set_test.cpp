@@ -289,6 +289,40 @@ TEST_F(SqliteCommandSetTest, ReadingNeverCreatesOrChangesTheFile) {
   EXPECT_EQ(ProgIdsInOrder(*Open()), std::vector<std::string>{"A.One"});
   EXPECT_EQ(ReadBytes(path_), before);
   EXPECT_FALSE(fs::exists(path_ + "-wal"));
+  // Nor does a write-ahead-log database keep the files a reader made.
+  path_ = (dir_ / "wal.db").string();
+  Open()->AddCommand(Entry("A.One"));
+  {
+    SqliteCommandSet reader(path_);
+    reader.OpenCommandSet("Valdren", "Carthex");
+    EXPECT_EQ(reader.ForEachCommand([](int64_t, const CommandEntry&) {}) + ProgIdsInOrder(reader).size(), 2u);
+  }
+  EXPECT_FALSE(fs::exists(path_ + "-wal") || fs::exists(path_ + "-shm"));
+}
+
+// A writer killed once its pages reached the file leaves a hot journal: the
+// file and journal copied while a transaction is open are such a pair.
+TEST_F(SqliteCommandSetTest, RollsBackAWriteThatWasCutShortBeforeReadingOrWriting) {
+  Open()->AddCommand(Entry("A.One"));
+  RunSql(path_, "PRAGMA journal_mode = DELETE");
+  sqlite3* writer = nullptr;
+  ASSERT_EQ(sqlite3_open(path_.c_str(), &writer), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(writer,
+                         "PRAGMA cache_size = 1; BEGIN; DELETE FROM commands; CREATE TABLE filler (x);"
+                         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200) "
+                         "INSERT INTO filler SELECT randomblob(3000) FROM n;",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  const std::string cut = (dir_ / "cut.db").string();
+  fs::copy_file(path_, cut);
+  fs::copy_file(path_ + "-journal", cut + "-journal");
+  sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(writer);
+  path_ = cut;
+  EXPECT_EQ(ProgIdsInOrder(*Open()), std::vector<std::string>{"A.One"});
+  EXPECT_FALSE(fs::exists(cut + "-journal"));
+  Open()->AddCommand(Entry("A.Two"));
+  EXPECT_EQ(Open()->CommandCount(), 2);
 }
 
 TEST_F(SqliteCommandSetTest, WaitsForAnotherProgramsWriteLockOnlyAWhileAndSaysSo) {
