@@ -166,7 +166,7 @@ int OpenAndRun(const std::string& sub, const ParsedArgs& parsed,
     SqliteCommandSet set(path, std::move(wait));
     set.OpenCommandSet(parsed.options.at("company"), parsed.options.at("application"));
     // Reading never makes the database; only add does.
-    if (!set.DatabaseExists() && (sub == "list" || sub == "show")) {
+    if (!set.StoreExists() && (sub == "list" || sub == "show")) {
       std::fprintf(stderr, "verbsmith commands: there is no command set at %s yet; it has no commands\n",
                    path.c_str());
     }

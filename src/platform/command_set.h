@@ -106,6 +106,14 @@ class CommandSet {
   // Adds the entry, or replaces in place the entry with the same ProgID.
   virtual void AddCommand(const CommandEntry& entry) = 0;
   virtual void RemoveCommand(const std::string& progId) = 0;
+
+  // After OpenCommandSet: whether the store behind the sets exists yet; one
+  // that does not reads as empty, and the first AddCommand makes it.
+  virtual bool StoreExists() const { return true; }
+  // Removes the store when no set in it holds a command and nobody else
+  // has it open: what is left when the registration that made it is taken
+  // back. Whether it went; a store that stays is still a sound, empty one.
+  virtual bool RemoveStoreIfEmpty() { return false; }
 };
 
 // Creates a fresh CommandSet object, as each flow does with the component.

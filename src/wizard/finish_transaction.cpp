@@ -102,12 +102,14 @@ void FinishTransaction::Commit(const std::string& company, const std::string& ap
                                const CommandEntry& entry) {
   std::optional<FinishJournal> journal;
   bool registered = false;
+  std::unique_ptr<CommandSet> set;
+  bool storeExisted = true;
   try {
     if (journalError_) throw Failure{Failure::Stage::kFiles, *journalError_};
-    std::unique_ptr<CommandSet> set;
     try {
       set = host_.commandSets.Create();
       set->OpenCommandSet(company, application);
+      storeExisted = set->StoreExists();
       journal = Prepare(company, application, entry);
       journal->entryBefore = FindCommandByProgId(*set, entry.progId);
     } catch (const VbError& error) {
@@ -139,6 +141,8 @@ void FinishTransaction::Commit(const std::string& company, const std::string& ap
     try {
       if (registered) {
         UndoFinish(host_, *journal);
+        // Taking back leaves no command set that the run made.
+        if (!storeExisted) set->RemoveStoreIfEmpty();
       } else {
         // Nothing but the run's directories has reached the disk.
         RemoveCreatedDirectories(host_.fs, journal ? journal->createdDirectories : createdDirectories_);

@@ -119,6 +119,8 @@ class FaultyCommandSets : public CommandSetFactory {
       faults_.Tick();
       inner_->RemoveCommand(progId);
     }
+    bool StoreExists() const override { return inner_->StoreExists(); }
+    bool RemoveStoreIfEmpty() override { return inner_->RemoveStoreIfEmpty(); }
 
    private:
     std::unique_ptr<CommandSet> inner_;

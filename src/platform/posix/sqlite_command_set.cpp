@@ -250,6 +250,25 @@ class SqliteCommandSet::Database {
     });
   }
 
+  // Removes the file when no set holds a command. Only a connection that is
+  // alone can leave write-ahead logging, and only one that is alone gets the
+  // exclusive lock under which the file goes; one that opens the file after
+  // that finds it moved when it writes, and fails instead of writing into a
+  // removed file. Without a wait: a store in use stays.
+  bool RemoveFileIfEmpty() {
+    EndWalk();
+    if (ReadNumber("SELECT count(*) FROM commands") != 0) return false;
+    sqlite3_busy_handler(db_, nullptr, nullptr);
+    bool removed = false;
+    if (ReadText("PRAGMA journal_mode = DELETE") == "delete" && Exec("BEGIN EXCLUSIVE") == SQLITE_OK) {
+      std::error_code ec;
+      removed = ReadNumber("SELECT count(*) FROM commands") == 0 && std::filesystem::remove(path_, ec);
+      Exec("ROLLBACK");
+    }
+    sqlite3_busy_handler(db_, &Database::OnBusy, this);
+    return removed;
+  }
+
   [[noreturn]] void Fail(int rc) {
     const std::string message = sqlite3_errmsg(db_);
     if (IsBusy(rc)) {
@@ -340,6 +359,16 @@ class SqliteCommandSet::Database {
     if (rc != SQLITE_OK) Fail(rc);
     if (!s.Step(*this)) return 0;
     return sqlite3_column_int64(s.handle, 0);
+  }
+
+  std::string ReadText(const char* sql) {
+    sqlite3_stmt* raw = nullptr;
+    Statement s;
+    if (sqlite3_prepare_v2(db_, sql, -1, &raw, nullptr) != SQLITE_OK) return "";
+    s.handle = raw;
+    if (sqlite3_step(s.handle) != SQLITE_ROW) return "";
+    const auto* text = sqlite3_column_text(s.handle, 0);
+    return text == nullptr ? "" : reinterpret_cast<const char*>(text);
   }
 
   enum class FileKind { kEmpty, kOurs, kForeign };
@@ -576,7 +605,7 @@ SqliteCommandSet::Database& SqliteCommandSet::Writable() {
   return *db_;
 }
 
-bool SqliteCommandSet::DatabaseExists() const {
+bool SqliteCommandSet::StoreExists() const {
   return exists_;
 }
 
@@ -640,6 +669,22 @@ void SqliteCommandSet::RemoveCommand(const std::string& progId) {
   if (Readable() == nullptr)
     Raise(cmdseterr::kNoSuchCommand, std::string(text::kCommandSetNoSuchCommand) + progId);
   Writable().Remove(progId);
+}
+
+bool SqliteCommandSet::RemoveStoreIfEmpty() {
+  RequireOpen(opened_);
+  found_.reset();
+  if (Readable() == nullptr) return false;
+  bool removed = false;
+  try {
+    removed = Writable().RemoveFileIfEmpty();
+  } catch (const VbError&) {
+    // A store that cannot be looked at now stays as it is.
+  }
+  // The connection goes with the file; the next call starts afresh.
+  db_.reset();
+  exists_ = !removed;
+  return removed;
 }
 
 int16_t SqliteCommandSet::FindProgId(const std::string& progId) {

@@ -61,7 +61,10 @@ class SqliteCommandSet final : public CommandSet {
   void RemoveCommand(const std::string& progId) override;
 
   // After OpenCommandSet: whether the database file exists yet.
-  bool DatabaseExists() const;
+  bool StoreExists() const override;
+  // Removes the database file, which SQLite allows only when no other
+  // connection has it open: leaving write-ahead logging proves that.
+  bool RemoveStoreIfEmpty() override;
   // The index of the entry whose ProgID matches without regard to case, by
   // the index; -1 when there is none.
   int16_t FindProgId(const std::string& progId);

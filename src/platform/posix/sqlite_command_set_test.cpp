@@ -325,6 +325,23 @@ TEST_F(SqliteCommandSetTest, RollsBackAWriteThatWasCutShortBeforeReadingOrWritin
   EXPECT_EQ(Open()->CommandCount(), 2);
 }
 
+TEST_F(SqliteCommandSetTest, RemovesTheStoreOnlyWhenNoSetHoldsACommandAndNobodyElseHasItOpen) {
+  auto set = Open();
+  EXPECT_FALSE(set->StoreExists());
+  set->AddCommand(Entry("A.One"));
+  EXPECT_FALSE(set->RemoveStoreIfEmpty());
+  set->OpenCommandSet("Valdren", "Carthex");
+  set->RemoveCommand("A.One");
+  auto other = Open("Other", "App");
+  EXPECT_EQ(other->CommandCount(), 0);  // holds the file open
+  EXPECT_FALSE(set->RemoveStoreIfEmpty());
+  other.reset();
+  set->OpenCommandSet("Valdren", "Carthex");
+  EXPECT_TRUE(set->RemoveStoreIfEmpty());
+  EXPECT_FALSE(fs::exists(path_) || fs::exists(path_ + "-wal") || fs::exists(path_ + "-shm"));
+  EXPECT_FALSE(set->StoreExists());
+}
+
 TEST_F(SqliteCommandSetTest, WaitsForAnotherProgramsWriteLockOnlyAWhileAndSaysSo) {
   Open()->AddCommand(Entry("A.One"));
   sqlite3* holder = nullptr;

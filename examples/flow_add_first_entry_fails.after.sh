@@ -1,0 +1,1 @@
+ls -A data > data.txt
