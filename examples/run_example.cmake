@@ -83,6 +83,8 @@ endif()
 string(REPLACE "\\" "\\\\" json_work "${windows_work}")
 string(REPLACE "${json_work}" "@WORK@" actual "${actual}")
 string(REPLACE "${windows_work}" "@WORK@" actual "${actual}")
+# Messages about the command set name its database by its host path.
+string(REPLACE "${WORK}" "@WORK@" actual "${actual}")
 file(READ ${DIR}/${NAME}.transcript expected)
 if(NOT actual STREQUAL expected)
   file(WRITE ${WORK}/actual.transcript "${actual}")

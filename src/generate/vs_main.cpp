@@ -30,6 +30,11 @@ void ReportError(Host& host, const std::string& errorText, std::string* message)
   if (message != nullptr) message->clear();
 }
 
+void ReportWriteError(Host& host, std::string_view message, const std::string& path, const VbError& error) {
+  host.err.Set(error);
+  ReportError(host, std::string(message) + "  " + path + ": " + error.Description());
+}
+
 bool FileExists(Host& host, const std::string& path, uint32_t attributes) {
   if (path.empty()) return false;
   try {

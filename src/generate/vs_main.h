@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
+#include "base/vb_error.h"
 #include "base/win_path.h"
 #include "platform/host.h"
 
@@ -16,6 +18,11 @@ namespace verbsmith {
 // errorText only when the current error is a system error (number at or
 // below vbObjectError read as signed 32-bit); the message is then emptied.
 void ReportError(Host& host, const std::string& errorText, std::string* message = nullptr);
+
+// Reports a file that could not be written: the message, two spaces, the
+// file and why, so that the user knows which file to look at. Sets the
+// current error.
+void ReportWriteError(Host& host, std::string_view message, const std::string& path, const VbError& error);
 
 // Whether a listing of path with the attribute mask finds a name. An empty
 // path, or any failure of the listing, gives false.

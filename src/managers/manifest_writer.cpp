@@ -120,12 +120,11 @@ Manifest ManifestOfRun(Host& host, const RunManagers& run, const CommandEntry& e
 }
 
 void WriteManifest(Host& host, const RunManagers& run, const CommandEntry& entry) {
-  std::string message(text::kCannotOpenFileForWrite);
+  const std::string path = ManifestPathOfRun(run);
   try {
-    host.fs.WriteBytes(ManifestPathOfRun(run), ManifestJson(ManifestOfRun(host, run, entry)));
+    host.fs.WriteBytes(path, ManifestJson(ManifestOfRun(host, run, entry)));
   } catch (const VbError& e) {
-    host.err.Set(e);
-    ReportError(host, e.Description(), &message);
+    ReportWriteError(host, text::kCannotOpenFileForWrite, path, e);
   }
 }
 

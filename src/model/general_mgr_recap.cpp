@@ -13,14 +13,13 @@ void GeneralMgrClass::WriteRecap() {
   // The file is written whole to a temporary name and renamed into place, so
   // there is no separate close that could fail on its own: every failure is
   // one of creating or writing the file.
-  std::string message(text::kCannotOpenFileForWrite);
+  std::string path;
   try {
     if (classMgr_ == nullptr) throw ObjectNotSet(text::kGeneralMgrSource);
-    host_.fs.WriteText(currentPathSrc_ + classMgr_->Classname() + ".txt",
-                       totalRecap_ + std::string(text::kNL));
+    path = currentPathSrc_ + classMgr_->Classname() + ".txt";
+    host_.fs.WriteText(path, totalRecap_ + std::string(text::kNL));
   } catch (const VbError& e) {
-    host_.err.Set(e);
-    ReportError(host_, e.Description(), &message);
+    ReportWriteError(host_, text::kCannotOpenFileForWrite, path, e);
   }
 }
 

@@ -210,8 +210,9 @@ bool Commit(FrmVerbsmith& window, FinishTransaction& transaction) {
   } catch (const FinishTransaction::Failure& failure) {
     host.err.Set(failure.error);
     if (failure.stage == FinishTransaction::Failure::Stage::kRegistration) {
-      std::string message = LoadResString(48);
-      ReportError(host, failure.error.Description(), &message);
+      // The command set's own errors say why and name the database (busy,
+      // damaged, something in the way): the user can act only on that.
+      ReportError(host, LoadResString(48) + "  " + failure.error.Description());
     } else {
       // The description names the file that could not be written.
       window.Message(std::string(text::kCannotWriteProjectFiles) + "  " + failure.error.Description(),

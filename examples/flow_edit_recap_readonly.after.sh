@@ -1,0 +1,2 @@
+. "$EXAMPLES/support/compare_before.sh"
+compare_before
