@@ -108,11 +108,14 @@ std::vector<std::string> DirectoriesOfThisRun(FrmVerbsmith& window) {
 }
 
 // A stage that had to report a failure has failed, but for a missing
-// resource compiler: the project is then made without the resource, as
-// the user was told.
-bool AStageFailed(const Host& host) {
+// resource compiler, or one that failed when the user chose to finish
+// without it: the project is then made without the resource, as the user
+// was told.
+bool AStageFailed(const Host& host, FinishChoices choices = {}) {
   for (const int32_t number : host.err.Reported()) {
-    if (number != vberr::kNoResourceCompiler) return true;
+    if (number == vberr::kNoResourceCompiler) continue;
+    if (number == vberr::kResourceCompilerFailed && choices.withoutBitmaps) continue;
+    return true;
   }
   return false;
 }
@@ -197,9 +200,9 @@ void ShowDeletionPlan(FrmVerbsmith& window, const CommandEntry& chosen) {
 
 // Registers the command and puts the held files in place, or takes the run
 // back and says why. Whether the run is done.
-bool Commit(FrmVerbsmith& window, FinishTransaction& transaction) {
+bool Commit(FrmVerbsmith& window, FinishTransaction& transaction, FinishChoices choices) {
   Host& host = window.GetHost();
-  if (AStageFailed(host)) {
+  if (AStageFailed(host, choices)) {
     transaction.Abandon();
     window.Message(std::string(text::kFinishTakenBack), mb::kExclamation);
     return false;
@@ -268,7 +271,7 @@ void OfferProject(FrmVerbsmith& window) {
 
 }  // namespace
 
-void RunFinishFlow(FrmVerbsmith& window) {
+void RunFinishFlow(FrmVerbsmith& window, FinishChoices choices) {
   IGeneralMgr& gen = *window.GenMgr();
   Host& host = window.GetHost();
   // A dry run changes nothing, so it keeps no journal either.
@@ -277,14 +280,14 @@ void RunFinishFlow(FrmVerbsmith& window) {
       host.finishPreview ? FinishTransaction::Mode::kPreview : FinishTransaction::Mode::kFinish);
   window.Hide();
   GenerateHeld(window);
-  if (host.finishPreview && !AStageFailed(host)) {
+  if (host.finishPreview && !AStageFailed(host, choices)) {
     ShowPlan(window, transaction);
   } else {
     // The manifest records a run that is done, so a preview has none.
     WriteManifest(host,
                   {gen, *window.ClassMgr(), *window.ModuleMgr(), *window.FormMgr(), *window.BitmapMgr()},
                   EntryFor(window));
-    if (Commit(window, transaction)) OfferProject(window);
+    if (Commit(window, transaction, choices)) OfferProject(window);
   }
   window.CreatedDirectories().clear();
   window.Unload();

@@ -12,7 +12,13 @@ class FrmVerbsmith;
 // anywhere takes the whole run back and says so. Then offers to open the
 // project. With the host's finishPreview set, shows the plan instead and
 // changes nothing. Hides the window at the start and unloads it at the end.
-void RunFinishFlow(FrmVerbsmith& window);
+struct FinishChoices {
+  // The user chose to finish without compiling the bitmaps: a resource
+  // compiler that fails then leaves the project without its resource, as
+  // a missing one does, instead of taking the run back.
+  bool withoutBitmaps = false;
+};
+void RunFinishFlow(FrmVerbsmith& window, FinishChoices choices = {});
 
 // Works out what Finish would do now, with every file made and held, and
 // shows it; nothing is changed and the run goes on.

@@ -140,31 +140,32 @@ bool CompilerRuns(FrmVerbsmith& window, const ResourceCompiler& compiler) {
 
 // Without a working compiler the flow still makes the project, without the
 // resource; the user says whether that will do.
-bool AcceptCompiler(FrmVerbsmith& window) {
+std::optional<FinishChoices> AcceptCompiler(FrmVerbsmith& window) {
   const std::optional<ResourceCompiler> compiler = FindCompiler(window);
-  if (compiler && CompilerRuns(window, *compiler)) return true;
+  if (compiler && CompilerRuns(window, *compiler)) return FinishChoices{};
   const std::string_view why =
       compiler ? text::kErrorFromResourceCompiler : text::kCannotFindResourceCompiler;
   const std::string question = Str(why) + Str(text::kNL) + Str(text::kNL) + Str(text::kFinishWithoutBitmaps);
-  return window.Message(question, mb::kExclamation | mb::kYesNo) == mbresult::kYes;
+  if (window.Message(question, mb::kExclamation | mb::kYesNo) != mbresult::kYes) return std::nullopt;
+  return FinishChoices{.withoutBitmaps = true};
 }
 
-bool Refuse(FrmVerbsmith& window, const Refusal& refusal) {
+std::optional<FinishChoices> Refuse(FrmVerbsmith& window, const Refusal& refusal) {
   if (refusal.step != Step::kFinish) window.GoTo(Step::kFinish, refusal.step, Direction::kBack);
   window.Message(refusal.message, mb::kExclamation);
   window.Control(refusal.field).SetFocus();
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace
 
-bool PassesFinishPreflight(FrmVerbsmith& window) {
+std::optional<FinishChoices> PassesFinishPreflight(FrmVerbsmith& window) {
   const bool resource = MakesResource(window);
   std::optional<Refusal> refusal = CheckTemplates(window);
   if (!refusal) refusal = CheckDirectories(window);
   if (!refusal && resource) refusal = CheckBitmaps(window);
   if (refusal) return Refuse(window, *refusal);
-  return !resource || AcceptCompiler(window);
+  return resource ? AcceptCompiler(window) : FinishChoices{};
 }
 
 }  // namespace verbsmith

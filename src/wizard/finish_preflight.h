@@ -4,14 +4,18 @@
 // from, the directories the run writes into, the custom bitmaps, and the
 // resource compiler that builds them.
 
+#include <optional>
+
+#include "wizard/finish_flows.h"
+
 namespace verbsmith {
 
 class FrmVerbsmith;
 
-// Whether the Finish flow may run. When it may not, the user has been told
-// why on the step that can put it right, with the focus on its field. A
-// resource compiler that does not work is a question instead: finishing
+// How the Finish flow may run; none when it may not, and the user has been
+// told why on the step that can put it right, with the focus on its field.
+// A resource compiler that does not work is a question instead: finishing
 // without compiling the bitmaps is the user's choice.
-bool PassesFinishPreflight(FrmVerbsmith& window);
+std::optional<FinishChoices> PassesFinishPreflight(FrmVerbsmith& window);
 
 }  // namespace verbsmith

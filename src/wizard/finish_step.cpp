@@ -44,8 +44,8 @@ FinishStep::FinishStep(FrmVerbsmith& window) : StepGroup(window) {
   auto& vbOnline = Placed(w.Add<forms::CommandButton>("cmdVBOnline", frame), text::kVBOnlineButton,
                           {2400, 4500, 1335, 375});
   auto& faq = Placed(w.Add<forms::CommandButton>("cmdFAQ", frame), text::kFAQButton, {3840, 4500, 2655, 375});
-  auto& preview = Placed(w.Add<forms::CommandButton>("cmdPreview", frame), text::kPreviewButton,
-                         {6600, 4500, 1680, 375});
+  auto& preview =
+      Placed(w.Add<forms::CommandButton>("cmdPreview", frame), text::kPreviewButton, {6600, 4500, 1680, 375});
 
   // The last step has nothing after it; Finish runs the flow of the purpose.
   step.next.SetEnabled(false);
@@ -54,7 +54,7 @@ FinishStep::FinishStep(FrmVerbsmith& window) : StepGroup(window) {
   w.SetHelpTopic(vbOnline, kVBOnlineTopic);
   recap_->onChange = [this] { ReportRecap(); };
   step.finish.onClick = [this] {
-    if (PassesFinishPreflight(window_)) RunFinishFlow(window_);
+    if (const auto choices = PassesFinishPreflight(window_)) RunFinishFlow(window_, *choices);
   };
   preview.onClick = [this] { PreviewFinish(window_); };
   faq.onClick = [this] { ShowFrequentlyAskedQuestions(window_.GetHost()); };
