@@ -279,5 +279,9 @@ inline constexpr std::string_view kCannotFindDirectory = "Cannot find the direct
 inline constexpr std::string_view kCannotWriteDirectory = "Cannot write to the directory ";
 inline constexpr std::string_view kFinishWithoutBitmaps =
     "Do you want to finish without compiling the bitmaps?";
+inline constexpr std::string_view kLinkOutsideProject =
+    "Finish does not write through a symbolic link to a file outside the project: ";
+inline constexpr std::string_view kLinkLeadsTo = " leads to ";
+inline constexpr std::string_view kPlanLinkTo = " (a link to ";
 
 }  // namespace verbsmith::text

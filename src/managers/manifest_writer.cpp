@@ -61,7 +61,17 @@ Specification SpecificationOf(const RunManagers& run) {
   };
 }
 
-// The files the run made, by role, in a fixed order.
+std::optional<std::string> DigestOf(FileSystem& fs, const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  try {
+    return Sha256Hex(fs.ReadBytes(path));
+  } catch (const VbError&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
 std::vector<std::pair<std::string, std::string>> FilesOfRun(const RunManagers& run) {
   const IGeneralMgr& gen = run.gen;
   const std::string src = gen.CurrentPathSrc();
@@ -80,17 +90,6 @@ std::vector<std::pair<std::string, std::string>> FilesOfRun(const RunManagers& r
   files.emplace_back("initialisation file", gen.CurrentPathBin() + classname + ".ini");
   return files;
 }
-
-std::optional<std::string> DigestOf(FileSystem& fs, const std::string& path) {
-  if (path.empty()) return std::nullopt;
-  try {
-    return Sha256Hex(fs.ReadBytes(path));
-  } catch (const VbError&) {
-    return std::nullopt;
-  }
-}
-
-}  // namespace
 
 std::string ManifestPathOfRun(const RunManagers& run) {
   return run.gen.CurrentPathSrc() + run.cls.Classname() + std::string(kManifestSuffix);

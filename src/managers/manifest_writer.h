@@ -3,6 +3,8 @@
 // beside the recap.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "connection/connection.h"
 #include "managers/manifest.h"
@@ -22,6 +24,11 @@ struct RunManagers {
 
 // Where the run's manifest goes: beside the recap, named after the class.
 std::string ManifestPathOfRun(const RunManagers& run);
+
+// The files the run makes, by role, in a fixed order: create and edit make
+// the project's sources, project file, resource script and resource; every
+// run the recap and initialisation file. The manifest is not among them.
+std::vector<std::pair<std::string, std::string>> FilesOfRun(const RunManagers& run);
 
 // The manifest of a run that registered entry and has written its files:
 // create and edit list the project's sources, project file, resource script

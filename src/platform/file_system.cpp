@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/strings.h"
 #include "base/vb_error.h"
 #include "base/win_path.h"
 #include "platform/wildcard.h"
@@ -80,6 +81,17 @@ bool FileExists(FileSystem& fs, const std::string& path) {
   } catch (const VbError&) {
     return false;
   }
+}
+
+std::optional<std::string> LinkTarget(FileSystem& fs, const std::string& path) {
+  std::string name = path;
+  const std::string directory = SplitDirectory(name);
+  const std::string target = fs.ResolvedPath(path);
+  // Resolving the directory alone tells a link in the way there, which
+  // moves the whole project alike, from the file itself being one.
+  const std::string unlinked = AddTrailingBackslash(fs.ResolvedPath(directory)) + name;
+  if (AsciiUpper(target) == AsciiUpper(unlinked)) return std::nullopt;
+  return target;
 }
 
 void DeleteIfThere(FileSystem& fs, const std::string& path) {

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,11 @@ class FileSystem {
   // program (a compiler's command line). On a Windows host the two are the
   // same; other adapters map the path as every call here does.
   virtual std::string HostPath(const std::string& windowsPath) { return windowsPath; }
+
+  // The path with every symbolic link on its way resolved, Windows form:
+  // where a write to it lands. The path as given when it leads nowhere yet
+  // or the host has no links.
+  virtual std::string ResolvedPath(const std::string& path) { return path; }
 };
 
 // What every adapter shares.
@@ -115,5 +121,9 @@ void WriteReplacing(FileSystem& fs, const std::string& path, const std::string& 
 // Removes the directory with everything below it, as far as it can: what
 // cannot be removed stays.
 void RemoveDirectoryTree(FileSystem& fs, const std::string& directory);
+// When the file is a symbolic link: where a write to it lands, every link
+// resolved. None when it is not one (or leads nowhere, and a write would
+// replace the link itself).
+std::optional<std::string> LinkTarget(FileSystem& fs, const std::string& path);
 
 }  // namespace verbsmith

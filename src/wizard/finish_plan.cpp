@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "base/texts.h"
 #include "managers/command_entry_json.h"
 
 namespace verbsmith {
@@ -52,6 +53,7 @@ std::string FinishPlan::ToJson() const {
   json fileList = json::array();
   for (const File& file : files) {
     fileList.push_back({{"path", file.path}, {"action", file.action}, {"diff", file.diff}});
+    if (!file.linkTarget.empty()) fileList.back()["linkTarget"] = file.linkTarget;
   }
   json keys = json::array();
   for (const auto& key : iniKeys) keys.push_back(key);
@@ -74,7 +76,8 @@ std::vector<std::string> FinishPlan::ToLines() const {
   std::vector<std::string> lines;
   for (const std::string& directory : directories) lines.push_back("make directory " + directory);
   for (const File& file : files) {
-    lines.push_back(file.action + " " + file.path);
+    lines.push_back(file.action + " " + file.path +
+                    (file.linkTarget.empty() ? "" : std::string(text::kPlanLinkTo) + file.linkTarget + ")"));
     if (file.action != "replace") continue;
     std::istringstream diff(file.diff);
     for (std::string line; std::getline(diff, line);) lines.push_back("  " + line);

@@ -19,6 +19,8 @@ struct FinishPlan {
     // Unified diff of the text against what is on disk; empty for a binary
     // file or one that does not change.
     std::string diff;
+    // Where the write lands when the path is a symbolic link; else empty.
+    std::string linkTarget;
   };
 
   std::string purpose;  // "create", "edit" or "add"

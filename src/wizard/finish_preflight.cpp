@@ -4,8 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/strings.h"
 #include "base/texts.h"
 #include "base/win_path.h"
+#include "managers/manifest_writer.h"
 #include "managers/template_check.h"
 #include "platform/dialogs.h"
 #include "platform/ide.h"
@@ -82,6 +84,24 @@ std::optional<Refusal> CheckDirectories(FrmVerbsmith& window) {
       if (creating) return Refusal{*problem, Step::kProjName, "dirProjLoc"};
       return Refusal{*problem};
     }
+  }
+  return std::nullopt;
+}
+
+// A write through a symbolic link lands on the file it names: outside the
+// project that is a file the run does not own. Both are named, since the
+// link alone hides where the write would go.
+std::optional<Refusal> CheckLinks(FrmVerbsmith& window) {
+  IGeneralMgr& gen = *window.GenMgr();
+  FileSystem& fs = window.GetHost().fs;
+  const RunManagers run{gen, *window.ClassMgr(), *window.ModuleMgr(), *window.FormMgr(), *window.BitmapMgr()};
+  auto files = FilesOfRun(run);
+  files.emplace_back("manifest", ManifestPathOfRun(run));
+  const std::string project = AsciiUpper(AddTrailingBackslash(fs.ResolvedPath(gen.CurrentPath())));
+  for (const auto& [role, path] : files) {
+    const std::optional<std::string> target = LinkTarget(fs, path);
+    if (!target || AsciiUpper(*target).starts_with(project)) continue;
+    return Refusal{Str(text::kLinkOutsideProject) + path + Str(text::kLinkLeadsTo) + *target + "."};
   }
   return std::nullopt;
 }
@@ -163,6 +183,7 @@ std::optional<FinishChoices> PassesFinishPreflight(FrmVerbsmith& window) {
   const bool resource = MakesResource(window);
   std::optional<Refusal> refusal = CheckTemplates(window);
   if (!refusal) refusal = CheckDirectories(window);
+  if (!refusal) refusal = CheckLinks(window);
   if (!refusal && resource) refusal = CheckBitmaps(window);
   if (refusal) return Refuse(window, *refusal);
   return resource ? AcceptCompiler(window) : FinishChoices{};

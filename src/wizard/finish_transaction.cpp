@@ -175,7 +175,8 @@ FinishPlan FinishTransaction::Preview(const std::string& company, const std::str
   for (const FinishJournal::File& file : journal.files) {
     const auto written = std::find_if(pending.writes.begin(), pending.writes.end(),
                                       [&](const auto& write) { return write.first == file.path; });
-    FinishPlan::File planned{file.path, "delete", ""};
+    FinishPlan::File planned{file.path, "delete", "",
+                             LinkTarget(host_.staging->Beneath(), file.path).value_or("")};
     if (written != pending.writes.end()) {
       const std::string& after = written->second;
       const std::string before = file.before.value_or("");

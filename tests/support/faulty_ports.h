@@ -76,6 +76,7 @@ class FaultyFileSystem : public FileSystem {
     Changing([&] { inner_.WriteBytes(path, bytes); });
   }
   std::string HostPath(const std::string& windowsPath) override { return inner_.HostPath(windowsPath); }
+  std::string ResolvedPath(const std::string& path) override { return inner_.ResolvedPath(path); }
 
  private:
   template <class Call>

@@ -264,6 +264,18 @@ std::string PosixFileSystem::CreateTempFile(const std::string& directory, const 
   ThrowNumber(vberr::kFileAlreadyExists);
 }
 
+std::string PosixFileSystem::ResolvedPath(const std::string& path) {
+  try {
+    std::error_code ec;
+    // A link that leads nowhere is replaced by the write, not followed: it
+    // resolves to itself.
+    const fs::path resolved = fs::weakly_canonical(mapper_.ToHost(path), ec);
+    return ec ? path : mapper_.ToWindows(resolved);
+  } catch (const VbError&) {
+    return path;
+  }
+}
+
 std::string PosixFileSystem::ReadText(const std::string& path) {
   return Cp1252ToUtf8(ReadBytes(path));
 }

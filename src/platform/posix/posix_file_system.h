@@ -61,6 +61,8 @@ class PosixFileSystem : public FileSystem {
     return mapper_.ToHost(windowsPath).string();
   }
 
+  std::string ResolvedPath(const std::string& path) override;
+
   const PathMapper& Mapper() const { return mapper_; }
 
  private:
