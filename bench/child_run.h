@@ -8,11 +8,13 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -34,7 +36,14 @@ struct ChildRun {
   double peakMiB = 0;
 };
 
+// The peak is what /usr/bin/time reports for the program: a child started
+// straight from this process would be charged this process's own peak too.
 inline ChildRun RunChild(std::vector<std::string> argv) {
+  char peakFile[] = "/tmp/verbsmith-bench-peak-XXXXXX";
+  const int peakFd = ::mkstemp(peakFile);
+  if (peakFd < 0) return {};
+  ::close(peakFd);
+  argv.insert(argv.begin(), {"/usr/bin/time", "-f", "%M", "-o", peakFile});
   std::vector<char*> pointers;
   for (std::string& arg : argv) pointers.push_back(arg.data());
   pointers.push_back(nullptr);
@@ -45,19 +54,21 @@ inline ChildRun RunChild(std::vector<std::string> argv) {
   ChildRun run;
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;
-  const int rc = posix_spawnp(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
+  const int rc = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
-  if (rc != 0) return run;
   int status = 0;
   rusage usage{};
-  while (::wait4(pid, &status, 0, &usage) < 0) {
-    if (errno != EINTR) return run;
+  while (rc == 0 && ::wait4(pid, &status, 0, &usage) < 0) {
+    if (errno != EINTR) break;
   }
   run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const auto toSeconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
   run.cpuSeconds = toSeconds(usage.ru_utime) + toSeconds(usage.ru_stime);
-  run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ifstream peak(peakFile);
+  double kib = 0;
+  if (peak >> kib) run.peakMiB = kib / 1024.0;
+  ::unlink(peakFile);
+  run.status = rc == 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
 }
 
