@@ -2,44 +2,33 @@
 
 #include <charconv>
 #include <cstdio>
-#include <nlohmann/json.hpp>
 
 namespace verbsmith::app {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 std::string ValueText(const CommandField& field, const CommandEntry& entry) {
   return field.number != nullptr ? std::to_string(entry.*field.number) : EscapeControls(entry.*field.text);
 }
 
 // One line of JSON with a space after each comma and colon, the layout
-// scripts have always read; strings as the library escapes them.
-std::string SpacedJson(const Json& value) {
-  if (!value.is_structured()) return value.dump(-1, ' ', false, Json::error_handler_t::replace);
-  std::string out = value.is_object() ? "{" : "[";
-  const char* separator = "";
-  for (auto item = value.begin(); item != value.end(); ++item) {
-    out += separator;
-    separator = ", ";
-    if (value.is_object()) out += SpacedJson(item.key()) + ": ";
-    out += SpacedJson(*item);
-  }
-  return out + (value.is_object() ? "}" : "]");
-}
-
-std::string CommandObjectJson(const ListedCommand& command) {
-  Json object = {{"id", command.id}, {"index", command.index}};
+// scripts have always read.
+void AppendCommandObjectJson(const ListedCommand& command, std::string& out) {
+  out += "{\"id\": ";
+  out += std::to_string(command.id);
+  out += ", \"index\": ";
+  out += std::to_string(command.index);
   for (const CommandField& field : kCommandFields) {
-    const std::string key(field.key);
+    out += ", ";
+    AppendJsonString(field.key, out);
+    out += ": ";
     if (field.number != nullptr) {
-      object[key] = command.entry.*field.number;
+      out += std::to_string(command.entry.*field.number);
     } else {
-      object[key] = command.entry.*field.text;
+      AppendJsonString(command.entry.*field.text, out);
     }
   }
-  return SpacedJson(object);
+  out += '}';
 }
 
 }  // namespace
@@ -65,14 +54,22 @@ std::string FormatCommandListText(const std::vector<ListedCommand>& commands) {
 
 std::string CommandListJsonHead(std::string_view company, std::string_view application) {
   // The list's object up to its open array; the commands follow as they are read.
-  std::string head =
-      SpacedJson(Json{{"company", company}, {"application", application}, {"commands", Json::array()}});
-  head.resize(head.size() - 2);
-  return head;
+  std::string head = "{\"company\": ";
+  AppendJsonString(company, head);
+  head += ", \"application\": ";
+  AppendJsonString(application, head);
+  return head + ", \"commands\": [";
+}
+
+void AppendCommandListJsonItem(const ListedCommand& command, bool first, std::string& out) {
+  out += first ? "\n  " : ",\n  ";
+  AppendCommandObjectJson(command, out);
 }
 
 std::string CommandListJsonItem(const ListedCommand& command, bool first) {
-  return (first ? "\n  " : ",\n  ") + CommandObjectJson(command);
+  std::string out;
+  AppendCommandListJsonItem(command, first, out);
+  return out;
 }
 
 std::string CommandListJsonTail(bool empty) {
@@ -101,7 +98,9 @@ std::string FormatCommandText(const ListedCommand& command) {
 }
 
 std::string FormatCommandJson(const ListedCommand& command) {
-  return CommandObjectJson(command) + "\n";
+  std::string out;
+  AppendCommandObjectJson(command, out);
+  return out + "\n";
 }
 
 namespace {
@@ -142,8 +141,111 @@ std::string EscapeControls(std::string_view value) {
   return out;
 }
 
+namespace {
+
+// The length of the well-formed UTF-8 sequence at text[at], or 0 when the
+// bytes there are not one; checked counts the bytes that were looked at
+// before that was clear. Overlong forms, surrogates and code points past
+// U+10FFFF are refused at the first byte that rules them out.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at, std::size_t* checked) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the range of the byte after the lead
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  }
+  *checked = 1;
+  if (length == 0) return 0;
+  for (std::size_t k = 1; k < length; ++k, ++*checked) {
+    if (at + k >= text.size()) return 0;
+    const auto c = static_cast<unsigned char>(text[at + k]);
+    if (c < low || c > high) return 0;
+    low = 0x80;
+    high = 0xBF;
+  }
+  return length;
+}
+
+void AppendJsonEscape(unsigned char c, std::string& out) {
+  switch (c) {
+    case '\b':
+      out += "\\b";
+      return;
+    case '\t':
+      out += "\\t";
+      return;
+    case '\n':
+      out += "\\n";
+      return;
+    case '\f':
+      out += "\\f";
+      return;
+    case '\r':
+      out += "\\r";
+      return;
+    case '"':
+      out += "\\\"";
+      return;
+    case '\\':
+      out += "\\\\";
+      return;
+    default: {
+      static constexpr char kHex[] = "0123456789abcdef";
+      const char escape[] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 0xF]};
+      out.append(escape, sizeof escape);
+    }
+  }
+}
+
+}  // namespace
+
+void AppendJsonString(std::string_view value, std::string& out) {
+  out += '"';
+  std::size_t i = 0;
+  while (i < value.size()) {
+    // Plain ASCII is copied in one run.
+    std::size_t run = i;
+    while (run < value.size()) {
+      const auto c = static_cast<unsigned char>(value[run]);
+      if (c < 0x20 || c == '"' || c == '\\' || c >= 0x80) break;
+      ++run;
+    }
+    out.append(value.data() + i, run - i);
+    i = run;
+    if (i == value.size()) break;
+    const auto c = static_cast<unsigned char>(value[i]);
+    if (c < 0x80) {
+      AppendJsonEscape(c, out);
+      ++i;
+      continue;
+    }
+    std::size_t checked = 0;
+    const std::size_t length = Utf8SequenceLength(value, i, &checked);
+    if (length != 0) {
+      out.append(value.data() + i, length);
+      i += length;
+      continue;
+    }
+    // A broken sequence becomes one U+FFFD; the byte that broke it, when it
+    // is not the lead byte, starts afresh.
+    out += "\xEF\xBF\xBD";
+    i += checked;
+  }
+  out += '"';
+}
+
 std::string JsonString(std::string_view value) {
-  return SpacedJson(std::string(value));
+  std::string out;
+  AppendJsonString(value, out);
+  return out;
 }
 
 std::optional<int32_t> ParseInt32(std::string_view text) {

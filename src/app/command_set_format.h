@@ -31,6 +31,7 @@ std::string FormatCommandListJson(std::string_view company, std::string_view app
 // each command (first tells the first apart) and the tail.
 std::string CommandListJsonHead(std::string_view company, std::string_view application);
 std::string CommandListJsonItem(const ListedCommand& command, bool first);
+void AppendCommandListJsonItem(const ListedCommand& command, bool first, std::string& out);
 std::string CommandListJsonTail(bool empty);
 // Every field on its own line, name then value.
 std::string FormatCommandText(const ListedCommand& command);
@@ -42,8 +43,10 @@ std::string FormatCommandJson(const ListedCommand& command);
 std::string EscapeControls(std::string_view value);
 
 // A JSON string literal. Bytes that are not valid UTF-8 become U+FFFD so the
-// output always parses.
+// output always parses. The append form is for long outputs built in one
+// buffer.
 std::string JsonString(std::string_view value);
+void AppendJsonString(std::string_view value, std::string& out);
 
 // A whole decimal 32-bit number, optionally signed; nullopt for anything else.
 std::optional<int32_t> ParseInt32(std::string_view text);

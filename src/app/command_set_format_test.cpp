@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <random>
 #include <string>
 
 namespace verbsmith::app {
@@ -70,6 +71,21 @@ TEST(JsonStringTest, EscapesControlCharactersAndReplacesBrokenUtf8) {
   for (const char* broken : {"caf\xE9", "\x80x", "\xE2\x82", "\xC0\xAF", "\xED\xA0\x80"}) {
     const std::string parsed = nlohmann::json::parse(JsonString(broken)).get<std::string>();
     EXPECT_NE(parsed.find("\xEF\xBF\xBD"), std::string::npos) << broken;
+  }
+}
+
+// Scripts have always read strings as the JSON library writes them; the
+// writer must match it byte for byte on any input, broken UTF-8 included.
+TEST(JsonStringTest, MatchesTheJsonLibraryOnArbitraryBytes) {
+  const std::string bytes = "aZ\"\\\x7F\x80\xBF\xC0\xC2\xDF\xE0\xED\xEF\xF0\xF4\xF5\xFF\x9F\xA0\x8F\x90";
+  std::mt19937 random(25);
+  for (int n = 0; n < 20000; ++n) {
+    std::string value(random() % 8, '\0');
+    for (char& c : value)
+      c = random() % 4 == 0 ? static_cast<char>(random() % 0x20) : bytes[random() % bytes.size()];
+    const std::string expected =
+        nlohmann::json(value).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    ASSERT_EQ(JsonString(value), expected) << testing::PrintToString(value);
   }
 }
 

@@ -52,23 +52,33 @@ void ReportRowsBeyondTheCount(int64_t rows, int64_t listed) {
                static_cast<long long>(rows - listed), kMaxCommandSetEntries);
 }
 
-// Each command is written as it is read, so memory stays flat however long
-// the list is.
+// Each command is written as it is read, through one buffer that is
+// handed on whenever it fills, so memory stays flat however long the list
+// is.
 int List(SqliteCommandSet& set, const ParsedArgs& parsed) {
-  if (parsed.json)
-    std::fputs(CommandListJsonHead(parsed.options.at("company"), parsed.options.at("application")).c_str(),
-               stdout);
+  constexpr size_t kFlushAt = 64 * 1024;
+  std::string out;
+  out.reserve(kFlushAt + 4096);
+  const auto flush = [&out] {
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    out.clear();
+  };
+  if (parsed.json) out = CommandListJsonHead(parsed.options.at("company"), parsed.options.at("application"));
   int64_t listed = 0;
   const int64_t rows = set.ForEachCommand([&](int64_t position, const CommandEntry& entry) {
     if (position < 0 || position >= kMaxCommandSetEntries) return;
     const ListedCommand command{kFirstCommandId + static_cast<int32_t>(position),
                                 static_cast<int16_t>(position), entry};
-    const std::string text =
-        parsed.json ? CommandListJsonItem(command, listed == 0) : FormatCommandListLine(command);
-    std::fputs(text.c_str(), stdout);
+    if (parsed.json) {
+      AppendCommandListJsonItem(command, listed == 0, out);
+    } else {
+      out += FormatCommandListLine(command);
+    }
     ++listed;
+    if (out.size() >= kFlushAt) flush();
   });
-  if (parsed.json) std::fputs(CommandListJsonTail(listed == 0).c_str(), stdout);
+  if (parsed.json) out += CommandListJsonTail(listed == 0);
+  flush();
   ReportRowsBeyondTheCount(rows, listed);
   return Print("");
 }

@@ -32,6 +32,15 @@ bool EncodeCodePoint(char32_t cp, char& byte) {
   return false;
 }
 
+// The length of the run of ASCII at the start of text, which both
+// encodings share and which is copied as it stands: long files are mostly
+// such runs.
+std::size_t AsciiRun(std::string_view text) {
+  std::size_t n = 0;
+  while (n < text.size() && static_cast<unsigned char>(text[n]) < 0x80) ++n;
+  return n;
+}
+
 }  // namespace
 
 char32_t Cp1252ToCodePoint(unsigned char byte) {
@@ -42,20 +51,31 @@ char32_t Cp1252ToCodePoint(unsigned char byte) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  for (char c : bytes) AppendUtf8(Cp1252ToCodePoint(static_cast<unsigned char>(c)), out);
+  while (!bytes.empty()) {
+    const std::size_t run = AsciiRun(bytes);
+    out.append(bytes.substr(0, run));
+    if (run == bytes.size()) break;
+    AppendUtf8(Cp1252ToCodePoint(static_cast<unsigned char>(bytes[run])), out);
+    bytes.remove_prefix(run + 1);
+  }
   return out;
 }
 
 std::string Utf8ToCp1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  ForEachCodePoint(
-      text,
-      [&out](char32_t cp) {
-        char byte = 0;
-        out += EncodeCodePoint(cp, byte) ? byte : kUnmappable;
-      },
-      [&out](unsigned char) { out += kUnmappable; });
+  while (!text.empty()) {
+    const std::size_t run = AsciiRun(text);
+    out.append(text.substr(0, run));
+    text.remove_prefix(run);
+    if (text.empty()) break;
+    char32_t cp = 0;
+    const std::size_t length = DecodeUtf8(text, 0, cp);
+    char byte = 0;
+    // A stray byte is one character that cannot be written.
+    out += length != 0 && EncodeCodePoint(cp, byte) ? byte : kUnmappable;
+    text.remove_prefix(length == 0 ? 1 : length);
+  }
   return out;
 }
 

@@ -1,5 +1,6 @@
 #include "generate/line_buffer.h"
 
+#include <algorithm>
 #include <exception>
 #include <string_view>
 
@@ -19,6 +20,7 @@ constexpr std::size_t kGrowth = 50;
 // A lone CR is kept so that rewriting the file loses nothing.
 std::vector<std::string> SplitTextLines(std::string_view text) {
   std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);

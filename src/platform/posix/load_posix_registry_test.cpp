@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -98,13 +99,18 @@ TEST_F(WinePrefixRegistryTest, LeavesOutEachUnreadableFileNamingItsLineAndReadsT
                                   .string();
   const std::string empty = dir_.Write("empty.reg", "").string();
   const std::string missing = dir_.HostPath("missing.reg").string();
-  for (const std::string& file : {truncated, garbage, empty, missing}) files.push_back(file);
+  // Too large to be read at all, whatever it holds.
+  const std::string huge = dir_.Write("huge.reg", "REGEDIT4\n").string();
+  std::filesystem::resize_file(huge, kLargestRegistryFile + 1);
+  for (const std::string& file : {truncated, garbage, empty, missing, huge}) files.push_back(file);
   LoadedRegistry loaded = LoadRegistryFiles(files);
-  ASSERT_EQ(loaded.problems.size(), 3u);
+  ASSERT_EQ(loaded.problems.size(), 4u);
   EXPECT_EQ(loaded.problems[0].file, truncated);
   EXPECT_EQ(loaded.problems[0].line, static_cast<size_t>(std::count(system.begin(), system.end(), '\n')));
   EXPECT_THAT(loaded.problems[1].Text(), ::testing::StartsWith(garbage + ": line 1: not a registry file"));
   EXPECT_EQ(loaded.problems[2].Text(), missing + ": the file does not exist");
+  EXPECT_EQ(loaded.problems[3].Text(),
+            huge + ": the file is larger than 32 MB, the most a registry file may hold");
   ExpectTheRegisteredClasses(*loaded.registry);
 }
 

@@ -59,6 +59,11 @@ PosixRegistry::PosixRegistry(const std::vector<std::string>& files) {
 
 namespace {
 
+std::string TooLarge() {
+  return "the file is larger than " + std::to_string(kLargestRegistryFile >> 20) +
+         " MB, the most a registry file may hold";
+}
+
 // The whole file, or the problem that keeps it from being read.
 std::string ReadRegistryFile(const std::string& path) {
   std::error_code error;
@@ -75,6 +80,10 @@ std::string ReadRegistryFile(const std::string& path) {
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     in.seekg(0, std::ios::beg);
+    if (size > static_cast<std::streamoff>(kLargestRegistryFile)) {
+      throw VbError(vberr::kOutOfMemory, kSource, TooLarge() + ": " + path);
+    }
+    // Only what the size promised is read, should the file grow meanwhile.
     if (size > 0) {
       bytes.resize(static_cast<size_t>(size));
       in.read(bytes.data(), size);
@@ -99,8 +108,10 @@ std::optional<RegistryFileProblem> PosixRegistry::LoadFileOrReport(const std::st
   try {
     bytes = ReadRegistryFile(path);
   } catch (const VbError& e) {
-    return RegistryFileProblem{
-        path, 0, e.Number() == vberr::kFileNotFound ? "the file does not exist" : "the file cannot be read"};
+    return RegistryFileProblem{path, 0,
+                               e.Number() == vberr::kFileNotFound  ? "the file does not exist"
+                               : e.Number() == vberr::kOutOfMemory ? TooLarge()
+                                                                   : "the file cannot be read"};
   }
   try {
     Apply(ParseRegistryFile(bytes, path));

@@ -27,11 +27,17 @@ struct RegistryFileProblem {
   std::string Text() const;
 };
 
+// The largest registry file read: well above the hives and exports of a
+// real machine, and small enough that loading one stays within a second or
+// two and a few hundred megabytes. A larger file is left out.
+inline constexpr size_t kLargestRegistryFile = 32u << 20;
+
 class PosixRegistry final : public Registry {
  public:
   // Loads the files in order (Wine hives and regedit exports alike); a
   // later file's keys and values win over an earlier one's. Throws VbError:
-  // 53 for a missing file, 75 for one that cannot be read, E_FAIL naming
+  // 53 for a missing file, 75 for one that cannot be read, 7 for one larger
+  // than kLargestRegistryFile, E_FAIL naming
   // the file and line for a malformed one. A file that fails leaves
   // nothing of itself behind.
   explicit PosixRegistry(const std::vector<std::string>& files = {});
