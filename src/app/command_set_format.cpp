@@ -105,44 +105,6 @@ std::string FormatCommandJson(const ListedCommand& command) {
 
 namespace {
 
-// Appends the escape of a control character: \n, \r and \t by name, any
-// other as \xHH.
-void AppendControlEscape(unsigned char c, std::string& out) {
-  if (c == '\n') {
-    out += "\\n";
-  } else if (c == '\r') {
-    out += "\\r";
-  } else if (c == '\t') {
-    out += "\\t";
-  } else {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "\\x%02X", c);
-    out += buffer;
-  }
-}
-
-bool IsControl(unsigned char c) {
-  return c < 0x20 || c == 0x7F;
-}
-
-}  // namespace
-
-std::string EscapeControls(std::string_view value) {
-  std::string out;
-  out.reserve(value.size());
-  for (const char ch : value) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (IsControl(c)) {
-      AppendControlEscape(c, out);
-    } else {
-      out += ch;
-    }
-  }
-  return out;
-}
-
-namespace {
-
 // The length of the well-formed UTF-8 sequence at text[at], or 0 when the
 // bytes there are not one; checked counts the bytes that were looked at
 // before that was clear. Overlong forms, surrogates and code points past
