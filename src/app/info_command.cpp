@@ -2,12 +2,14 @@
 // machine, so that a user can see where the product looks for things.
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "app/cli.h"
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
+#include "platform/file_system.h"
 #include "platform/posix/ini_settings.h"
 #include "platform/posix/load_posix_registry.h"
 #include "platform/posix/sqlite_command_set.h"
@@ -43,6 +45,24 @@ std::string CompilerDescription(Host& host) {
   return compiler->program;
 }
 
+// A file or directory of the product's own, as a host path, marked when it
+// is not there.
+std::string OwnFile(Host& host, const std::string& path, bool directory) {
+  const bool there = directory ? DirectoryExists(host.fs, path) : FileExists(host.fs, path);
+  const std::string shown = std::filesystem::path(host.fs.HostPath(path)).lexically_normal().string();
+  return there ? shown : shown + " (missing)";
+}
+
+void ShowOwnFiles(Host& host) {
+  const DataLayout layout = DataLayoutOfThisProcess();
+  Line("Own files:", layout.KindName() + " (" + layout.addInDirectory.string() + ")");
+  Line("Add-in directory:", host.addInDirectory);
+  Line("Templates:", host.templateDirectory);
+  Line("Samples:", OwnFile(host, host.addInDirectory + "Samples\\", true));
+  Line("Help pages:", OwnFile(host, host.addInDirectory + "help\\", true));
+  Line("Help file:", OwnFile(host, host.addInDirectory + "..\\resdlls\\0009\\Verbsmith52.chm", false));
+}
+
 int ShowInfo() {
   StringTranscript transcript;
   PosixPlatform platform(transcript);
@@ -61,8 +81,7 @@ int ShowInfo() {
   for (const auto& problem : platform.RegistryProblems()) Line("Registry left out:", problem.Text());
   Line("Settings file:", DefaultSettingsFile(dirs));
   Line("Command set:", CommandSetPathFromEnvironment());
-  Line("Add-in directory:", host.addInDirectory);
-  Line("Templates:", host.templateDirectory);
+  ShowOwnFiles(host);
   Line("Current directory:", host.fs.CurrentDirectory());
   Line("Temporary files:", Env(host, "TEMP"));
   Line("Resource compiler:", CompilerDescription(host));

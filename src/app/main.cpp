@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
       "wizard headless on its built-in script.",
       "verbsmith");
   app.require_subcommand(0, 1);
+  app.set_version_flag("-V,--version", "Carthex Verbsmith " VERBSMITH_VERSION, "Prints the version");
   // "verbsmith help" as well as --help; it is left out of the list.
   OnRun(*app.add_subcommand("help")->group(""), [&app] {
     std::fputs(app.get_formatter()->make_help(&app, app.get_name(), CLI::AppFormatMode::Normal).c_str(),

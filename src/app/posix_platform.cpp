@@ -4,6 +4,7 @@
 
 #include "base/escape_controls.h"
 #include "base/win_path.h"
+#include "platform/posix/data_layout.h"
 #include "platform/posix/executable_directory.h"
 #include "platform/posix/load_posix_registry.h"
 #include "platform/posix/path_mapper.h"
@@ -14,11 +15,12 @@ namespace verbsmith::app {
 
 namespace {
 
-// Beside the executable, as the add-in's files sit beside its module.
+// Found from where the executable is: in the build tree, an installed tree,
+// or beside it as the add-in's files sit beside its module.
 std::string AddInDirectory() {
-  const std::filesystem::path dir = ExecutableDirectory();
-  if (dir.empty()) return "";
-  return AddTrailingBackslash(PathMapper::FromEnvironment().ToWindows(dir));
+  const DataLayout layout = DataLayoutOfThisProcess();
+  if (layout.addInDirectory.empty()) return "";
+  return AddTrailingBackslash(PathMapper::FromEnvironment().ToWindows(layout.addInDirectory));
 }
 
 // Unfinished Finishes are journalled with the user's state.
@@ -33,6 +35,12 @@ void TellWaiting(const std::string& line) {
 }
 
 }  // namespace
+
+DataLayout DataLayoutOfThisProcess() {
+  const std::filesystem::path dir = ExecutableDirectory();
+  if (dir.empty()) return {};
+  return FindDataLayout(dir);
+}
 
 void UndoInterruptedFinishes() {
   {

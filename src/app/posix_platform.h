@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/host.h"
+#include "platform/posix/data_layout.h"
 #include "platform/posix/ini_profile_files.h"
 #include "platform/posix/ini_settings.h"
 #include "platform/posix/load_posix_registry.h"
@@ -25,6 +26,9 @@ namespace verbsmith::app {
 // Takes back every Finish that a process ended before it completed, saying
 // so on standard error. Run at each start, before anything else.
 void UndoInterruptedFinishes();
+
+// Where this executable finds its own files (see platform/posix/data_layout.h).
+DataLayout DataLayoutOfThisProcess();
 
 class PosixPlatform {
  public:

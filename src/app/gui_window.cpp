@@ -1,14 +1,14 @@
-// verbsmith gui [--record FILE] [--check]: the wizard in a window. What a
-// person would see is printed as `verbsmith run` prints it; with --record
-// the session is written as a script that `verbsmith run FILE` replays.
+// The wizard in a window, in the window's own program (verbsmith-gui).
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
 
-#include "app/cli.h"
+#include "app/gui_options.h"
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "forms/forms_runtime.h"
@@ -27,11 +27,6 @@ namespace {
 constexpr const char* kRecordingHeader =
     "# A window session recorded by `verbsmith gui --record`; replay it with `verbsmith run FILE`.\n";
 
-struct GuiOptions {
-  std::string recordFile;
-  bool check = false;
-};
-
 bool HasVariable(Processes& processes, const char* name) {
   const std::optional<std::string> value = processes.GetEnv(name);
   return value && !value->empty();
@@ -43,14 +38,21 @@ bool CanShowWindows() {
          HasVariable(processes, "QT_QPA_PLATFORM");
 }
 
+// The icon of the desktop entry, in each size it comes in.
+QIcon WindowIcon() {
+  QIcon icon;
+  QDirIterator files(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+                     QDirIterator::Subdirectories);
+  while (files.hasNext()) icon.addFile(files.next());
+  return icon;
+}
+
 }  // namespace
 
 bool WindowWanted() {
   PosixProcesses processes;
   return HasVariable(processes, "DISPLAY") || HasVariable(processes, "WAYLAND_DISPLAY");
 }
-
-namespace {
 
 int RunGuiWith(const GuiOptions& options) {
   if (!CanShowWindows()) {
@@ -66,6 +68,8 @@ int RunGuiWith(const GuiOptions& options) {
   char name[] = "verbsmith";
   char* argv[] = {name, nullptr};
   QApplication application(argc, argv);
+  application.setWindowIcon(WindowIcon());
+  application.setDesktopFileName(QStringLiteral("carthex-verbsmith"));
 
   StreamTranscript out(std::cout);
   forms::SessionRecording recording(out);
@@ -106,25 +110,8 @@ int RunGuiWith(const GuiOptions& options) {
   }
   finish();
   out.Event("end of run");
-  return options.check && !drawn ? 1 : 0;
-}
-
-}  // namespace
-
-int RunGui() {
-  return RunGuiWith({});
-}
-
-void AddGuiCommand(CLI::App& app) {
-  CLI::App& gui = *app.add_subcommand(
-      "gui", "Opens the wizard in a window and prints what happens, as `verbsmith run` does");
-  auto options = std::make_shared<GuiOptions>();
-  gui.add_option("--record", options->recordFile,
-                 "Writes the session as a script; `verbsmith run FILE` replays it")
-      ->type_name("FILE");
-  gui.add_flag("--check", options->check,
-               "Closes the window as soon as it has been drawn (a start-up check)");
-  OnRun(gui, [options] { return RunGuiWith(*options); });
+  // The start-up check also wants the window's icon, built in.
+  return options.check && (!drawn || QApplication::windowIcon().availableSizes().empty()) ? 1 : 0;
 }
 
 }  // namespace verbsmith::app

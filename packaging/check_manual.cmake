@@ -1,0 +1,150 @@
+# The manual page, the bash completion and --help must describe the same
+# commands and options.
+# Every command is found by walking the Subcommands of --help from the top;
+# each leaf command must have a section ".SS verbsmith COMMAND" in the page,
+# and the options tagged under it (.TP lines) must be the options its --help
+# lists, no more and no fewer. Arguments: EXE, MANUAL, COMPLETION.
+
+# The options (long names, --help left out) and subcommands of one --help.
+function(read_help command options_var subcommands_var)
+  separate_arguments(words UNIX_COMMAND "${command}")
+  execute_process(COMMAND ${EXE} ${words} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "verbsmith ${command} --help exited with ${status}")
+  endif()
+  string(REPLACE ";" "," help "${help}")
+  string(REPLACE "\n" ";" lines "${help}")
+  set(section "")
+  set(options "")
+  set(subcommands "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^([A-Za-z]+):$")
+      set(section ${CMAKE_MATCH_1})
+    elseif(section STREQUAL "Options" AND line MATCHES "^  (-[A-Za-z],)?(--[a-z0-9-]+)")
+      if(NOT CMAKE_MATCH_2 STREQUAL "--help")
+        list(APPEND options ${CMAKE_MATCH_2})
+      endif()
+    elseif(section STREQUAL "Subcommands" AND line MATCHES "^  ([a-z]+)( |$)")
+      list(APPEND subcommands ${CMAKE_MATCH_1})
+    endif()
+  endforeach()
+  list(SORT options)
+  set(${options_var} "${options}" PARENT_SCOPE)
+  set(${subcommands_var} "${subcommands}" PARENT_SCOPE)
+endfunction()
+
+# From the page: the commands of its sections, and the options tagged in
+# each ("" is the top, under OPTIONS).
+file(STRINGS ${MANUAL} page)
+set(manual_commands "")
+set(current "-")
+set(tag_next OFF)
+foreach(line IN LISTS page)
+  string(REPLACE "\\-" "-" line "${line}")
+  if(line MATCHES "^\\.SS verbsmith (.+)$")
+    set(current "${CMAKE_MATCH_1}")
+    string(REPLACE " " "_" key "${current}")
+    list(APPEND manual_commands "${current}")
+    set(manual_options_${key} "")
+  elseif(line MATCHES "^\\.SH OPTIONS")
+    set(current "")
+    set(manual_options_ "")
+  elseif(line MATCHES "^\\.SH ")
+    set(current "-")
+  elseif(line MATCHES "^\\.TP")
+    set(tag_next ON)
+    continue()
+  elseif(tag_next AND NOT current STREQUAL "-")
+    string(REPLACE " " "_" key "${current}")
+    string(REGEX MATCHALL "--[a-z0-9-]+" found "${line}")
+    list(REMOVE_ITEM found --help)
+    list(APPEND manual_options_${key} ${found})
+  endif()
+  set(tag_next OFF)
+endforeach()
+
+set(problems "")
+set(help_commands "")
+set(pending "<top>")
+while(pending)
+  list(POP_FRONT pending command)
+  if(command STREQUAL "<top>")
+    set(command "")
+  endif()
+  read_help("${command}" options subcommands)
+  string(REPLACE " " "_" key "${command}")
+  if(subcommands AND NOT command STREQUAL "")
+    if(options)
+      list(APPEND problems "verbsmith ${command}: options ${options} of a command group are not in the page")
+    endif()
+  else()
+    if(NOT command STREQUAL "")
+      list(APPEND help_commands "${command}")
+    endif()
+    set(described ${manual_options_${key}})
+    list(REMOVE_DUPLICATES described)
+    list(SORT described)
+    if(NOT "${described}" STREQUAL "${options}")
+      list(APPEND problems "verbsmith ${command}: --help lists [${options}], the page [${described}]")
+    endif()
+  endif()
+  foreach(sub IN LISTS subcommands)
+    string(STRIP "${command} ${sub}" path)
+    list(APPEND pending "${path}")
+  endforeach()
+endwhile()
+
+list(SORT help_commands)
+list(SORT manual_commands)
+if(NOT "${help_commands}" STREQUAL "${manual_commands}")
+  list(APPEND problems "commands: --help has [${help_commands}], the page [${manual_commands}]")
+endif()
+if(problems)
+  list(JOIN problems "\n" text)
+  message(FATAL_ERROR "The manual page and --help disagree:\n${text}")
+endif()
+
+# The completion offers, after "verbsmith COMMAND -", the options --help
+# lists, and values and file names where they are expected. bash-completion's
+# helpers are stood in for: _filedir offers "<file>" or "<directory>".
+set(offer [=[
+_init_completion() { words=("${COMP_WORDS[@]}"); cword=$COMP_CWORD; cur=${words[cword]}; prev=${words[cword-1]}; }
+_filedir() { COMPREPLY=("<file${1:+:$1}>"); }
+complete() { :; }
+source "$2"
+read -ra COMP_WORDS <<<"$1"
+[[ $1 == *' ' ]] && COMP_WORDS+=('')
+COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+_verbsmith
+printf '%s\n' "${COMPREPLY[@]}" | LC_ALL=C sort
+]=])
+function(complete line out_var)
+  execute_process(COMMAND bash -c "${offer}" offer "${line}" ${COMPLETION} OUTPUT_VARIABLE offered)
+  string(REPLACE "\n" ";" offered "${offered}")
+  list(REMOVE_ITEM offered "" --help)
+  set(${out_var} "${offered}" PARENT_SCOPE)
+endfunction()
+
+set(problems "")
+foreach(command IN LISTS help_commands ITEMS "")
+  read_help("${command}" options subcommands)
+  complete("verbsmith ${command} --" offered)
+  if(NOT "${offered}" STREQUAL "${options}")
+    list(APPEND problems "verbsmith ${command} --: --help lists [${options}], the completion offers [${offered}]")
+  endif()
+endforeach()
+foreach(case IN ITEMS "verbsmith new --kind |modal;modeless" "verbsmith new --purpose |add;create;delete;edit"
+                      "verbsmith new --answers |<file>" "verbsmith run |<file>" "verbsmith gui --record |<file>"
+                      "verbsmith templates render --out |<file:-d>" "verbsmith commands s|show"
+                      "verbsmith new --kind modal --tr|--transcript" "verbsmith |check;commands;demo;gui;help;info;new;run;templates")
+  string(REPLACE "|" ";" case "${case}")
+  list(POP_FRONT case line)
+  complete("${line}" offered)
+  if(NOT "${offered}" STREQUAL "${case}")
+    list(APPEND problems "${line}: the completion offers [${offered}], not [${case}]")
+  endif()
+endforeach()
+if(problems)
+  list(JOIN problems "\n" text)
+  message(FATAL_ERROR "The completion and --help disagree:\n${text}")
+endif()
