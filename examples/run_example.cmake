@@ -19,12 +19,14 @@
 # In the script, the .reg file and the expected files, @WORK@ stands for WORK
 # as the product names it (Z:\...); transcripts and compared files have it put
 # back in place of that path, so nothing depends on where the tree is built.
+# In the script and the transcript, @HOSTWORK@ is WORK as the host names it.
 # "@WORK@" below is literal text, not a variable reference.
 cmake_policy(SET CMP0053 NEW)
 include(${CMAKE_CURRENT_LIST_DIR}/support/session_environment.cmake)
 
 function(substituted_copy from to)
   file(READ ${from} text)
+  string(REPLACE "@HOSTWORK@" "${WORK}" text "${text}")
   string(REPLACE "@WORK@" "${windows_work}" text "${text}")
   file(WRITE ${to} "${text}")
 endfunction()
@@ -83,6 +85,7 @@ endif()
 string(REPLACE "\\" "\\\\" json_work "${windows_work}")
 string(REPLACE "${json_work}" "@WORK@" actual "${actual}")
 string(REPLACE "${windows_work}" "@WORK@" actual "${actual}")
+string(REPLACE "${WORK}" "@HOSTWORK@" actual "${actual}")
 file(READ ${DIR}/${NAME}.transcript expected)
 if(NOT actual STREQUAL expected)
   file(WRITE ${WORK}/actual.transcript "${actual}")

@@ -7,8 +7,8 @@
 
 namespace verbsmith::app {
 
-bool WindowWanted() {
-  return false;
+std::optional<std::string> WhyNoWindow() {
+  return "this verbsmith was built without its window";
 }
 
 int RunGui() {

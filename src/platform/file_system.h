@@ -83,6 +83,9 @@ class FileSystem {
   // program (a compiler's command line). On a Windows host the two are the
   // same; other adapters map the path as every call here does.
   virtual std::string HostPath(const std::string& windowsPath) { return windowsPath; }
+  // The other way: the Windows form of a path a person gave as the host
+  // names it ("/home/me/lc.bmp" is Z:\home\me\lc.bmp under Wine).
+  virtual std::string WindowsPathOf(const std::string& hostPath) { return hostPath; }
 };
 
 // What every adapter shares.

@@ -53,6 +53,7 @@ class StagedFileSystem : public FileSystem {
   std::string ReadBytes(const std::string& path) override;
   void WriteBytes(const std::string& path, const std::string& bytes) override;
   std::string HostPath(const std::string& windowsPath) override { return inner_.HostPath(windowsPath); }
+  std::string WindowsPathOf(const std::string& hostPath) override { return inner_.WindowsPathOf(hostPath); }
 
   // Makes the held directories, then writes each held file in the order it
   // was first made, each through the file system beneath (which replaces

@@ -76,6 +76,7 @@ class FaultyFileSystem : public FileSystem {
     Changing([&] { inner_.WriteBytes(path, bytes); });
   }
   std::string HostPath(const std::string& windowsPath) override { return inner_.HostPath(windowsPath); }
+  std::string WindowsPathOf(const std::string& hostPath) override { return inner_.WindowsPathOf(hostPath); }
 
  private:
   template <class Call>
