@@ -133,7 +133,8 @@ TEST_F(UserActionsTest, EnterAndEscapeClickTheDefaultAndCancelButtonsWithoutMovi
 TEST_F(UserActionsTest, KeysTypedIntoATextBoxReplaceItsSelectionAndMoveTheCaret) {
   name_->SetText("abc");
   name_->SelectAll();
-  for (int code : {'X', 'Y', 'Z', key::kLeft, key::kBack, key::kRight, key::kDelete, key::kUp})
+  for (int code :
+       std::initializer_list<int>{'X', 'Y', 'Z', key::kLeft, key::kBack, key::kRight, key::kDelete, key::kUp})
     Key("txtName", code);
   EXPECT_EQ(name_->Text(), "xz");
 }

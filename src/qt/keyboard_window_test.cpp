@@ -97,13 +97,14 @@ class OwnerForm : public forms::Form {
 
 TEST(KeyboardWindowTest, ThePreviewIsCentredOnItsOwnerOwnedByItAndResizable) {
   test::WindowSession session;
-  QWidget *owner = nullptr, *preview = nullptr;
+  bool owned = false;
   QRect ownerFrame, previewFrame;
   int planWidth = 0, grownPlanWidth = 0;
   session.driver.Click("cmdPreview")
       .Then([&] {
-        owner = session.source.WindowOf("frmOwner");
-        preview = session.source.WindowOf("frmPreview");
+        QWidget* owner = session.source.WindowOf("frmOwner");
+        QWidget* preview = session.source.WindowOf("frmPreview");
+        owned = preview->parentWidget() == owner;
         ownerFrame = owner->frameGeometry();
         previewFrame = preview->frameGeometry();
         planWidth = WindowDriver::Widget("txtPlan")->width();
@@ -116,9 +117,10 @@ TEST(KeyboardWindowTest, ThePreviewIsCentredOnItsOwnerOwnedByItAndResizable) {
   form.ShowModal();
   session.Finish();
 
-  ASSERT_NE(preview, nullptr);
-  EXPECT_EQ(preview->parentWidget(), owner);
-  EXPECT_LE((previewFrame.center() - ownerFrame.center()).manhattanLength(), 4)
+  EXPECT_TRUE(owned);
+  // Within half a title bar: the offscreen screen draws none, the centring
+  // counts one in.
+  EXPECT_LE((previewFrame.center() - ownerFrame.center()).manhattanLength(), 16)
       << "preview at " << previewFrame.x() << "," << previewFrame.y();
   EXPECT_EQ(grownPlanWidth, planWidth + 200);
 }
