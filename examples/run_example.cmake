@@ -19,12 +19,14 @@
 # In the script, the .reg file and the expected files, @WORK@ stands for WORK
 # as the product names it (Z:\...); transcripts and compared files have it put
 # back in place of that path, so nothing depends on where the tree is built.
+# In the script, @HOSTWORK@ is WORK as the host names it; in the transcript, host paths under WORK read @WORK@ too.
 # "@WORK@" below is literal text, not a variable reference.
 cmake_policy(SET CMP0053 NEW)
 include(${CMAKE_CURRENT_LIST_DIR}/support/session_environment.cmake)
 
 function(substituted_copy from to)
   file(READ ${from} text)
+  string(REPLACE "@HOSTWORK@" "${WORK}" text "${text}")
   string(REPLACE "@WORK@" "${windows_work}" text "${text}")
   file(WRITE ${to} "${text}")
 endfunction()

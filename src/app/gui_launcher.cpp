@@ -8,6 +8,7 @@
 
 #include "app/gui_options.h"
 #include "app/subcommands.h"
+#include "platform/posix/display_check.h"
 #include "platform/posix/executable_directory.h"
 #include "platform/posix/posix_processes.h"
 #include "platform/posix/replace_process.h"
@@ -22,12 +23,13 @@ std::filesystem::path WindowProgram() {
 
 }  // namespace
 
-bool WindowWanted() {
-  PosixProcesses processes;
-  const auto has = [&processes](const char* name) { return !processes.GetEnv(name).value_or("").empty(); };
+std::optional<std::string> WhyNoWindow() {
   std::error_code error;
-  return (has("DISPLAY") || has("WAYLAND_DISPLAY")) &&
-         std::filesystem::is_regular_file(WindowProgram(), error);
+  if (!std::filesystem::is_regular_file(WindowProgram(), error)) {
+    return "the window is not installed: " + WindowProgram().string();
+  }
+  PosixProcesses processes;
+  return DisplayProblem(processes);
 }
 
 int RunGuiWith(const GuiOptions& options) {

@@ -13,6 +13,7 @@
 #include "app/subcommands.h"
 #include "forms/forms_runtime.h"
 #include "forms/script/session_recording.h"
+#include "platform/posix/display_check.h"
 #include "platform/posix/path_mapper.h"
 #include "platform/posix/posix_processes.h"
 #include "qt/qt_dialogs.h"
@@ -27,17 +28,6 @@ namespace {
 constexpr const char* kRecordingHeader =
     "# A window session recorded by `verbsmith gui --record`; replay it with `verbsmith run FILE`.\n";
 
-bool HasVariable(Processes& processes, const char* name) {
-  const std::optional<std::string> value = processes.GetEnv(name);
-  return value && !value->empty();
-}
-
-bool CanShowWindows() {
-  PosixProcesses processes;
-  return HasVariable(processes, "DISPLAY") || HasVariable(processes, "WAYLAND_DISPLAY") ||
-         HasVariable(processes, "QT_QPA_PLATFORM");
-}
-
 // The icon of the desktop entry, in each size it comes in.
 QIcon WindowIcon() {
   QIcon icon;
@@ -49,17 +39,16 @@ QIcon WindowIcon() {
 
 }  // namespace
 
-bool WindowWanted() {
+std::optional<std::string> WhyNoWindow() {
   PosixProcesses processes;
-  return HasVariable(processes, "DISPLAY") || HasVariable(processes, "WAYLAND_DISPLAY");
+  return DisplayProblem(processes);
 }
 
 int RunGuiWith(const GuiOptions& options) {
-  if (!CanShowWindows()) {
-    std::fputs(
-        "verbsmith gui: no display (DISPLAY and WAYLAND_DISPLAY are not set); "
-        "`verbsmith run` runs the wizard without one\n",
-        stderr);
+  // Qt would abort the program on a display it cannot open.
+  if (const std::optional<std::string> why = WhyNoWindow()) {
+    std::fprintf(stderr, "verbsmith gui: no display (%s); `verbsmith run` runs the wizard without one\n",
+                 why->c_str());
     return 2;
   }
 

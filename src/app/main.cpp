@@ -12,8 +12,7 @@ int main(int argc, char** argv) {
   using namespace verbsmith::app;
   CLI::App app(
       "Carthex Verbsmith: the wizard that creates and maintains Carthex command projects.\n"
-      "With no command, opens the wizard's window when a display is present, else runs the\n"
-      "wizard headless on its built-in script.",
+      "With no command, opens the wizard's window when a display can be opened.",
       "verbsmith");
   app.require_subcommand(0, 1);
   app.set_version_flag("-V,--version", "Carthex Verbsmith " VERBSMITH_VERSION, "Prints the version");
@@ -33,7 +32,16 @@ int main(int argc, char** argv) {
   AddCheckCommand(app);
   try {
     UndoInterruptedFinishes();
-    return RunCommandLine(app, argc, argv, [] { return WindowWanted() ? RunGui() : RunWizard(); });
+    return RunCommandLine(app, argc, argv, [&app] {
+      const std::optional<std::string> why = WhyNoWindow();
+      if (!why) return RunGui();
+      // Nothing to show the wizard on: say why, and what can be done here.
+      std::fprintf(stderr, "verbsmith: no window (%s)\n\n", why->c_str());
+      std::fputs(app.get_formatter()->make_help(&app, app.get_name(), CLI::AppFormatMode::Normal).c_str(),
+                 stdout);
+      std::fputs("\nTry `verbsmith demo` for a demo command project, made without a window.\n", stdout);
+      return 0;
+    });
   } catch (const verbsmith::VbError& e) {
     std::fprintf(stderr, "verbsmith: error %d (%s): %s\n", e.Number(), e.Source().c_str(),
                  e.Description().c_str());

@@ -3,6 +3,8 @@
 // options, help and body, on the executable's command line.
 
 #include <CLI/CLI.hpp>
+#include <optional>
+#include <string>
 
 namespace verbsmith::app {
 
@@ -15,11 +17,11 @@ void AddCommandsCommand(CLI::App& app);   // commands list|show|add|remove
 void AddNewCommand(CLI::App& app);        // new: a wizard run on answers
 void AddCheckCommand(CLI::App& app);      // check PROJECT_DIR: what drifted since Finish
 
-// verbsmith without a command: the wizard in its window when one can be
-// shown, else headless on the built-in script.
+// `verbsmith run` without a script: headless on the built-in script.
 int RunWizard();
 int RunGui();
-// Whether the window is built in and a display is there to show it on.
-bool WindowWanted();
+// Why no window can be shown (not built in, no display, a display that
+// cannot be opened), or nullopt when one can.
+std::optional<std::string> WhyNoWindow();
 
 }  // namespace verbsmith::app

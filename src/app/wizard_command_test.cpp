@@ -29,14 +29,15 @@ class RunCommandTest : public ::testing::Test {
   }
 
   // Runs "verbsmith ARGS" in a private environment; stderr joins stdout.
-  Outcome Run(const std::string& args, const std::string& input = "", const std::string& registry = "") {
+  Outcome Run(const std::string& args, const std::string& input = "", const std::string& registry = "",
+              const std::string& display = "") {
     const std::string dir = dir_.HostPath().string();
     dir_.Write("stdin.txt", input);
-    // No display: the window is never wanted here.
+    // No display unless one is given: the window is never shown here.
     const std::string command =
         "cd '" + dir + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME='" + dir +
         "/data' XDG_CONFIG_HOME='" + dir + "/config' WINEPREFIX='" + dir + "/wine' VERBSMITH_REGISTRY='" +
-        registry + "' '" + exe_ + "' " + args + " < stdin.txt 2>&1";
+        registry + "' DISPLAY='" + display + "' '" + exe_ + "' " + args + " < stdin.txt 2>&1";
     const verbsmith::test::ProgramOutcome outcome = verbsmith::test::RunProgram({"/bin/sh", "-c", command});
     return {outcome.status, outcome.out};
   }
@@ -67,9 +68,9 @@ TEST_F(RunCommandTest, RunsScriptsFromEverySourceAndReportsMistakes) {
       {"run -", "", 0, {"no more actions: closing frmVerbsmith\n"}},
       {"run -", "click cmdNowhere\n", 1, {"action error: line 1: click cmdNowhere", "end of run\n"}},
       {"run nowhere.txt", "", 2, {"cannot read nowhere.txt"}},
-      // Without a display, no arguments mean the headless run, and the
-      // window cannot open.
-      {"", "", 0, {"> click cmdIntroCancel\n", "end of run\n"}},
+      // Without a display, no arguments show the usage and the demo, and
+      // the window cannot open.
+      {"", "", 0, {"no window (DISPLAY and WAYLAND_DISPLAY are not set)", "Usage: ", "verbsmith demo"}},
       {"gui", "", 2, {"`verbsmith run` runs the wizard without one\n"}},
   };
   for (const auto& c : cases) {
@@ -78,6 +79,14 @@ TEST_F(RunCommandTest, RunsScriptsFromEverySourceAndReportsMistakes) {
     EXPECT_EQ(outcome.status, c.status) << outcome.output;
     for (const char* part : c.shown) EXPECT_THAT(outcome.output, HasSubstr(part));
   }
+}
+
+// A display nothing answers on is not handed to Qt, which would abort.
+TEST_F(RunCommandTest, ADisplayThatCannotBeOpenedIsSaidAndLeftAlone) {
+  const Outcome bare = Run("", "", "", ":4711");
+  EXPECT_EQ(bare.status, 0) << bare.output;
+  EXPECT_THAT(bare.output, HasSubstr("no window (cannot connect to the display :4711)"));
+  EXPECT_EQ(Run("gui", "", "", ":4711").status, 2);
 }
 
 TEST_F(RunCommandTest, AScriptMistakeNamesItsLineAndRunsNothing) {

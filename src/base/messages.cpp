@@ -50,7 +50,7 @@ const std::map<int, std::string>& Table() {
       {48, "Cannot register the command."},
       {49, "The command was added to the command set."},
       {50, "A new project for the command was created."},
-      {51, "The project will be opened."},
+      {51, "Do you want to open the project now?"},
       {52, "The current project has changed."},
       {53, "Do you want to save the changed to the current project?"},
       {54, "The command was updated in the command set."},

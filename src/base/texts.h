@@ -6,11 +6,9 @@
 
 namespace verbsmith::text {
 
-// Titles and line ends.
+// Titles and line ends. Every window and message box carries this title,
+// those whose caller names none included.
 inline constexpr std::string_view kTitle = "Carthex Verbsmith";
-// The title a message box carries when the caller gives none (the add-in's
-// own application title).
-inline constexpr std::string_view kDefaultTitle = "CarthexVerbsmith";
 inline constexpr std::string_view kNL = "\r\n";
 
 // Add-in connection.
@@ -192,7 +190,7 @@ inline constexpr std::string_view kListenerExplanation =
 inline constexpr std::string_view kChooseListenerProperty =
     "The wizard requires you to choose a listener property.";
 inline constexpr std::string_view kCommandTypeExplanation =
-    "Map view listeners can be partitioned into four main groups based on their simultaneous access "
+    "Map view listeners can be partitioned into three main groups based on their simultaneous access "
     "requirements.";
 inline constexpr std::string_view kChooseCommandType = "Choose a View Listener Command type.";
 

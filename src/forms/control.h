@@ -98,6 +98,9 @@ class Control {
   std::function<void(int& keyCode, int shift)> onKeyDown;
   std::function<void()> onGotFocus;
   std::function<void()> onLostFocus;
+  // The mouse wheel turned over the control, in notches (positive: down).
+  // A control without a handler passes it to its container.
+  std::function<void(int notches)> onMouseWheel;
 
   // Raise an event as Visual Basic does when the user or the code causes it;
   // an event without a handler does nothing.

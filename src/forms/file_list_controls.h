@@ -63,6 +63,8 @@ class VScrollBar : public Control {
   int LargeChange() const { return largeChange_; }
   void SetSmallChange(int change) { smallChange_ = change; }
   void SetLargeChange(int change) { largeChange_ = change; }
+  // Moves the value by this much, stopping at Min and Max.
+  void ScrollBy(int delta);
 
   // Scroll fires while the user drags the thumb; Change when the value has
   // changed.

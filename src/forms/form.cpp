@@ -75,7 +75,7 @@ void Form::MakeVisible() {
   const bool focusUsable = activeControl_ != nullptr && activeControl_->IsEffectivelyVisible() &&
                            activeControl_->IsEffectivelyEnabled();
   if (!focusUsable) {
-    if (forms::Control* first = NextInTabOrder(nullptr)) MoveFocus(first);
+    if (forms::Control* first = NextInTabOrder(nullptr)) TabTo(first);
   }
   if (onPaint) onPaint();
 }
@@ -127,25 +127,49 @@ bool Form::Unload() {
   return true;
 }
 
+void Form::ResizeByPerson(int32_t width, int32_t height) {
+  Move(left_, top_, std::max(width, minWidth_), std::max(height, minHeight_));
+  if (onResize) onResize();
+}
+
 void Form::Refresh() {
   if (onPaint) onPaint();
 }
 
-forms::Control* Form::NextInTabOrder(const forms::Control* from) const {
+bool Form::IsTabStop(const forms::Control& control) const {
+  const auto reachable = [](const forms::Control& c) {
+    return c.IsFocusable() && c.TabStop() && c.IsEffectivelyVisible() && c.IsEffectivelyEnabled();
+  };
+  if (!reachable(control)) return false;
+  const auto* option = dynamic_cast<const OptionButton*>(&control);
+  if (option == nullptr || option->Value()) return true;
+  // An unselected option is its group's stop only when no reachable button
+  // of the group is selected and it comes first among them.
+  for (const OptionButton* other : option->Group()) {
+    if (!reachable(*other)) continue;
+    if (other->Value() || other->TabIndex() < option->TabIndex()) return false;
+  }
+  return true;
+}
+
+forms::Control* Form::NextInTabOrder(const forms::Control* from, bool backward) const {
   std::vector<forms::Control*> order;
   for (const auto& control : controls_) {
-    if (control.get() == from || (control->IsFocusable() && control->TabStop() &&
-                                  control->IsEffectivelyVisible() && control->IsEffectivelyEnabled())) {
-      order.push_back(control.get());
-    }
+    if (control.get() == from || IsTabStop(*control)) order.push_back(control.get());
   }
   std::stable_sort(order.begin(), order.end(), [](const forms::Control* a, const forms::Control* b) {
     return a->TabIndex() < b->TabIndex();
   });
+  if (backward) std::reverse(order.begin(), order.end());
   if (from == nullptr) return order.empty() ? nullptr : order.front();
   const auto at = std::find(order.begin(), order.end(), from);
   if (at == order.end() || order.size() < 2) return nullptr;
   return std::next(at) == order.end() ? order.front() : *std::next(at);
+}
+
+void Form::TabTo(forms::Control* target) {
+  MoveFocus(target);
+  if (auto* box = dynamic_cast<TextBox*>(target); box != nullptr && box->HasFocus()) box->SelectAll();
 }
 
 void Form::MoveFocus(forms::Control* target) {

@@ -109,6 +109,12 @@ class Form {
   void SetFontName(std::string fontName) { fontName_ = std::move(fontName); }
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled) { enabled_ = enabled; }
+  // A sizable form (Visual Basic's BorderStyle 2) can be dragged larger
+  // than its size when this is set, never smaller; Resize then fires.
+  bool Sizable() const { return sizable_; }
+  void SetSizable(bool sizable) { sizable_ = sizable, minWidth_ = width_, minHeight_ = height_; }
+  // A person's resize: kept to the smallest size, then Resize fires.
+  void ResizeByPerson(int32_t width, int32_t height);
 
   bool IsLoaded() const { return loaded_; }
   bool Visible() const { return visible_; }
@@ -133,17 +139,24 @@ class Form {
   forms::Control* ActiveControl() const { return activeControl_; }
   CommandButton* DefaultButton() const { return defaultButton_; }
   CommandButton* CancelButton() const { return cancelButton_; }
-  // The focusable, visible and enabled control that follows the given one in
-  // tab order (wrapping round), or nullptr when there is none.
-  forms::Control* NextInTabOrder(const forms::Control* from) const;
+  // The focusable, visible and enabled control that follows (or, backward,
+  // precedes) the given one in tab order, wrapping round; nullptr when there
+  // is none. A group of option buttons is one stop: its selected button, or
+  // its first when none is selected.
+  forms::Control* NextInTabOrder(const forms::Control* from, bool backward = false) const;
 
   std::function<void()> onLoad;
   std::function<void()> onActivate;
   std::function<void()> onPaint;
   std::function<void(bool& cancel)> onUnload;
+  std::function<void()> onResize;
 
   // Used by the controls.
   void MoveFocus(forms::Control* target);
+  // Moves the focus as the keyboard does (Tab, an access key, a step's
+  // first control): a text box reached so has its text selected, so typing
+  // replaces it.
+  void TabTo(forms::Control* target);
   void SetDefaultButton(CommandButton* button) { defaultButton_ = button; }
   void SetCancelButton(CommandButton* button) { cancelButton_ = button; }
   void Report(std::string line) const { runtime_.Report(std::move(line)); }
@@ -160,6 +173,7 @@ class Form {
     return added;
   }
   void CheckNewControl(const std::string& name, const forms::Control* container) const;
+  bool IsTabStop(const forms::Control& control) const;
   forms::Control& ControlNamed(std::string_view name) const;
   void MakeVisible();
 
@@ -171,6 +185,8 @@ class Form {
   int32_t left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
   std::string fontName_ = "MS Sans Serif";
   bool enabled_ = true;
+  bool sizable_ = false;
+  int32_t minWidth_ = 0, minHeight_ = 0;
   bool loaded_ = false;
   bool visible_ = false;
   forms::Control* activeControl_ = nullptr;

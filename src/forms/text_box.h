@@ -20,10 +20,19 @@ class TextBox : public Control {
   // A locked text box keeps its text against typing; code may still set it.
   bool Locked() const { return locked_; }
   void SetLocked(bool locked) { locked_ = locked; }
+  // The selection, in characters of the text. Setting it from code (or by
+  // tabbing in) counts as a new selection a view must show; typing moves the
+  // caret without that.
   int SelStart() const { return selStart_; }
-  void SetSelStart(int selStart) { selStart_ = selStart; }
+  void SetSelStart(int selStart);
   int SelLength() const { return selLength_; }
-  void SetSelLength(int selLength) { selLength_ = selLength; }
+  void SetSelLength(int selLength);
+  void SelectAll();
+  int SelectionVersion() const { return selectionVersion_; }
+  // A key typed while the box has the focus: a character replaces the
+  // selection, Backspace and Delete remove it (or one character), Left and
+  // Right move the caret. Returns false for keys that do not edit.
+  bool TypeKey(int keyCode, int shift);
 
   std::function<void()> onChange;
 
@@ -32,6 +41,7 @@ class TextBox : public Control {
   bool locked_ = false;
   int selStart_ = 0;
   int selLength_ = 0;
+  int selectionVersion_ = 0;
 };
 
 }  // namespace verbsmith::forms

@@ -14,6 +14,8 @@ enum class ActionKind {
   kKey,     // press a key while a control has the focus
   kLeave,   // move the focus away from a control, as the Tab key does
   kClose,   // close the form with its window's close box
+  kWheel,   // turn the mouse wheel over a control, `index` notches (positive: down)
+  kResize,  // drag the front window's border to `text`, "WIDTH HEIGHT" in twips
 };
 
 struct UserAction {

@@ -1,15 +1,20 @@
 #include "forms/user_actions.h"
 
 #include <charconv>
+#include <cstdio>
 
 #include "base/vb_error.h"
 #include "forms/form.h"
 #include "forms/key_codes.h"
+#include "forms/keyboard.h"
 #include "forms/name_match.h"
 
 namespace verbsmith::forms {
 
 namespace {
+
+// Lines a notch of the wheel scrolls, as Windows sets it by default.
+constexpr int kWheelLines = 3;
 
 std::string Describe(const UserAction& action) {
   switch (action.kind) {
@@ -26,6 +31,10 @@ std::string Describe(const UserAction& action) {
       return "leave " + action.control;
     case ActionKind::kClose:
       return "close";
+    case ActionKind::kWheel:
+      return "wheel " + action.control;
+    case ActionKind::kResize:
+      return "resize " + action.text;
   }
   return "action";
 }
@@ -33,12 +42,6 @@ std::string Describe(const UserAction& action) {
 ActionOutcome Refuse(Form& form, const UserAction& action, const std::string& reason) {
   form.Report("refused: " + Describe(action) + " (" + reason + ")");
   return ActionOutcome::kRefused;
-}
-
-// Whether a person could reach the control right now.
-bool Reachable(const Form& form, const Control& control) {
-  return form.IsLoaded() && form.Visible() && form.Enabled() && control.IsEffectivelyVisible() &&
-         control.IsEffectivelyEnabled();
 }
 
 void CheckKindTakesAction(const Control& control, const UserAction& action) {
@@ -65,24 +68,15 @@ void CheckKindTakesAction(const Control& control, const UserAction& action) {
         refuseKind();
       }
       break;
-    case ActionKind::kKey:
     case ActionKind::kLeave:
       if (!control.IsFocusable()) refuseKind();
       break;
+    case ActionKind::kKey:  // a control that takes no keys passes them to its form
     case ActionKind::kClick:
     case ActionKind::kClose:
+    case ActionKind::kWheel:
+    case ActionKind::kResize:
       break;
-  }
-}
-
-// A click as the mouse gives it: check boxes toggle, option buttons select.
-void Click(Control& control) {
-  if (auto* check = dynamic_cast<CheckBox*>(&control)) {
-    check->Toggle();
-  } else if (auto* option = dynamic_cast<OptionButton*>(&control)) {
-    option->SetValue(true);
-  } else {
-    control.RaiseClick();
   }
 }
 
@@ -150,50 +144,45 @@ ActionOutcome Choose(Form& form, Control& control, const UserAction& action) {
   return ActionOutcome::kDone;
 }
 
-bool Usable(const Form& form, const CommandButton* button) {
-  return button != nullptr && Reachable(form, *button);
-}
-
-void PressKey(Form& form, Control& control, const UserAction& action) {
-  switch (action.keyCode) {
-    case key::kReturn:
-      // The dialog manager turns Enter into a click of the focused button,
-      // else of the default button; the control sees no KeyDown then.
-      if (control.Kind() == ControlKind::kCommandButton) {
-        control.RaiseClick();
-      } else if (Usable(form, form.DefaultButton())) {
-        form.DefaultButton()->RaiseClick();
-      } else {
-        control.RaiseKeyDown(action.keyCode, action.shift);
-      }
-      return;
-    case key::kEscape:
-      if (Usable(form, form.CancelButton())) {
-        form.CancelButton()->RaiseClick();
-      } else {
-        control.RaiseKeyDown(action.keyCode, action.shift);
-      }
-      return;
-    case key::kTab:
-      form.MoveFocus(form.NextInTabOrder(&control));
-      return;
-    case key::kSpace:
-      control.RaiseKeyDown(action.keyCode, action.shift);
-      if (control.Kind() == ControlKind::kCommandButton || control.Kind() == ControlKind::kCheckBox ||
-          control.Kind() == ControlKind::kOptionButton) {
-        if (Reachable(form, control) && control.HasFocus()) Click(control);
-      }
-      return;
-    default:
-      control.RaiseKeyDown(action.keyCode, action.shift);
+// The wheel goes to the first control, from this one out through its
+// containers, that handles it; a scroll bar scrolls by itself.
+void Wheel(Control& control, int notches) {
+  for (Control* c = &control; c != nullptr; c = c->Container()) {
+    if (c->onMouseWheel) return c->onMouseWheel(notches);
+    if (auto* bar = dynamic_cast<VScrollBar*>(c))
+      return bar->ScrollBy(notches * kWheelLines * bar->SmallChange());
   }
 }
 
 }  // namespace
 
+bool Reachable(const Form& form, const Control& control) {
+  return form.IsLoaded() && form.Visible() && form.Enabled() && control.IsEffectivelyVisible() &&
+         control.IsEffectivelyEnabled();
+}
+
+void ClickAsPerson(Control& control) {
+  if (auto* check = dynamic_cast<CheckBox*>(&control)) {
+    check->Toggle();
+  } else if (auto* option = dynamic_cast<OptionButton*>(&control)) {
+    option->SetValue(true);
+  } else {
+    control.RaiseClick();
+  }
+}
+
 ActionOutcome PerformUserAction(Form& form, const UserAction& action) {
   if (action.kind == ActionKind::kClose) {
     form.Unload();
+    return ActionOutcome::kDone;
+  }
+  if (action.kind == ActionKind::kResize) {
+    if (!form.Sizable()) return Refuse(form, action, "a window of fixed size");
+    int width = 0, height = 0;
+    if (std::sscanf(action.text.c_str(), "%d %d", &width, &height) != 2) {
+      throw ActionError(Describe(action) + ": needs a width and a height");
+    }
+    form.ResizeByPerson(width, height);
     return ActionOutcome::kDone;
   }
   Control* control = form.FindControl(action.control);
@@ -208,10 +197,21 @@ ActionOutcome PerformUserAction(Form& form, const UserAction& action) {
   }
   CheckKindTakesAction(*control, action);
   if (!control->IsEffectivelyVisible()) return Refuse(form, action, "hidden");
+  if (action.kind == ActionKind::kWheel) {
+    // The wheel turns over disabled controls too; it does not move the focus.
+    Wheel(*control, action.index.value_or(0));
+    return ActionOutcome::kDone;
+  }
   if (!Reachable(form, *control)) return Refuse(form, action, "disabled");
   if (action.kind == ActionKind::kType && control->Kind() == ControlKind::kTextBox &&
       static_cast<TextBox*>(control)->Locked()) {
     return Refuse(form, action, "locked");
+  }
+  if (action.kind == ActionKind::kKey && !control->IsFocusable()) {
+    // A key pressed over a label or frame goes to the form, the focus
+    // staying where it is.
+    PressKey(form, form.ActiveControl(), action);
+    return ActionOutcome::kDone;
   }
 
   // The focus moves first, so the control left behind hears LostFocus; its
@@ -235,17 +235,19 @@ ActionOutcome PerformUserAction(Form& form, const UserAction& action) {
       }
       return ActionOutcome::kDone;
     case ActionKind::kClick:
-      Click(*control);
+      ClickAsPerson(*control);
       return ActionOutcome::kDone;
     case ActionKind::kChoose:
       return Choose(form, *control, action);
     case ActionKind::kKey:
-      PressKey(form, *control, action);
+      PressKey(form, control, action);
       return ActionOutcome::kDone;
     case ActionKind::kLeave:
-      form.MoveFocus(form.NextInTabOrder(control));
+      form.TabTo(form.NextInTabOrder(control));
       return ActionOutcome::kDone;
     case ActionKind::kClose:
+    case ActionKind::kWheel:
+    case ActionKind::kResize:
       break;
   }
   return ActionOutcome::kDone;

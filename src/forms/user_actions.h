@@ -12,6 +12,7 @@
 
 namespace verbsmith::forms {
 
+class Control;
 class Form;
 
 // An action that makes no sense at all: no such control on the form, or an
@@ -29,5 +30,10 @@ enum class ActionOutcome {
 
 // Carries out the action on the form. Throws ActionError as described above.
 ActionOutcome PerformUserAction(Form& form, const UserAction& action);
+
+// Whether a person could reach the control right now.
+bool Reachable(const Form& form, const Control& control);
+// A click as the mouse gives it: check boxes toggle, option buttons select.
+void ClickAsPerson(Control& control);
 
 }  // namespace verbsmith::forms

@@ -130,6 +130,15 @@ TEST_F(UserActionsTest, EnterAndEscapeClickTheDefaultAndCancelButtonsWithoutMovi
   EXPECT_EQ(form_.ActiveControl(), name_);
 }
 
+TEST_F(UserActionsTest, KeysTypedIntoATextBoxReplaceItsSelectionAndMoveTheCaret) {
+  name_->SetText("abc");
+  name_->SelectAll();
+  for (int code :
+       std::initializer_list<int>{'X', 'Y', 'Z', key::kLeft, key::kBack, key::kRight, key::kDelete, key::kUp})
+    Key("txtName", code);
+  EXPECT_EQ(name_->Text(), "xz");
+}
+
 TEST_F(UserActionsTest, LeavingAControlFocusesItFirstAndMovesTheFocusToTheNextInTabOrder) {
   Do(ActionKind::kLeave, "txtName");
   EXPECT_EQ(form_.ActiveControl(), check_);

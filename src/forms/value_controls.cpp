@@ -23,6 +23,10 @@ constexpr int32_t kDeviceUnavailable = 68;
 void TextBox::SetText(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);
+  // The caret stays inside the new text.
+  const int size = static_cast<int>(text_.size());
+  selStart_ = std::min(selStart_, size);
+  selLength_ = std::min(selLength_, size - selStart_);
   Raise(onChange);
 }
 
@@ -83,6 +87,10 @@ void VScrollBar::SetValue(int value) {
   if (value == value_) return;
   value_ = value;
   Raise(onChange);
+}
+
+void VScrollBar::ScrollBy(int delta) {
+  SetValue(std::clamp(value_ + delta, std::min(min_, max_), std::max(min_, max_)));
 }
 
 }  // namespace verbsmith::forms

@@ -63,7 +63,7 @@ void SaveProjectKeystrokes(Host& host) {
   } catch (const std::exception& error) {
     // A failure from below the product's own error model counts as a system
     // error, so its text is shown.
-    host.err.Set(vberr::kSystemFailure, std::string(text::kDefaultTitle), error.what());
+    host.err.Set(vberr::kSystemFailure, std::string(text::kTitle), error.what());
     errorText = error.what();
   }
   std::string message;

@@ -187,7 +187,7 @@ void ExpectLookups(const char* fixture, const std::vector<LookupCase>& cases) {
       const MessageBoxRecord& box = env.dialogs.MessageBoxes().front();
       EXPECT_EQ(box.prompt, c.prompt);
       EXPECT_EQ(box.style, mb::kOKOnly | mb::kExclamation);
-      EXPECT_EQ(box.title, text::kDefaultTitle);
+      EXPECT_EQ(box.title, text::kTitle);
     }
     EXPECT_EQ(env.registry.OpenHandleCount(), 0u) << "a registry key was left open";
   }

@@ -89,6 +89,9 @@ class FileSystem {
   // where a write to it lands. The path as given when it leads nowhere yet
   // or the host has no links.
   virtual std::string ResolvedPath(const std::string& path) { return path; }
+  // The other way: the Windows form of a path a person gave as the host
+  // names it ("/home/me/lc.bmp" is Z:\home\me\lc.bmp under Wine).
+  virtual std::string WindowsPathOf(const std::string& hostPath) { return hostPath; }
 };
 
 // What every adapter shares.

@@ -54,6 +54,7 @@ class StagedFileSystem : public FileSystem {
   void WriteBytes(const std::string& path, const std::string& bytes) override;
   std::string HostPath(const std::string& windowsPath) override { return inner_.HostPath(windowsPath); }
   std::string ResolvedPath(const std::string& path) override { return inner_.ResolvedPath(path); }
+  std::string WindowsPathOf(const std::string& hostPath) override { return inner_.WindowsPathOf(hostPath); }
 
   // Makes the held directories, then writes each held file in the order it
   // was first made, each through the file system beneath (which replaces

@@ -3,8 +3,11 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cstdlib>
 
 #include "forms/key_codes.h"
 #include "qt/qt_screen.h"
@@ -19,12 +22,14 @@ namespace {
 // not: about this much on the screens the layouts were made for.
 constexpr int kBorderWidthPixels = 8;
 constexpr int kBorderHeightPixels = 28;
+// What Qt counts for one notch of a mouse wheel.
+constexpr int kWheelNotch = 120;
 
 }  // namespace
 
-FormWindow::FormWindow(forms::Form& form, FileSystem* files, std::function<void(forms::UserAction)> post)
-    : QWidget(nullptr,
-              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+FormWindow::FormWindow(forms::Form& form, FileSystem* files, std::function<void(forms::UserAction)> post,
+                       QWidget* owner)
+    : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       form_(form),
       handle_(form.WindowHandle()) {
   setObjectName(QString::fromStdString(form.Name()));
@@ -33,6 +38,7 @@ FormWindow::FormWindow(forms::Form& form, FileSystem* files, std::function<void(
   context_.post = std::move(post);
   context_.widgetOf = [this](const forms::Control* control) { return WidgetOf(control); };
   setFont(FontFor(form.FontName()));
+  initialSize_ = ClientSize();
   for (forms::Control* control : form.Controls()) {
     // Containers come before what they hold, as the form adds them.
     QWidget* parent = this;
@@ -76,7 +82,13 @@ void FormWindow::Sync() {
   if (windowTitle() != caption) setWindowTitle(caption);
   if (isEnabled() != form_.Enabled()) setEnabled(form_.Enabled());
   const QSize size = ClientSize();
-  if (this->size() != size) setFixedSize(size);
+  if (form_.Sizable()) {
+    // A person may make it larger; the runtime lays it out anew.
+    if (minimumSize() != initialSize_) setMinimumSize(initialSize_);
+    if (this->size() != size) resize(size);
+  } else if (this->size() != size) {
+    setFixedSize(size);
+  }
   // The form places the window when it appears; after that a person may
   // move it where they like.
   if (!isVisible()) move(context_.scale.X(form_.Left()), context_.scale.Y(form_.Top()));
@@ -89,7 +101,20 @@ void FormWindow::SyncFocus() {
     focused->setFocus(Qt::OtherFocusReason);
 }
 
+namespace {
+
+bool IsAccessKey(const QKeyEvent& event) {
+  const int key = event.key();
+  return (event.modifiers() & Qt::AltModifier) != 0 &&
+         ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9));
+}
+
+}  // namespace
+
 bool FormWindow::KeyPressed(ControlView& view, QKeyEvent& event) {
+  // A key a control left unused travels up to its frame; the runtime has
+  // already seen it there.
+  if (!view.Model().IsFocusable()) return false;
   const std::optional<VbKey> key = TranslateKey(event);
   if (!key) return false;
   forms::UserAction action(forms::ActionKind::kKey, view.Model().Name());
@@ -102,7 +127,7 @@ bool FormWindow::KeyPressed(ControlView& view, QKeyEvent& event) {
     return true;
   }
   if (key->keyCode == forms::key::kTab || key->keyCode == forms::key::kReturn ||
-      key->keyCode == forms::key::kEscape || isFunctionKey || !view.TakesTyping()) {
+      key->keyCode == forms::key::kEscape || isFunctionKey || IsAccessKey(event) || !view.TakesTyping()) {
     context_.post(std::move(action));
     return true;
   }
@@ -111,7 +136,14 @@ bool FormWindow::KeyPressed(ControlView& view, QKeyEvent& event) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    // Access keys are the runtime's, in turn with every other key: taken
+    // here, they come back as key presses instead of Qt's own shortcuts.
+    if (byKeyWidget_.contains(watched) && IsAccessKey(static_cast<QKeyEvent&>(*event))) {
+      event->accept();
+      return true;
+    }
+  } else if (event->type() == QEvent::KeyPress) {
     if (const auto it = byKeyWidget_.find(watched); it != byKeyWidget_.end()) {
       return KeyPressed(*it->second, static_cast<QKeyEvent&>(*event));
     }
@@ -121,8 +153,33 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       if (!static_cast<QWidget*>(watched)->isEnabled()) return true;
       return it->second->MousePressed(static_cast<QMouseEvent&>(*event));
     }
+  } else if (event->type() == QEvent::Wheel) {
+    if (const auto it = byMouseWidget_.find(watched);
+        it != byMouseWidget_.end() && !it->second->TakesTyping()) {
+      // Controls that do not scroll themselves hand the wheel to the runtime,
+      // a notch at a time.
+      const int delta = static_cast<QWheelEvent&>(*event).angleDelta().y();
+      const int notches = delta / kWheelNotch != 0 ? delta / kWheelNotch : (delta > 0) - (delta < 0);
+      for (int i = 0; i < std::abs(notches); ++i) {
+        forms::UserAction action(forms::ActionKind::kWheel, it->second->Model().Name());
+        action.index = notches > 0 ? -1 : 1;  // the wheel turned away from the person scrolls up
+        context_.post(std::move(action));
+      }
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // Only a size the form does not have yet is the person's.
+  if (!form_.Sizable() || event->size() == ClientSize()) return;
+  const TwipsScale& scale = context_.scale;
+  forms::UserAction action(forms::ActionKind::kResize);
+  action.text = std::to_string(scale.TwipsX(event->size().width() + kBorderWidthPixels)) + " " +
+                std::to_string(scale.TwipsY(event->size().height() + kBorderHeightPixels));
+  context_.post(std::move(action));
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -18,8 +18,11 @@ namespace verbsmith::qt {
 
 class FormWindow : public QWidget {
  public:
-  // `post` hands a person's actions to the runtime.
-  FormWindow(forms::Form& form, FileSystem* files, std::function<void(forms::UserAction)> post);
+  // `post` hands a person's actions to the runtime. A window with an owner
+  // (the window a modal dialog was opened from) stays above it and goes
+  // with it.
+  FormWindow(forms::Form& form, FileSystem* files, std::function<void(forms::UserAction)> post,
+             QWidget* owner = nullptr);
   ~FormWindow() override;
 
   forms::Form& Model() const { return form_; }
@@ -43,6 +46,7 @@ class FormWindow : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
@@ -57,6 +61,7 @@ class FormWindow : public QWidget {
   std::unordered_map<QObject*, ControlView*> byKeyWidget_;
   std::unordered_map<QObject*, ControlView*> byMouseWidget_;
   bool painted_ = false;
+  QSize initialSize_;  // a sizable form's window is never smaller
 };
 
 }  // namespace verbsmith::qt

@@ -74,10 +74,12 @@ QtDialogs::QtDialogs(Transcript& transcript, DesktopPaths paths)
     : record_(transcript), paths_(std::move(paths)) {}
 
 int QtDialogs::MsgBox(const std::string& prompt, int style, const std::optional<std::string>& title) {
-  const std::string shownTitle = title ? *title : std::string(text::kDefaultTitle);
+  const std::string shownTitle = title ? *title : std::string(text::kTitle);
   QMessageBox box(IconOf(style), QString::fromStdString(shownTitle), QString::fromStdString(prompt),
                   QMessageBox::NoButton, QApplication::activeWindow());
   box.setObjectName(QStringLiteral("messageBox"));
+  // In the font of the window it speaks for, not the desktop's larger one.
+  if (const QWidget* owner = QApplication::activeWindow()) box.setFont(owner->font());
   std::map<const QAbstractButton*, int> answers;
   const int defaultAnswer = MsgBoxDefaultAnswer(style);
   for (int answer : MsgBoxButtons(style)) {
@@ -144,8 +146,8 @@ void QtDialogs::ShowHelpTopic(const std::string& helpFile, int topic) {
     const QFileInfo file(QString::fromStdString(paths_.toHost(helpFile)));
     // The topic's own page, installed beside the help file, opens in any
     // browser; the compiled file needs a CHM viewer.
-    const QString page =
-        file.dir().filePath(QStringLiteral("pages/topics/") + QString::number(topic) + QStringLiteral(".htm"));
+    const QString page = file.dir().filePath(QStringLiteral("pages/topics/") + QString::number(topic) +
+                                             QStringLiteral(".htm"));
     Open(QFileInfo::exists(page) ? page.toStdString() : file.filePath().toStdString());
   } catch (const VbError&) {
     // A help file on no reachable drive: there is nothing to open.

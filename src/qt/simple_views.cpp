@@ -128,8 +128,16 @@ class WholeAreaButton : public Button {
     option.text = caption;
     const QRect text = this->style()->subElementRect(
         kCheck ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option, this);
-    painter.drawItemText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                         this->palette(), this->isEnabled(), caption, QPalette::WindowText);
+    constexpr int kFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    painter.drawItemText(text, kFlags, this->palette(), this->isEnabled(), caption, QPalette::WindowText);
+    if (this->hasFocus()) {
+      // The focus mark: a dotted frame round the caption, drawn whatever the
+      // style thinks, so an option with the focus and no selection shows it.
+      painter.setPen(QPen(this->palette().color(QPalette::WindowText), 1, Qt::DotLine));
+      painter.setBrush(Qt::NoBrush);
+      const QRect used = painter.boundingRect(text, kFlags, caption);
+      painter.drawRect(used.adjusted(-1, 0, 1, -1) & this->rect().adjusted(0, 0, -1, -1));
+    }
   }
 };
 

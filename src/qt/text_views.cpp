@@ -46,7 +46,21 @@ class LineView : public TextBoxView {
     edit->setReadOnly(Box().Locked());
     const QString text = QString::fromStdString(Box().Text());
     if (edit->text() != text) edit->setText(text);
+    // A selection the runtime made (tabbing in selects the text) is shown;
+    // the caret a person moves while typing stays where they put it.
+    if (Box().SelectionVersion() != selectionShown_) {
+      selectionShown_ = Box().SelectionVersion();
+      const std::string& bytes = Box().Text();
+      const auto characters = [&bytes](int count) {
+        return static_cast<int>(QString::fromStdString(bytes.substr(0, static_cast<size_t>(count))).size());
+      };
+      const int start = characters(Box().SelStart());
+      edit->setSelection(start, characters(Box().SelStart() + Box().SelLength()) - start);
+    }
   }
+
+ private:
+  int selectionShown_ = 0;
 };
 
 class MultiLineView : public TextBoxView {

@@ -14,6 +14,8 @@ struct TwipsScale {
 
   int X(int32_t twips) const { return static_cast<int>(std::lround(twips / twipsPerPixelX)); }
   int Y(int32_t twips) const { return static_cast<int>(std::lround(twips / twipsPerPixelY)); }
+  int32_t TwipsX(int pixels) const { return static_cast<int32_t>(std::lround(pixels * twipsPerPixelX)); }
+  int32_t TwipsY(int pixels) const { return static_cast<int32_t>(std::lround(pixels * twipsPerPixelY)); }
   QRect Rect(int32_t left, int32_t top, int32_t width, int32_t height) const {
     return QRect(X(left), Y(top), X(width), Y(height));
   }

@@ -10,7 +10,10 @@ namespace verbsmith::qt {
 
 WindowActionSource::WindowActionSource(FileSystem* files) : files_(files) {}
 
-WindowActionSource::~WindowActionSource() = default;
+WindowActionSource::~WindowActionSource() {
+  // Owned windows go before their owners, which would delete them too.
+  std::erase_if(windows_, [](const auto& entry) { return entry.second->parentWidget() != nullptr; });
+}
 
 std::optional<forms::UserAction> WindowActionSource::Next() {
   if (pending_.empty() && !stopped_) {
@@ -33,6 +36,11 @@ std::optional<forms::UserAction> WindowActionSource::Next() {
 
 void WindowActionSource::Post(forms::UserAction action) {
   if (stopped_) return;
+  // A border dragged gives a size at every step; the last one is enough.
+  if (action.kind == forms::ActionKind::kResize && !pending_.empty() &&
+      pending_.back().kind == forms::ActionKind::kResize) {
+    pending_.pop_back();
+  }
   pending_.push_back(std::move(action));
   if (waiting_ != nullptr) waiting_->quit();
 }
@@ -49,8 +57,16 @@ FormWindow& WindowActionSource::WindowFor(forms::Form& form) {
   // controls since gets a new window.
   if (window && !window->Covers(form)) window.reset();
   if (!window) {
-    window = std::make_unique<FormWindow>(form, files_,
-                                          [this](forms::UserAction action) { Post(std::move(action)); });
+    // A modal form is owned by the one it was shown over.
+    QWidget* owner = nullptr;
+    const std::vector<forms::Form*>& modal = runtime_->ModalStack();
+    if (const auto at = std::find(modal.begin(), modal.end(), &form);
+        at != modal.end() && at != modal.begin()) {
+      if (const auto below = windows_.find(*std::prev(at)); below != windows_.end())
+        owner = below->second.get();
+    }
+    window = std::make_unique<FormWindow>(
+        form, files_, [this](forms::UserAction action) { Post(std::move(action)); }, owner);
     FormWindow* made = window.get();
     made->onFirstPaint = [this, made] {
       if (onFirstPaint) onFirstPaint(*made);
@@ -65,9 +81,19 @@ void WindowActionSource::Sync() {
   const std::vector<forms::Form*>& forms = runtime_->Forms();
   // Windows of forms that no longer exist go first; their forms are gone,
   // so only their addresses are compared.
-  std::erase_if(windows_, [&forms](const auto& entry) {
+  const auto gone = [&forms](const auto& entry) {
     return std::find(forms.begin(), forms.end(), entry.first) == forms.end();
-  });
+  };
+  // A window whose owner goes keeps living on its own until its form goes.
+  for (const auto& entry : windows_) {
+    QWidget* owner = entry.second->parentWidget();
+    if (owner == nullptr) continue;
+    for (const auto& other : windows_) {
+      if (other.second.get() == owner && gone(other))
+        entry.second->setParent(nullptr, entry.second->windowFlags());
+    }
+  }
+  std::erase_if(windows_, gone);
   const std::vector<forms::Form*>& modal = runtime_->ModalStack();
   for (forms::Form* form : forms) {
     const bool shown = form->IsLoaded() && form->Visible();

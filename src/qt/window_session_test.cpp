@@ -43,8 +43,7 @@ TEST(WindowSessionTest, StartStepGesturesAreTheScriptLinesAPersonWouldWrite) {
       .Key("cmdIntroHelp", Qt::Key_F1)
       .PickFile(QString::fromStdString(helpFile.string()))
       .Key("optVBProject", Qt::Key_Space)
-      .Key("Text3", Qt::Key_Escape)
-      .Click("cmdIntroCancel");
+      .Key("Text3", Qt::Key_Escape);  // Cancel, as the step's cancel button
   shell::RunWizardSession(session.host, session.runtime);
   const std::string transcript = session.Finish();
 
@@ -53,7 +52,7 @@ TEST(WindowSessionTest, StartStepGesturesAreTheScriptLinesAPersonWouldWrite) {
             "click optAddCommand\nclick optVBProject\nfile " +
                 dir.WindowsPath("Verbsmith52.chm") +
                 "\nkey cmdIntroHelp F1\nkey optVBProject Space\n"
-                "key Text3 Escape\nclick cmdIntroCancel\n");
+                "key Text3 Escape\n");
   EXPECT_THAT(transcript, ::testing::HasSubstr("> leave Text4\nfocus Text3\n"));
   EXPECT_EQ(transcript, Replay(session.recording.Script(), [](Host& host, forms::FormsRuntime& runtime) {
               shell::RunWizardSession(host, runtime);

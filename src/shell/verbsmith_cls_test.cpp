@@ -148,7 +148,7 @@ TEST_F(VerbsmithClsTest, MissingAddInsBarIsShownAsAFailureWithTheDefaultTitle) {
   addIn->OnConnection(&ide, connectmode::kStartup);
   ASSERT_EQ(boxes().size(), 1u);
   EXPECT_EQ(boxes()[0].style, 0);
-  EXPECT_EQ(boxes()[0].title, "CarthexVerbsmith");
+  EXPECT_EQ(boxes()[0].title, "Carthex Verbsmith");
   EXPECT_EQ(addIn->MenuHandler(), nullptr);
 }
 

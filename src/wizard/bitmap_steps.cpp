@@ -156,6 +156,12 @@ bool BitmapSteps::CheckRow(RowControls& row) {
     row.row->Clear(bitmaps);
     return true;
   }
+  // A path as the host names it is taken for what it names, shown as
+  // this side of the system names it.
+  if (text.starts_with('/')) {
+    text = window_.GetHost().fs.WindowsPathOf(text);
+    row.box->SetText(text);
+  }
   if (text.find('.') != std::string::npos) {
     if (text.size() < kBitmapSuffix.size() ||
         Upper(text.substr(text.size() - kBitmapSuffix.size())) != kBitmapSuffix) {

@@ -18,7 +18,6 @@ constexpr int32_t kBoxHeight = 255;
 constexpr int32_t kBoxPitch = 300;
 // The caption joining two conditions takes two lines.
 constexpr int32_t kTwoLineExtra = 210;
-constexpr int32_t kListMargin = 60;
 constexpr int kConditionTopic = 430;
 
 bool HasConditionTopic(std::string_view box) {

@@ -12,7 +12,12 @@ EnablingStep::EnablingStep(FrmVerbsmith& window) : StepGroup(window) {
   custom_->onClick = [this] { CustomClicked(); };
   for (forms::CheckBox* box : standard_) {
     box->onClick = [this, box] { StandardClicked(*box); };
+    box->onGotFocus = [this, box] { ScrollIntoView(*box); };
   }
+  // The wheel over the list scrolls it, as over its scroll bar.
+  outer_->onMouseWheel = [this](int notches) {
+    scroll_->ScrollBy(notches * kWheelBoxes * scroll_->SmallChange());
+  };
   scroll_->onChange = [this] { Scrolled(); };
   scroll_->onScroll = [this] { Scrolled(); };
   Frame(Step::kEnablingConditions).next.onClick = [this] { Next(); };
@@ -50,6 +55,17 @@ void EnablingStep::StandardClicked(const forms::CheckBox& box) {
 
 void EnablingStep::Scrolled() {
   inner_->SetTop(-scroll_->Value());
+}
+
+void EnablingStep::ScrollIntoView(const forms::Control& box) {
+  // A box with the focus is always in sight, so Space never toggles one the
+  // user cannot see.
+  const int32_t top = box.Top() - kListMargin;
+  const int32_t bottom = box.Top() + box.Height() + kListMargin - outer_->Height();
+  int32_t value = scroll_->Value();
+  if (top < value) value = top;
+  if (bottom > value) value = bottom;
+  scroll_->SetValue(std::clamp<int32_t>(value, scroll_->Min(), scroll_->Max()));
 }
 
 void EnablingStep::Next() {

@@ -28,6 +28,12 @@ class EnablingStep : public StepGroup {
   void CustomClicked();
   void StandardClicked(const forms::CheckBox& box);
   void Scrolled();
+  void ScrollIntoView(const forms::Control& box);
+
+  // Space kept above the first box and below the last.
+  static constexpr int32_t kListMargin = 60;
+  // Boxes a notch of the mouse wheel scrolls.
+  static constexpr int kWheelBoxes = 3;
 
   forms::CheckBox* custom_ = nullptr;
   // The standard boxes, in the order they are examined.

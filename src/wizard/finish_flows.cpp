@@ -305,7 +305,7 @@ void PreviewFinish(FrmVerbsmith& window) {
     if (AStageFailed(window.GetHost())) lines.insert(lines.begin(), std::string(text::kPreviewStops));
   }
   FrmPreview preview(window.Runtime());
-  preview.ShowPlan(ReportLines(window, lines, "preview: ", text::kNL));
+  preview.ShowPlan(ReportLines(window, lines, "preview: ", text::kNL), window);
 }
 
 void RunDeleteFlow(FrmVerbsmith& window) {

@@ -1,6 +1,7 @@
 #include "wizard/frm_preview.h"
 
 #include "base/texts.h"
+#include "forms/center_form.h"
 
 namespace verbsmith {
 
@@ -17,10 +18,18 @@ FrmPreview::FrmPreview(forms::FormsRuntime& runtime)
   close_.SetDefault(true);
   close_.SetCancel(true);
   close_.onClick = [this] { Hide(); };
+  // A long plan reads better in a larger window: the text grows with it,
+  // the button keeps to the corner.
+  SetSizable(true);
+  onResize = [this] {
+    plan_.Move(120, 120, Width() - 360, Height() - 1260);
+    close_.Move(Width() - 1560, Height() - 960);
+  };
 }
 
-void FrmPreview::ShowPlan(const std::string& text) {
+void FrmPreview::ShowPlan(const std::string& text, const forms::Form& owner) {
   plan_.SetText(text);
+  forms::CenterForm(Runtime().GetScreen(), owner.WindowHandle(), *this);
   ShowModal();
 }
 

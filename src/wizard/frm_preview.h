@@ -12,8 +12,9 @@ class FrmPreview : public forms::Form {
  public:
   explicit FrmPreview(forms::FormsRuntime& runtime);
 
-  // Shows the plan modally, one line of text per entry.
-  void ShowPlan(const std::string& text);
+  // Shows the plan modally, one line of text per entry, centred on the
+  // window it was asked from.
+  void ShowPlan(const std::string& text, const forms::Form& owner);
 
  private:
   forms::TextBox& plan_;

@@ -154,17 +154,19 @@ void FrmVerbsmith::GoTo(Step from, Step to, Direction button) {
   // starts on the new step's first control.
   forms::Control* focus = ActiveControl();
   if (focus == nullptr || !focus->IsEffectivelyVisible()) {
-    if (forms::Control* first = NextInTabOrder(nullptr)) MoveFocus(first);
+    if (forms::Control* first = NextInTabOrder(nullptr)) TabTo(first);
   }
 }
 
 void FrmVerbsmith::ShowStep(forms::Control& frame, forms::PictureBox& picture,
-                            forms::CommandButton& defaultButton) {
+                            forms::CommandButton& defaultButton, forms::CommandButton& cancelButton) {
   SetCaption(std::string(text::kTitle));
   picture.SetPicture(Control<forms::ImageList>("ImageList1").Image(1));
   picture.SetVisible(true);
   frame.SetVisible(true);
   defaultButton.SetDefault(true);
+  // Escape presses the step's Cancel button, as in any wizard.
+  cancelButton.SetCancel(true);
   currentStepPicture_ = &picture;
 }
 

@@ -64,8 +64,9 @@ class FrmVerbsmith : public forms::Form, public WizardWindow {
   void Go(Step from, Direction button) { GoTo(from, Target(from, button), button); }
   void GoTo(Step from, Step to, Direction button);
   // The actions common to entering every step: caption, step picture,
-  // frame shown, the default button.
-  void ShowStep(forms::Control& frame, forms::PictureBox& picture, forms::CommandButton& defaultButton);
+  // frame shown, the default and cancel buttons.
+  void ShowStep(forms::Control& frame, forms::PictureBox& picture, forms::CommandButton& defaultButton,
+                forms::CommandButton& cancelButton);
   // Hides a step's frame.
   void HideStep(Step step);
   // The step whose frame is visible, if any.

@@ -19,7 +19,7 @@ void StepGroup::ShowFrame(Step step) {
 
 void StepGroup::ShowFrame(Step step, forms::CommandButton& defaultButton) {
   StepFrame& frame = Frame(step);
-  window_.ShowStep(frame.frame, frame.picture, defaultButton);
+  window_.ShowStep(frame.frame, frame.picture, defaultButton, frame.cancel);
 }
 
 void StepGroup::Show(Step step, Direction) {

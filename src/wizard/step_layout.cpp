@@ -27,15 +27,15 @@ StepFrame AddStepFrame(FrmVerbsmith& window, const StepFrameDesign& design) {
   auto& heading = Placed(window.Add<forms::Label>(headingName, frame), design.heading, layout::kHeading);
   heading.SetFontName(std::string(layout::kHeadingFont));
 
-  // Tab order along the row: Back, Next, Finish, Cancel, Help.
+  // Tab order along the row as it reads: Cancel, Back, Next, Finish, Help.
   StepFrame controls{
       .frame = frame,
       .picture = picture,
       .heading = heading,
-      .cancel = AddButton(window, frame, design, "Cancel", text::kCancel, layout::kCancelLeft, 3),
-      .back = AddButton(window, frame, design, "Back", text::kBackButton, layout::kBackLeft, 0),
-      .next = AddButton(window, frame, design, "Next", text::kNextButton, layout::kNextLeft, 1),
-      .finish = AddButton(window, frame, design, "Finish", text::kFinishButton, layout::kFinishLeft, 2),
+      .cancel = AddButton(window, frame, design, "Cancel", text::kCancel, layout::kCancelLeft, 0),
+      .back = AddButton(window, frame, design, "Back", text::kBackButton, layout::kBackLeft, 1),
+      .next = AddButton(window, frame, design, "Next", text::kNextButton, layout::kNextLeft, 2),
+      .finish = AddButton(window, frame, design, "Finish", text::kFinishButton, layout::kFinishLeft, 3),
       .help = AddButton(window, frame, design, "Help", text::kHelpButton, layout::kHelpLeft, 4),
   };
   controls.finish.SetEnabled(false);

@@ -77,6 +77,7 @@ class FaultyFileSystem : public FileSystem {
   }
   std::string HostPath(const std::string& windowsPath) override { return inner_.HostPath(windowsPath); }
   std::string ResolvedPath(const std::string& path) override { return inner_.ResolvedPath(path); }
+  std::string WindowsPathOf(const std::string& hostPath) override { return inner_.WindowsPathOf(hostPath); }
 
  private:
   template <class Call>

@@ -16,6 +16,7 @@
 #include "forms/script/session_recording.h"
 #include "platform/posix/path_mapper.h"
 #include "qt/qt_dialogs.h"
+#include "qt/qt_screen.h"
 #include "qt/window_action_source.h"
 #include "support/file_host.h"
 #include "support/window_driver.h"
@@ -26,6 +27,7 @@ struct WindowSession {
   WindowSession() {
     source.Attach(runtime);
     source.SetRecording(&recording);
+    source.SetScreen(&screen);
     dialogs.SetRecording(&recording);
   }
   // Ends the session as the gui command does; returns the transcript.
@@ -51,7 +53,9 @@ struct WindowSession {
        }}};
   Host host = env.With(dialogs);
   qt::WindowActionSource source{&env.files};
-  forms::FormsRuntime runtime{env.screen, recording, &source};
+  // The forms find their windows on the screen, as in the gui command.
+  qt::QtScreen screen;
+  forms::FormsRuntime runtime{screen, recording, &source};
   WindowDriver driver{source};
 };
 

@@ -138,6 +138,25 @@ ScriptStep ParseLine(int lineNumber, std::string_view line) {
   } else if (SameName(keyword, "leave")) {
     step.action = UserAction(ActionKind::kLeave, parser.ControlName(keyword));
     parser.End(keyword);
+  } else if (SameName(keyword, "wheel")) {
+    step.action = UserAction(ActionKind::kWheel, parser.ControlName(keyword));
+    const std::string direction = parser.Text();
+    if (SameName(direction, "Down")) {
+      step.action.index = 1;
+    } else if (SameName(direction, "Up")) {
+      step.action.index = -1;
+    } else {
+      parser.Fail("wheel takes Up or Down, not \"" + direction + "\"");
+    }
+  } else if (SameName(keyword, "resize")) {
+    step.action = UserAction(ActionKind::kResize);
+    const std::string sizeText = parser.Text();
+    std::string_view size = sizeText;
+    const std::string width(TakeWord(size));
+    const std::optional<int> w = Integer(width);
+    const std::optional<int> h = Integer(size);
+    if (!w || !h || *w <= 0 || *h <= 0) parser.Fail("resize takes a width and a height in twips");
+    step.action.text = std::to_string(*w) + " " + std::to_string(*h);
   } else if (SameName(keyword, "close")) {
     step.action = UserAction(ActionKind::kClose);
     parser.End(keyword);
@@ -160,7 +179,7 @@ ScriptStep ParseLine(int lineNumber, std::string_view line) {
     }
   } else {
     parser.Fail("unknown action \"" + keyword +
-                "\" (expected type, click, choose, key, leave, close, answer or file)");
+                "\" (expected type, click, choose, key, leave, wheel, resize, close, answer or file)");
   }
   step.action.echo = step.echo;
   step.action.line = lineNumber;

@@ -60,6 +60,10 @@ std::string ScriptLine(const UserAction& action) {
       return "leave " + action.control;
     case ActionKind::kClose:
       return "close";
+    case ActionKind::kResize:
+      return "resize " + action.text;
+    case ActionKind::kWheel:
+      return "wheel " + action.control + (action.index.value_or(0) < 0 ? " Up" : " Down");
   }
   return "close";
 }

@@ -60,6 +60,9 @@ class PosixFileSystem : public FileSystem {
   std::string HostPath(const std::string& windowsPath) override {
     return mapper_.ToHost(windowsPath).string();
   }
+  std::string WindowsPathOf(const std::string& hostPath) override {
+    return hostPath.starts_with('/') ? mapper_.ToWindows(hostPath) : hostPath;
+  }
 
   std::string ResolvedPath(const std::string& path) override;
 

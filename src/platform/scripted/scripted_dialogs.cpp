@@ -124,7 +124,7 @@ int ScriptedDialogs::MsgBox(const std::string& prompt, int style, const std::opt
   MessageBoxRecord record;
   record.prompt = prompt;
   record.style = style;
-  record.title = title ? *title : std::string(text::kDefaultTitle);
+  record.title = title ? *title : std::string(text::kTitle);
   transcript_.Event("message box (" + std::string(MsgBoxIconName(style)) + ", " + ButtonList(style) + ") \"" +
                     record.title + "\": " + OneLine(prompt));
 

@@ -31,8 +31,8 @@ TEST_F(ScriptedDialogsTest, QueuedAnswersComeInOrderAndTheTranscriptShowsIconBut
   EXPECT_EQ(transcript_.Lines().at(1), "  answer OK");
   // A missing title becomes the default title.
   dialogs_.MsgBox("Hello", mb::kInformation, std::nullopt);
-  EXPECT_EQ(dialogs_.MessageBoxes()[1].title, "CarthexVerbsmith");
-  EXPECT_EQ(transcript_.Lines().at(2), "message box (Information, OK) \"CarthexVerbsmith\": Hello");
+  EXPECT_EQ(dialogs_.MessageBoxes()[1].title, "Carthex Verbsmith");
+  EXPECT_EQ(transcript_.Lines().at(2), "message box (Information, OK) \"Carthex Verbsmith\": Hello");
   // Queued answers are given in order.
   dialogs_.QueueAnswer(mbresult::kNo);
   dialogs_.QueueAnswer(mbresult::kYes);

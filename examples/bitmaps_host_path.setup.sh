@@ -1,0 +1,2 @@
+# Four toolbar bitmaps and a GIF: see bitmaps_art.sh.
+source "$(dirname "$0")/bitmaps_art.sh"
