@@ -76,7 +76,7 @@ TEST_F(ProjectScaffoldTest, AMissingTemplateDirectoryShowsCopyThenAttributeMessa
   }
   EXPECT_EQ(files_.Prompts(), expected);
   for (const auto& box : files_.dialogs.MessageBoxes()) {
-    EXPECT_EQ(box.title, "CarthexVerbsmith");
+    EXPECT_EQ(box.title, "Carthex Verbsmith");
     EXPECT_EQ(box.style, 0);
   }
 }
