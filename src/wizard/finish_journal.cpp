@@ -20,8 +20,6 @@ using nlohmann::json;
 // character that had no place there: they are not read.
 constexpr int kJournalVersion = 2;
 constexpr std::string_view kJournalPattern = "finish-*.json";
-// How long taking a run back waits for a Finish at work on the same project.
-constexpr std::chrono::seconds kProjectWait{3};
 
 VbError Unreadable() {
   return VbError(vberr::kPathFileAccessError, "Verbsmith", "it cannot be read exactly");
@@ -209,7 +207,7 @@ std::optional<std::string> UndoJournal(Host& host, const std::string& path) {
   bool projectBusy = false;
   try {
     if (!journal.project.empty()) {
-      projectLock = host.locks->Lock(journal.project, kProjectWait);
+      projectLock = host.locks->Lock(journal.project, kProjectLockWait);
       projectBusy = !projectLock;
     }
   } catch (const VbError&) {

@@ -5,6 +5,7 @@
 // in place, so a journal that outlives its process tells the next start of
 // the product what to take back.
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,6 +15,10 @@
 #include "platform/host.h"
 
 namespace verbsmith {
+
+// How long a Finish, or the taking back of one, waits for another Finish at
+// work on the same project before it gives up.
+inline constexpr std::chrono::seconds kProjectLockWait{3};
 
 struct FinishJournal {
   struct File {

@@ -1,7 +1,6 @@
 #include "wizard/finish_transaction.h"
 
 #include <algorithm>
-#include <chrono>
 #include <memory>
 #include <sstream>
 
@@ -13,9 +12,6 @@
 namespace verbsmith {
 
 namespace {
-
-// How long a Finish waits for another at work on the same project.
-constexpr std::chrono::seconds kProjectWait{3};
 
 std::optional<std::string> BytesIfThere(FileSystem& fs, const std::string& path) {
   if (!FileExists(fs, path)) return std::nullopt;
@@ -47,7 +43,7 @@ FinishTransaction::FinishTransaction(Host& host, std::string project,
   if (mode == Mode::kPreview) return;
   if (host_.locks != nullptr && !project_.empty()) {
     try {
-      projectLock_ = host_.locks->Lock(project_, kProjectWait);
+      projectLock_ = host_.locks->Lock(project_, kProjectLockWait);
       projectBusy_ = !projectLock_;
     } catch (const VbError&) {
       // No project directory to lock: writing into it fails and says why.
