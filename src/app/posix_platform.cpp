@@ -45,6 +45,16 @@ DataLayout DataLayoutOfThisProcess() {
 void UndoInterruptedFinishes() {
   {
     PosixFileSystem files;
+    // A process killed while it wrote its journal, or a compiler's input,
+    // left a temporary file there.
+    for (const std::string& directory :
+         {FinishJournalDirectory(), PosixProcesses().GetEnv("TEMP").value_or("")}) {
+      try {
+        if (!directory.empty()) RemoveStaleTempFiles(files.HostPath(directory));
+      } catch (const VbError&) {
+        // No such directory yet.
+      }
+    }
     if (files.List(FinishJournalDirectory() + "finish-*.json", 0).empty()) return;
   }
   StringTranscript unused;
@@ -74,6 +84,7 @@ PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs
             .templateDirectory = "",
             .staging = &staged_,
             .journalDirectory = FinishJournalDirectory(),
+            .locks = &locks_,
             .finishPreview = {}} {
   // An interrupted write removes its temporary file before the process ends.
   InstallTempFileCleanup();

@@ -13,6 +13,7 @@
 #include "platform/posix/ini_profile_files.h"
 #include "platform/posix/ini_settings.h"
 #include "platform/posix/load_posix_registry.h"
+#include "platform/posix/posix_file_locks.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_processes.h"
 #include "platform/posix/posix_registry.h"
@@ -57,6 +58,7 @@ class PosixPlatform {
 
  private:
   PosixFileSystem files_;
+  PosixFileLocks locks_{files_};
   // Passes every call through but while a Finish holds its files.
   StagedFileSystem staged_{files_, false};
   LoadedRegistry registry_;

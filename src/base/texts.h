@@ -121,6 +121,11 @@ inline constexpr std::string_view kCannotCreateProjectDirectory = "Cannot create
 inline constexpr std::string_view kCannotWriteProjectFiles = "Cannot write the project's files.";
 inline constexpr std::string_view kFinishTakenBack =
     "Nothing was changed: the command set and the project's files are as they were before Finish.";
+inline constexpr std::string_view kFinishPartlyTakenBack =
+    "Finish could only partly be taken back: some of the command set or the project's files may be "
+    "changed. The next start of Carthex Verbsmith takes the rest back.";
+inline constexpr std::string_view kProjectBusy =
+    "Another Finish is at work on this project. Try again once it is done.";
 
 // Command-name step.
 inline constexpr std::string_view kCmdNameHeading = "Choose Command Name";

@@ -18,6 +18,7 @@ Host Host::Replacing(FileSystem& files, Processes& processesPort, Dialogs& dialo
               // Another file system has no staging layer of this one's.
               .staging = &files == &fs ? staging : nullptr,
               .journalDirectory = journalDirectory,
+              .locks = locks,
               .finishPreview = finishPreview};
 }
 

@@ -8,6 +8,7 @@
 #include "base/vb_error.h"
 #include "platform/command_set.h"
 #include "platform/dialogs.h"
+#include "platform/file_locks.h"
 #include "platform/file_system.h"
 #include "platform/processes.h"
 #include "platform/profile_files.h"
@@ -41,6 +42,9 @@ struct Host {
   // Where a Finish keeps what undoes it until it is done, Windows form with
   // a trailing backslash; empty: the Finish keeps nothing on disk.
   std::string journalDirectory;
+  // Whether a Finish is still at work, on a project or on its journal; a
+  // journal is kept only where there are locks to tell.
+  FileLocks* locks = nullptr;
   // Set for a dry run: a Finish hands the plan of what it would do here,
   // as JSON and as lines of text, and changes nothing.
   std::function<void(const std::string& json, const std::string& text)> finishPreview;

@@ -15,6 +15,7 @@
 #include "forms/script/script_run.h"
 #include "platform/posix/ini_profile_files.h"
 #include "platform/posix/ini_settings.h"
+#include "platform/posix/posix_file_locks.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_processes.h"
 #include "platform/posix/posix_registry.h"
@@ -25,6 +26,7 @@
 #include "support/faulty_ports.h"
 #include "support/source_tree.h"
 #include "support/temp_dir.h"
+#include "wizard/finish_journal.h"
 
 namespace verbsmith {
 namespace {
@@ -59,15 +61,17 @@ Files Snapshot(const fs::path& root) {
 // the window first; the checks before it have passed by then).
 class ArmAtFinish : public StringTranscript {
  public:
-  ArmAtFinish(test::FaultCounter& faults, int n) : faults_(faults), n_(n) {}
+  ArmAtFinish(test::FaultCounter& faults, int n, bool fromThenOn)
+      : faults_(faults), n_(n), fromThenOn_(fromThenOn) {}
   void Event(std::string line) override {
-    if (line == "form hidden frmVerbsmith") faults_.Arm(n_);
+    if (line == "form hidden frmVerbsmith") faults_.Arm(n_, fromThenOn_);
     StringTranscript::Event(std::move(line));
   }
 
  private:
   test::FaultCounter& faults_;
   int n_;
+  bool fromThenOn_;
 };
 
 struct Outcome {
@@ -75,6 +79,10 @@ struct Outcome {
   std::vector<CommandEntry> entries;
   bool fired = false;
   bool saidTakenBack = false;
+  bool saidPartly = false;
+  // After the next start, on a disk that no longer fails.
+  Files filesThen;
+  std::vector<CommandEntry> entriesThen;
 };
 
 class FinishFaultsTest : public ::testing::Test {
@@ -98,18 +106,20 @@ class FinishFaultsTest : public ::testing::Test {
     }
   }
 
-  // One run with the n-th counted call of its Finish failing (0: none),
-  // and what it left. The work directory is put back as it was after it.
-  Outcome Run(int n) {
+  // One run with the n-th counted call of its Finish failing (0: none), or
+  // every call from it on, and what it left. The work directory is put
+  // back as it was after it.
+  Outcome Run(int n, bool fromThenOn = false) {
     test::FaultCounter faults;
     PosixFileSystem disk;
     test::FaultyFileSystem faultyDisk(disk, faults);
+    PosixFileLocks locks(disk);
     StagedFileSystem staged(faultyDisk, false);
     IniProfileFiles profiles(staged);
     IniSettings settings(disk, dir.WindowsPath("settings.ini"));
     PosixRegistry registry;
     PosixProcesses processes;
-    ArmAtFinish transcript(faults, n);
+    ArmAtFinish transcript(faults, n, fromThenOn);
     ScriptedDialogs dialogs(transcript);
     FixedScreen screen;
     SqliteCommandSetFactory store(dir.HostPath("data.db").string());
@@ -128,18 +138,29 @@ class FinishFaultsTest : public ::testing::Test {
               .templateDirectory = WindowsForm(test::SourceTreePath("templates")) + "\\",
               .staging = &staged,
               .journalDirectory = dir.WindowsPath("state") + "\\",
+              .locks = &locks,
               .finishPreview = {}};
     forms::RunScript(script, dialogs, transcript,
                      [&](forms::ActionSource& actions) { shell::RunHeadless(host, actions, transcript); });
 
+    const auto entries = [&] {
+      std::vector<CommandEntry> list;
+      auto set = store.Create();
+      set->OpenCommandSet("Valdren", "Carthex");
+      for (int16_t i = 0; i < set->CommandCount(); ++i) list.push_back(set->GetCommand(i));
+      return list;
+    };
     Outcome outcome;
-    outcome.fired = faults.Fired();
     outcome.files = Snapshot(dir.HostPath("work"));
+    outcome.entries = entries();
+    outcome.fired = faults.Fired();
     outcome.saidTakenBack = transcript.Text().find("Nothing was changed") != std::string::npos;
-    auto set = store.Create();
-    set->OpenCommandSet("Valdren", "Carthex");
-    for (int16_t i = 0; i < set->CommandCount(); ++i) outcome.entries.push_back(set->GetCommand(i));
-    EXPECT_TRUE(fs::is_empty(dir.HostPath("state"))) << "a journal outlived its run " << n;
+    outcome.saidPartly = transcript.Text().find("only partly") != std::string::npos;
+    faults.Arm(0);
+    UndoInterruptedFinishes(host);
+    outcome.filesThen = Snapshot(dir.HostPath("work"));
+    outcome.entriesThen = entries();
+    EXPECT_TRUE(fs::is_empty(dir.HostPath("state"))) << "a journal outlived the next start " << n;
 
     fs::remove_all(dir.HostPath("work/Atlas"));
     fs::remove(dir.HostPath("data.db"));
@@ -174,6 +195,25 @@ TEST_F(FinishFaultsTest, EveryStoppedFinishLeavesDiskAndCommandSetAsBefore) {
   std::cout << n - 1 << " calls stopped in turn: " << takenBack << " runs taken back, " << lived
             << " finished regardless\n";
   EXPECT_GT(takenBack, lived);
+}
+
+// A disk that fails from some call on fails the taking back too: the run
+// says it is only partly taken back, and the next start finishes the job.
+TEST_F(FinishFaultsTest, ARunTakenBackOnlyPartlySaysSoAndTheNextStartEndsIt) {
+  const Outcome complete = Run(0);
+  int partly = 0;
+  for (int n = 1;; ++n) {
+    const Outcome outcome = Run(n, true);
+    if (!outcome.fired) break;
+    if (outcome.files == complete.files && outcome.entries == complete.entries) continue;  // done regardless
+    const bool changed = outcome.files != before || !outcome.entries.empty();
+    EXPECT_FALSE(changed && outcome.saidTakenBack) << "call " << n;
+    EXPECT_TRUE(outcome.saidTakenBack || outcome.saidPartly) << "call " << n;
+    EXPECT_EQ(outcome.filesThen, before) << "call " << n;
+    EXPECT_TRUE(outcome.entriesThen.empty()) << "call " << n;
+    partly += changed;
+  }
+  EXPECT_GT(partly, 0);
 }
 
 }  // namespace

@@ -224,7 +224,9 @@ bool Commit(FrmVerbsmith& window, FinishTransaction& transaction, FinishChoices 
       window.Message(std::string(text::kCannotWriteProjectFiles) + "  " + failure.error.Description(),
                      mb::kExclamation);
     }
-    window.Message(std::string(text::kFinishTakenBack), mb::kExclamation);
+    window.Message(
+        std::string(failure.partlyTakenBack ? text::kFinishPartlyTakenBack : text::kFinishTakenBack),
+        mb::kExclamation);
     return false;
   }
 }
@@ -279,18 +281,24 @@ void RunFinishFlow(FrmVerbsmith& window, FinishChoices choices) {
   Host& host = window.GetHost();
   // A dry run changes nothing, so it keeps no journal either.
   FinishTransaction transaction(
-      host, DirectoriesOfThisRun(window),
+      host, gen.CurrentPath(), DirectoriesOfThisRun(window),
       host.finishPreview ? FinishTransaction::Mode::kPreview : FinishTransaction::Mode::kFinish);
   window.Hide();
-  GenerateHeld(window);
-  if (host.finishPreview && !AStageFailed(host, choices)) {
-    ShowPlan(window, transaction);
+  if (transaction.ProjectBusy()) {
+    transaction.Abandon();
+    window.Message(std::string(text::kProjectBusy), mb::kExclamation);
+    window.Message(std::string(text::kFinishTakenBack), mb::kExclamation);
   } else {
-    // The manifest records a run that is done, so a preview has none.
-    WriteManifest(host,
-                  {gen, *window.ClassMgr(), *window.ModuleMgr(), *window.FormMgr(), *window.BitmapMgr()},
-                  EntryFor(window));
-    if (Commit(window, transaction, choices)) OfferProject(window);
+    GenerateHeld(window);
+    if (host.finishPreview && !AStageFailed(host, choices)) {
+      ShowPlan(window, transaction);
+    } else {
+      // The manifest records a run that is done, so a preview has none.
+      WriteManifest(host,
+                    {gen, *window.ClassMgr(), *window.ModuleMgr(), *window.FormMgr(), *window.BitmapMgr()},
+                    EntryFor(window));
+      if (Commit(window, transaction, choices)) OfferProject(window);
+    }
   }
   window.CreatedDirectories().clear();
   window.Unload();
@@ -299,7 +307,7 @@ void RunFinishFlow(FrmVerbsmith& window, FinishChoices choices) {
 void PreviewFinish(FrmVerbsmith& window) {
   std::vector<std::string> lines;
   {
-    FinishTransaction held(window.GetHost(), {}, FinishTransaction::Mode::kPreview);
+    FinishTransaction held(window.GetHost(), "", {}, FinishTransaction::Mode::kPreview);
     GenerateHeld(window);
     lines = PlanOf(window, held).ToLines();
     if (AStageFailed(window.GetHost())) lines.insert(lines.begin(), std::string(text::kPreviewStops));

@@ -1,11 +1,14 @@
 #include "wizard/finish_journal.h"
 
+#include <chrono>
+#include <memory>
 #include <nlohmann/json.hpp>
 
 #include "base/strings.h"
 #include "base/vb_error.h"
 #include "managers/command_entry_json.h"
 #include "platform/command_set_lookup.h"
+#include "wizard/finish_journal_paths.h"
 
 namespace verbsmith {
 
@@ -13,8 +16,14 @@ namespace {
 
 using nlohmann::json;
 
-constexpr int kJournalVersion = 1;
+// Version 1 journals were written in Windows-1252 and may hold "?" for a
+// character that had no place there: they are not read.
+constexpr int kJournalVersion = 2;
 constexpr std::string_view kJournalPattern = "finish-*.json";
+
+VbError Unreadable() {
+  return VbError(vberr::kPathFileAccessError, "Verbsmith", "it cannot be read exactly");
+}
 
 // File contents are bytes (Windows-1252 text, bitmaps, resources); JSON
 // strings are UTF-8, so they are kept as hex.
@@ -36,12 +45,12 @@ int HexDigit(char c) {
 }
 
 std::string Unhex(const std::string& hex) {
-  if (hex.size() % 2 != 0) throw VbError::Standard(vberr::kPathFileAccessError);
+  if (hex.size() % 2 != 0) throw Unreadable();
   std::string bytes;
   bytes.reserve(hex.size() / 2);
   for (std::size_t i = 0; i < hex.size(); i += 2) {
     const int high = HexDigit(hex[i]), low = HexDigit(hex[i + 1]);
-    if (high < 0 || low < 0) throw VbError::Standard(vberr::kPathFileAccessError);
+    if (high < 0 || low < 0) throw Unreadable();
     bytes += static_cast<char>(high * 16 + low);
   }
   return bytes;
@@ -84,6 +93,7 @@ std::string FinishJournal::ToJson() const {
   }
   const json journal = {{"version", kJournalVersion},
                         {"process", process},
+                        {"project", project},
                         {"company", company},
                         {"application", application},
                         {"progId", progId},
@@ -94,13 +104,14 @@ std::string FinishJournal::ToJson() const {
   return journal.dump(1) + "\n";
 }
 
-FinishJournal FinishJournal::FromJson(const std::string& text) {
+FinishJournal FinishJournal::FromJson(const std::string& bytes) {
   try {
-    const json journal = json::parse(text);
-    if (journal.at("version").get<int>() != kJournalVersion)
-      throw VbError::Standard(vberr::kPathFileAccessError);
+    // Text that is not UTF-8 fails to parse.
+    const json journal = json::parse(bytes);
+    if (journal.at("version").get<int>() != kJournalVersion) throw Unreadable();
     FinishJournal result;
     result.process = journal.at("process").get<ProcessId>();
+    result.project = journal.at("project").get<std::string>();
     result.company = journal.at("company").get<std::string>();
     result.application = journal.at("application").get<std::string>();
     result.progId = journal.at("progId").get<std::string>();
@@ -114,7 +125,7 @@ FinishJournal FinishJournal::FromJson(const std::string& text) {
     }
     return result;
   } catch (const json::exception&) {
-    throw VbError::Standard(vberr::kPathFileAccessError);
+    throw Unreadable();
   }
 }
 
@@ -156,10 +167,67 @@ void UndoFinish(Host& host, const FinishJournal& journal) {
   attempt.Rethrow();
 }
 
+namespace {
+
+// What one taken-back journal leaves to say.
+std::string Undone(const FinishJournal& journal) {
+  const std::string prefix = "an interrupted Finish was undone: ";
+  if (journal.registering) {
+    return prefix + journal.progId + " is " + (journal.entryBefore ? "back as it was" : "not registered") +
+           " and its files are as they were before";
+  }
+  if (journal.createdDirectories.empty()) return prefix + "it had changed nothing yet";
+  return prefix + "the directories it made are removed";
+}
+
+// Takes back the run of one journal that its Finish no longer holds. What
+// to say, or nothing when there is nothing to say.
+std::optional<std::string> UndoJournal(Host& host, const std::string& path) {
+  std::unique_ptr<FileLock> journalLock;
+  try {
+    journalLock = host.locks->Lock(path, std::chrono::milliseconds(0));
+  } catch (const VbError& error) {
+    // Another start has taken it back meanwhile.
+    if (error.Number() == vberr::kFileNotFound) return std::nullopt;
+    throw;
+  }
+  if (!journalLock) return std::nullopt;  // its Finish is still at work
+  const std::string bytes = host.fs.ReadBytes(path);
+  FinishJournal journal;
+  try {
+    journal = FinishJournal::FromJson(bytes);
+    if (const auto foreign = ForeignPathOf(journal)) {
+      throw VbError(vberr::kPathFileAccessError, "Verbsmith", "it names " + *foreign + ", outside its run");
+    }
+  } catch (const VbError& error) {
+    return "a Finish journal is refused (" + path + "): " + error.Description() +
+           "; nothing was changed, and the journal is kept";
+  }
+  std::unique_ptr<FileLock> projectLock;
+  bool projectBusy = false;
+  try {
+    if (!journal.project.empty()) {
+      projectLock = host.locks->Lock(journal.project, kProjectLockWait);
+      projectBusy = !projectLock;
+    }
+  } catch (const VbError&) {
+    // A project directory that is gone: nothing else is at work there.
+  }
+  if (projectBusy) {
+    return "an interrupted Finish is taken back at the next start (" + path +
+           "): another Finish is at work on " + journal.project;
+  }
+  UndoFinish(host, journal);
+  host.fs.DeleteFile(path);
+  return Undone(journal);
+}
+
+}  // namespace
+
 std::vector<std::string> UndoInterruptedFinishes(Host& host) {
   std::vector<std::string> said;
   const std::string& directory = host.journalDirectory;
-  if (directory.empty()) return said;
+  if (directory.empty() || host.locks == nullptr) return said;
   std::vector<std::string> names;
   try {
     names = host.fs.List(directory + std::string(kJournalPattern), 0);
@@ -169,15 +237,7 @@ std::vector<std::string> UndoInterruptedFinishes(Host& host) {
   for (const std::string& name : names) {
     const std::string path = directory + name;
     try {
-      const FinishJournal journal = FinishJournal::FromJson(host.fs.ReadText(path));
-      if (journal.process != host.processes.Self() && host.processes.IsRunning(journal.process)) continue;
-      UndoFinish(host, journal);
-      host.fs.DeleteFile(path);
-      said.push_back(journal.registering
-                         ? "an interrupted Finish was undone: " + journal.progId + " is " +
-                               (journal.entryBefore ? "back as it was" : "not registered") +
-                               " and its files are as they were before"
-                         : "an interrupted Finish was undone: the directories it made are removed");
+      if (auto line = UndoJournal(host, path)) said.push_back(std::move(*line));
     } catch (const VbError& error) {
       said.push_back("an interrupted Finish could not be undone (" + path + "): " + error.Description() +
                      "; it is tried again at the next start");

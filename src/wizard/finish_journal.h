@@ -5,6 +5,7 @@
 // in place, so a journal that outlives its process tells the next start of
 // the product what to take back.
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,6 +16,10 @@
 
 namespace verbsmith {
 
+// How long a Finish, or the taking back of one, waits for another Finish at
+// work on the same project before it gives up.
+inline constexpr std::chrono::seconds kProjectLockWait{3};
+
 struct FinishJournal {
   struct File {
     std::string path;                   // Windows form
@@ -22,6 +27,8 @@ struct FinishJournal {
   };
 
   ProcessId process = 0;
+  // The project directory the run writes in, Windows form.
+  std::string project;
   std::string company;
   std::string application;
   std::string progId;
@@ -34,9 +41,11 @@ struct FinishJournal {
   std::vector<std::string> createdDirectories;
   std::vector<File> files;
 
+  // UTF-8, so that every name and text comes back as it was.
   std::string ToJson() const;
-  // Throws VbError (75) when the text is not a journal.
-  static FinishJournal FromJson(const std::string& text);
+  // Throws VbError (75) when the bytes are not a journal of this version
+  // in UTF-8: one that cannot be read exactly is not acted on.
+  static FinishJournal FromJson(const std::string& bytes);
 };
 
 // Puts back what the journal says: the files, the entry, then removes the
@@ -45,9 +54,10 @@ struct FinishJournal {
 // try.
 void UndoFinish(Host& host, const FinishJournal& journal);
 
-// Undoes every journal in the host's journal directory whose process has
-// ended, and deletes it. One line per journal, saying what was undone or
-// why it could not be.
+// Undoes every journal in the host's journal directory that no Finish holds
+// locked any more, and deletes it. One line per journal, saying what was
+// undone or why it could not be; a journal that cannot be read exactly, or
+// that names paths outside its run, is refused whole and kept.
 std::vector<std::string> UndoInterruptedFinishes(Host& host);
 
 // The project directories a run made, newest first, with what the run put

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "wizard/finish_journal_paths.h"
+
 namespace verbsmith {
 namespace {
 
@@ -40,6 +42,27 @@ TEST(FinishJournalTest, RefusesWhatIsNoJournal) {
   std::string text = journal.ToJson();
   text.replace(text.find("\"78\""), 4, "\"7g\"");  // not hex
   EXPECT_THROW(FinishJournal::FromJson(text), VbError);
+  journal.company = "Snow \xE2\x98\x83 \xCE\xA9mega";
+  text = journal.ToJson();
+  EXPECT_EQ(FinishJournal::FromJson(text).company, journal.company);
+  text.replace(text.find("\xCE\xA9"), 2, "\xD8");  // a Windows-1252 byte: not UTF-8
+  EXPECT_THROW(FinishJournal::FromJson(text), VbError);
+}
+
+TEST(FinishJournalTest, NamesThePathsThatLieOutsideTheRun) {
+  FinishJournal journal;
+  journal.project = "Z:\\w\\Roads";
+  journal.createdDirectories = {"Z:\\w\\New"};
+  journal.files = {{"z:/W/roads/src/A.cls", std::nullopt}, {"Z:\\w\\New\\bin\\A.ini", std::nullopt}};
+  EXPECT_EQ(ForeignPathOf(journal), std::nullopt);
+  for (const char* foreign :
+       {"Z:\\w\\Other\\A.cls", "Z:\\w\\Roads\\..\\x", "Z:\\w\\Roads\\*.*", "src\\A.cls", "Z:\\w\\Roads"}) {
+    FinishJournal edited = journal;
+    edited.files.push_back({foreign, std::nullopt});
+    EXPECT_EQ(ForeignPathOf(edited), foreign);
+  }
+  journal.createdDirectories.push_back("Z:\\");
+  EXPECT_EQ(ForeignPathOf(journal), "Z:\\");
 }
 
 }  // namespace

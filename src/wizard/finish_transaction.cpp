@@ -7,6 +7,7 @@
 #include "base/cp1252.h"
 #include "base/strings.h"
 #include "platform/command_set_lookup.h"
+#include "wizard/finish_journal_paths.h"
 
 namespace verbsmith {
 
@@ -35,13 +36,23 @@ std::vector<std::vector<std::string>> IniKeys(const std::string& text) {
 
 }  // namespace
 
-FinishTransaction::FinishTransaction(Host& host, std::vector<std::string> createdDirectories, Mode mode)
-    : host_(host), createdDirectories_(std::move(createdDirectories)) {
+FinishTransaction::FinishTransaction(Host& host, std::string project,
+                                     std::vector<std::string> createdDirectories, Mode mode)
+    : host_(host), project_(std::move(project)), createdDirectories_(std::move(createdDirectories)) {
   if (host_.staging != nullptr) host_.staging->SetHolding(true);
   if (mode == Mode::kPreview) return;
+  if (host_.locks != nullptr && !project_.empty()) {
+    try {
+      projectLock_ = host_.locks->Lock(project_, kProjectLockWait);
+      projectBusy_ = !projectLock_;
+    } catch (const VbError&) {
+      // No project directory to lock: writing into it fails and says why.
+    }
+  }
   // From here on a process that ends takes the run's directories with it.
   FinishJournal journal;
   journal.process = host_.processes.Self();
+  journal.project = project_;
   journal.createdDirectories = createdDirectories_;
   try {
     WriteJournal(journal);
@@ -63,6 +74,7 @@ FinishJournal FinishTransaction::Prepare(const std::string& company, const std::
                                          const CommandEntry& entry) {
   FinishJournal journal;
   journal.process = host_.processes.Self();
+  journal.project = project_;
   journal.company = company;
   journal.application = application;
   journal.progId = entry.progId;
@@ -79,17 +91,30 @@ FinishJournal FinishTransaction::Prepare(const std::string& company, const std::
 }
 
 void FinishTransaction::WriteJournal(const FinishJournal& journal) {
-  if (host_.journalDirectory.empty() || host_.staging == nullptr) return;
+  if (host_.journalDirectory.empty() || host_.staging == nullptr || host_.locks == nullptr) return;
+  // What recovery would refuse to act on is not begun.
+  if (const auto foreign = ForeignPathOf(journal)) {
+    throw VbError(vberr::kBadFileNameOrNumber, "Verbsmith", *foreign + ": not a path a Finish can take back");
+  }
   FileSystem& disk = host_.staging->Beneath();
-  MakeDirectoryPath(disk, host_.journalDirectory);
-  journalPath_ = host_.journalDirectory + "finish-" + std::to_string(journal.process) + ".json";
-  disk.WriteText(journalPath_, journal.ToJson());
+  std::string path = journalPath_;
+  if (path.empty()) {
+    MakeDirectoryPath(disk, host_.journalDirectory);
+    // A journal kept from an earlier run of the same process number stays.
+    const std::string stem = host_.journalDirectory + "finish-" + std::to_string(journal.process);
+    path = stem + ".json";
+    for (int n = 2; FileExists(disk, path); ++n) path = stem + "-" + std::to_string(n) + ".json";
+  }
+  journalLock_ = host_.locks->WriteLocked(path, journal.ToJson());
+  journalPath_ = path;
 }
 
 void FinishTransaction::DeleteJournal() {
   if (journalPath_.empty()) return;
+  // Deleted before its lock goes, so no recovery finds it unlocked.
   host_.staging->Beneath().DeleteFile(journalPath_);
   journalPath_.clear();
+  journalLock_.reset();
 }
 
 void FinishTransaction::PutInPlace() {
@@ -136,7 +161,7 @@ void FinishTransaction::Commit(const std::string& company, const std::string& ap
       throw Failure{Failure::Stage::kFiles, error};
     }
     StopHolding();
-  } catch (const Failure&) {
+  } catch (Failure& failure) {
     StopHolding();
     try {
       if (registered) {
@@ -149,7 +174,9 @@ void FinishTransaction::Commit(const std::string& company, const std::string& ap
       }
       DeleteJournal();
     } catch (const VbError&) {
-      // The journal stays; the next start finishes taking the run back.
+      // The journal stays, unlocked once this transaction ends: the next
+      // start finishes taking the run back.
+      failure.partlyTakenBack = true;
     }
     throw;
   }

@@ -17,14 +17,16 @@ namespace verbsmith::test {
 
 class FaultCounter {
  public:
-  // Fails the n-th counted call from now (1 = the next one).
-  void Arm(int n) {
+  // Fails the n-th counted call from now (1 = the next one), or with
+  // fromThenOn every call from it on, as a failing disk would; 0 disarms.
+  void Arm(int n, bool fromThenOn = false) {
     armedAt_ = n;
+    fromThenOn_ = fromThenOn;
     calls_ = 0;
     fired_ = false;
   }
   void Tick() {
-    if (armedAt_ > 0 && ++calls_ == armedAt_) {
+    if (armedAt_ > 0 && (++calls_ == armedAt_ || (fromThenOn_ && calls_ > armedAt_))) {
       fired_ = true;
       throw VbError::Standard(vberr::kDeviceIoError);
     }
@@ -33,6 +35,7 @@ class FaultCounter {
 
  private:
   int armedAt_ = 0;
+  bool fromThenOn_ = false;
   int calls_ = 0;
   bool fired_ = false;
 };

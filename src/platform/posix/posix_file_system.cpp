@@ -296,6 +296,11 @@ void PosixFileSystem::WriteBytes(const std::string& path, const std::string& byt
   WriteAtomically(mapper_.ToHost(path), bytes, true, std::nullopt);
 }
 
+void PosixFileSystem::WriteBytesThen(const std::string& path, const std::string& bytes,
+                                     const std::function<void(int fd)>& beforeRename) {
+  WriteAtomically(mapper_.ToHost(path), bytes, true, std::nullopt, Kind::kKept, beforeRename);
+}
+
 std::string PosixFileSystem::ReadHostFile(const fs::path& host) {
   // Without O_NONBLOCK opening a FIFO waits for a writer that may never come.
   Fd fd(::open(host.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
@@ -329,7 +334,8 @@ std::string PosixFileSystem::ReadHostFile(const fs::path& host) {
 }
 
 void PosixFileSystem::WriteAtomically(const fs::path& target, std::string_view bytes, bool keepReadOnly,
-                                      std::optional<mode_t> mode, Kind kind) {
+                                      std::optional<mode_t> mode, Kind kind,
+                                      const std::function<void(int fd)>& beforeRename) {
   fs::path destination = target;
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
@@ -376,6 +382,7 @@ void PosixFileSystem::WriteAtomically(const fs::path& target, std::string_view b
   // file is thrown away, so a sync would buy nothing.
   const bool scratch = kind == Kind::kWorking || scratchFiles_.count(destination.native()) != 0;
   if (!scratch && ::fsync(fd.Get()) != 0 && errno != EINVAL) ThrowErrno(errno, Missing::kFile);
+  if (beforeRename) beforeRename(fd.Get());
   if (fd.Close() != 0) ThrowErrno(errno, Missing::kFile);
   if (::rename(temp.c_str(), destination.c_str()) != 0) ThrowErrno(errno, Missing::kFile);
   guard.Commit();

@@ -68,6 +68,11 @@ class PosixFileSystem : public FileSystem {
 
   const PathMapper& Mapper() const { return mapper_; }
 
+  // Writes as WriteBytes does; beforeRename sees the new file, open and
+  // complete, just before it takes the name.
+  void WriteBytesThen(const std::string& path, const std::string& bytes,
+                      const std::function<void(int fd)>& beforeRename);
+
  private:
   std::string ReadHostFile(const std::filesystem::path& host);
   // Writes to a new file beside the target and renames it into place.
@@ -75,7 +80,8 @@ class PosixFileSystem : public FileSystem {
   // kept file is synced before the rename; a working or scratch one is not.
   enum class Kind { kKept, kWorking };
   void WriteAtomically(const std::filesystem::path& target, std::string_view bytes, bool keepReadOnly,
-                       std::optional<mode_t> mode, Kind kind = Kind::kKept);
+                       std::optional<mode_t> mode, Kind kind = Kind::kKept,
+                       const std::function<void(int fd)>& beforeRename = {});
   void Copy(const std::string& from, const std::string& to, Kind kind);
 
   PathMapper mapper_;

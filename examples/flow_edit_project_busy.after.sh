@@ -1,0 +1,3 @@
+kill "$(cat holder.pid)"
+. "$EXAMPLES/support/compare_before.sh"
+compare_before
