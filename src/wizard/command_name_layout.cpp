@@ -25,10 +25,13 @@ void CommandNameStep::Build() {
   Placed(w.Add<forms::Label>("Label45", frame), text::kCmdToolTipLabel, {2400, 3360, 5880, 255});
   toolTip_ = &Placed(w.Add<forms::TextBox>("txtCmdToolTip", frame), {2400, 3630, 5880, 315});
 
+  // F1 in the two text boxes opens the topic of a new project's texts only
+  // when creating one; the help context numbers are set when the step shows.
+  auto creating = [&w] { return w.GenMgr() != nullptr && w.GenMgr()->WizardPurpose() == purpose::kCreate; };
   w.SetHelpTopic(*name_, 130);
   w.SetHelpTopic(*list_, 630);
-  w.SetHelpTopic(*description_, 140);
-  w.SetHelpTopic(*toolTip_, 150);
+  w.SetHelpTopic(*description_, 140, [creating] { return creating() ? 140 : 640; });
+  w.SetHelpTopic(*toolTip_, 150, [creating] { return creating() ? 150 : 650; });
 }
 
 }  // namespace verbsmith

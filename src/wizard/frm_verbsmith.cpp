@@ -92,8 +92,8 @@ void FrmVerbsmith::OnLoad() {
     const std::string id(language);
     std::string directory = host_.addInDirectory;
     if (!directory.empty() && directory.back() == '\\') directory.pop_back();
-    help_.SetApplicationHelpFile(directory + "\\..\\resdlls\\00" + id.substr(1, 1) + id.substr(id.size() - 1) +
-                                 "\\Verbsmith52.chm");
+    help_.SetApplicationHelpFile(directory + "\\..\\resdlls\\00" + id.substr(1, 1) +
+                                 id.substr(id.size() - 1) + "\\Verbsmith52.chm");
   } catch (const std::exception&) {
     // Without a help file path, help asks for the file when first wanted.
   }
@@ -202,10 +202,15 @@ void FrmVerbsmith::ShowHelpTopic(int topic) {
 }
 
 void FrmVerbsmith::SetHelpTopic(forms::Control& control, int topic) {
+  SetHelpTopic(control, topic, [topic] { return topic; });
+}
+
+void FrmVerbsmith::SetHelpTopic(forms::Control& control, int topic, std::function<int()> keyTopic) {
   control.SetHelpContextID(topic);
-  control.onKeyDown = [this, &control, previous = std::move(control.onKeyDown)](int& keyCode, int shift) {
+  control.onKeyDown = [this, keyTopic = std::move(keyTopic), previous = std::move(control.onKeyDown)](
+                          int& keyCode, int shift) {
     if (previous) previous(keyCode, shift);
-    if (keyCode == forms::key::kF1) ShowHelpTopic(control.HelpContextID());
+    if (keyCode == forms::key::kF1) ShowHelpTopic(keyTopic());
   };
 }
 

@@ -6,6 +6,7 @@
 // help topics, the message boxes and the created-directories list.
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -80,9 +81,13 @@ class FrmVerbsmith : public forms::Form, public WizardWindow {
   static std::string Messages(std::initializer_list<int> ids, std::string_view separator);
   // Opens a help topic of the help file.
   void ShowHelpTopic(int topic);
-  // Gives a control its help topic: F1 while it has the focus opens the
-  // topic it holds then (steps may change it).
+  // Gives a control its help topic: its help context number, and the topic
+  // F1 opens while it has the focus.
   void SetHelpTopic(forms::Control& control, int topic);
+  // The same for a control whose F1 topic depends on the run: keyTopic is
+  // asked at each F1. The help context number is a thing apart, which the
+  // steps set for themselves.
+  void SetHelpTopic(forms::Control& control, int topic, std::function<int()> keyTopic);
   // The project directories this run created, oldest first.
   std::vector<std::string>& CreatedDirectories() { return createdDirectories_; }
   // Any Cancel button.
