@@ -8,6 +8,7 @@
 #include "app/cli.h"
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
+#include "base/escape_controls.h"
 #include "base/vb_error.h"
 #include "managers/manifest.h"
 #include "managers/manifest_check.h"
@@ -33,7 +34,8 @@ int Check(const std::string& project) {
   try {
     const ProjectCheck check = CheckProject(host.fs, host.commandSets, host.templateDirectory,
                                             FindManifest(host.fs, platform.ProductPath(project)));
-    std::fputs(DescribeProjectCheck(check).c_str(), stdout);
+    // The report quotes files and the entry: control characters spelled out.
+    std::fputs(EscapeControls(DescribeProjectCheck(check), true).c_str(), stdout);
     return check.Drifted() ? kExitDrifted : 0;
   } catch (const ManifestError& e) {
     return CannotCheck(e.what());

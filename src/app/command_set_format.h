@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/escape_controls.h"
 #include "platform/command_set.h"
 
 namespace verbsmith::app {
@@ -36,10 +37,6 @@ std::string CommandListJsonTail(bool empty);
 std::string FormatCommandText(const ListedCommand& command);
 // {"id":..., "index":..., fields...}
 std::string FormatCommandJson(const ListedCommand& command);
-
-// Text for a terminal: control characters as \n, \r, \t or \xHH, so that a
-// value can neither split a line nor send the terminal an escape sequence.
-std::string EscapeControls(std::string_view value);
 
 // A JSON string literal. Bytes that are not valid UTF-8 become U+FFFD so the
 // output always parses.

@@ -7,6 +7,7 @@
 #include "app/cli.h"
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
+#include "base/escape_controls.h"
 #include "platform/posix/ini_settings.h"
 #include "platform/posix/load_posix_registry.h"
 #include "platform/posix/sqlite_command_set.h"
@@ -18,8 +19,10 @@ namespace verbsmith::app {
 
 namespace {
 
+// Values are names of files and directories found on the machine: their
+// control characters are spelled out.
 void Line(const char* label, const std::string& value) {
-  std::printf("%-22s %s\n", label, value.empty() ? "(none)" : value.c_str());
+  std::printf("%-22s %s\n", label, value.empty() ? "(none)" : EscapeControls(value).c_str());
 }
 
 std::string Env(Host& host, const char* name) {

@@ -11,6 +11,7 @@
 #include "app/cli.h"
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
+#include "base/escape_controls.h"
 #include "base/vb_error.h"
 #include "connection/connection.h"
 #include "forms/script/script_run.h"
@@ -90,18 +91,20 @@ int RunNew(const NewOptions& options) {
   std::cout.flush();
   const int status =
       scriptStatus != 0 && watch.Status() == answeredrun::kMade ? scriptStatus : watch.Status();
+  // The plan and the messages name files and entries: their control
+  // characters are spelled out, the line breaks of the text apart.
   if (options.dryRun) {
-    if (status == 0) std::fputs(plan.c_str(), stdout);
+    if (status == 0) std::fputs(EscapeControls(plan, true).c_str(), stdout);
     for (const std::string& message : watch.Messages()) {
-      if (status != 0) std::fprintf(stderr, "verbsmith new: %s\n", message.c_str());
+      if (status != 0) std::fprintf(stderr, "verbsmith new: %s\n", EscapeControls(message, true).c_str());
     }
     return status;
   }
   if (status == 0 && answers.purpose == purpose::kDelete) {
-    std::printf("verbsmith new: deleted %s\n", answers.commandName.value_or("").c_str());
+    std::printf("verbsmith new: deleted %s\n", EscapeControls(answers.commandName.value_or("")).c_str());
   }
   for (const std::string& message : watch.Messages()) {
-    std::fprintf(status == 0 ? stdout : stderr, "verbsmith new: %s\n", message.c_str());
+    std::fprintf(status == 0 ? stdout : stderr, "verbsmith new: %s\n", EscapeControls(message, true).c_str());
   }
   return status;
 }

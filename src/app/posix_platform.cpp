@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/escape_controls.h"
 #include "base/win_path.h"
 #include "platform/posix/executable_directory.h"
 #include "platform/posix/load_posix_registry.h"
@@ -28,7 +29,7 @@ std::string FinishJournalDirectory() {
 
 // A busy command set is waited for a few seconds; the user sees why.
 void TellWaiting(const std::string& line) {
-  std::fprintf(stderr, "verbsmith: %s\n", line.c_str());
+  std::fprintf(stderr, "verbsmith: %s\n", EscapeControls(line).c_str());
 }
 
 }  // namespace
@@ -41,7 +42,7 @@ void UndoInterruptedFinishes() {
   StringTranscript unused;
   PosixPlatform platform(unused);
   for (const std::string& line : verbsmith::UndoInterruptedFinishes(platform.GetHost())) {
-    std::fprintf(stderr, "verbsmith: %s\n", line.c_str());
+    std::fprintf(stderr, "verbsmith: %s\n", EscapeControls(line).c_str());
   }
 }
 
@@ -70,7 +71,7 @@ PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs
   InstallTempFileCleanup();
   for (const RegistryFileProblem& problem : registry_.problems) {
     const std::string warning = "registry warning: " + problem.Text();
-    std::fprintf(stderr, "verbsmith: %s\n", warning.c_str());
+    std::fprintf(stderr, "verbsmith: %s\n", EscapeControls(warning).c_str());
     transcript.Event(warning);
   }
   host_.addInDirectory = AddInDirectory();

@@ -33,11 +33,10 @@ class RunCommandTest : public ::testing::Test {
     const std::string dir = dir_.HostPath().string();
     dir_.Write("stdin.txt", input);
     // No display: the window is never wanted here.
-    const std::string command = "cd '" + dir +
-                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME='" +
-                                dir + "/data' XDG_CONFIG_HOME='" + dir + "/config' WINEPREFIX='" + dir +
-                                "/wine' VERBSMITH_REGISTRY='" + registry + "' '" + exe_ + "' " + args +
-                                " < stdin.txt 2>&1";
+    const std::string command =
+        "cd '" + dir + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME='" + dir +
+        "/data' XDG_CONFIG_HOME='" + dir + "/config' WINEPREFIX='" + dir + "/wine' VERBSMITH_REGISTRY='" +
+        registry + "' '" + exe_ + "' " + args + " < stdin.txt 2>&1";
     const verbsmith::test::ProgramOutcome outcome = verbsmith::test::RunProgram({"/bin/sh", "-c", command});
     return {outcome.status, outcome.out};
   }
@@ -102,6 +101,17 @@ TEST_F(RunCommandTest, LeavesOutAnUnreadableRegistryFileWithAWarning) {
   EXPECT_EQ(info.status, 0);
   EXPECT_THAT(info.output, HasSubstr("Registry left out:     " + bad + ": line 1: "));
   EXPECT_THAT(info.output, ::testing::Not(HasSubstr("empty.reg: ")));
+}
+
+// A file name reaches the terminal with its control characters spelled out,
+// in what info lists and in a run's warnings and transcript.
+TEST_F(RunCommandTest, SpellsOutControlCharactersOfFileNames) {
+  const std::string odd = dir_.Write("odd\x1b[2J.reg", "garbage\n").string();
+  for (const char* args : {"info", "run -"}) {
+    const Outcome outcome = Run(args, "click cmdIntroCancel\n", odd);
+    EXPECT_THAT(outcome.output, HasSubstr("odd\\x1B[2J.reg")) << args;
+    EXPECT_EQ(outcome.output.find('\x1b'), std::string::npos) << args;
+  }
 }
 
 }  // namespace

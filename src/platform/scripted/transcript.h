@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/escape_controls.h"
+
 namespace verbsmith {
 
 class Transcript {
@@ -38,7 +40,9 @@ class StringTranscript : public Transcript {
 class StreamTranscript : public Transcript {
  public:
   explicit StreamTranscript(std::ostream& out) : out_(out) {}
-  void Event(std::string line) override { out_ << line << '\n' << std::flush; }
+  // Lines carry texts from files and entries: a control character in one
+  // is spelled out, so it reaches no terminal raw.
+  void Event(std::string line) override { out_ << EscapeControls(line) << '\n' << std::flush; }
 
  private:
   std::ostream& out_;
