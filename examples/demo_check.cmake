@@ -9,6 +9,7 @@ function(demo expected_status)
   if(NOT status EQUAL expected_status)
     message(FATAL_ERROR "verbsmith demo ${ARGN} exited with ${status}, not ${expected_status}\n${out}\n${err}")
   endif()
+  set(out "${out}" PARENT_SCOPE)
 endfunction()
 
 demo(0 ${WORK}/demo)
@@ -25,4 +26,13 @@ demo(0 --edit ${WORK}/demo)
 file(READ ${WORK}/demo/bin/Compass.ini ini)
 if(NOT ini MATCHES "Description=Shows a compass rose over every map view")
   message(FATAL_ERROR "the edit did not reach the initialisation file:\n${ini}")
+endif()
+
+# A Finish that fails (the command set's path is a directory) fails the
+# demo: it lists no project and leaves nothing behind.
+file(MAKE_DIRECTORY ${WORK}/blocked)
+set(ENV{VERBSMITH_COMMAND_SET} ${WORK}/blocked)
+demo(1 ${WORK}/failed/demo)
+if(out MATCHES "The demo command project" OR EXISTS ${WORK}/failed)
+  message(FATAL_ERROR "a demo whose Finish failed says or leaves a project:\n${out}")
 endif()

@@ -111,3 +111,45 @@ verbsmith(4 new --answers ${DIR}/flow_create_modeless.answers.json)
 if(NOT err MATCHES "^verbsmith new: The project already exists\\.")
   message(FATAL_ERROR "the project step's refusal is not the wizard's message:\n${err}")
 endif()
+
+# A command name that reads as a number names a command, never a place in
+# the list: nothing is deleted.
+set_up(flow_delete)
+verbsmith(5 new --answers ${DIR}/flow_delete.answers.json --command-name 0)
+verbsmith(0 commands list --company Valdren --application Carthex)
+if(NOT out MATCHES "Roads\\.Buffer.*Other\\.Beta")
+  message(FATAL_ERROR "a command was deleted by its place in the list:\n${out}")
+endif()
+
+# An entry's bounds hold for `new` as for `commands add`: a description of
+# 300 characters is refused on its step, a bitmap path of more than 255
+# characters at Finish. Nothing is registered.
+set_up(flow_create_modeless)
+string(REPEAT "x" 300 long)
+verbsmith(5 new --answers ${DIR}/flow_create_modeless.answers.json --description ${long})
+string(REPEAT "d" 240 deep)
+file(MAKE_DIRECTORY ${WORK}/${deep})
+file(COPY ${WORK}/art/CompassLC.bmp DESTINATION ${WORK}/${deep})
+file(READ ${DIR}/flow_create_modeless.answers.json answers)
+string(JSON answers SET "${answers}" "large colour bitmap" "\"${deep}\\\\CompassLC.bmp\"")
+file(WRITE ${WORK}/long.json "${answers}")
+verbsmith(8 new --answers ${WORK}/long.json)
+if(NOT err MATCHES "longer than 255 characters")
+  message(FATAL_ERROR "a bitmap path past the bound is not refused as such:\n${err}")
+endif()
+verbsmith(0 commands list --company Valdren --application Carthex)
+if(NOT out STREQUAL "")
+  message(FATAL_ERROR "an entry past the bounds was registered:\n${out}")
+endif()
+
+# A control character in an answer reaches the terminal spelled out: in the
+# transcript's recap and in the plan's lines. (No bracket in the text: a
+# CMake list would not split there.)
+set_up(flow_create_modeless)
+string(ASCII 27 escape)
+verbsmith(0 new --answers ${DIR}/flow_create_modeless.answers.json --description "Picks${escape}0m"
+          --transcript --dry-run)
+string(FIND "${out}" "${escape}" raw)
+if(NOT raw EQUAL -1 OR NOT out MATCHES "recap: [^\n]*Picks\\\\x1B0m" OR NOT out MATCHES "\nini [^\n]*Picks\\\\x1B0m")
+  message(FATAL_ERROR "a control character reached the terminal raw:\n${out}")
+endif()

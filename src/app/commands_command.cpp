@@ -13,8 +13,8 @@
 #include "app/cli.h"
 #include "app/command_set_format.h"
 #include "app/subcommands.h"
-#include "base/identifier.h"
 #include "base/vb_error.h"
+#include "platform/command_entry_check.h"
 #include "platform/posix/sqlite_command_set.h"
 
 namespace verbsmith::app {
@@ -97,33 +97,8 @@ int Show(SqliteCommandSet& set, const ParsedArgs& parsed) {
   return Print(parsed.json ? FormatCommandJson(*command) : FormatCommandText(*command));
 }
 
-// Text fields are bounded as the registry lookups bound what they read.
-constexpr size_t kMaxFieldCharacters = 255;
-
-size_t CharacterCount(std::string_view text) {
-  return static_cast<size_t>(std::count_if(
-      text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-// What is wrong with the entry add would write, checked before the
-// database is opened.
-std::optional<std::string> CheckEntry(const ParsedArgs& parsed) {
-  const std::string& progId = parsed.positional.front();
-  if (!IsProgIdOfIdentifiers(progId)) {
-    return "the ProgID '" + EscapeControls(progId) +
-           "' must be two names joined by one period, each of ASCII letters and digits and not starting "
-           "with a digit, such as Zoom.ZoomIn";
-  }
-  for (const auto& [name, value] : parsed.options) {
-    const CommandField* field = FindCommandFieldByOption(name);
-    if (field != nullptr && field->text != nullptr && CharacterCount(value) > kMaxFieldCharacters) {
-      return "--" + name + " is longer than " + std::to_string(kMaxFieldCharacters) + " characters";
-    }
-  }
-  return std::nullopt;
-}
-
-int Add(SqliteCommandSet& set, const ParsedArgs& parsed) {
+// The entry add writes, as the command line gives it.
+CommandEntry EntryOf(const ParsedArgs& parsed) {
   CommandEntry entry;
   entry.progId = parsed.positional.front();
   for (const auto& [name, value] : parsed.options) {
@@ -135,6 +110,11 @@ int Add(SqliteCommandSet& set, const ParsedArgs& parsed) {
       entry.*field->text = value;
     }
   }
+  return entry;
+}
+
+int Add(SqliteCommandSet& set, const ParsedArgs& parsed) {
+  const CommandEntry entry = EntryOf(parsed);
   set.AddCommand(entry);
   const std::optional<ListedCommand> added = FindByProgId(set, entry.progId);
   return Print(added ? FormatCommandListText({*added}) : std::string());
@@ -153,7 +133,7 @@ int OpenAndRun(const std::string& sub, const ParsedArgs& parsed,
   // The entry is checked before the database is opened, so a mistyped
   // command never creates or touches it.
   if (sub == "add") {
-    if (auto error = CheckEntry(parsed)) RefuseUsage(*error);
+    if (auto problem = CheckCommandEntry(EntryOf(parsed))) RefuseUsage(problem->message);
   }
   if (sub == "show" && parsed.positional.empty() && parsed.options.count("id") == 0) {
     RefuseUsage("show takes one PROGID or --id N");

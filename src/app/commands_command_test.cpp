@@ -130,16 +130,19 @@ TEST_F(CommandsCommandTest, ReadsWithoutCreatingAnythingAndRefusesOddFiles) {
 }
 
 TEST_F(CommandsCommandTest, AddChecksProgIdsAndLengthsAndCaseMakesNoDifference) {
-  for (const char* bad : {"", "NoPeriod", "A.B.C", "Has Space.X", "1st.Cmd", "Q\"uote.X", "A.\x1b[2J"}) {
+  for (const char* bad :
+       {"", "NoPeriod", "A.B.C", "Has Space.X", "1st.Cmd", "Q\"uote.X", "A.\x1b[2J", "Roads.End"}) {
     const Outcome outcome = InSet({"add", bad});
     EXPECT_EQ(outcome.status, 2) << bad;
     EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos);
   }
-  EXPECT_EQ(InSet({"add", "Prj.Long", "--description", std::string(256, 'x')}).status, 2);
+  EXPECT_EQ(InSet({"add", "Prj.Wide", "--description", std::string(256, 'x')}).status, 2);
+  EXPECT_EQ(InSet({"add", "Prj.L" + std::string(35, 'x')}).status, 2);
+  EXPECT_EQ(InSet({"add", "Prj.Two", "--tool-tip", "Line1\r\n[Injected]"}).status, 2);
   EXPECT_FALSE(dir_.Exists("data"));
-  EXPECT_EQ(InSet({"add", "Prj.Long", "--description", std::string(255, 'x')}).status, 0);
-  EXPECT_EQ(InSet({"add", "Prj.Zoom", "--description", "a\x1b[31mred\nline\t\x7f"}).out,
-            "41002  Prj.Zoom  a\\x1B[31mred\\nline\\t\\x7F\n");
+  EXPECT_EQ(InSet({"add", "Prj.Wide", "--description", std::string(255, 'x')}).status, 0);
+  EXPECT_EQ(InSet({"add", "Prj.Zoom", "--description", "a\x1b[31mred\tline\x7f"}).out,
+            "41002  Prj.Zoom  a\\x1B[31mred\\tline\\x7F\n");
   EXPECT_EQ(InSet({"add", "PRJ.ZOOM", "--description", "Zoom"}).out, "41002  PRJ.ZOOM  Zoom\n");
   EXPECT_EQ(InSet({"show", "prj.zoom", "--json"}).status, 0);
   EXPECT_EQ(InSet({"remove", "Prj.zoom"}).out, "Removed Prj.zoom.\n");

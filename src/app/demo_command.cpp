@@ -4,21 +4,26 @@
 // with --edit changes the command made there, then says where everything
 // went.
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/cli.h"
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
+#include "base/escape_controls.h"
 #include "base/strings.h"
 #include "base/vb_error.h"
+#include "base/win_path.h"
 #include "forms/script/script.h"
 #include "forms/script/script_run.h"
 #include "platform/posix/sqlite_command_set.h"
 #include "platform/scripted/transcript.h"
 #include "shell/headless.h"
+#include "wizard/answered_run.h"
 
 namespace verbsmith::app {
 
@@ -85,6 +90,39 @@ void PrintWhereThingsAre(Host& host, const std::string& project) {
   std::printf("Change it:       verbsmith demo --edit %s\n", host.fs.HostPath(project).c_str());
 }
 
+// The directories from the drive down to directory that are not there yet,
+// deepest last.
+std::vector<std::string> MissingDirectories(FileSystem& fs, const std::string& directory) {
+  std::vector<std::string> missing;
+  const std::string path = AddTrailingBackslash(directory);
+  for (size_t slash = path.find('\\', 3); slash != std::string::npos; slash = path.find('\\', slash + 1)) {
+    if (!DirectoryExists(fs, path.substr(0, slash + 1))) missing.push_back(path.substr(0, slash + 1));
+  }
+  return missing;
+}
+
+void RemoveIfEmpty(FileSystem& fs, const std::string& directory) {
+  try {
+    fs.RemoveDirectory(directory);
+  } catch (const VbError&) {
+    // Not empty, or gone already: it is no longer only the demo's.
+  }
+}
+
+// Takes back what the demo made: the bitmap copies and the directories made
+// for them, with the source and binary directories the wizard left empty in
+// a project directory the demo made. A directory that holds anything stays.
+void RemoveWhatTheDemoMade(FileSystem& fs, const std::string& project, const std::vector<std::string>& copies,
+                           const std::vector<std::string>& directories) {
+  for (const std::string& copy : copies) DeleteIfThere(fs, copy);
+  if (std::find(directories.begin(), directories.end(), project) != directories.end()) {
+    for (const char* below : {"src\\", "bin\\"}) RemoveIfEmpty(fs, project + below);
+  }
+  for (auto directory = directories.rbegin(); directory != directories.rend(); ++directory) {
+    RemoveIfEmpty(fs, *directory);
+  }
+}
+
 struct DemoOptions {
   bool edit = false;
   std::string directory = kDefaultDirectory;
@@ -93,7 +131,9 @@ struct DemoOptions {
 int RunDemo(const DemoOptions& options) {
   const bool edit = options.edit;
   const std::string& directory = options.directory;
-  StreamTranscript transcript(std::cout);
+  StreamTranscript shown(std::cout);
+  // Reads from what the wizard showed whether Finish made the project.
+  AnsweredRunWatch transcript(shown);
   PosixPlatform platform(transcript);
   Host& host = platform.GetHost();
   const std::string project = platform.ProductDirectory(directory);
@@ -117,16 +157,20 @@ int RunDemo(const DemoOptions& options) {
   // The project keeps its own copies of the bitmaps, so it does not depend
   // on where the product is installed.
   const std::string bitmaps = project + "bitmaps\\";
+  std::vector<std::string> madeDirectories, copies;
   try {
     if (!edit) {
+      madeDirectories = MissingDirectories(host.fs, bitmaps);
       MakeDirectoryPath(host.fs, bitmaps);
       for (const std::string& bitmap : host.fs.List(samples + "*.bmp", 0)) {
         host.fs.CopyFile(samples + bitmap, bitmaps + bitmap);
+        copies.push_back(bitmaps + bitmap);
       }
     }
     if (edit) platform.Registry().LoadFile(host.fs.HostPath(RegistrationFile(project)));
     script = host.fs.ReadText(scriptFile);
   } catch (const VbError& error) {
+    RemoveWhatTheDemoMade(host.fs, project, copies, madeDirectories);
     std::fprintf(stderr, "verbsmith demo: %s: %s\n", host.fs.HostPath(scriptFile).c_str(),
                  error.Description().c_str());
     return 1;
@@ -141,11 +185,20 @@ int RunDemo(const DemoOptions& options) {
         script, platform.Dialogs(), transcript,
         [&](forms::ActionSource& actions) { shell::RunHeadless(host, actions, transcript); });
     std::cout.flush();
-    if (status != 0) return status;
+    if (status != 0 || transcript.Status() != answeredrun::kMade) {
+      // The wizard has taken its own part back and said why; nothing of
+      // the project exists, so nothing of it is listed.
+      for (const std::string& message : transcript.Messages()) {
+        std::fprintf(stderr, "verbsmith demo: %s\n", EscapeControls(message, true).c_str());
+      }
+      RemoveWhatTheDemoMade(host.fs, project, copies, madeDirectories);
+      return status != 0 ? status : 1;
+    }
     if (!edit) host.fs.WriteText(RegistrationFile(project), Registration(project));
     PrintWhereThingsAre(host, project);
     return 0;
   } catch (const forms::ScriptError& error) {
+    RemoveWhatTheDemoMade(host.fs, project, copies, madeDirectories);
     std::fprintf(stderr, "verbsmith demo: %s: %s\n", host.fs.HostPath(scriptFile).c_str(), error.what());
     return 2;
   }

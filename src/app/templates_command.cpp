@@ -9,6 +9,7 @@
 #include "app/cli.h"
 #include "app/posix_platform.h"
 #include "app/subcommands.h"
+#include "base/escape_controls.h"
 #include "base/identifier.h"
 #include "base/vb_error.h"
 #include "base/win_path.h"
@@ -41,8 +42,11 @@ int Check(const std::optional<std::string>& directory) {
   const std::string templates = directory ? platform.ProductDirectory(*directory) : host.templateDirectory;
   if (templates.empty()) RefuseUsage("no template directory: name one or set VERBSMITH_TEMPLATES");
   if (const auto fault = CheckTemplateDirectory(host, templates, WorkDirectory(host))) {
-    std::fprintf(stderr, "%s\n", fault->Describe().c_str());
+    std::fprintf(stderr, "%s\n", EscapeControls(fault->Describe()).c_str());
     return 1;
+  }
+  for (const TemplateFault& warning : TemplateWarnings(host, templates)) {
+    std::fprintf(stderr, "warning: %s\n", EscapeControls(warning.Describe()).c_str());
   }
   std::printf("%s: the templates are sound (%zu combinations rendered)\n", templates.c_str(),
               AllRenderCombinations().size());
@@ -68,7 +72,7 @@ int Render(const RenderRequest& request) {
   if (templates.empty()) RefuseUsage("no template directory: set VERBSMITH_TEMPLATES");
   // A render of templates the check refuses would write a broken project.
   if (const auto fault = CheckTemplateSources(host, templates)) {
-    std::fprintf(stderr, "verbsmith templates: %s\n", fault->Describe().c_str());
+    std::fprintf(stderr, "verbsmith templates: %s\n", EscapeControls(fault->Describe()).c_str());
     return 1;
   }
   if (!DirectoryExists(host.fs, projectDir)) {
@@ -93,7 +97,8 @@ CLI::Validator Identifier() {
   return CLI::Validator(
       [](const std::string& value) {
         return IsIdentifier(value) ? std::string()
-                                   : "takes a name of ASCII letters and digits, not starting with a digit";
+                                   : "takes a name of ASCII letters and digits, not starting with a digit "
+                                     "and not a word Visual Basic reserves";
       },
       "NAME");
 }

@@ -80,14 +80,21 @@ TEST_F(TemplatesCommandTest, AnUnclosedBlockFailsNamingItsFileAndLine) {
   EXPECT_TRUE(Contains(outcome.err, "not closed")) << outcome.err;
 }
 
-TEST_F(TemplatesCommandTest, AModuleWithoutItsNameLineFailsNamingTheFile) {
-  const std::string bas = CopyOfTemplate("MainModule.bas");
+// Template sets older than the module's name line still work: the check
+// passes with a warning, and the module is rendered without a name line.
+TEST_F(TemplatesCommandTest, AModuleWithoutItsNameLinePassesWithAWarning) {
+  std::string bas = CopyOfTemplate("MainModule.bas");
   const std::size_t name = bas.find("Attribute VB_Name");
   ASSERT_NE(name, std::string::npos);
+  bas.erase(name, bas.find('\n', name) + 1 - name);
+  dir_.Write("templates/MainModule.bas", bas);
 
-  const Outcome outcome = CheckWithoutLine("MainModule.bas", bas, name);
-  EXPECT_TRUE(Contains(outcome.err, "MainModule.bas: ")) << outcome.err;
-  EXPECT_TRUE(Contains(outcome.err, "Attribute VB_Name")) << outcome.err;
+  const Outcome outcome = Run({"check", dir_.HostPath("templates").string()});
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_TRUE(Contains(outcome.err, "warning: ") && Contains(outcome.err, "MainModule.bas: ")) << outcome.err;
+  test::ScopedEnv templates("VERBSMITH_TEMPLATES", dir_.HostPath("templates").c_str());
+  EXPECT_EQ(Run({"render", "--out", dir_.HostPath("out").string()}).status, 0);
+  EXPECT_EQ(dir_.Read("out/src/SampleCommand1.bas"), bas);
 }
 
 class TemplatesRenderTest : public TemplatesCommandTest {
@@ -149,7 +156,7 @@ TEST_F(TemplatesRenderTest, RefusesToRenderWithoutAnOutputDirectory) {
 // the output directory, and is refused before anything is written.
 TEST_F(TemplatesRenderTest, RefusesNamesThatAreNotIdentifiers) {
   for (const char* option : {"--name", "--project"}) {
-    for (const char* name : {"..\\..\\victim", "../../evilproj", "a b", "9lives", ""}) {
+    for (const char* name : {"..\\..\\victim", "../../evilproj", "a b", "9lives", "", "print"}) {
       SCOPED_TRACE(std::string(option) + " " + name);
       const Outcome outcome = Render({option, name});
       EXPECT_EQ(outcome.status, 2);
@@ -163,7 +170,8 @@ TEST_F(TemplatesRenderTest, RefusesNamesThatAreNotIdentifiers) {
 TEST_F(TemplatesRenderTest, ChecksTheTemplatesFirst) {
   ASSERT_EQ(Render({"--name", "Kept"}).status, 0);
   const std::string kept = Rendered("Kept.cls");
-  for (const std::string& bytes : {std::string(), std::string("Attribute VB_Name\0\x01\x02", 20)}) {
+  for (const std::string& bytes :
+       {std::string("' Attribute VB_Name\r\n"), std::string("Attribute VB_Name\0\x01\x02", 20)}) {
     CopyOfTemplate("MainModule.bas");
     dir_.Write("templates/MainModule.bas", bytes);
     test::ScopedEnv templates("VERBSMITH_TEMPLATES", dir_.HostPath("templates").string().c_str());

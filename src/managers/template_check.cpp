@@ -15,6 +15,8 @@ namespace {
 using Lines = std::vector<std::string>;
 using Fault = std::optional<TemplateFault>;
 
+constexpr std::string_view kModuleNameLine = "Attribute VB_Name";
+
 Fault At(const std::string& file, std::size_t index, std::string message) {
   return TemplateFault{file, index + 1, std::move(message)};
 }
@@ -260,8 +262,11 @@ std::optional<TemplateFault> CheckTemplateSources(Host& host, const std::string&
       {kProjectTemplate, CheckProjectTemplate},
       {kClassTemplate, CheckClassTemplate},
       {kModuleTemplate,
-       [](const std::string& file, const Lines& lines) {
-         return CheckFirstOfKind(file, lines, "Attribute VB_Name", "Attribute VB_Name");
+       [](const std::string& file, const Lines& lines) -> Fault {
+         // Template sets from before the name line was written have none:
+         // the module is then written without one (a warning, not a fault).
+         if (!FirstContaining(lines, kModuleNameLine)) return std::nullopt;
+         return CheckFirstOfKind(file, lines, kModuleNameLine, kModuleNameLine);
        }},
       {kFormTemplate, CheckFormTemplate},
   };
@@ -272,6 +277,15 @@ std::optional<TemplateFault> CheckTemplateSources(Host& host, const std::string&
     if (auto fault = check(path, lines)) return fault;
   }
   return std::nullopt;
+}
+
+std::vector<TemplateFault> TemplateWarnings(Host& host, const std::string& templateDir) {
+  const std::string path = templateDir + kModuleTemplate;
+  Lines lines;
+  if (ReadLines(host.fs, path, lines) || FirstContaining(lines, kModuleNameLine)) return {};
+  return {TemplateFault{path, 0,
+                        "no line contains \"" + std::string(kModuleNameLine) +
+                            "\": the module is written without a name line"}};
 }
 
 std::optional<TemplateFault> CheckRenderedProject(FileSystem& fs, const RenderOptions& options,

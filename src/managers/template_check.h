@@ -31,6 +31,10 @@ struct TemplateFault {
 // trailing backslash). The first fault found, or nothing.
 std::optional<TemplateFault> CheckTemplateSources(Host& host, const std::string& templateDir);
 
+// What the static checks let through but a user should hear of: a module
+// template without its name line.
+std::vector<TemplateFault> TemplateWarnings(Host& host, const std::string& templateDir);
+
 // Compares a project rendered with these options in projectDir against the
 // templates it came from.
 std::optional<TemplateFault> CheckRenderedProject(FileSystem& fs, const RenderOptions& options,

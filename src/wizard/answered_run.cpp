@@ -71,6 +71,12 @@ void AnsweredRunWatch::Event(std::string line) {
       finishMessages_.push_back(messagesOfAction_.back());
     }
     made_ = made_ || (finishPressed_ && MessageIcon(text) == "Information");
+    // A deletion says nothing when it works: a message after the user said
+    // Yes is the command set refusing it (busy, say), and nothing was deleted.
+    if (deleteAsked_ && made_ && !finishPressed_ && MessageIcon(text) != "Question") {
+      made_ = false;
+      deleteRefused_ = true;
+    }
   } else if (text.starts_with("plan: ") && finishPressed_) {
     // A dry run's Finish is done once it has shown its plan.
     made_ = true;
@@ -115,12 +121,12 @@ std::optional<forms::UserAction> AnsweredRunWatch::Guarded::Next() {
 int AnsweredRunWatch::Status() const {
   if (refusedFrame_) return RefusalStatus(*refusedFrame_);
   if (made_) return answeredrun::kMade;
-  return finishPressed_ ? answeredrun::kFinishFailed : answeredrun::kNotCarriedOut;
+  return finishPressed_ || deleteRefused_ ? answeredrun::kFinishFailed : answeredrun::kNotCarriedOut;
 }
 
 std::vector<std::string> AnsweredRunWatch::Messages() const {
   if (refusedFrame_) return {refusal_};
-  if (made_ || finishPressed_) return finishMessages_;
+  if (made_ || finishPressed_ || deleteRefused_) return finishMessages_;
   if (!actionError_.empty()) return {actionError_};
   if (messagesOfAction_.empty()) return {"the wizard closed before Finish, on " + frame_};
   return messagesOfAction_;

@@ -22,7 +22,7 @@ inline constexpr int kRefusedOnProject = 4;
 inline constexpr int kRefusedOnCommandName = 5;
 inline constexpr int kRefusedOnBitmaps = 6;
 inline constexpr int kRefusedOnKind = 7;  // kind, form, listener, command type, enabling conditions
-inline constexpr int kFinishFailed = 8;
+inline constexpr int kFinishFailed = 8;   // Finish, or a confirmed deletion, failed
 }  // namespace answeredrun
 
 class AnsweredRunWatch : public Transcript {
@@ -71,6 +71,7 @@ class AnsweredRunWatch : public Transcript {
   bool made_ = false;
   bool deleteAsked_ = false;    // the last action asked to delete the chosen command
   bool questionAsked_ = false;  // the last message box asked a question
+  bool deleteRefused_ = false;  // the command set refused the deletion the user confirmed
   std::vector<std::string> finishMessages_;
 };
 

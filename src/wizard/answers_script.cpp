@@ -3,23 +3,13 @@
 #include <array>
 
 #include "connection/connection.h"
+#include "forms/script/script_writer.h"
 #include "wizard/step.h"
 #include "wizard/step_graph.h"
 
 namespace verbsmith {
 
 namespace {
-
-// A text as a script line takes it: quoted when its ends are blank, it is
-// empty or it starts with a quote, a quote inside doubled.
-std::string ScriptText(const std::string& text) {
-  const bool plain = !text.empty() && text.front() != ' ' && text.back() != ' ' && text.front() != '"' &&
-                     text.front() != '\t' && text.back() != '\t';
-  if (plain) return text;
-  std::string quoted = "\"";
-  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
 
 constexpr std::array<const char*, 4> kPurposeOptions = {"optCreateProject", "optEditCommand",
                                                         "optDeleteCommand", "optAddCommand"};
@@ -58,7 +48,7 @@ class ScriptWriter {
       }
       Line(std::string("click ") + kNextButtons[static_cast<size_t>(step)]);
       if (step == Step::kCmdName && !a_.chosenClass.empty()) {
-        Line("choose lstMultiCmd " + ScriptText(a_.chosenClass));
+        Choose("lstMultiCmd", a_.chosenClass);
         Line("click cmdOK");
       }
       step = NextStep(step, Direction::kNext, state);
@@ -91,8 +81,13 @@ class ScriptWriter {
   bool ListenerBoxWanted() const { return a_.mapViewListener.value_or(ListenerBoxShown()); }
 
   void Line(const std::string& line) { script_ += line + "\n"; }
+  // The script writer quotes what the parser would otherwise trim, or take
+  // for a list position: a name is chosen by its text, never by where it is.
   void Type(const char* control, const std::string& text) {
-    Line(std::string("type ") + control + " " + ScriptText(text));
+    Line(forms::ScriptLine(forms::UserAction(forms::ActionKind::kType, control, text)));
+  }
+  void Choose(const char* control, const std::string& text) {
+    Line(forms::ScriptLine(forms::UserAction(forms::ActionKind::kChoose, control, text)));
   }
   void TypeGiven(const char* control, const std::optional<std::string>& text) {
     if (text) Type(control, *text);
@@ -110,12 +105,12 @@ class ScriptWriter {
         break;
       case Step::kProjName:
         TypeGiven("txtProjName", a_.projectName);
-        if (a_.location) Line("choose dirProjLoc " + ScriptText(*a_.location));
+        if (a_.location) Choose("dirProjLoc", *a_.location);
         TypeGiven("txtNewSubDirName", a_.subdirectory);
         break;
       case Step::kCmdName:
         if (a_.purpose == purpose::kEdit || a_.purpose == purpose::kDelete) {
-          if (a_.commandName) Line("choose cboCmdName " + ScriptText(*a_.commandName));
+          if (a_.commandName) Choose("cboCmdName", *a_.commandName);
         } else {
           TypeGiven("txtCmdName", a_.commandName);
         }

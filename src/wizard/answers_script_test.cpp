@@ -7,6 +7,7 @@
 #include <string>
 
 #include "support/source_tree.h"
+#include "wizard/answered_run.h"
 #include "wizard/answers_file.h"
 
 namespace verbsmith {
@@ -45,6 +46,24 @@ TEST(AnswersScriptTest, QuotesTextsTheScriptWouldTrimAndWritesTheDeleteRun) {
   EXPECT_EQ(Actions(AnswersScript(answers)),
             "click optDeleteCommand\nclick cmdIntroNext\nchoose cboCmdName \" Pick \"\"it\"\"\"\n"
             "answer Yes\nclick cmdCmdNameFinish\nclick cmdCmdNameCancel\n");
+  // A name that reads as a number is still a name, not a place in the list.
+  answers.commandName = "0";
+  EXPECT_NE(AnswersScript(answers).find("\nchoose cboCmdName \"0\"\n"), std::string::npos);
+}
+
+// A deletion the command set refuses after the user said Yes did not
+// happen: the run failed, with the command set's reason.
+TEST(AnsweredRunWatchTest, ADeletionTheCommandSetRefusedFailed) {
+  StringTranscript shown;
+  AnsweredRunWatch watch(shown);
+  for (const char* line : {"frame shown fraCmdName", "> click cmdCmdNameFinish",
+                           "message box (Question, Yes/No) \"Carthex Verbsmith\": Delete it?", "  answer Yes",
+                           "message box (Exclamation, OK) \"Carthex Verbsmith\": The command set is busy.",
+                           "> click cmdCmdNameCancel"}) {
+    watch.Event(line);
+  }
+  EXPECT_EQ(watch.Status(), answeredrun::kFinishFailed);
+  EXPECT_EQ(watch.Messages(), std::vector<std::string>{"The command set is busy."});
 }
 
 TEST(AnswersFileTest, RefusesWhatTheWizardHasNoFieldFor) {

@@ -4,6 +4,7 @@
 #include "base/messages.h"
 #include "base/texts.h"
 #include "generate/vs_main.h"
+#include "platform/command_entry_check.h"
 #include "platform/dialogs.h"
 #include "wizard/command_name_rules.h"
 #include "wizard/finish_flows.h"
@@ -120,6 +121,11 @@ void CommandNameStep::Next() {
   }
   if (description_->Text().empty()) return Refuse(LoadResString(20), *description_);
   if (toolTip_->Text().empty()) return Refuse(LoadResString(22), *toolTip_);
+  // An entry another program stored may hold what no one could type here.
+  for (forms::TextBox* box : {description_, toolTip_}) {
+    const auto problem = EntryTextProblem(box == description_ ? "Description" : "ToolTip", box->Text());
+    if (problem && box->Enabled()) return Refuse(*problem, *box);
+  }
   cls->SetCommandToolTip(toolTip_->Text());
   cls->SetCommandDesc(description_->Text());
   gen->SetProjectDesc("Command: " + std::string(" ") + toolTip_->Text());

@@ -20,7 +20,8 @@ namespace {
 
 constexpr std::string_view kParagraph = "\r\n\r\n";
 
-// The twenty fields of the command's entry, as the run describes it.
+}  // namespace
+
 CommandEntry EntryFor(const FrmVerbsmith& window) {
   const IGeneralMgr& gen = *window.GenMgr();
   const IClassMgr& cls = *window.ClassMgr();
@@ -36,6 +37,8 @@ CommandEntry EntryFor(const FrmVerbsmith& window) {
   for (const BitmapRow& row : kBitmapRows) entry.*row.entryPath = row.Path(bitmaps);
   return entry;
 }
+
+namespace {
 
 // Runs one generation stage. The stages report their own file failures;
 // anything else they raise is reported here. Either way the run is taken

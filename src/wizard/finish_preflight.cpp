@@ -7,11 +7,13 @@
 #include "base/texts.h"
 #include "base/win_path.h"
 #include "managers/template_check.h"
+#include "platform/command_entry_check.h"
 #include "platform/dialogs.h"
 #include "platform/ide.h"
 #include "resources/resource_compiler.h"
 #include "wizard/bitmap_file_check.h"
 #include "wizard/bitmap_steps_rows.h"
+#include "wizard/finish_flows.h"
 #include "wizard/frm_verbsmith.h"
 
 namespace verbsmith {
@@ -98,6 +100,25 @@ std::optional<Refusal> CheckBitmaps(FrmVerbsmith& window) {
   return std::nullopt;
 }
 
+// The entry Finish would register, by the rule every writer of an entry
+// keeps. A text the user can retype sends the user to its box; a name read
+// from the project or the registry can only be put right there.
+std::optional<Refusal> CheckEntry(FrmVerbsmith& window) {
+  const std::optional<EntryProblem> problem = CheckCommandEntry(EntryFor(window));
+  if (!problem) return std::nullopt;
+  const IGeneralMgr& gen = *window.GenMgr();
+  const bool typed = gen.WizardPurpose() != purpose::kAdd || gen.ProjectType() != projecttype::kVisualBasic;
+  const std::string_view field = problem->field->key;
+  if (typed && field == "description") return Refusal{problem->message, Step::kCmdName, "txtCmdDescription"};
+  if (typed && field == "toolTip") return Refusal{problem->message, Step::kCmdName, "txtCmdToolTip"};
+  for (const BitmapRow& row : kBitmapRows) {
+    if (typed && problem->field->text == row.entryPath) {
+      return Refusal{problem->message, Step::kCustomBMP, row.BoxName()};
+    }
+  }
+  return Refusal{problem->message};
+}
+
 std::optional<ResourceCompiler> FindCompiler(FrmVerbsmith& window) {
   Host& host = window.GetHost();
   try {
@@ -160,7 +181,8 @@ bool Refuse(FrmVerbsmith& window, const Refusal& refusal) {
 
 bool PassesFinishPreflight(FrmVerbsmith& window) {
   const bool resource = MakesResource(window);
-  std::optional<Refusal> refusal = CheckTemplates(window);
+  std::optional<Refusal> refusal = CheckEntry(window);
+  if (!refusal) refusal = CheckTemplates(window);
   if (!refusal) refusal = CheckDirectories(window);
   if (!refusal && resource) refusal = CheckBitmaps(window);
   if (refusal) return Refuse(window, *refusal);
