@@ -6,6 +6,7 @@
 #include "base/vb_error.h"
 #include "managers/command_entry_json.h"
 #include "platform/command_set_lookup.h"
+#include "wizard/run_directories.h"
 
 namespace verbsmith {
 
@@ -67,14 +68,6 @@ class Attempts {
   std::optional<VbError> first_;
 };
 
-void IgnoringFailure(auto step) {
-  try {
-    step();
-  } catch (const VbError&) {
-    // What cannot go stays; the rest still goes.
-  }
-}
-
 }  // namespace
 
 std::string FinishJournal::ToJson() const {
@@ -115,18 +108,6 @@ FinishJournal FinishJournal::FromJson(const std::string& text) {
     return result;
   } catch (const json::exception&) {
     throw VbError::Standard(vberr::kPathFileAccessError);
-  }
-}
-
-void RemoveCreatedDirectories(FileSystem& fs, const std::vector<std::string>& directories) {
-  for (auto it = directories.rbegin(); it != directories.rend(); ++it) {
-    std::string d = *it;
-    while (d.size() > 3 && d.back() == '\\') d.pop_back();
-    for (const char* below : {"\\src", "\\bin"}) {
-      IgnoringFailure([&] { fs.DeleteFile(d + below + "\\*.*"); });
-      IgnoringFailure([&] { fs.RemoveDirectory(d + below); });
-    }
-    IgnoringFailure([&] { fs.RemoveDirectory(d); });
   }
 }
 

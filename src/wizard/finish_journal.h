@@ -50,9 +50,4 @@ void UndoFinish(Host& host, const FinishJournal& journal);
 // why it could not be.
 std::vector<std::string> UndoInterruptedFinishes(Host& host);
 
-// The project directories a run made, newest first, with what the run put
-// in their src and bin directories; a directory that still holds anything
-// stays. Failures are skipped.
-void RemoveCreatedDirectories(FileSystem& fs, const std::vector<std::string>& directories);
-
 }  // namespace verbsmith

@@ -7,6 +7,7 @@
 #include "base/cp1252.h"
 #include "base/strings.h"
 #include "platform/command_set_lookup.h"
+#include "wizard/run_directories.h"
 
 namespace verbsmith {
 
@@ -37,7 +38,13 @@ std::vector<std::vector<std::string>> IniKeys(const std::string& text) {
 
 FinishTransaction::FinishTransaction(Host& host, std::vector<std::string> createdDirectories, Mode mode)
     : host_(host), createdDirectories_(std::move(createdDirectories)) {
-  if (host_.staging != nullptr) host_.staging->SetHolding(true);
+  if (host_.staging != nullptr) {
+    if (host_.staging->Holding()) {
+      heldBefore_ = host_.staging->Marked();
+    } else {
+      host_.staging->SetHolding(true);
+    }
+  }
   if (mode == Mode::kPreview) return;
   // From here on a process that ends takes the run's directories with it.
   FinishJournal journal;
@@ -55,8 +62,11 @@ FinishTransaction::~FinishTransaction() {
 }
 
 void FinishTransaction::StopHolding() {
-  // What is held is forgotten; taking back works on the disk itself.
-  if (host_.staging != nullptr) host_.staging->SetHolding(false);
+  // What is held is forgotten; taking back works on the disk itself. A
+  // run that held everything before goes on holding what it held then.
+  if (host_.staging == nullptr) return;
+  if (heldBefore_) return host_.staging->BackTo(*heldBefore_);
+  host_.staging->SetHolding(false);
 }
 
 FinishJournal FinishTransaction::Prepare(const std::string& company, const std::string& application,

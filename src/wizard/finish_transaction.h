@@ -56,6 +56,8 @@ class FinishTransaction {
   Host& host_;
   std::vector<std::string> createdDirectories_;
   std::string journalPath_;
+  // What the host held before this transaction, when it held anything.
+  std::optional<StagedFileSystem::Mark> heldBefore_;
   // Why the journal could not be written; the run is then not committed.
   std::optional<VbError> journalError_;
 };

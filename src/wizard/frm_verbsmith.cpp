@@ -38,7 +38,7 @@ bool Selected(const forms::Form& form, std::string_view name) {
 }  // namespace
 
 FrmVerbsmith::FrmVerbsmith(forms::FormsRuntime& runtime, Host& host)
-    : Form(runtime, "frmVerbsmith"), host_(host), help_(host) {
+    : Form(runtime, "frmVerbsmith"), host_(host), help_(host), madeDirectories_(host) {
   SetCaption(std::string(text::kTitle));
   Add<forms::ImageList>("ImageList1").AddImage(kStepPicture);
   AddGroup<IntroSteps>({Step::kIntro, Step::kProjName});
@@ -51,9 +51,14 @@ FrmVerbsmith::FrmVerbsmith(forms::FormsRuntime& runtime, Host& host)
   onLoad = [this] { OnLoad(); };
   onActivate = [this] { OnActivate(); };
   onPaint = [this] { OnPaint(); };
+  // However the window goes (Cancel, its close box, the end of a script), a
+  // run that did not finish takes its directories with it.
+  onUnload = [this](bool&) { madeDirectories_.Remove(); };
 }
 
-FrmVerbsmith::~FrmVerbsmith() = default;
+FrmVerbsmith::~FrmVerbsmith() {
+  madeDirectories_.Remove();
+}
 
 template <class Group>
 void FrmVerbsmith::AddGroup(std::initializer_list<Step> steps) {
@@ -70,7 +75,7 @@ void FrmVerbsmith::InitializeObjects(IConnection* wizard) {
   formMgr_ = nullptr;
   bitmapMgr_ = nullptr;
   vbInst_ = nullptr;
-  createdDirectories_.clear();
+  madeDirectories_.Remove();
   help_.Reset();
   auto record = [this](ManagerError error) { RecordManagerError(host_.err, text::kFormWizardSource, error); };
   if (wizard == nullptr) return record(mgrerr::kNoConnection);
@@ -92,8 +97,8 @@ void FrmVerbsmith::OnLoad() {
     const std::string id(language);
     std::string directory = host_.addInDirectory;
     if (!directory.empty() && directory.back() == '\\') directory.pop_back();
-    help_.SetApplicationHelpFile(directory + "\\..\\resdlls\\00" + id.substr(1, 1) + id.substr(id.size() - 1) +
-                                 "\\Verbsmith52.chm");
+    help_.SetApplicationHelpFile(directory + "\\..\\resdlls\\00" + id.substr(1, 1) +
+                                 id.substr(id.size() - 1) + "\\Verbsmith52.chm");
   } catch (const std::exception&) {
     // Without a help file path, help asks for the file when first wanted.
   }
