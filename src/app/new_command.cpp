@@ -70,9 +70,9 @@ int RunNew(const NewOptions& options) {
   PosixPlatform platform(watch);
   std::string plan;
   if (options.dryRun) {
-    platform.GetHost().finishPreview = [&plan, &options](const std::string& json, const std::string& text) {
+    platform.StartDryRun([&plan, &options](const std::string& json, const std::string& text) {
       plan = options.json ? json : text;
-    };
+    });
   }
   WizardAnswers answers;
   try {

@@ -10,6 +10,7 @@
 #include "platform/posix/path_mapper.h"
 #include "platform/posix/temp_file_registry.h"
 #include "wizard/finish_journal.h"
+#include "wizard/run_directories.h"
 
 namespace verbsmith::app {
 
@@ -55,12 +56,18 @@ void UndoInterruptedFinishes() {
         // No such directory yet.
       }
     }
-    if (files.List(FinishJournalDirectory() + "finish-*.json", 0).empty()) return;
+    if (files.List(FinishJournalDirectory() + "finish-*.json", 0).empty() &&
+        files.List(FinishJournalDirectory() + "run-*.json", 0).empty())
+      return;
   }
   StringTranscript unused;
   PosixPlatform platform(unused);
+  // Finishes first: what they take back empties the directories of their runs.
   for (const std::string& line : verbsmith::UndoInterruptedFinishes(platform.GetHost())) {
     std::fprintf(stderr, "verbsmith: %s\n", EscapeControls(line).c_str());
+  }
+  for (const std::string& line : RemoveDirectoriesOfEndedRuns(platform.GetHost())) {
+    std::fprintf(stderr, "verbsmith: %s\n", line.c_str());
   }
 }
 
@@ -99,6 +106,13 @@ PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs
   } else if (!host_.addInDirectory.empty()) {
     host_.templateDirectory = host_.addInDirectory + "Templates\\";
   }
+}
+
+void PosixPlatform::StartDryRun(std::function<void(const std::string&, const std::string&)> preview) {
+  host_.finishPreview = std::move(preview);
+  // Every change is held from the start, so that the run makes nothing,
+  // not even the project's directories.
+  staged_.SetHolding(true);
 }
 
 std::string PosixPlatform::ProductPath(const std::string& path) {

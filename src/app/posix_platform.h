@@ -4,6 +4,7 @@
 // and a fixed screen for headless runs. Owns them all and exposes them as
 // one Host.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,6 +50,10 @@ class PosixPlatform {
   PosixRegistry& Registry() { return *registry_.registry; }
   // The registry files left out, and why.
   const std::vector<RegistryFileProblem>& RegistryProblems() const { return registry_.problems; }
+
+  // Makes the runs of this platform dry runs: a Finish hands its plan to
+  // preview and changes nothing.
+  void StartDryRun(std::function<void(const std::string& json, const std::string& text)> preview);
 
   // A directory given on the command line (host path, or Windows form) as
   // the product names it, with a trailing backslash.

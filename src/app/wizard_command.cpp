@@ -40,7 +40,7 @@ int RunScriptFile(const RunOptions& options) {
   PosixPlatform platform(transcript);
   std::string plan;
   if (options.dryRun)
-    platform.GetHost().finishPreview = [&plan](const std::string& json, const std::string&) { plan = json; };
+    platform.StartDryRun([&plan](const std::string& json, const std::string&) { plan = json; });
 
   std::string scriptName = "built-in script";
   std::string script = kBuiltInScript;

@@ -80,6 +80,12 @@ class FileSystem {
   virtual void CopyWorkingFile(const std::string& from, const std::string& to) { CopyFile(from, to); }
   virtual void WriteWorkingText(const std::string& path, const std::string& text) { WriteText(path, text); }
 
+  // Throws VbError, as CreateTempFile would, when no file can be made in
+  // the directory. Adapters that can make a file without a name leave
+  // nothing behind even when the process is killed meanwhile; this one
+  // makes a temporary file and deletes it.
+  virtual void CheckWritable(const std::string& directory) { DeleteFile(CreateTempFile(directory, "vsp")); }
+
   // The host's own name for a Windows-form path, for handing to a host
   // program (a compiler's command line). On a Windows host the two are the
   // same; other adapters map the path as every call here does.

@@ -53,6 +53,12 @@ bool StagedFileSystem::HasDirectory(const std::string& directory) {
   return directoryKeys_.count(Key(directory)) != 0 || DirectoryExists(inner_, directory);
 }
 
+void StagedFileSystem::FailIfOnlyHeld(const std::string& path) const {
+  // A directory that is held holds nothing beneath; what is not held in it
+  // is not there, as in any directory.
+  if (holding_ && directoryKeys_.count(Key(SplitLast(path).first)) != 0) Fail(vberr::kFileNotFound);
+}
+
 const StagedFileSystem::HeldFile* StagedFileSystem::Find(const std::string& path) const {
   const auto it = files_.find(Key(path));
   return it == files_.end() ? nullptr : &it->second;
@@ -107,6 +113,7 @@ uint32_t StagedFileSystem::GetAttributes(const std::string& path) {
   if (Deleted(path)) Fail(vberr::kFileNotFound);
   if (Find(path) != nullptr) return attr::kNormal;
   if (directoryKeys_.count(Key(path)) != 0) return attr::kDirectory;
+  FailIfOnlyHeld(path);
   return inner_.GetAttributes(path);
 }
 
@@ -177,6 +184,7 @@ std::string StagedFileSystem::ReadText(const std::string& path) {
   if (PassesThrough(path)) return inner_.ReadText(path);
   if (Deleted(path)) Fail(vberr::kFileNotFound);
   if (const HeldFile* held = Find(path)) return Cp1252ToUtf8(held->bytes);
+  FailIfOnlyHeld(path);
   return inner_.ReadText(path);
 }
 
@@ -189,6 +197,7 @@ std::string StagedFileSystem::ReadBytes(const std::string& path) {
   if (PassesThrough(path)) return inner_.ReadBytes(path);
   if (Deleted(path)) Fail(vberr::kFileNotFound);
   if (const HeldFile* held = Find(path)) return held->bytes;
+  FailIfOnlyHeld(path);
   return inner_.ReadBytes(path);
 }
 
@@ -236,6 +245,24 @@ void StagedFileSystem::Discard() {
 void StagedFileSystem::SetHolding(bool holding) {
   Discard();
   holding_ = holding;
+}
+
+StagedFileSystem::Mark StagedFileSystem::Marked() const {
+  return Mark{files_, directories_, directoryKeys_, nextOrder_, deleted_};
+}
+
+void StagedFileSystem::BackTo(const Mark& mark) {
+  files_ = mark.files;
+  directories_ = mark.directories;
+  directoryKeys_ = mark.directoryKeys;
+  nextOrder_ = mark.nextOrder;
+  deleted_ = mark.deleted;
+}
+
+void StagedFileSystem::CheckWritable(const std::string& directory) {
+  std::string beneath = directory;
+  while (holding_ && directoryKeys_.count(Key(beneath)) != 0) beneath = SplitLast(beneath).first;
+  inner_.CheckWritable(beneath);
 }
 
 void StagedFileSystem::Commit() {

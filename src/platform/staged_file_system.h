@@ -30,6 +30,12 @@ class StagedFileSystem : public FileSystem {
  public:
   explicit StagedFileSystem(FileSystem& inner, bool holding = true) : inner_(inner), holding_(holding) {}
 
+  struct HeldFile {
+    std::string path;  // as first given
+    std::string bytes;
+    std::size_t order;
+  };
+
   // What Commit would do: the directories to make, then the files to write
   // (in the order first made) and the files to delete.
   struct Plan {
@@ -52,6 +58,8 @@ class StagedFileSystem : public FileSystem {
   void WriteText(const std::string& path, const std::string& text) override;
   std::string ReadBytes(const std::string& path) override;
   void WriteBytes(const std::string& path, const std::string& bytes) override;
+  // A held directory is as writable as the nearest one beneath.
+  void CheckWritable(const std::string& directory) override;
   std::string HostPath(const std::string& windowsPath) override { return inner_.HostPath(windowsPath); }
   std::string ResolvedPath(const std::string& path) override { return inner_.ResolvedPath(path); }
   std::string WindowsPathOf(const std::string& hostPath) override { return inner_.WindowsPathOf(hostPath); }
@@ -70,20 +78,29 @@ class StagedFileSystem : public FileSystem {
   void Discard();
   // Whether calls are held; switching either way forgets what is held.
   void SetHolding(bool holding);
+  bool Holding() const { return holding_; }
+
+  // What is held at one moment, to go back to: a run that holds everything
+  // from its start (a dry run) previews its Finish more than once.
+  struct Mark {
+    std::map<std::string, HeldFile> files;
+    std::vector<std::string> directories;
+    std::set<std::string> directoryKeys;
+    std::size_t nextOrder = 0;
+    std::map<std::string, std::string> deleted;
+  };
+  Mark Marked() const;
+  void BackTo(const Mark& mark);
   FileSystem& Beneath() { return inner_; }
 
  private:
-  struct HeldFile {
-    std::string path;  // as first given
-    std::string bytes;
-    std::size_t order;
-  };
-
   // Whether the directory exists here or beneath.
   bool HasDirectory(const std::string& directory);
   void Hold(const std::string& path, std::string bytes);
   const HeldFile* Find(const std::string& path) const;
   bool Deleted(const std::string& path) const;
+  // Throws 53 for a path in a directory that is only held.
+  void FailIfOnlyHeld(const std::string& path) const;
   bool Scratch(const std::string& path) const;
   // The path beneath, whether or not it is held (a scratch file, or every
   // path while nothing is held).

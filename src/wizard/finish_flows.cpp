@@ -103,11 +103,11 @@ void RewriteProjectFile(FrmVerbsmith& window) {
   });
 }
 
-// The project directories a create run made; other runs make none of
-// their own.
+// The project directories a create run made; those of another run are
+// none of its project's.
 std::vector<std::string> DirectoriesOfThisRun(FrmVerbsmith& window) {
   if (window.GenMgr() == nullptr || window.GenMgr()->WizardPurpose() != purpose::kCreate) return {};
-  return window.CreatedDirectories();
+  return window.MadeDirectories().Made();
 }
 
 // A stage that had to report a failure has failed, but for a missing
@@ -297,10 +297,13 @@ void RunFinishFlow(FrmVerbsmith& window, FinishChoices choices) {
       WriteManifest(host,
                     {gen, *window.ClassMgr(), *window.ModuleMgr(), *window.FormMgr(), *window.BitmapMgr()},
                     EntryFor(window));
-      if (Commit(window, transaction, choices)) OfferProject(window);
+      if (Commit(window, transaction, choices)) {
+        // The project's own directories now; any other goes with the window.
+        if (gen.WizardPurpose() == purpose::kCreate) window.MadeDirectories().Keep();
+        OfferProject(window);
+      }
     }
   }
-  window.CreatedDirectories().clear();
   window.Unload();
 }
 
@@ -354,9 +357,8 @@ void RunDeleteFlow(FrmVerbsmith& window) {
 }
 
 void RunCancelFlow(FrmVerbsmith& window) {
-  RemoveCreatedDirectories(window.GetHost().fs, DirectoriesOfThisRun(window));
+  window.MadeDirectories().Remove();
   window.Unload();
-  window.CreatedDirectories().clear();
 }
 
 }  // namespace verbsmith

@@ -33,8 +33,8 @@ void PreviewFinish(FrmVerbsmith& window);
 // and refills the list; the window stays on that step.
 void RunDeleteFlow(FrmVerbsmith& window);
 
-// Removes the project directories this run created (a create run only),
-// newest first, and closes the wizard. Nothing here is reported.
+// Removes the directories this run made, newest first, where nothing else
+// has been put in them, and closes the wizard. Nothing here is reported.
 void RunCancelFlow(FrmVerbsmith& window);
 
 }  // namespace verbsmith

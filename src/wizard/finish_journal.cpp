@@ -9,6 +9,7 @@
 #include "managers/command_entry_json.h"
 #include "platform/command_set_lookup.h"
 #include "wizard/finish_journal_paths.h"
+#include "wizard/run_directories.h"
 
 namespace verbsmith {
 
@@ -76,14 +77,6 @@ class Attempts {
   std::optional<VbError> first_;
 };
 
-void IgnoringFailure(auto step) {
-  try {
-    step();
-  } catch (const VbError&) {
-    // What cannot go stays; the rest still goes.
-  }
-}
-
 }  // namespace
 
 std::string FinishJournal::ToJson() const {
@@ -126,18 +119,6 @@ FinishJournal FinishJournal::FromJson(const std::string& bytes) {
     return result;
   } catch (const json::exception&) {
     throw Unreadable();
-  }
-}
-
-void RemoveCreatedDirectories(FileSystem& fs, const std::vector<std::string>& directories) {
-  for (auto it = directories.rbegin(); it != directories.rend(); ++it) {
-    std::string d = *it;
-    while (d.size() > 3 && d.back() == '\\') d.pop_back();
-    for (const char* below : {"\\src", "\\bin"}) {
-      IgnoringFailure([&] { fs.DeleteFile(d + below + "\\*.*"); });
-      IgnoringFailure([&] { fs.RemoveDirectory(d + below); });
-    }
-    IgnoringFailure([&] { fs.RemoveDirectory(d); });
   }
 }
 

@@ -60,9 +60,4 @@ void UndoFinish(Host& host, const FinishJournal& journal);
 // that names paths outside its run, is refused whole and kept.
 std::vector<std::string> UndoInterruptedFinishes(Host& host);
 
-// The project directories a run made, newest first, with what the run put
-// in their src and bin directories; a directory that still holds anything
-// stays. Failures are skipped.
-void RemoveCreatedDirectories(FileSystem& fs, const std::vector<std::string>& directories);
-
 }  // namespace verbsmith

@@ -61,14 +61,14 @@ std::optional<Refusal> CheckTemplates(FrmVerbsmith& window) {
   return Refusal{Str(text::kTemplatesFaulty) + Str(text::kNL) + fault->Describe()};
 }
 
-// A directory is writable when a file can be made in it and removed again.
+// A directory is writable when a file can be made in it.
 std::optional<std::string> DirectoryProblem(FileSystem& fs, const std::string& directory) {
   // Named in a sentence without the trailing backslash, a drive's root apart.
   std::string named = directory;
   if (named.size() > 3 && named.ends_with('\\')) named.pop_back();
   if (!DirectoryExists(fs, directory)) return Str(text::kCannotFindDirectory) + named + ".";
   try {
-    fs.DeleteFile(fs.CreateTempFile(directory, "vsp"));
+    fs.CheckWritable(directory);
     return std::nullopt;
   } catch (const VbError& error) {
     return Str(text::kCannotWriteDirectory) + named + ".  " + error.Description();

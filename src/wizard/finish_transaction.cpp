@@ -8,6 +8,7 @@
 #include "base/strings.h"
 #include "platform/command_set_lookup.h"
 #include "wizard/finish_journal_paths.h"
+#include "wizard/run_directories.h"
 
 namespace verbsmith {
 
@@ -39,7 +40,13 @@ std::vector<std::vector<std::string>> IniKeys(const std::string& text) {
 FinishTransaction::FinishTransaction(Host& host, std::string project,
                                      std::vector<std::string> createdDirectories, Mode mode)
     : host_(host), project_(std::move(project)), createdDirectories_(std::move(createdDirectories)) {
-  if (host_.staging != nullptr) host_.staging->SetHolding(true);
+  if (host_.staging != nullptr) {
+    if (host_.staging->Holding()) {
+      heldBefore_ = host_.staging->Marked();
+    } else {
+      host_.staging->SetHolding(true);
+    }
+  }
   if (mode == Mode::kPreview) return;
   if (host_.locks != nullptr && !project_.empty()) {
     try {
@@ -66,8 +73,11 @@ FinishTransaction::~FinishTransaction() {
 }
 
 void FinishTransaction::StopHolding() {
-  // What is held is forgotten; taking back works on the disk itself.
-  if (host_.staging != nullptr) host_.staging->SetHolding(false);
+  // What is held is forgotten; taking back works on the disk itself. A
+  // run that held everything before goes on holding what it held then.
+  if (host_.staging == nullptr) return;
+  if (heldBefore_) return host_.staging->BackTo(*heldBefore_);
+  host_.staging->SetHolding(false);
 }
 
 FinishJournal FinishTransaction::Prepare(const std::string& company, const std::string& application,

@@ -71,6 +71,8 @@ class FinishTransaction {
   std::string journalPath_;
   // Held while the journal exists: it tells recovery this run is alive.
   std::unique_ptr<FileLock> journalLock_;
+  // What the host held before this transaction, when it held anything.
+  std::optional<StagedFileSystem::Mark> heldBefore_;
   // Why the journal could not be written; the run is then not committed.
   std::optional<VbError> journalError_;
 };

@@ -38,7 +38,7 @@ bool Selected(const forms::Form& form, std::string_view name) {
 }  // namespace
 
 FrmVerbsmith::FrmVerbsmith(forms::FormsRuntime& runtime, Host& host)
-    : Form(runtime, "frmVerbsmith"), host_(host), help_(host) {
+    : Form(runtime, "frmVerbsmith"), host_(host), help_(host), madeDirectories_(host) {
   SetCaption(std::string(text::kTitle));
   Add<forms::ImageList>("ImageList1").AddImage(kStepPicture);
   AddGroup<IntroSteps>({Step::kIntro, Step::kProjName});
@@ -51,9 +51,14 @@ FrmVerbsmith::FrmVerbsmith(forms::FormsRuntime& runtime, Host& host)
   onLoad = [this] { OnLoad(); };
   onActivate = [this] { OnActivate(); };
   onPaint = [this] { OnPaint(); };
+  // However the window goes (Cancel, its close box, the end of a script), a
+  // run that did not finish takes its directories with it.
+  onUnload = [this](bool&) { madeDirectories_.Remove(); };
 }
 
-FrmVerbsmith::~FrmVerbsmith() = default;
+FrmVerbsmith::~FrmVerbsmith() {
+  madeDirectories_.Remove();
+}
 
 template <class Group>
 void FrmVerbsmith::AddGroup(std::initializer_list<Step> steps) {
@@ -70,7 +75,7 @@ void FrmVerbsmith::InitializeObjects(IConnection* wizard) {
   formMgr_ = nullptr;
   bitmapMgr_ = nullptr;
   vbInst_ = nullptr;
-  createdDirectories_.clear();
+  madeDirectories_.Remove();
   help_.Reset();
   auto record = [this](ManagerError error) { RecordManagerError(host_.err, text::kFormWizardSource, error); };
   if (wizard == nullptr) return record(mgrerr::kNoConnection);
@@ -207,12 +212,12 @@ void FrmVerbsmith::SetHelpTopic(forms::Control& control, int topic) {
   SetHelpTopic(control, topic, [topic] { return topic; });
 }
 
-void FrmVerbsmith::SetHelpTopic(forms::Control& control, int topic, std::function<int()> f1Topic) {
+void FrmVerbsmith::SetHelpTopic(forms::Control& control, int topic, std::function<int()> keyTopic) {
   control.SetHelpContextID(topic);
-  control.onKeyDown = [this, f1Topic = std::move(f1Topic), previous = std::move(control.onKeyDown)](
+  control.onKeyDown = [this, keyTopic = std::move(keyTopic), previous = std::move(control.onKeyDown)](
                           int& keyCode, int shift) {
     if (previous) previous(keyCode, shift);
-    if (keyCode == forms::key::kF1) ShowHelpTopic(f1Topic());
+    if (keyCode == forms::key::kF1) ShowHelpTopic(keyTopic());
   };
 }
 

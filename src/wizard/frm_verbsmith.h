@@ -3,7 +3,7 @@
 // that fills it; exactly one step is visible at a time. The steps live in
 // groups (one file each); the window owns them, the graph that moves
 // between them, and what every step shares: the managers of the run, the
-// help topics, the message boxes and the created-directories list.
+// help topics, the message boxes and the directories the run made.
 
 #include <array>
 #include <functional>
@@ -17,6 +17,7 @@
 #include "platform/host.h"
 #include "wizard/frm_multi_cmd.h"
 #include "wizard/help.h"
+#include "wizard/run_directories.h"
 #include "wizard/step.h"
 #include "wizard/step_graph.h"
 #include "wizard/step_group.h"
@@ -85,12 +86,13 @@ class FrmVerbsmith : public forms::Form, public WizardWindow {
   // Gives a control its help topic: its help context number, and the topic
   // F1 opens while it has the focus.
   void SetHelpTopic(forms::Control& control, int topic);
-  // The same for a control whose F1 topic depends on the run: f1Topic is
+  // The same for a control whose F1 topic depends on the run: keyTopic is
   // asked at each F1. The help context number is a thing apart, which the
   // steps set for themselves.
-  void SetHelpTopic(forms::Control& control, int topic, std::function<int()> f1Topic);
-  // The project directories this run created, oldest first.
-  std::vector<std::string>& CreatedDirectories() { return createdDirectories_; }
+  void SetHelpTopic(forms::Control& control, int topic, std::function<int()> keyTopic);
+  // The directories this run made; they go with the window unless the run
+  // finished and kept them.
+  RunDirectories& MadeDirectories() { return madeDirectories_; }
   // Any Cancel button.
   void CancelWizard();
 
@@ -112,7 +114,7 @@ class FrmVerbsmith : public forms::Form, public WizardWindow {
   bool emptyCmdName_ = false;
   HelpFile help_;
   forms::PictureBox* currentStepPicture_ = nullptr;
-  std::vector<std::string> createdDirectories_;
+  RunDirectories madeDirectories_;
   std::vector<std::unique_ptr<StepGroup>> groups_;
   std::array<StepGroup*, kStepCount> stepOwners_{};
 };

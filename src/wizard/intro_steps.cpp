@@ -276,10 +276,7 @@ bool IntroSteps::MakeProjectDirectories(const std::string& location, const std::
   std::string project = location;
   if (!subdirectory.empty()) {
     project = location + "\\" + subdirectory;
-    if (!DirectoryExists(host.fs, project)) {
-      if (!MakeDirectory(project)) return false;
-      window_.CreatedDirectories().push_back(project);
-    }
+    if (!DirectoryExists(host.fs, project) && !MakeDirectory(project)) return false;
     gen->SetCurrentPath(project);
   }
   // An existing project directory still gets what a project needs.
@@ -292,9 +289,8 @@ bool IntroSteps::MakeProjectDirectories(const std::string& location, const std::
 }
 
 bool IntroSteps::MakeDirectory(const std::string& path) {
-  Host& host = window_.GetHost();
   try {
-    host.fs.MakeDirectory(path);
+    window_.MadeDirectories().Make(path);
     return true;
   } catch (const VbError& error) {
     window_.Message(std::string(text::kCannotCreateProjectDirectory) + std::string(kNL) + path + "  " +

@@ -60,10 +60,15 @@ stale=$(find "$target" -name '.~vs*.tmp' | wc -l)
 echo "$kills kills in a ${span_us} us render: $mixed caught between files, $left temporary files left, $stale after the next render"
 [ "$stale" -eq 0 ] || { echo "temporary files survived the next render"; exit 1; }
 
-# SIGTERM lets the render remove its temporary file on the way out.
-for ((i = 0; i < 10; i++)); do
-  render_new_and_signal TERM
-  [ "$(find "$target" -name '.~vs*.tmp' | wc -l)" -eq 0 ] || { echo "SIGTERM left a temporary file"; exit 1; }
-  cp "$work/old/"* "$target/src/"
+# SIGTERM, SIGINT, SIGHUP and SIGQUIT let the render remove its temporary
+# file on the way out.
+ulimit -c 0
+set -m  # a background job takes SIGINT and SIGQUIT as a foreground one does
+for signal in TERM INT HUP QUIT; do
+  for ((i = 0; i < 10; i++)); do
+    render_new_and_signal "$signal"
+    [ "$(find "$target" -name '.~vs*.tmp' | wc -l)" -eq 0 ] || { echo "SIG$signal left a temporary file"; exit 1; }
+    cp "$work/old/"* "$target/src/"
+  done
 done
-echo "10 SIGTERMs during renders: no temporary file left"
+echo "10 each of SIGTERM, SIGINT, SIGHUP and SIGQUIT during renders: no temporary file left"

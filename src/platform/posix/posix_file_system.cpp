@@ -217,7 +217,13 @@ void PosixFileSystem::MakeDirectory(const std::string& path) {
 
 void PosixFileSystem::RemoveDirectory(const std::string& path) {
   const fs::path host = mapper_.ToHost(path);
-  if (::rmdir(host.c_str()) != 0) ThrowErrno(errno, Missing::kPath);
+  int result = ::rmdir(host.c_str());
+  if (result != 0 && (errno == ENOTEMPTY || errno == EEXIST)) {
+    // What killed writes left counts for nothing.
+    RemoveStaleTempFiles(host);
+    result = ::rmdir(host.c_str());
+  }
+  if (result != 0) ThrowErrno(errno, Missing::kPath);
   mapper_.ForgetDirectories();
 }
 
@@ -256,7 +262,7 @@ std::string PosixFileSystem::CreateTempFile(const std::string& directory, const 
     if (fd >= 0) {
       ::close(fd);
       mapper_.Learn(host / name, true);
-      scratchFiles_.insert((host / name).native());
+      scratchFiles_[(host / name).native()] = std::make_unique<RegisteredTempFile>(host / name);
       return windowsDirectory + name;
     }
     if (errno != EEXIST) ThrowErrno(errno, Missing::kPath);
@@ -274,6 +280,22 @@ std::string PosixFileSystem::ResolvedPath(const std::string& path) {
   } catch (const VbError&) {
     return path;
   }
+}
+
+void PosixFileSystem::CheckWritable(const std::string& directory) {
+  const fs::path host = mapper_.ToHost(directory);
+  const int fd = ::open(host.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  if (fd >= 0) {
+    ::close(fd);
+    return;
+  }
+  const int failure = errno;
+  // A file system without unnamed files: a named one, removed at once.
+  if (failure == EOPNOTSUPP || failure == EISDIR || failure == EINVAL)
+    return FileSystem::CheckWritable(directory);
+  // Said as CreateTempFile says it.
+  if (failure == ENOTDIR) ThrowNumber(vberr::kPathNotFound);
+  ThrowErrno(failure, Missing::kPath);
 }
 
 std::string PosixFileSystem::ReadText(const std::string& path) {

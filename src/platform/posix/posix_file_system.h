@@ -21,6 +21,8 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -28,6 +30,7 @@
 
 #include "platform/file_system.h"
 #include "platform/posix/path_mapper.h"
+#include "platform/posix/temp_file_registry.h"
 
 namespace verbsmith {
 
@@ -47,6 +50,7 @@ class PosixFileSystem : public FileSystem {
   void SetAttributes(const std::string& path, uint32_t attributes) override;
   void DeleteFile(const std::string& path) override;
   void MakeDirectory(const std::string& path) override;
+  // The temporary files of killed runs in it do not keep it.
   void RemoveDirectory(const std::string& path) override;
   std::string CurrentDirectory() override;
   void SetCurrentDirectory(const std::string& path) override;
@@ -57,6 +61,8 @@ class PosixFileSystem : public FileSystem {
   void WriteBytes(const std::string& path, const std::string& bytes) override;
   void CopyWorkingFile(const std::string& from, const std::string& to) override;
   void WriteWorkingText(const std::string& path, const std::string& text) override;
+  // With an unnamed file (O_TMPFILE) where the file system has them.
+  void CheckWritable(const std::string& directory) override;
   std::string HostPath(const std::string& windowsPath) override {
     return mapper_.ToHost(windowsPath).string();
   }
@@ -88,8 +94,8 @@ class PosixFileSystem : public FileSystem {
   WriteCall writeCall_;
   unsigned tempCounter_ = 0;
   // Files made by CreateTempFile and not yet deleted: scratch, written
-  // without a sync.
-  std::set<std::string> scratchFiles_;
+  // without a sync, and removed by a signal that ends the process.
+  std::map<std::string, std::unique_ptr<RegisteredTempFile>> scratchFiles_;
   // Directories already cleared of stale temporary files by this object.
   std::set<std::string> sweptDirectories_;
 };

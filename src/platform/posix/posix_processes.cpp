@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "base/vb_error.h"
+#include "platform/posix/temp_file_registry.h"
 
 extern char** environ;
 
@@ -46,6 +47,19 @@ int DecodeStatus(int status) {
   if (WIFSIGNALED(status)) return -WTERMSIG(status);
   return -1;
 }
+
+// Owns a posix_spawnattr_t for the span of one spawn.
+class SpawnAttributes {
+ public:
+  SpawnAttributes() { posix_spawnattr_init(&attributes_); }
+  ~SpawnAttributes() { posix_spawnattr_destroy(&attributes_); }
+  SpawnAttributes(const SpawnAttributes&) = delete;
+  SpawnAttributes& operator=(const SpawnAttributes&) = delete;
+  posix_spawnattr_t* Get() { return &attributes_; }
+
+ private:
+  posix_spawnattr_t attributes_;
+};
 
 // Owns a posix_spawn_file_actions_t for the span of one spawn.
 class FileActions {
@@ -128,9 +142,13 @@ ProcessId PosixProcesses::Start(const std::vector<std::string>& argv, bool hidde
   args.push_back(nullptr);
 
   FileActions actions;
+  SpawnAttributes attributes;
   if (hidden) {
     posix_spawn_file_actions_addopen(actions.Get(), STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(actions.Get(), STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    // A group of its own: what it starts in turn ends with it.
+    posix_spawnattr_setflags(attributes.Get(), POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(attributes.Get(), 0);
   }
   std::vector<std::string> environment = ChildEnvironment();
   std::vector<char*> envp;
@@ -138,13 +156,16 @@ ProcessId PosixProcesses::Start(const std::vector<std::string>& argv, bool hidde
   for (std::string& variable : environment) envp.push_back(variable.data());
   envp.push_back(nullptr);
   pid_t pid = 0;
-  const int result = posix_spawnp(&pid, args.front(), actions.Get(), nullptr, args.data(), envp.data());
+  const int result =
+      posix_spawnp(&pid, args.front(), actions.Get(), attributes.Get(), args.data(), envp.data());
   if (result != 0) {
     throw VbError(
         vberr::kFileNotFound, kSource,
         VbErrorText(vberr::kFileNotFound) + ": " + argv.front() + " (" + std::strerror(result) + ")");
   }
-  children_[pid] = std::nullopt;
+  children_[pid] = Child{std::nullopt, hidden};
+  // Until it is reaped, a fatal signal to this process ends its group too.
+  if (hidden) RegisterChildGroup(pid);
   return pid;
 }
 
@@ -153,7 +174,7 @@ std::optional<int> PosixProcesses::Poll(ProcessId process) {
   if (it == children_.end()) {
     throw VbError(vberr::kInvalidProcedureCall, kSource, "No such child process");
   }
-  if (it->second) return it->second;
+  if (it->second.status) return it->second.status;
   int status = 0;
   pid_t reaped = 0;
   do {
@@ -165,8 +186,8 @@ std::optional<int> PosixProcesses::Poll(ProcessId process) {
     throw VbError(vberr::kInvalidProcedureCall, kSource,
                   std::string("Cannot wait for process: ") + std::strerror(errno));
   }
-  it->second = DecodeStatus(status);
-  return it->second;
+  Reaped(process, it->second, DecodeStatus(status));
+  return it->second.status;
 }
 
 std::optional<int> PosixProcesses::Wait(ProcessId process, std::chrono::milliseconds limit) {
@@ -198,15 +219,30 @@ std::optional<int> PosixProcesses::Wait(ProcessId process, std::chrono::millisec
 
 void PosixProcesses::Kill(ProcessId process) {
   auto it = children_.find(process);
-  if (it == children_.end() || it->second) return;
+  if (it == children_.end() || it->second.status) return;
   if (Poll(process)) return;
-  kill(static_cast<pid_t>(process), SIGKILL);
+  // Not reaped yet, so the group's number is still the child's: a child
+  // with a group of its own goes with everything it started.
+  const auto pid = static_cast<pid_t>(process);
+  kill(it->second.ownGroup ? -pid : pid, SIGKILL);
   int status = 0;
   pid_t reaped = 0;
   do {
-    reaped = waitpid(static_cast<pid_t>(process), &status, 0);
+    reaped = waitpid(pid, &status, 0);
   } while (reaped < 0 && errno == EINTR);
-  it->second = reaped > 0 ? DecodeStatus(status) : -SIGKILL;
+  Reaped(process, it->second, reaped > 0 ? DecodeStatus(status) : -SIGKILL);
+}
+
+void PosixProcesses::Reaped(ProcessId process, Child& child, int status) {
+  child.status = status;
+  if (child.ownGroup) ForgetChildGroup(static_cast<pid_t>(process));
+}
+
+PosixProcesses::~PosixProcesses() {
+  // Numbers of children never reaped may be reused by strangers.
+  for (const auto& [pid, child] : children_) {
+    if (child.ownGroup && !child.status) ForgetChildGroup(static_cast<pid_t>(pid));
+  }
 }
 
 void PosixProcesses::Sleep(std::chrono::milliseconds duration) {

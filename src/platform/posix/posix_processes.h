@@ -1,7 +1,10 @@
 #pragma once
 // Processes on a POSIX host: environment variables from the process
 // environment, children started with posix_spawnp and their end noticed at
-// once through a pidfd (stepped polling where the kernel has none).
+// once through a pidfd (stepped polling where the kernel has none). A hidden
+// child is a tool working for this process: it leads a process group of its
+// own, which Kill ends whole, as does a fatal signal to this process (see
+// temp_file_registry.h).
 
 #include <chrono>
 #include <map>
@@ -15,6 +18,11 @@ namespace verbsmith {
 
 class PosixProcesses : public Processes {
  public:
+  PosixProcesses() = default;
+  ~PosixProcesses() override;
+  PosixProcesses(const PosixProcesses&) = delete;
+  PosixProcesses& operator=(const PosixProcesses&) = delete;
+
   // "TEMP" is rarely set on a POSIX host, yet the product takes its
   // temporary directory from it. When it is unset, GetEnv("TEMP") answers
   // TMPDIR, or "/tmp" without it, and a host path in TEMP itself is given in
@@ -30,19 +38,25 @@ class PosixProcesses : public Processes {
   // process. Asking again after it ended gives the same answer. Throws
   // VbError 5 for a process this object did not start.
   std::optional<int> Wait(ProcessId process, std::chrono::milliseconds limit) override;
-  // Ends the process with SIGKILL and reaps it; nothing happens when it has
-  // already ended.
+  // Ends the process (a hidden one with its whole group) with SIGKILL and
+  // reaps it; nothing happens when it has already ended.
   void Kill(ProcessId process) override;
   void Sleep(std::chrono::milliseconds duration) override;
   ProcessId Self() override;
   bool IsRunning(ProcessId process) override;
 
  private:
+  struct Child {
+    std::optional<int> status;  // once reaped
+    bool ownGroup = false;
+  };
+
   // Reaps the child without blocking; its status when it has ended.
   std::optional<int> Poll(ProcessId process);
+  void Reaped(ProcessId process, Child& child, int status);
 
-  // The children started here; a value once they have been reaped.
-  std::map<ProcessId, std::optional<int>> children_;
+  // The children started here.
+  std::map<ProcessId, Child> children_;
 };
 
 }  // namespace verbsmith

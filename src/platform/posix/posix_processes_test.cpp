@@ -4,11 +4,13 @@
 #include <signal.h>
 
 #include <chrono>
+#include <fstream>
 #include <optional>
 #include <string>
 
 #include "base/vb_error.h"
 #include "support/scoped_env.h"
+#include "support/temp_dir.h"
 
 namespace verbsmith {
 namespace {
@@ -86,6 +88,26 @@ TEST_F(PosixProcessesTest, RefusesMissingProgramsEmptyCommandsAndUnknownProcesse
   }
   EXPECT_THROW(processes_.Start({}, true), VbError);
   EXPECT_THROW(processes_.Wait(999999999, milliseconds(0)), VbError);
+}
+
+// A hung tool's own children must not outlive the limit either.
+TEST_F(PosixProcessesTest, KillEndsWhatAHiddenChildStartedToo) {
+  test::TempDir dir;
+  const std::string pidFile = dir.HostPath("pid").string();
+  const ProcessId child = processes_.Start(
+      {"sh", "-c", "sleep 30 & echo $! > " + pidFile + ".new; mv " + pidFile + ".new " + pidFile + "; wait"},
+      true);
+  while (!dir.Exists("pid")) ASSERT_EQ(processes_.Wait(child, milliseconds(5)), std::nullopt);
+  const std::string stat = "/proc/" + std::to_string(std::stol(dir.Read("pid"))) + "/stat";
+  processes_.Kill(child);
+  // Gone, or dead and waiting for whoever reaps orphans.
+  auto ended = [&] {
+    std::ifstream in(stat);
+    std::string pid, name, state;
+    return !(in >> pid >> name >> state) || state == "Z";
+  };
+  for (int i = 0; i < 500 && !ended(); ++i) processes_.Sleep(milliseconds(10));
+  EXPECT_TRUE(ended());
 }
 
 // A host program cannot use the Windows form the product keeps in TEMP.

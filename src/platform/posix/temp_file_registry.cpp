@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -32,7 +32,15 @@ struct Slot {
 Slot slots[kSlots];
 std::mutex claimMutex;
 
+// Process groups, 0 in a free place.
+constexpr int kGroups = 8;
+std::atomic<pid_t> groups[kGroups];
+
 void RemoveRegisteredAndRaise(int signal) {
+  // The tools first, so that none writes a file again once it is removed.
+  for (std::atomic<pid_t>& group : groups) {
+    if (const pid_t id = group.load(); id > 0) ::kill(-id, SIGKILL);
+  }
   for (Slot& slot : slots) {
     if (slot.used.load()) ::unlink(slot.path);
   }
@@ -70,9 +78,22 @@ pid_t PidOfTempFile(std::string_view name) {
 void InstallTempFileCleanup() {
   static std::once_flag once;
   std::call_once(once, [] {
-    InstallFor(SIGINT);
-    InstallFor(SIGTERM);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) InstallFor(signal);
   });
+}
+
+void RegisterChildGroup(pid_t group) {
+  for (std::atomic<pid_t>& place : groups) {
+    pid_t free = 0;
+    if (place.compare_exchange_strong(free, group)) return;
+  }
+}
+
+void ForgetChildGroup(pid_t group) {
+  for (std::atomic<pid_t>& place : groups) {
+    pid_t known = group;
+    if (place.compare_exchange_strong(known, 0)) return;
+  }
 }
 
 RegisteredTempFile::RegisteredTempFile(const fs::path& path) : slot_(-1) {

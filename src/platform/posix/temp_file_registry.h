@@ -1,16 +1,21 @@
 #pragma once
-// The temporary files this process has open beside their targets, so that
-// SIGINT and SIGTERM remove them before the process ends: the handler only
-// unlinks the registered names (async-signal-safe), restores the default
-// action and raises the signal again. SIGKILL leaves them; the next write
-// into the same directory removes those of processes that no longer run.
+// What this process leaves behind if a signal ends it: the temporary files
+// it has open beside their targets or in TEMP, and the process groups of
+// the tools it waits for. SIGINT, SIGTERM, SIGHUP and SIGQUIT end those
+// groups and remove those files before the process ends: the handler only
+// kills and unlinks what is registered (async-signal-safe), restores the
+// default action and raises the signal again. SIGKILL leaves the files; the
+// next write into the same directory removes those of processes that no
+// longer run.
+
+#include <sys/types.h>
 
 #include <filesystem>
 
 namespace verbsmith {
 
-// Installs the handler for SIGINT and SIGTERM once, unless the signal is
-// ignored (a background job keeps ignoring it).
+// Installs the handler for those signals once, unless a signal is ignored
+// (a background job keeps ignoring it).
 void InstallTempFileCleanup();
 
 // Registers a temporary file for the span of its life.
@@ -24,6 +29,11 @@ class RegisteredTempFile {
  private:
   int slot_;  // -1 when every slot was taken: the file is then not covered
 };
+
+// A child leading a process group of its own, ended with SIGKILL by the
+// handler until it is forgotten (once reaped: its number may be reused).
+void RegisterChildGroup(pid_t group);
+void ForgetChildGroup(pid_t group);
 
 // The name of a temporary file for pid and number: ".~vs<pid>-<number>.tmp"
 // in upper-case hexadecimal.

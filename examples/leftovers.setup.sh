@@ -1,0 +1,2 @@
+mkdir -p art existing dry uncompiled
+cp "$EXAMPLES"/bitmaps/*.bmp art/
