@@ -39,8 +39,12 @@ void TellWaiting(const std::string& line) {
 
 DataLayout DataLayoutOfThisProcess() {
   const std::filesystem::path dir = ExecutableDirectory();
-  if (dir.empty()) return {};
-  return FindDataLayout(dir);
+  const DataLayout layout = dir.empty() ? DataLayout{} : FindDataLayout(dir);
+  if (layout.kind != DataLayoutKind::kNotFound) return layout;
+  // A binary copied somewhere on its own still finds the files of the tree
+  // it was built to be installed in.
+  const DataLayout installed = FindDataLayout(std::filesystem::path(VERBSMITH_INSTALL_PREFIX) / "bin");
+  return installed.kind == DataLayoutKind::kInstalledTree ? installed : layout;
 }
 
 void UndoInterruptedFinishes() {
