@@ -29,6 +29,14 @@ endfunction()
 
 # A fresh WORK set up for the session NAME, with the settings of its
 # NAME.env.
+# Fails with WHY when the command set lists any command of the company.
+function(expect_nothing_registered why)
+  verbsmith(0 commands list --company Valdren --application Carthex)
+  if(NOT out STREQUAL "")
+    message(FATAL_ERROR "${why}:\n${out}")
+  endif()
+endfunction()
+
 function(set_up name)
   include(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/support/session_environment.cmake)
   if(EXISTS ${DIR}/${name}.env)
@@ -100,10 +108,7 @@ verbsmith(5 new --answers ${DIR}/flow_create_modeless.answers.json --command-nam
 if(NOT err MATCHES "^verbsmith new: [^\n]+\n$")
   message(FATAL_ERROR "the refusal is not one message of the wizard:\n${err}")
 endif()
-verbsmith(0 commands list --company Valdren --application Carthex)
-if(NOT out STREQUAL "")
-  message(FATAL_ERROR "a refused run registered a command:\n${out}")
-endif()
+expect_nothing_registered("a refused run registered a command")
 
 # The project step refuses a project that exists.
 file(WRITE ${WORK}/Atlas/src/Atlas.vbp "")
@@ -137,10 +142,7 @@ verbsmith(8 new --answers ${WORK}/long.json)
 if(NOT err MATCHES "longer than 255 characters")
   message(FATAL_ERROR "a bitmap path past the bound is not refused as such:\n${err}")
 endif()
-verbsmith(0 commands list --company Valdren --application Carthex)
-if(NOT out STREQUAL "")
-  message(FATAL_ERROR "an entry past the bounds was registered:\n${out}")
-endif()
+expect_nothing_registered("an entry past the bounds was registered")
 
 # A control character in an answer reaches the terminal spelled out: in the
 # transcript's recap and in the plan's lines. (No bracket in the text: a
