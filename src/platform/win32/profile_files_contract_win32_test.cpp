@@ -22,7 +22,8 @@ struct IniFiles {
   IniProfileFiles profiles{fs};
 };
 
-INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ProfileFilesContractTest, ::testing::Types<SystemFiles, IniFiles>);
+using SystemAndEmulation = ::testing::Types<SystemFiles, IniFiles>;
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ProfileFilesContractTest, SystemAndEmulation);
 
 }  // namespace
 }  // namespace verbsmith::test
