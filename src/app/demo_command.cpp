@@ -10,12 +10,12 @@
 #include <string>
 
 #include "app/cli.h"
-#include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/strings.h"
 #include "base/vb_error.h"
 #include "forms/script/script.h"
 #include "forms/script/script_run.h"
+#include "host_platform.h"
 #include "platform/posix/sqlite_command_set.h"
 #include "platform/scripted/transcript.h"
 #include "shell/headless.h"
@@ -94,7 +94,7 @@ int RunDemo(const DemoOptions& options) {
   const bool edit = options.edit;
   const std::string& directory = options.directory;
   StreamTranscript transcript(std::cout);
-  PosixPlatform platform(transcript);
+  HostPlatform platform(transcript);
   Host& host = platform.GetHost();
   const std::string project = platform.ProductDirectory(directory);
   const auto existing = host.fs.List(project + "src\\*.vbp", 0);
@@ -124,7 +124,7 @@ int RunDemo(const DemoOptions& options) {
         host.fs.CopyFile(samples + bitmap, bitmaps + bitmap);
       }
     }
-    if (edit) platform.Registry().LoadFile(host.fs.HostPath(RegistrationFile(project)));
+    if (edit) platform.LoadRegistration(RegistrationFile(project));
     script = host.fs.ReadText(scriptFile);
   } catch (const VbError& error) {
     std::fprintf(stderr, "verbsmith demo: %s: %s\n", host.fs.HostPath(scriptFile).c_str(),

@@ -7,6 +7,7 @@
 #include "platform/posix/load_posix_registry.h"
 #include "platform/posix/path_mapper.h"
 #include "platform/posix/temp_file_registry.h"
+#include "platform/posix/user_directories.h"
 #include "wizard/finish_journal.h"
 
 namespace verbsmith::app {
@@ -79,6 +80,22 @@ PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs
   } else if (!host_.addInDirectory.empty()) {
     host_.templateDirectory = host_.addInDirectory + "Templates\\";
   }
+}
+
+std::vector<std::pair<std::string, std::string>> PosixPlatform::WhereThingsLive() {
+  const UserDirectories dirs = UserDirectoriesOfThisProcess();
+  std::vector<std::pair<std::string, std::string>> places = {
+      {"Home directory:", dirs.home},
+      {"Config directory:", dirs.configHome},
+      {"Data directory:", dirs.dataHome},
+      {"State directory:", dirs.stateHome + " (journals of unfinished Finishes)"},
+      {"Wine prefix:", dirs.winePrefix}};
+  const auto files = RegistryFilesOfThisProcess();
+  if (files.empty()) places.emplace_back("Registry files:", "");
+  for (const auto& file : files) places.emplace_back("Registry file:", file);
+  for (const auto& problem : RegistryProblems()) places.emplace_back("Registry left out:", problem.Text());
+  places.emplace_back("Settings file:", DefaultSettingsFile(dirs));
+  return places;
 }
 
 std::string PosixPlatform::ProductPath(const std::string& path) {
