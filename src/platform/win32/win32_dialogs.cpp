@@ -32,7 +32,7 @@ std::wstring CommonDialogFilter(const std::string& filter) {
 
 int Win32Dialogs::MsgBox(const std::string& prompt, int style, const std::optional<std::string>& title) {
   // Visual Basic's style bits and answers are the system's own.
-  const std::string caption = title ? *title : std::string(text::kDefaultTitle);
+  const std::string caption = title ? *title : std::string(text::kTitle);
   return MessageBoxW(GetActiveWindow(), Wide(prompt).c_str(), Wide(caption).c_str(),
                      static_cast<UINT>(style) | MB_TASKMODAL);
 }
