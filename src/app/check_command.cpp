@@ -6,10 +6,10 @@
 #include <string>
 
 #include "app/cli.h"
-#include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
 #include "base/vb_error.h"
+#include "host_platform.h"
 #include "managers/manifest.h"
 #include "managers/manifest_check.h"
 #include "platform/scripted/transcript.h"
@@ -29,7 +29,7 @@ int CannotCheck(const std::string& problem) {
 
 int Check(const std::string& project) {
   StringTranscript transcript;
-  PosixPlatform platform(transcript);
+  HostPlatform platform(transcript);
   Host& host = platform.GetHost();
   try {
     const ProjectCheck check = CheckProject(host.fs, host.commandSets, host.templateDirectory,

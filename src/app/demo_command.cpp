@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "app/cli.h"
-#include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
 #include "base/strings.h"
@@ -20,6 +19,7 @@
 #include "base/win_path.h"
 #include "forms/script/script.h"
 #include "forms/script/script_run.h"
+#include "host_platform.h"
 #include "platform/posix/sqlite_command_set.h"
 #include "platform/scripted/transcript.h"
 #include "shell/headless.h"
@@ -134,7 +134,7 @@ int RunDemo(const DemoOptions& options) {
   StreamTranscript shown(std::cout);
   // Reads from what the wizard showed whether Finish made the project.
   AnsweredRunWatch transcript(shown);
-  PosixPlatform platform(transcript);
+  HostPlatform platform(transcript);
   Host& host = platform.GetHost();
   const std::string project = platform.ProductDirectory(directory);
   const auto existing = host.fs.List(project + "src\\*.vbp", 0);
@@ -167,7 +167,7 @@ int RunDemo(const DemoOptions& options) {
         copies.push_back(bitmaps + bitmap);
       }
     }
-    if (edit) platform.Registry().LoadFile(host.fs.HostPath(RegistrationFile(project)));
+    if (edit) platform.LoadRegistration(RegistrationFile(project));
     script = host.fs.ReadText(scriptFile);
   } catch (const VbError& error) {
     RemoveWhatTheDemoMade(host.fs, project, copies, madeDirectories);

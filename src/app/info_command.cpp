@@ -6,14 +6,11 @@
 #include <string>
 
 #include "app/cli.h"
-#include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
+#include "host_platform.h"
 #include "platform/file_system.h"
-#include "platform/posix/ini_settings.h"
-#include "platform/posix/load_posix_registry.h"
 #include "platform/posix/sqlite_command_set.h"
-#include "platform/posix/user_directories.h"
 #include "platform/scripted/transcript.h"
 #include "resources/resource_compiler.h"
 
@@ -53,9 +50,8 @@ std::string OwnFile(Host& host, const std::string& path, bool directory) {
   return there ? shown : shown + " (missing)";
 }
 
-void ShowOwnFiles(Host& host) {
-  const DataLayout layout = DataLayoutOfThisProcess();
-  Line("Own files:", layout.KindName() + " (" + layout.addInDirectory.string() + ")");
+void ShowOwnFiles(HostPlatform& platform, Host& host) {
+  Line("Own files:", platform.OwnFiles());
   Line("Add-in directory:", host.addInDirectory);
   Line("Templates:", host.templateDirectory);
   Line("Samples:", OwnFile(host, host.addInDirectory + "Samples\\", true));
@@ -65,23 +61,13 @@ void ShowOwnFiles(Host& host) {
 
 int ShowInfo() {
   StringTranscript transcript;
-  PosixPlatform platform(transcript);
+  HostPlatform platform(transcript);
   Host& host = platform.GetHost();
 
   std::printf("Carthex Verbsmith %s\n", VERBSMITH_VERSION);
-  const UserDirectories dirs = UserDirectoriesOfThisProcess();
-  Line("Home directory:", dirs.home);
-  Line("Config directory:", dirs.configHome);
-  Line("Data directory:", dirs.dataHome);
-  Line("State directory:", dirs.stateHome + " (journals of unfinished Finishes)");
-  Line("Wine prefix:", dirs.winePrefix);
-  const auto files = RegistryFilesOfThisProcess();
-  if (files.empty()) Line("Registry files:", "");
-  for (const auto& file : files) Line("Registry file:", file);
-  for (const auto& problem : platform.RegistryProblems()) Line("Registry left out:", problem.Text());
-  Line("Settings file:", DefaultSettingsFile(dirs));
+  for (const auto& [label, value] : platform.WhereThingsLive()) Line(label.c_str(), value);
   Line("Command set:", CommandSetPathFromEnvironment());
-  ShowOwnFiles(host);
+  ShowOwnFiles(platform, host);
   Line("Current directory:", host.fs.CurrentDirectory());
   Line("Temporary files:", Env(host, "TEMP"));
   Line("Resource compiler:", CompilerDescription(host));

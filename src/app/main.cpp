@@ -4,9 +4,9 @@
 #include <exception>
 
 #include "app/cli.h"
-#include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/vb_error.h"
+#include "host_platform.h"
 
 int main(int argc, char** argv) {
   using namespace verbsmith::app;
@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
   AddCommandsCommand(app);
   AddNewCommand(app);
   AddCheckCommand(app);
+  PrepareStandardStreams();
   try {
     UndoInterruptedFinishes();
     return RunCommandLine(app, argc, argv, [&app] {

@@ -9,12 +9,12 @@
 #include <string>
 
 #include "app/cli.h"
-#include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
 #include "base/vb_error.h"
 #include "connection/connection.h"
 #include "forms/script/script_run.h"
+#include "host_platform.h"
 #include "shell/headless.h"
 #include "wizard/answered_run.h"
 #include "wizard/answers_file.h"
@@ -46,7 +46,7 @@ std::string WithoutTrailingBackslash(std::string path) {
   return path;
 }
 
-nlohmann::json Answers(PosixPlatform& platform, const NewOptions& options) {
+nlohmann::json Answers(HostPlatform& platform, const NewOptions& options) {
   nlohmann::json answers = nlohmann::json::object();
   if (!options.answersFile.empty()) {
     std::string text;
@@ -67,7 +67,7 @@ int RunNew(const NewOptions& options) {
   StringTranscript quiet;
   StreamTranscript printed(std::cout);
   AnsweredRunWatch watch(options.transcript ? static_cast<Transcript&>(printed) : quiet);
-  PosixPlatform platform(watch);
+  HostPlatform platform(watch);
   std::string plan;
   if (options.dryRun) {
     platform.StartDryRun([&plan, &options](const std::string& json, const std::string& text) {

@@ -9,6 +9,7 @@
 #include "platform/posix/load_posix_registry.h"
 #include "platform/posix/path_mapper.h"
 #include "platform/posix/temp_file_registry.h"
+#include "platform/posix/user_directories.h"
 #include "wizard/finish_journal.h"
 #include "wizard/run_directories.h"
 
@@ -117,6 +118,27 @@ void PosixPlatform::StartDryRun(std::function<void(const std::string&, const std
   // Every change is held from the start, so that the run makes nothing,
   // not even the project's directories.
   staged_.SetHolding(true);
+}
+
+std::vector<std::pair<std::string, std::string>> PosixPlatform::WhereThingsLive() {
+  const UserDirectories dirs = UserDirectoriesOfThisProcess();
+  std::vector<std::pair<std::string, std::string>> places = {
+      {"Home directory:", dirs.home},
+      {"Config directory:", dirs.configHome},
+      {"Data directory:", dirs.dataHome},
+      {"State directory:", dirs.stateHome + " (journals of unfinished Finishes)"},
+      {"Wine prefix:", dirs.winePrefix}};
+  const auto files = RegistryFilesOfThisProcess();
+  if (files.empty()) places.emplace_back("Registry files:", "");
+  for (const auto& file : files) places.emplace_back("Registry file:", file);
+  for (const auto& problem : RegistryProblems()) places.emplace_back("Registry left out:", problem.Text());
+  places.emplace_back("Settings file:", DefaultSettingsFile(dirs));
+  return places;
+}
+
+std::string PosixPlatform::OwnFiles() {
+  const DataLayout layout = DataLayoutOfThisProcess();
+  return layout.KindName() + " (" + layout.addInDirectory.string() + ")";
 }
 
 std::string PosixPlatform::ProductPath(const std::string& path) {

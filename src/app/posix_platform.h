@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/host.h"
@@ -48,6 +49,13 @@ class PosixPlatform {
   ScriptedDialogs& Dialogs() { return dialogs_; }
   FixedScreen& Screen() { return screen_; }
   PosixRegistry& Registry() { return *registry_.registry; }
+  // Adds a registration file (regedit form) to the registry, as compiling
+  // the project it describes would.
+  void LoadRegistration(const std::string& path) { Registry().LoadFile(files_.HostPath(path)); }
+  // Where this user's files live, as "label:" and place, for `verbsmith info`.
+  std::vector<std::pair<std::string, std::string>> WhereThingsLive();
+  // How this executable finds its own files, and where they are.
+  std::string OwnFiles();
   // The registry files left out, and why.
   const std::vector<RegistryFileProblem>& RegistryProblems() const { return registry_.problems; }
 

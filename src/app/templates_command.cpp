@@ -7,12 +7,12 @@
 #include <string>
 
 #include "app/cli.h"
-#include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
 #include "base/identifier.h"
 #include "base/vb_error.h"
 #include "base/win_path.h"
+#include "host_platform.h"
 #include "managers/template_check.h"
 #include "managers/template_render.h"
 #include "platform/host.h"
@@ -32,12 +32,12 @@ std::string WorkDirectory(Host& host) {
 // anything else the platform shows goes nowhere.
 struct QuietPlatform {
   StringTranscript transcript;
-  PosixPlatform platform{transcript};
+  HostPlatform platform{transcript};
 };
 
 int Check(const std::optional<std::string>& directory) {
   QuietPlatform quiet;
-  PosixPlatform& platform = quiet.platform;
+  HostPlatform& platform = quiet.platform;
   Host& host = platform.GetHost();
   const std::string templates = directory ? platform.ProductDirectory(*directory) : host.templateDirectory;
   if (templates.empty()) RefuseUsage("no template directory: name one or set VERBSMITH_TEMPLATES");
@@ -61,7 +61,7 @@ struct RenderRequest {
 
 int Render(const RenderRequest& request) {
   QuietPlatform quiet;
-  PosixPlatform& platform = quiet.platform;
+  HostPlatform& platform = quiet.platform;
   Host& host = platform.GetHost();
   RenderOptions options = request.options;
   if (!request.formPosition.empty())

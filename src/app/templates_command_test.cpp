@@ -92,7 +92,7 @@ TEST_F(TemplatesCommandTest, AModuleWithoutItsNameLinePassesWithAWarning) {
   const Outcome outcome = Run({"check", dir_.HostPath("templates").string()});
   EXPECT_EQ(outcome.status, 0) << outcome.err;
   EXPECT_TRUE(Contains(outcome.err, "warning: ") && Contains(outcome.err, "MainModule.bas: ")) << outcome.err;
-  test::ScopedEnv templates("VERBSMITH_TEMPLATES", dir_.HostPath("templates").c_str());
+  test::ScopedEnv templates("VERBSMITH_TEMPLATES", dir_.HostPath("templates").string().c_str());
   EXPECT_EQ(Run({"render", "--out", dir_.HostPath("out").string()}).status, 0);
   EXPECT_EQ(dir_.Read("out/src/SampleCommand1.bas"), bas);
 }

@@ -9,11 +9,11 @@
 #include <string>
 
 #include "app/cli.h"
-#include "app/posix_platform.h"
 #include "app/subcommands.h"
 #include "base/vb_error.h"
 #include "forms/script/script.h"
 #include "forms/script/script_run.h"
+#include "host_platform.h"
 #include "platform/scripted/transcript.h"
 #include "shell/headless.h"
 
@@ -37,7 +37,7 @@ int RunScriptFile(const RunOptions& options) {
   StringTranscript unshown;
   StreamTranscript shown(std::cout);
   Transcript& transcript = options.json ? static_cast<Transcript&>(unshown) : shown;
-  PosixPlatform platform(transcript);
+  HostPlatform platform(transcript);
   std::string plan;
   if (options.dryRun)
     platform.StartDryRun([&plan](const std::string& json, const std::string&) { plan = json; });

@@ -1,28 +1,14 @@
 #include "base/sha256.h"
 
-#include <array>
-#include <cstdint>
-
 namespace verbsmith {
 
-Sha256::Sha256() {
-  sha256_init(&context_);
-}
-
-Sha256& Sha256::Update(std::string_view bytes) {
-  sha256_update(&context_, bytes.size(), reinterpret_cast<const uint8_t*>(bytes.data()));
-  return *this;
-}
-
-std::string Sha256::HexDigest() {
-  std::array<uint8_t, SHA256_DIGEST_SIZE> digest{};
-  sha256_digest(&context_, digest.size(), digest.data());
+std::string DigestHex(const unsigned char* digest, std::size_t size) {
   constexpr std::string_view kDigits = "0123456789abcdef";
   std::string hex;
-  hex.reserve(digest.size() * 2);
-  for (const uint8_t byte : digest) {
-    hex += kDigits[byte >> 4];
-    hex += kDigits[byte & 0x0F];
+  hex.reserve(size * 2);
+  for (std::size_t i = 0; i < size; ++i) {
+    hex += kDigits[digest[i] >> 4];
+    hex += kDigits[digest[i] & 0x0F];
   }
   return hex;
 }

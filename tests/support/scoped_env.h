@@ -9,24 +9,17 @@
 
 namespace verbsmith::test {
 
+// The host's way to set (value) or unset (null) a variable of this process.
+void SetEnvironmentVariable(const char* name, const char* value);
+
 class ScopedEnv {
  public:
   // A null value unsets the variable.
   ScopedEnv(const char* name, const char* value) : name_(name) {
     if (const char* old = getenv(name)) old_ = old;
-    if (value != nullptr) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
+    SetEnvironmentVariable(name, value);
   }
-  ~ScopedEnv() {
-    if (old_) {
-      setenv(name_.c_str(), old_->c_str(), 1);
-    } else {
-      unsetenv(name_.c_str());
-    }
-  }
+  ~ScopedEnv() { SetEnvironmentVariable(name_.c_str(), old_ ? old_->c_str() : nullptr); }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 

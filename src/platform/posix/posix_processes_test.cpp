@@ -42,20 +42,6 @@ TEST_F(PosixProcessesTest, GetEnvGivesVariablesAndTempInWindowsFormFromTempTmpdi
     ScopedEnv tmpdir("TMPDIR", c.tmpdir);
     EXPECT_EQ(processes_.GetEnv("TEMP"), c.answer);
   }
-  ScopedEnv set("VERBSMITH_TEST_VALUE", "some value");
-  ScopedEnv unset("VERBSMITH_TEST_MISSING", nullptr);
-  EXPECT_EQ(processes_.GetEnv("VERBSMITH_TEST_VALUE"), "some value");
-  EXPECT_EQ(processes_.GetEnv("VERBSMITH_TEST_MISSING"), std::nullopt);
-}
-
-TEST_F(PosixProcessesTest, WaitGivesExitStatusOfAProgramByPathOrName) {
-  ProcessId child = processes_.Start({"/bin/sh", "-c", "exit 3"}, true);
-  EXPECT_EQ(processes_.Wait(child, milliseconds(10000)), 3);
-  // Asking again does not lose the answer.
-  EXPECT_EQ(processes_.Wait(child, milliseconds(0)), 3);
-  // A program without a directory is looked for on the path.
-  child = processes_.Start({"sh", "-c", "exit 0"}, true);
-  EXPECT_EQ(processes_.Wait(child, milliseconds(10000)), 0);
 }
 
 TEST_F(PosixProcessesTest, HiddenChildReadsEndOfInputAtOnceAndASignalShowsAsMinusItsNumber) {
@@ -65,29 +51,6 @@ TEST_F(PosixProcessesTest, HiddenChildReadsEndOfInputAtOnceAndASignalShowsAsMinu
   EXPECT_NE(*status, 0);
   child = processes_.Start({"/bin/sh", "-c", "kill -TERM $$"}, true);
   EXPECT_EQ(processes_.Wait(child, milliseconds(10000)), -SIGTERM);
-}
-
-TEST_F(PosixProcessesTest, WaitPassesLimitWhileRunningThenKillEndsIt) {
-  ProcessId child = processes_.Start({"sleep", "30"}, true);
-  EXPECT_EQ(processes_.Wait(child, milliseconds(20)), std::nullopt);
-  processes_.Kill(child);
-  EXPECT_EQ(processes_.Wait(child, milliseconds(0)), -SIGKILL);
-  // Killing an ended process is harmless.
-  processes_.Kill(child);
-}
-
-TEST_F(PosixProcessesTest, RefusesMissingProgramsEmptyCommandsAndUnknownProcesses) {
-  for (const char* program :
-       {"/nonexistent/verbsmith-no-such-program", "verbsmith-no-such-program-on-path"}) {
-    try {
-      processes_.Start({program}, false);
-      ADD_FAILURE() << "started " << program;
-    } catch (const VbError& error) {
-      EXPECT_EQ(error.Number(), vberr::kFileNotFound) << program;
-    }
-  }
-  EXPECT_THROW(processes_.Start({}, true), VbError);
-  EXPECT_THROW(processes_.Wait(999999999, milliseconds(0)), VbError);
 }
 
 // A hung tool's own children must not outlive the limit either.

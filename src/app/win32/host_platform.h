@@ -1,0 +1,8 @@
+#pragma once
+// The ports of a real run on this host: Windows.
+
+#include "app/win32/win32_platform.h"
+
+namespace verbsmith::app {
+using HostPlatform = Win32Platform;
+}  // namespace verbsmith::app

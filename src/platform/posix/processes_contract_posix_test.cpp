@@ -1,0 +1,20 @@
+// The processes contract on the POSIX adapter.
+
+#include <gtest/gtest.h>
+
+#include "platform/posix/posix_processes.h"
+#include "support/processes_contract.h"
+
+namespace verbsmith::test {
+namespace {
+
+struct PosixPrograms {
+  PosixProcesses processes;
+  std::vector<std::string> Exit(int code) const { return {"/bin/sh", "-c", "exit " + std::to_string(code)}; }
+  std::vector<std::string> Long() const { return {"sleep", "300"}; }
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Posix, ProcessesContractTest, ::testing::Types<PosixPrograms>);
+
+}  // namespace
+}  // namespace verbsmith::test
