@@ -55,10 +55,20 @@ for case in TERM:1 TERM:2 INT:1 INT:2 HUP:2 QUIT:2; do
   echo "${case#*:}" > rc.hang
   # A SIGKILL above may have left its scratch files here: no handler runs.
   rm -f rc.calls rc.helper temp/*
-  (exec "$exe" run create.script >/dev/null 2>&1) &
+  (exec "$exe" run create.script >run.log 2>&1 </dev/null) &
   pid=$!
-  for ((i = 0; i < 500; i++)); do [ -e rc.helper ] && break; sleep 0.02; done
-  [ -e rc.helper ] || { echo "SIG$signal: the compiler never hung"; exit 1; }
+  # Until the compiler hangs, or the run ends without it (a slow machine
+  # may take a while to get there).
+  for ((i = 0; i < 3000; i++)); do
+    [ -e rc.helper ] || ! kill -0 "$pid" 2>/dev/null && break
+    sleep 0.02
+  done
+  [ -e rc.helper ] || {
+    echo "SIG$signal in call ${case#*:}: the compiler never hung; the run printed:"
+    cat run.log
+    kill -KILL "$pid" 2>/dev/null
+    exit 1
+  }
   kill "-$signal" "$pid"
   wait "$pid" 2>/dev/null || true
   helper=$(cat rc.helper)
