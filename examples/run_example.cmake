@@ -22,6 +22,7 @@
 # In the script, @HOSTWORK@ is WORK as the host names it; in the transcript, host paths under WORK read @WORK@ too.
 # "@WORK@" below is literal text, not a variable reference.
 cmake_policy(SET CMP0053 NEW)
+cmake_policy(SET CMP0057 NEW)
 include(${CMAKE_CURRENT_LIST_DIR}/support/session_environment.cmake)
 
 function(substituted_copy from to)
@@ -47,7 +48,7 @@ if(EXISTS ${DIR}/${NAME}.reg)
   substituted_copy(${DIR}/${NAME}.reg ${WORK}/registry.reg)
 endif()
 if(EXISTS ${WORK}/registry.reg)
-  set(ENV{VERBSMITH_REGISTRY} ${WORK}/registry.reg)
+  use_registry(${WORK}/registry.reg)
 endif()
 # The session's own settings hold for the session only: what runs after it
 # sees the environment as it was.
@@ -62,6 +63,11 @@ if(EXISTS ${DIR}/${NAME}.env)
       set(ENV{${CMAKE_MATCH_1}} "${value}")
     endif()
   endforeach()
+endif()
+# Under Wine the compiler named by VERBSMITH_RC stands for those on PATH: a
+# session that empties PATH has none.
+if(WINE_TEMPLATE AND "PATH" IN_LIST session_settings AND NOT "VERBSMITH_RC" IN_LIST session_settings)
+  unset(ENV{VERBSMITH_RC})
 endif()
 substituted_copy(${DIR}/${NAME}.script ${WORK}/session.script)
 

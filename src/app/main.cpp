@@ -15,6 +15,9 @@ int main(int argc, char** argv) {
       "With no command, opens the wizard's window when a display can be opened.",
       "verbsmith");
   app.require_subcommand(0, 1);
+  // Options are spelt the same on every host: an argument such as /tmp/x is
+  // a path under Wine too, never a Windows-style option.
+  app.allow_windows_style_options(false);
   app.set_version_flag("-V,--version", "Carthex Verbsmith " VERBSMITH_VERSION, "Prints the version");
   // "verbsmith help" as well as --help; it is left out of the list.
   OnRun(*app.add_subcommand("help")->group(""), [&app] {

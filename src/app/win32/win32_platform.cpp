@@ -78,6 +78,7 @@ Win32Platform::Win32Platform(Transcript& transcript)
             .templateDirectory = "",
             .staging = &staged_,
             .journalDirectory = FinishJournalDirectory(),
+            .locks = &locks_,
             .finishPreview = {}} {
   if (auto configured = processes_.GetEnv("VERBSMITH_TEMPLATES"); configured && !configured->empty()) {
     host_.templateDirectory = ProductDirectory(*configured);

@@ -16,6 +16,7 @@
 #include "platform/scripted/fixed_screen.h"
 #include "platform/scripted/scripted_dialogs.h"
 #include "platform/scripted/transcript.h"
+#include "platform/win32/win32_file_locks.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_registry.h"
@@ -62,6 +63,7 @@ class Win32Platform {
 
  private:
   Win32FileSystem files_;
+  Win32FileLocks locks_{files_};
   // Passes every call through but while a Finish holds its files.
   StagedFileSystem staged_{files_, false};
   Win32Registry registry_;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/vb_error.h"
+#include "platform/registry_answer.h"
 
 namespace verbsmith {
 
@@ -12,30 +13,9 @@ namespace {
 
 constexpr const char* kSource = "Registry";
 
-// Characters as the single-byte registry calls count them: one per code
-// point of text, one per byte of anything else.
-size_t CharacterCount(std::string_view text) {
-  size_t count = 0;
-  for (const char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-  }
-  return count;
-}
-
 bool IsNumber(const RegistryValue& value) {
   return (value.type == regtype::kDword && value.data.size() == 4) ||
          (value.type == regtype::kQword && value.data.size() == 8);
-}
-
-long Deliver(std::string_view text, bool countCodePoints, size_t bufferSize, std::string* out) {
-  const size_t length = countCodePoints ? CharacterCount(text) : text.size();
-  // The buffer also holds the terminating zero.
-  if (length >= bufferSize) {
-    if (out != nullptr) out->clear();
-    return regcode::kMoreData;
-  }
-  if (out != nullptr) out->assign(text);
-  return regcode::kSuccess;
 }
 
 // What a string read of the value gives: the text itself, a dword or qword
@@ -45,9 +25,9 @@ long DeliverValue(const RegistryValue& value, size_t bufferSize, std::string* ou
     uint64_t number = 0;
     for (size_t i = value.data.size(); i-- > 0;)
       number = number * 256 + static_cast<unsigned char>(value.data[i]);
-    return Deliver(std::to_string(number), true, bufferSize, out);
+    return DeliverRegistryText(std::to_string(number), true, bufferSize, out);
   }
-  return Deliver(value.data, IsRegistryTextType(value.type), bufferSize, out);
+  return DeliverRegistryText(value.data, IsRegistryTextType(value.type), bufferSize, out);
 }
 
 }  // namespace
@@ -270,7 +250,7 @@ long PosixRegistry::QueryDefaultValue(RegKey key, const std::string& subkey, std
   const RegistryNode* owner = view.Owner();
   if (owner == nullptr) return regcode::kFileNotFound;
   const RegistryValue* found = owner->FindValue("");
-  if (found == nullptr) return Deliver(std::string_view(), true, bufferSize, value);
+  if (found == nullptr) return DeliverRegistryText(std::string_view(), true, bufferSize, value);
   return DeliverValue(*found, bufferSize, value);
 }
 
@@ -291,7 +271,7 @@ long PosixRegistry::EnumKey(RegKey key, uint32_t index, std::string* name, size_
   if (handle == nullptr) return regcode::kInvalidHandle;
   const auto& children = Children(*handle);
   if (index >= children.size()) return regcode::kNoMoreItems;
-  return Deliver(children[index]->Name(), true, bufferSize, name);
+  return DeliverRegistryText(children[index]->Name(), true, bufferSize, name);
 }
 
 long PosixRegistry::CloseKey(RegKey key) {

@@ -86,6 +86,27 @@ void CheckName(const std::string& path) {
   if (name.find_first_of("<>:\"|") != std::string::npos) ThrowFileError(vberr::kBadFileNameOrNumber);
 }
 
+// Replaces a target that another handle holds open, sharing its deletion
+// (a locked journal): such a file cannot be renamed over, only moved aside.
+// Between the two moves nothing has the name; the old file is deleted once
+// the new one has it, or put back when that fails.
+void ReplaceHeldFile(const std::wstring& directory, const std::wstring& target,
+                     const std::wstring& replacement) {
+  wchar_t asideName[MAX_PATH + 1] = {};
+  if (GetTempFileNameW(directory.c_str(), L"vso", 0, asideName) == 0) ThrowLastFileError();
+  const std::wstring aside = asideName;
+  TempFileGuard asideGuard(aside);
+  if (!MoveFileExW(target.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    ThrowLastFileError();
+  }
+  if (!MoveFileExW(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    const DWORD failure = GetLastError();
+    if (MoveFileExW(aside.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) asideGuard.Commit();
+    SetLastError(failure);
+    ThrowLastFileError();
+  }
+}
+
 }  // namespace
 
 std::vector<std::string> Win32FileSystem::List(const std::string& pattern, uint32_t attributes) {
@@ -245,8 +266,14 @@ void Win32FileSystem::WriteBytes(const std::string& path, const std::string& byt
   WriteAtomically(path, bytes, true, 0, Kind::kKept);
 }
 
+void Win32FileSystem::WriteBytesThen(const std::string& path, const std::string& bytes,
+                                     const std::function<void(const std::wstring& written)>& beforeRename) {
+  WriteAtomically(path, bytes, true, 0, Kind::kKept, beforeRename);
+}
+
 void Win32FileSystem::WriteAtomically(const std::string& target, std::string_view bytes, bool keepReadOnly,
-                                      uint32_t attributes, Kind kind) {
+                                      uint32_t attributes, Kind kind,
+                                      const std::function<void(const std::wstring& written)>& beforeRename) {
   CheckName(target);
   const std::wstring wideTarget = Wide(target);
   const DWORD existing = AttributesOf(wideTarget);
@@ -282,8 +309,10 @@ void Win32FileSystem::WriteAtomically(const std::string& target, std::string_vie
   if (!scratch && !FlushFileBuffers(file.Get())) ThrowLastFileError();
   if (!file.Close()) ThrowLastFileError();
   if (attributes != 0) SetFileAttributesW(temp.c_str(), attributes);
+  if (beforeRename) beforeRename(temp);
   if (!MoveFileExW(temp.c_str(), wideTarget.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    ThrowLastFileError();
+    if (GetLastError() != ERROR_ACCESS_DENIED || existing == INVALID_FILE_ATTRIBUTES) ThrowLastFileError();
+    ReplaceHeldFile(directory, wideTarget, temp);
   }
   guard.Commit();
 }

@@ -6,6 +6,7 @@
 // failure. As on every adapter, a read-only file is neither rewritten nor
 // deleted (error 75); a copy replaces it.
 
+#include <functional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -33,12 +34,18 @@ class Win32FileSystem : public FileSystem {
   void CopyWorkingFile(const std::string& from, const std::string& to) override;
   void WriteWorkingText(const std::string& path, const std::string& text) override;
 
+  // WriteBytes, calling beforeRename with the new file's name once it is
+  // written and closed, before it replaces the target.
+  void WriteBytesThen(const std::string& path, const std::string& bytes,
+                      const std::function<void(const std::wstring& written)>& beforeRename);
+
  private:
   enum class Kind { kKept, kWorking };
   // With keepReadOnly false a read-only target is replaced, not refused;
   // attributes, when given, are the new file's.
   void WriteAtomically(const std::string& target, std::string_view bytes, bool keepReadOnly,
-                       uint32_t attributes, Kind kind);
+                       uint32_t attributes, Kind kind,
+                       const std::function<void(const std::wstring& written)>& beforeRename = {});
   void Copy(const std::string& from, const std::string& to, Kind kind);
 
   // Files made by CreateTempFile and not yet deleted: scratch, written

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/registry_answer.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
@@ -22,25 +23,6 @@ HKEY ToHkey(RegKey key) {
   return reinterpret_cast<HKEY>(static_cast<uintptr_t>(key));
 }
 
-size_t CharacterCount(std::string_view text) {
-  size_t count = 0;
-  for (const char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-  }
-  return count;
-}
-
-long Deliver(std::string_view text, bool countCodePoints, size_t bufferSize, std::string* out) {
-  const size_t length = countCodePoints ? CharacterCount(text) : text.size();
-  // The buffer also holds the terminating zero.
-  if (length >= bufferSize) {
-    if (out != nullptr) out->clear();
-    return regcode::kMoreData;
-  }
-  if (out != nullptr) out->assign(text);
-  return regcode::kSuccess;
-}
-
 // Reads one value of an open key and hands it over as text.
 long ReadValue(HKEY key, const std::wstring& name, size_t bufferSize, std::string* out) {
   DWORD type = 0;
@@ -54,14 +36,15 @@ long ReadValue(HKEY key, const std::wstring& name, size_t bufferSize, std::strin
   if (type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ) {
     std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
     while (!text.empty() && text.back() == L'\0') text.pop_back();
-    return Deliver(Utf8(text), true, bufferSize, out);
+    return DeliverRegistryText(Utf8(text), true, bufferSize, out);
   }
   if ((type == REG_DWORD && size == 4) || (type == REG_QWORD && size == 8)) {
     uint64_t number = 0;
     for (size_t i = size; i-- > 0;) number = number * 256 + data[i];
-    return Deliver(std::to_string(number), true, bufferSize, out);
+    return DeliverRegistryText(std::to_string(number), true, bufferSize, out);
   }
-  return Deliver(std::string_view(reinterpret_cast<const char*>(data.data()), size), false, bufferSize, out);
+  return DeliverRegistryText(std::string_view(reinterpret_cast<const char*>(data.data()), size), false,
+                             bufferSize, out);
 }
 
 }  // namespace
@@ -81,7 +64,7 @@ long Win32Registry::QueryDefaultValue(RegKey key, const std::string& subkey, std
   long result = ReadValue(opened, L"", bufferSize, value);
   // A key without a default value reads as empty text, as RegQueryValue
   // answers.
-  if (result == ERROR_FILE_NOT_FOUND) result = Deliver("", true, bufferSize, value);
+  if (result == ERROR_FILE_NOT_FOUND) result = DeliverRegistryText("", true, bufferSize, value);
   RegCloseKey(opened);
   return result;
 }
@@ -96,7 +79,7 @@ long Win32Registry::EnumKey(RegKey key, uint32_t index, std::string* name, size_
   const LSTATUS status =
       RegEnumKeyExW(ToHkey(key), index, found, &length, nullptr, nullptr, nullptr, nullptr);
   if (status != ERROR_SUCCESS) return status;
-  return Deliver(Utf8(std::wstring_view(found, length)), true, bufferSize, name);
+  return DeliverRegistryText(Utf8(std::wstring_view(found, length)), true, bufferSize, name);
 }
 
 long Win32Registry::CloseKey(RegKey key) {
