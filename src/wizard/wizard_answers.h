@@ -42,11 +42,12 @@ struct WizardAnswers {
   std::optional<int16_t> formPosition;  // 0 never shown .. 3 as designed
   std::optional<bool> mapViewListener;
   std::string listenTo;  // the listener step's option button, e.g. optListenToActiveMapView
-  bool tellMeAboutNewViews = false;
+  std::optional<bool> tellMeAboutNewViews;
   std::string listenerCommandType;  // the command-type option button, e.g. optSelection
 
-  // The enabling-conditions step: the check boxes to click.
-  std::vector<std::string> enablingConditions;
+  // The enabling-conditions step: the check boxes to leave checked, all
+  // others cleared.
+  std::optional<std::vector<std::string>> enablingConditions;
 
   // The Finish question whether to open the project.
   bool openProject = false;
