@@ -75,14 +75,18 @@ int Render(const RenderRequest& request) {
     std::fprintf(stderr, "verbsmith templates: %s\n", EscapeControls(fault->Describe()).c_str());
     return 1;
   }
-  if (!DirectoryExists(host.fs, projectDir)) {
+  // The whole path is made, as a project directory's parents may be new too;
+  // what stops it is said by the level that could not be made.
+  if (!MakeDirectoryPath(host.fs, projectDir)) {
+    std::string why = "not a directory";
     try {
       host.fs.MakeDirectory(projectDir);
     } catch (const VbError& e) {
-      std::fprintf(stderr, "verbsmith templates: cannot make the output directory %s: %s\n", out.c_str(),
-                   e.Description().c_str());
-      return 1;
+      why = e.Description();
     }
+    std::fprintf(stderr, "verbsmith templates: cannot make the output directory %s: %s\n", out.c_str(),
+                 why.c_str());
+    return 1;
   }
   const auto shown = RenderCommand(host, options, templates, projectDir);
   for (const std::string& message : shown) std::fprintf(stderr, "verbsmith templates: %s\n", message.c_str());
