@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "support/run_program.h"
+#include "support/scoped_env.h"
 
 namespace verbsmith::app {
 namespace {
@@ -16,7 +18,19 @@ test::ProgramOutcome Verbsmith(std::vector<std::string> args) {
   return test::RunProgram(args);
 }
 
-TEST(CommandLineTest, EveryCommandAnswersHelpOnStandardOutput) {
+// Help is laid out for the terminal: no line runs past COLUMNS.
+size_t LongestLine(const std::string& text) {
+  size_t longest = 0;
+  for (size_t start = 0, end; start < text.size(); start = end + 1) {
+    end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    longest = std::max(longest, end - start);
+  }
+  return longest;
+}
+
+TEST(CommandLineTest, EveryCommandAnswersHelpOnStandardOutputWithinTheWidth) {
+  test::ScopedEnv columns("COLUMNS", "80");
   for (const auto& command : std::vector<std::vector<std::string>>{{},
                                                                    {"run"},
                                                                    {"gui"},
@@ -39,8 +53,14 @@ TEST(CommandLineTest, EveryCommandAnswersHelpOnStandardOutput) {
     EXPECT_EQ(outcome.status, 0) << name;
     EXPECT_NE(outcome.out.find("Usage: " + name + " "), std::string::npos) << outcome.out;
     EXPECT_EQ(outcome.err, "") << name;
+    EXPECT_LE(LongestLine(outcome.out), 80u) << outcome.out;
+    // "verbsmith help COMMAND" is COMMAND --help.
+    args = command;
+    args.insert(args.begin(), "help");
+    EXPECT_EQ(Verbsmith(args).out, outcome.out) << name;
   }
-  EXPECT_EQ(Verbsmith({"help"}).out, Verbsmith({"--help"}).out);
+  test::ScopedEnv narrow("COLUMNS", "50");
+  EXPECT_LE(LongestLine(Verbsmith({"new", "--help"}).out), 50u);
 }
 
 TEST(CommandLineTest, AUsageMistakeIsOneLineNamingTheCommandThenTheHint) {
@@ -67,6 +87,26 @@ TEST(CommandLineTest, AUsageMistakeIsOneLineNamingTheCommandThenTheHint) {
     EXPECT_EQ(outcome.err.find(c.command + ": "), 0u) << outcome.err;
     EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - hint.size()) << outcome.err;
     EXPECT_EQ(outcome.err.substr(outcome.err.size() - hint.size()), hint) << outcome.err;
+  }
+}
+
+TEST(CommandLineTest, AMistypedCommandOrOptionIsNamedWithTheNearestOne) {
+  const struct {
+    std::vector<std::string> args;
+    std::string said;
+  } cases[] = {
+      {{"comands", "list"}, "verbsmith: unknown command \"comands\"; did you mean `commands`?"},
+      {{"frob"}, "verbsmith: unknown command \"frob\""},
+      {{"templates", "chek"}, "verbsmith templates: unknown command \"chek\"; did you mean `check`?"},
+      {{"new", "--answer", "x.json"},
+       "verbsmith new: unknown option \"--answer\"; did you mean `--answers`?"},
+      {{"info", "extra"}, "verbsmith info: unexpected argument \"extra\""},
+      {{"help", "nwe"}, "verbsmith help: unknown command \"nwe\"; did you mean `new`?"},
+  };
+  for (const auto& c : cases) {
+    const test::ProgramOutcome outcome = Verbsmith(c.args);
+    EXPECT_EQ(outcome.status, 2) << c.said;
+    EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')), c.said);
   }
 }
 

@@ -115,7 +115,7 @@ const std::map<std::string, Reader>& Readers() {
       {"form position",
        [](const std::string& key, const Json& value, WizardAnswers& a) {
          a.formPosition = static_cast<int16_t>(
-             Choice(key, value, {"never shown", "screen centered", "application centered", "as designed"}));
+             Choice(key, value, kFormPositionNames, [](std::string_view name) { return name; }));
        }},
       {"map view listener", FlagOf(&WizardAnswers::mapViewListener)},
       {"listener option",

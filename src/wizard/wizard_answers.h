@@ -2,12 +2,18 @@
 // The answers a person gives the wizard, field by field, for a run without
 // the window. A field left out (nullopt) keeps what the wizard shows.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace verbsmith {
+
+// The names of a form's start-up positions, 0 to 3, as answers give them.
+inline constexpr std::array<std::string_view, 4> kFormPositionNames = {"never shown", "screen centered",
+                                                                       "application centered", "as designed"};
 
 struct WizardAnswers {
   int32_t purpose = 0;  // WizardPurpose: create, edit, delete or add
