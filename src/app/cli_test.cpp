@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "support/run_program.h"
 #include "support/scoped_env.h"
+#include "support/source_tree.h"
 
 namespace verbsmith::app {
 namespace {
@@ -108,6 +110,25 @@ TEST(CommandLineTest, AMistypedCommandOrOptionIsNamedWithTheNearestOne) {
     EXPECT_EQ(outcome.status, 2) << c.said;
     EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')), c.said);
   }
+}
+
+// --json prints one document on standard output, whatever the outcome;
+// the exit status stays that of the text.
+TEST(CommandLineTest, JsonReportsAreOneDocumentOnStandardOutput) {
+  const auto json = [](std::vector<std::string> args, int status) {
+    const test::ProgramOutcome outcome = Verbsmith(args);
+    EXPECT_EQ(outcome.status, status) << outcome.err;
+    EXPECT_EQ(outcome.err, "");
+    return nlohmann::json::parse(outcome.out, nullptr, false);
+  };
+  const nlohmann::json info = json({"info", "--json"}, 0);
+  EXPECT_TRUE(info["version"].is_string() && info["commandSet"].is_string()) << info;
+  const nlohmann::json sound =
+      json({"templates", "check", "--json", test::SourceTreePath("templates").string()}, 0);
+  EXPECT_TRUE(sound["sound"].get<bool>() && sound["combinations"].get<int>() > 0) << sound;
+  const nlohmann::json faulty = json({"templates", "check", "--json", "/nonexistent"}, 1);
+  EXPECT_FALSE(faulty["sound"].get<bool>()) << faulty;
+  EXPECT_FALSE(faulty["fault"]["message"].get<std::string>().empty()) << faulty;
 }
 
 }  // namespace
