@@ -1,7 +1,7 @@
 # Checks the project as the session left it, then after a hand edit of the
 # class file, the removal of the command's entry and a repainted bitmap;
 # and a directory that holds no project. Each check's output and exit
-# status go to check.txt.
+# status go to check.txt; the drift as JSON to check.json.
 check() {
   "$VERBSMITH" check "$1" 2>&1
   echo "exit status $?"
@@ -14,4 +14,8 @@ check() {
   check Survey
   check art
 } > check.txt
+# The same drift for scripts: one JSON document, host paths under WORK read
+# @WORK@.
+"$VERBSMITH" check --json Survey | sed "s#$WORK#@WORK@#g" > check.json
+echo "exit status ${PIPESTATUS[0]}" >> check.json
 ls Survey/src Survey/bin > files.txt

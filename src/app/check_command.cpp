@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/cli.h"
+#include "app/print_json.h"
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
 #include "base/vb_error.h"
@@ -27,15 +28,35 @@ int CannotCheck(const std::string& problem) {
   return kExitCannotCheck;
 }
 
-int Check(const std::string& project) {
+nlohmann::json AsJson(Host& host, const ProjectCheck& check) {
+  return {{"manifest", host.fs.HostPath(check.manifestPath)},
+          {"projectDirectory", host.fs.HostPath(check.projectDirectory)},
+          {"progId", check.progId},
+          {"drifted", check.Drifted()},
+          {"drift", check.drift},
+          {"notes", check.notes},
+          {"files", check.files},
+          {"bitmaps", check.bitmaps}};
+}
+
+struct CheckOptions {
+  std::string project;
+  bool json = false;
+};
+
+int Check(const CheckOptions& options) {
   StringTranscript transcript;
   HostPlatform platform(transcript);
   Host& host = platform.GetHost();
   try {
     const ProjectCheck check = CheckProject(host.fs, host.commandSets, host.templateDirectory,
-                                            FindManifest(host.fs, platform.ProductPath(project)));
-    // The report quotes files and the entry: control characters spelled out.
-    std::fputs(EscapeControls(DescribeProjectCheck(check), true).c_str(), stdout);
+                                            FindManifest(host.fs, platform.ProductPath(options.project)));
+    if (options.json) {
+      PrintJson(AsJson(host, check));
+    } else {
+      // The report quotes files and the entry: control characters spelled out.
+      std::fputs(EscapeControls(DescribeProjectCheck(check), true).c_str(), stdout);
+    }
     return check.Drifted() ? kExitDrifted : 0;
   } catch (const ManifestError& e) {
     return CannotCheck(e.what());
@@ -52,11 +73,12 @@ void AddCheckCommand(CLI::App& app) {
       "Says what has drifted in a project and its command-set entry since its last Finish\n"
       "(from the manifest NAME.verbsmith.json in PROJECT_DIR, its src or its bin)");
   check.footer(
-      "Exit status: 0 nothing drifted, 1 something did, 2 a usage error, or no readable manifest or\n"
+      "Exit status: 0 nothing drifted, 1 something did, 2 a usage error, or no readable manifest or "
       "command set.");
-  auto project = std::make_shared<std::string>();
-  check.add_option("PROJECT_DIR", *project, "The project directory, or its manifest")->required();
-  OnRun(check, [project] { return Check(*project); });
+  auto options = std::make_shared<CheckOptions>();
+  check.add_option("PROJECT_DIR", options->project, "The project directory, or its manifest")->required();
+  check.add_flag("--json", options->json, "Writes the check as JSON for scripts");
+  OnRun(check, [options] { return Check(*options); });
 }
 
 }  // namespace verbsmith::app

@@ -23,9 +23,14 @@ void OnRun(CLI::App& command, std::function<int()> body);
 // conversion would read "010" as octal and "0x10" as hexadecimal.
 CLI::Validator Int32Number();
 
+// "verbsmith help [COMMAND...]": the help of the command named, as its
+// --help prints it.
+void AddHelpCommand(CLI::App& app);
+
 // Parses argv and runs the chosen command. --help prints the command's help
 // to standard output (status 0); a usage mistake is one line on standard
-// error naming the command and the problem, then a hint (status 2).
+// error naming the command and the problem (an unknown command or option
+// with the nearest known one), then a hint (status 2).
 // withoutCommand runs when no command was named.
 int RunCommandLine(CLI::App& app, int argc, const char* const* argv,
                    const std::function<int()>& withoutCommand);

@@ -26,19 +26,29 @@ constexpr int kExitFailure = 1;
 // What the command line gave one subcommand: PROGID, and each option given
 // by its name without the dashes.
 struct ParsedArgs {
+  std::string sub;  // list, show, add or remove
   std::vector<std::string> positional;
   std::map<std::string, std::string> options;
   bool json = false;
 };
 
-int Failure(const std::string& message) {
-  std::fprintf(stderr, "verbsmith commands: %s\n", message.c_str());
+// Every line a subcommand writes on standard error starts with its name.
+void Say(const std::string& sub, const std::string& message) {
+  std::fprintf(stderr, "verbsmith commands %s: %s\n", sub.c_str(), message.c_str());
+}
+
+int Failure(const ParsedArgs& parsed, const std::string& message) {
+  Say(parsed.sub, message);
   return kExitFailure;
 }
 
-int Print(const std::string& text) {
+std::string NoSuchCommand(const std::string& progId) {
+  return "there is no command " + EscapeControls(progId) + " in the command set";
+}
+
+int Print(const ParsedArgs& parsed, const std::string& text) {
   std::fputs(text.c_str(), stdout);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) return Failure("cannot write the output");
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) return Failure(parsed, "cannot write the output");
   return 0;
 }
 
@@ -46,10 +56,9 @@ int Print(const std::string& text) {
 // should know they are there.
 void ReportRowsBeyondTheCount(int64_t rows, int64_t listed) {
   if (rows == listed) return;
-  std::fprintf(stderr,
-               "verbsmith commands: the command set holds %lld entries beyond the %d the count can "
-               "tell; another program wrote them, and they are not listed\n",
-               static_cast<long long>(rows - listed), kMaxCommandSetEntries);
+  Say("list", "the command set holds " + std::to_string(rows - listed) + " entries beyond the " +
+                  std::to_string(kMaxCommandSetEntries) +
+                  " the count can tell; another program wrote them, and they are not listed");
 }
 
 // Each command is written as it is read, through one buffer that is
@@ -80,7 +89,7 @@ int List(SqliteCommandSet& set, const ParsedArgs& parsed) {
   if (parsed.json) out += CommandListJsonTail(listed == 0);
   flush();
   ReportRowsBeyondTheCount(rows, listed);
-  return Print("");
+  return Print(parsed, "");
 }
 
 std::optional<ListedCommand> FindByProgId(SqliteCommandSet& set, const std::string& progId) {
@@ -95,16 +104,13 @@ int Show(SqliteCommandSet& set, const ParsedArgs& parsed) {
   if (idOption != parsed.options.end()) {
     const int32_t id = ParseInt32(idOption->second).value_or(0);
     const int16_t index = set.FindCommand(id);
-    if (index < 0) return Failure("there is no command with the identifier " + idOption->second);
+    if (index < 0) return Failure(parsed, "there is no command with the identifier " + idOption->second);
     command = ListedCommand{id, index, set.GetCommand(index)};
   } else {
     command = FindByProgId(set, parsed.positional.front());
-    if (!command) {
-      return Failure("there is no command " + EscapeControls(parsed.positional.front()) +
-                     " in the command set");
-    }
+    if (!command) return Failure(parsed, NoSuchCommand(parsed.positional.front()));
   }
-  return Print(parsed.json ? FormatCommandJson(*command) : FormatCommandText(*command));
+  return Print(parsed, parsed.json ? FormatCommandJson(*command) : FormatCommandText(*command));
 }
 
 // The entry add writes, as the command line gives it.
@@ -125,18 +131,29 @@ CommandEntry EntryOf(const ParsedArgs& parsed) {
 
 int Add(SqliteCommandSet& set, const ParsedArgs& parsed) {
   const CommandEntry entry = EntryOf(parsed);
+  // One entry a ProgID: adding one that is there replaces it.
+  if (FindByProgId(set, entry.progId)) {
+    Say(parsed.sub, EscapeControls(entry.progId) + " was in the command set already; its entry is replaced");
+  }
   set.AddCommand(entry);
   const std::optional<ListedCommand> added = FindByProgId(set, entry.progId);
-  return Print(added ? FormatCommandListText({*added}) : std::string());
+  return Print(parsed, added ? FormatCommandListText({*added}) : std::string());
 }
 
 int Remove(SqliteCommandSet& set, const ParsedArgs& parsed) {
-  set.RemoveCommand(parsed.positional.front());
-  return Print("Removed " + EscapeControls(parsed.positional.front()) + ".\n");
+  const std::string& progId = parsed.positional.front();
+  try {
+    set.RemoveCommand(progId);
+  } catch (const VbError& e) {
+    // Said as show says it.
+    if (e.Number() != cmdseterr::kNoSuchCommand) throw;
+    return Failure(parsed, NoSuchCommand(progId));
+  }
+  return Print(parsed, "Removed " + EscapeControls(progId) + ".\n");
 }
 
-int OpenAndRun(const std::string& sub, const ParsedArgs& parsed,
-               int (*run)(SqliteCommandSet&, const ParsedArgs&)) {
+int OpenAndRun(const ParsedArgs& parsed, int (*run)(SqliteCommandSet&, const ParsedArgs&)) {
+  const std::string& sub = parsed.sub;
   const auto db = parsed.options.find("db");
   if (db != parsed.options.end() && db->second.empty()) RefuseUsage("--db needs a path");
   const std::string path = db != parsed.options.end() ? db->second : CommandSetPathFromEnvironment();
@@ -150,19 +167,16 @@ int OpenAndRun(const std::string& sub, const ParsedArgs& parsed,
   }
   try {
     CommandSetWait wait;
-    wait.notify = [](const std::string& line) {
-      std::fprintf(stderr, "verbsmith commands: %s\n", line.c_str());
-    };
+    wait.notify = [&sub](const std::string& line) { Say(sub, line); };
     SqliteCommandSet set(path, std::move(wait));
     set.OpenCommandSet(parsed.options.at("company"), parsed.options.at("application"));
     // Reading never makes the database; only add does.
     if (!set.StoreExists() && (sub == "list" || sub == "show")) {
-      std::fprintf(stderr, "verbsmith commands: there is no command set at %s yet; it has no commands\n",
-                   path.c_str());
+      Say(sub, "there is no command set at " + path + " yet; it has no commands");
     }
     return run(set, parsed);
   } catch (const VbError& e) {
-    return Failure(e.Description());
+    return Failure(parsed, e.Description());
   }
 }
 
@@ -183,10 +197,11 @@ Subcommand AddSubcommand(CLI::App& commands, const std::string& sub, const std::
                          int (*run)(SqliteCommandSet&, const ParsedArgs&)) {
   CLI::App& app = *commands.add_subcommand(sub, help);
   auto parsed = std::make_shared<ParsedArgs>();
+  parsed->sub = sub;
   AddValue(app, *parsed, "company", "The company of the command set")->required()->type_name("C");
   AddValue(app, *parsed, "application", "The application of the command set")->required()->type_name("A");
   AddValue(app, *parsed, "db", "The command-set database")->type_name("PATH");
-  OnRun(app, [sub, parsed, run] { return OpenAndRun(sub, *parsed, run); });
+  OnRun(app, [parsed, run] { return OpenAndRun(*parsed, run); });
   return {app, *parsed};
 }
 
@@ -207,7 +222,7 @@ void AddCommandsCommand(CLI::App& app) {
       "commands", "Lists, shows, adds and removes the commands of a company and application");
   commands.require_subcommand(1);
   commands.footer(
-      "The command set is the database named by --db, else by VERBSMITH_COMMAND_SET, else\n"
+      "The command set is the database named by --db, else by VERBSMITH_COMMAND_SET, else "
       "$XDG_DATA_HOME/carthex-verbsmith/commandset.db.");
 
   AddJson(AddSubcommand(commands, "list", "Lists the commands, one a line", List));

@@ -71,9 +71,14 @@ TEST_F(CommandsCommandTest, FailsClearlyForMissingCommands) {
     const Outcome outcome = InSet(args);
     EXPECT_EQ(outcome.status, 1) << args[0] << " " << args[1];
     EXPECT_EQ(outcome.out, "");
-    EXPECT_NE(outcome.err.find("verbsmith commands: "), std::string::npos);
+    EXPECT_EQ(outcome.err.find("verbsmith commands " + args[0] + ": there is no command "), 0u)
+        << outcome.err;
   }
-  EXPECT_EQ(InSet({"list"}).out, "41001  Proj.One\n");
+  // Adding a ProgID that is there replaces its entry, and says so.
+  const Outcome replaced = InSet({"add", "Proj.One", "--description", "Again"});
+  EXPECT_EQ(replaced.err,
+            "verbsmith commands add: Proj.One was in the command set already; its entry is replaced\n");
+  EXPECT_EQ(InSet({"list"}).out, "41001  Proj.One  Again\n");
 }
 
 TEST_F(CommandsCommandTest, RefusesBadUsageWithStatusTwo) {

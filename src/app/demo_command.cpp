@@ -9,9 +9,11 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/cli.h"
+#include "app/print_json.h"
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
 #include "base/strings.h"
@@ -69,25 +71,55 @@ std::string RegistrationFile(const std::string& project) {
   return project + "bin\\" + kProject + ".reg";
 }
 
-void PrintWhereThingsAre(Host& host, const std::string& project) {
+struct DemoOptions {
+  bool edit = false;
+  bool transcript = false;  // the run's transcript as well as the summary
+  bool json = false;        // the summary as JSON
+  std::string db;           // the command set; empty: the environment's
+  std::string directory = kDefaultDirectory;
+};
+
+// What the demo made, for people or as JSON: each file by its host path,
+// the entry, and the commands that show, change and remove it.
+void PrintSummary(Host& host, const DemoOptions& options, const std::string& project,
+                  const std::string& commandSet) {
   const std::string src = project + "src\\";
   const std::string bin = project + "bin\\";
-  auto line = [&host](const char* what, const std::string& path) {
-    std::printf("  %-16s%s\n", what, host.fs.HostPath(path).c_str());
-  };
-  std::printf("\nThe demo command project:\n");
-  line("project file", src + kProject + ".vbp");
-  line("command class", src + std::string(kCommand) + ".cls");
-  line("resource", src + std::string(kCommand) + ".res");
-  line("recap", src + std::string(kCommand) + ".txt");
-  line("initialisation", bin + std::string(kCommand) + ".ini");
-  line("registration", RegistrationFile(project));
+  const std::string progId = std::string(kProject) + "." + kCommand;
+  const std::string inSet = std::string(" --company ") + kCompany + " --application " + kApplication +
+                            (options.db.empty() ? "" : " --db " + options.db);
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"project file", src + kProject + ".vbp"},   {"command class", src + kCommand + ".cls"},
+      {"resource", src + kCommand + ".res"},       {"recap", src + kCommand + ".txt"},
+      {"initialisation", bin + kCommand + ".ini"}, {"registration", RegistrationFile(project)}};
+  const std::string show = "verbsmith commands show " + progId + inSet;
+  const std::string change = "verbsmith demo --edit " + host.fs.HostPath(project);
+  const std::string remove = "verbsmith commands remove " + progId + inSet;
+  if (options.json) {
+    nlohmann::json summary = {{"directory", host.fs.HostPath(project)},
+                              {"edited", options.edit},
+                              {"progId", progId},
+                              {"company", kCompany},
+                              {"application", kApplication},
+                              {"commandSet", commandSet},
+                              {"show", show},
+                              {"change", change},
+                              {"remove", remove}};
+    for (const auto& [what, path] : files) summary["files"][what] = host.fs.HostPath(path);
+    PrintJson(summary);
+    return;
+  }
+  std::printf("%sThe demo command project (%s):\n", options.transcript ? "\n" : "",
+              options.edit ? "changed" : "made");
+  for (const auto& [what, path] : files)
+    std::printf("  %-16s%s\n", what.c_str(), host.fs.HostPath(path).c_str());
   std::printf("  %-16s(what compiling the project in Visual Basic registers; an edit needs it)\n", "");
-  std::printf("  %-16s%s.%s, company %s, application %s, in %s\n", "command set", kProject, kCommand,
-              kCompany, kApplication, CommandSetPathFromEnvironment().c_str());
-  std::printf("\nSee the entry:   verbsmith commands show %s.%s --company %s --application %s\n", kProject,
-              kCommand, kCompany, kApplication);
-  std::printf("Change it:       verbsmith demo --edit %s\n", host.fs.HostPath(project).c_str());
+  std::printf("  %-16s%s, company %s, application %s, in %s\n", "command set", progId.c_str(), kCompany,
+              kApplication, commandSet.c_str());
+  std::printf("\nSee the entry:     %s\n", show.c_str());
+  std::printf("Change it:         %s\n", change.c_str());
+  std::printf("Remove its entry:  %s\n", remove.c_str());
+  std::printf("                   (then delete %s)\n", host.fs.HostPath(project).c_str());
 }
 
 // The directories from the drive down to directory that are not there yet,
@@ -123,19 +155,18 @@ void RemoveWhatTheDemoMade(FileSystem& fs, const std::string& project, const std
   }
 }
 
-struct DemoOptions {
-  bool edit = false;
-  std::string directory = kDefaultDirectory;
-};
-
 int RunDemo(const DemoOptions& options) {
   const bool edit = options.edit;
   const std::string& directory = options.directory;
-  StreamTranscript shown(std::cout);
+  // The transcript is asked for; with JSON it goes to standard error.
+  StreamTranscript printed(options.json ? std::cerr : std::cout);
+  StringTranscript quiet;
   // Reads from what the wizard showed whether Finish made the project.
-  AnsweredRunWatch transcript(shown);
+  AnsweredRunWatch transcript(options.transcript ? static_cast<Transcript&>(printed) : quiet);
   HostPlatform platform(transcript);
   Host& host = platform.GetHost();
+  if (!options.db.empty()) platform.UseCommandSet(options.db);
+  const std::string commandSet = options.db.empty() ? CommandSetPathFromEnvironment() : options.db;
   const std::string project = platform.ProductDirectory(directory);
   const auto existing = host.fs.List(project + "src\\*.vbp", 0);
   if (!edit && !existing.empty()) {
@@ -195,7 +226,7 @@ int RunDemo(const DemoOptions& options) {
       return status != 0 ? status : 1;
     }
     if (!edit) host.fs.WriteText(RegistrationFile(project), Registration(project));
-    PrintWhereThingsAre(host, project);
+    PrintSummary(host, options, project, commandSet);
     return 0;
   } catch (const forms::ScriptError& error) {
     RemoveWhatTheDemoMade(host.fs, project, copies, madeDirectories);
@@ -213,6 +244,10 @@ void AddDemoCommand(CLI::App& app) {
       "shipped demo answers; with --edit, changes the command made there");
   auto options = std::make_shared<DemoOptions>();
   demo.add_flag("--edit", options->edit, "Changes the command the demo made in DIR");
+  demo.add_flag("--transcript", options->transcript, "Prints the run's transcript before the summary");
+  demo.add_flag("--json", options->json, "Writes the summary as JSON for scripts");
+  demo.add_option("--db", options->db, "The command-set database, as for `verbsmith commands`")
+      ->type_name("PATH");
   demo.add_option("DIR", options->directory, "The project directory")->capture_default_str();
   OnRun(demo, [options] { return RunDemo(*options); });
 }

@@ -1,13 +1,19 @@
 // verbsmith info: the version, and what the platform layer found on this
 // machine, so that a user can see where the product looks for things.
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/cli.h"
+#include "app/print_json.h"
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
+#include "base/strings.h"
 #include "host_platform.h"
 #include "platform/file_system.h"
 #include "platform/posix/sqlite_command_set.h"
@@ -18,10 +24,46 @@ namespace verbsmith::app {
 
 namespace {
 
+// What info says: its lines, each a label ("Command set:") and a value.
+using InfoLines = std::vector<std::pair<std::string, std::string>>;
+
+// "Command set:" as a JSON key: "commandSet".
+std::string Key(const std::string& label) {
+  std::string key;
+  bool upper = false;
+  for (char c : label) {
+    if (c == ' ' || c == '-') {
+      upper = !key.empty();
+    } else if (c != ':') {
+      key += upper ? AsciiUpper(c) : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      upper = false;
+    }
+  }
+  return key;
+}
+
 // Values are names of files and directories found on the machine: their
 // control characters are spelled out.
-void Line(const char* label, const std::string& value) {
-  std::printf("%-22s %s\n", label, value.empty() ? "(none)" : EscapeControls(value).c_str());
+void Print(const InfoLines& lines, bool json) {
+  if (json) {
+    nlohmann::json info = {{"version", VERBSMITH_VERSION}};
+    // A label said more than once (a registry file each) gathers its values.
+    for (const auto& [label, value] : lines) {
+      nlohmann::json& entry = info[Key(label)];
+      if (entry.is_null()) {
+        entry = value;
+      } else {
+        if (!entry.is_array()) entry = nlohmann::json::array({entry});
+        entry.push_back(value);
+      }
+    }
+    PrintJson(info);
+    return;
+  }
+  std::printf("Carthex Verbsmith %s\n", VERBSMITH_VERSION);
+  for (const auto& [label, value] : lines) {
+    std::printf("%-22s %s\n", label.c_str(), value.empty() ? "(none)" : EscapeControls(value).c_str());
+  }
 }
 
 std::string Env(Host& host, const char* name) {
@@ -50,36 +92,39 @@ std::string OwnFile(Host& host, const std::string& path, bool directory) {
   return there ? shown : shown + " (missing)";
 }
 
-void ShowOwnFiles(HostPlatform& platform, Host& host) {
-  Line("Own files:", platform.OwnFiles());
-  Line("Add-in directory:", host.addInDirectory);
-  Line("Templates:", host.templateDirectory);
-  Line("Samples:", OwnFile(host, host.addInDirectory + "Samples\\", true));
-  Line("Help pages:", OwnFile(host, host.addInDirectory + "help\\", true));
-  Line("Help file:", OwnFile(host, host.addInDirectory + "..\\resdlls\\0009\\Verbsmith52.chm", false));
+void AddOwnFiles(HostPlatform& platform, Host& host, InfoLines& lines) {
+  lines.emplace_back("Own files:", platform.OwnFiles());
+  lines.emplace_back("Add-in directory:", host.addInDirectory);
+  lines.emplace_back("Templates:", host.templateDirectory);
+  lines.emplace_back("Samples:", OwnFile(host, host.addInDirectory + "Samples\\", true));
+  lines.emplace_back("Help pages:", OwnFile(host, host.addInDirectory + "help\\", true));
+  lines.emplace_back("Help file:",
+                     OwnFile(host, host.addInDirectory + "..\\resdlls\\0009\\Verbsmith52.chm", false));
 }
 
-int ShowInfo() {
+int ShowInfo(bool json) {
   StringTranscript transcript;
   HostPlatform platform(transcript);
   Host& host = platform.GetHost();
 
-  std::printf("Carthex Verbsmith %s\n", VERBSMITH_VERSION);
-  for (const auto& [label, value] : platform.WhereThingsLive()) Line(label.c_str(), value);
-  Line("Command set:", CommandSetPathFromEnvironment());
-  ShowOwnFiles(platform, host);
-  Line("Current directory:", host.fs.CurrentDirectory());
-  Line("Temporary files:", Env(host, "TEMP"));
-  Line("Resource compiler:", CompilerDescription(host));
+  InfoLines lines = platform.WhereThingsLive();
+  lines.emplace_back("Command set:", CommandSetPathFromEnvironment());
+  AddOwnFiles(platform, host, lines);
+  lines.emplace_back("Current directory:", host.fs.CurrentDirectory());
+  lines.emplace_back("Temporary files:", Env(host, "TEMP"));
+  lines.emplace_back("Resource compiler:", CompilerDescription(host));
+  Print(lines, json);
   return 0;
 }
 
 }  // namespace
 
 void AddInfoCommand(CLI::App& app) {
-  OnRun(*app.add_subcommand("info",
-                            "Prints the version, and where the product looks for things on this machine"),
-        ShowInfo);
+  CLI::App& info = *app.add_subcommand(
+      "info", "Prints the version, and where the product looks for things on this machine");
+  auto json = std::make_shared<bool>(false);
+  info.add_flag("--json", *json, "Writes the same as JSON for scripts");
+  OnRun(info, [json] { return ShowInfo(*json); });
 }
 
 }  // namespace verbsmith::app

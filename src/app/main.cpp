@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 #include "app/cli.h"
+#include "app/help_formatter.h"
 #include "app/subcommands.h"
 #include "base/vb_error.h"
 #include "host_platform.h"
@@ -14,17 +16,14 @@ int main(int argc, char** argv) {
       "Carthex Verbsmith: the wizard that creates and maintains Carthex command projects.\n"
       "With no command, opens the wizard's window when a display can be opened.",
       "verbsmith");
+  // Set first: each command takes its parser's formatter when it is added.
+  app.formatter(std::make_shared<HelpFormatter>(HelpWidth(HostProcesses().GetEnv("COLUMNS"))));
   app.require_subcommand(0, 1);
   // Options are spelt the same on every host: an argument such as /tmp/x is
   // a path under Wine too, never a Windows-style option.
   app.allow_windows_style_options(false);
   app.set_version_flag("-V,--version", "Carthex Verbsmith " VERBSMITH_VERSION, "Prints the version");
-  // "verbsmith help" as well as --help; it is left out of the list.
-  OnRun(*app.add_subcommand("help")->group(""), [&app] {
-    std::fputs(app.get_formatter()->make_help(&app, app.get_name(), CLI::AppFormatMode::Normal).c_str(),
-               stdout);
-    return 0;
-  });
+  AddHelpCommand(app);
   AddRunCommand(app);
   AddGuiCommand(app);
   AddDemoCommand(app);

@@ -25,12 +25,13 @@ namespace verbsmith::app {
 namespace {
 
 constexpr const char* kStatuses =
-    "Exit status: 0 the command was made (edited, added, deleted); 1 an answer the window could not\n"
-    "take (such as a command to edit that is not there) or a run-time error; 2 a mistake on the command\n"
-    "line or in the answers file; 3 refused on the start step (purpose, company, application); 4 on the\n"
-    "project step; 5 on the command-name step; 6 on a bitmap step; 7 on the kind, form, listener or\n"
-    "enabling-conditions steps; 8 Finish failed. The wizard's message goes to standard error.\n"
-    "The answers file is a JSON object whose keys are the wizard's fields (docs/new.md); a flag\n"
+    "Exit status: 0 the command was made (created, edited, added or deleted); 1 an answer the window "
+    "could not take at all (such as a control a step does not have) or a run-time error; 2 a mistake on "
+    "the command line or in the answers file; 3 refused on the start step (purpose, company, "
+    "application); 4 on the project step; 5 on the command-name step (such as a command to edit that is "
+    "not there); 6 on a bitmap step; 7 on the kind, form, listener or enabling-conditions steps; 8 Finish "
+    "failed. The wizard's message goes to standard error.\n"
+    "The answers file is a JSON object whose keys are the wizard's fields (docs/new.md); a flag "
     "overrides the file's answer of the same name.";
 
 struct NewOptions {

@@ -147,6 +147,10 @@ std::string PosixPlatform::ProductPath(const std::string& path) {
   return PathMapper::FromEnvironment().ToWindows(std::filesystem::path(path));
 }
 
+void PosixPlatform::UseCommandSet(const std::string& databasePath) {
+  commandSets_ = SqliteCommandSetFactory(databasePath, CommandSetWait{.notify = TellWaiting});
+}
+
 std::string PosixPlatform::ProductDirectory(const std::string& directory) {
   return AddTrailingBackslash(ProductPath(directory));
 }

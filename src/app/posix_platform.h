@@ -63,6 +63,10 @@ class PosixPlatform {
   // preview and changes nothing.
   void StartDryRun(std::function<void(const std::string& json, const std::string& text)> preview);
 
+  // Reads and writes the command set in this database, not the one the
+  // environment names.
+  void UseCommandSet(const std::string& databasePath);
+
   // A directory given on the command line (host path, or Windows form) as
   // the product names it, with a trailing backslash.
   std::string ProductDirectory(const std::string& directory);

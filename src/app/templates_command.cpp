@@ -1,15 +1,19 @@
 // verbsmith templates check [DIR] | render --out DIR [options]: checks a
 // template directory, or makes one command project from it.
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/cli.h"
+#include "app/print_json.h"
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
 #include "base/identifier.h"
+#include "base/strings.h"
 #include "base/vb_error.h"
 #include "base/win_path.h"
 #include "host_platform.h"
@@ -17,6 +21,7 @@
 #include "managers/template_render.h"
 #include "platform/host.h"
 #include "platform/scripted/transcript.h"
+#include "wizard/wizard_answers.h"
 
 namespace verbsmith::app {
 
@@ -35,17 +40,39 @@ struct QuietPlatform {
   HostPlatform platform{transcript};
 };
 
-int Check(const std::optional<std::string>& directory) {
+nlohmann::json AsJson(Host& host, const TemplateFault& fault) {
+  return {{"file", host.fs.HostPath(fault.file)}, {"line", fault.line}, {"message", fault.message}};
+}
+
+struct CheckOptions {
+  std::optional<std::string> directory;
+  bool json = false;
+};
+
+int Check(const CheckOptions& options) {
   QuietPlatform quiet;
   HostPlatform& platform = quiet.platform;
   Host& host = platform.GetHost();
-  const std::string templates = directory ? platform.ProductDirectory(*directory) : host.templateDirectory;
+  const std::string templates =
+      options.directory ? platform.ProductDirectory(*options.directory) : host.templateDirectory;
   if (templates.empty()) RefuseUsage("no template directory: name one or set VERBSMITH_TEMPLATES");
-  if (const auto fault = CheckTemplateDirectory(host, templates, WorkDirectory(host))) {
+  const auto fault = CheckTemplateDirectory(host, templates, WorkDirectory(host));
+  const std::vector<TemplateFault> warnings =
+      fault ? std::vector<TemplateFault>() : TemplateWarnings(host, templates);
+  if (options.json) {
+    nlohmann::json report = {
+        {"directory", host.fs.HostPath(templates)}, {"sound", !fault}, {"warnings", nlohmann::json::array()}};
+    if (fault) report["fault"] = AsJson(host, *fault);
+    if (!fault) report["combinations"] = AllRenderCombinations().size();
+    for (const TemplateFault& warning : warnings) report["warnings"].push_back(AsJson(host, warning));
+    PrintJson(report);
+    return fault ? 1 : 0;
+  }
+  if (fault) {
     std::fprintf(stderr, "%s\n", EscapeControls(fault->Describe()).c_str());
     return 1;
   }
-  for (const TemplateFault& warning : TemplateWarnings(host, templates)) {
+  for (const TemplateFault& warning : warnings) {
     std::fprintf(stderr, "warning: %s\n", EscapeControls(warning.Describe()).c_str());
   }
   std::printf("%s: the templates are sound (%zu combinations rendered)\n", templates.c_str(),
@@ -75,14 +102,18 @@ int Render(const RenderRequest& request) {
     std::fprintf(stderr, "verbsmith templates: %s\n", EscapeControls(fault->Describe()).c_str());
     return 1;
   }
-  if (!DirectoryExists(host.fs, projectDir)) {
+  // The whole path is made, as a project directory's parents may be new too;
+  // what stops it is said by the level that could not be made.
+  if (!MakeDirectoryPath(host.fs, projectDir)) {
+    std::string why = "not a directory";
     try {
       host.fs.MakeDirectory(projectDir);
     } catch (const VbError& e) {
-      std::fprintf(stderr, "verbsmith templates: cannot make the output directory %s: %s\n", out.c_str(),
-                   e.Description().c_str());
-      return 1;
+      why = e.Description();
     }
+    std::fprintf(stderr, "verbsmith templates: cannot make the output directory %s: %s\n", out.c_str(),
+                 why.c_str());
+    return 1;
   }
   const auto shown = RenderCommand(host, options, templates, projectDir);
   for (const std::string& message : shown) std::fprintf(stderr, "verbsmith templates: %s\n", message.c_str());
@@ -103,15 +134,38 @@ CLI::Validator Identifier() {
       "NAME");
 }
 
+// A form position by its name (a hyphen for each space, case ignored) or
+// its number, taken as the number.
+CLI::Validator FormPosition() {
+  return CLI::Validator(
+      [](std::string& value) {
+        std::string name = value;
+        std::replace(name.begin(), name.end(), '-', ' ');
+        for (size_t i = 0; i < kFormPositionNames.size(); ++i) {
+          if (EqualsIgnoringCase(name, kFormPositionNames[i]) || value == std::to_string(i)) {
+            value = std::to_string(i);
+            return std::string();
+          }
+        }
+        return std::string(
+            "takes never-shown, screen-centered, application-centered or as-designed, or 0 to 3");
+      },
+      "");
+}
+
 void AddRender(CLI::App& templates) {
   CLI::App& render = *templates.add_subcommand("render", "Renders one combination into a directory");
   auto request = std::make_shared<RenderRequest>();
   RenderOptions& options = request->options;
   render.add_option("--out", request->out, "The project directory to write")->required()->type_name("DIR");
   render.add_flag("--modeless", options.commandIsModeless, "A modeless command");
-  CLI::Option* form = render.add_option("--form", request->formPosition, "The form's start-up position")
-                          ->check(CLI::IsMember({"0", "1", "2", "3"}))
-                          ->type_name("N");
+  CLI::Option* form =
+      render
+          .add_option("--form", request->formPosition,
+                      "The form's start-up position: never-shown, screen-centered, application-centered or "
+                      "as-designed (or its number, 0 to 3)")
+          ->transform(FormPosition())
+          ->type_name("POSITION");
   render.add_flag("--no-form", options.formNotRequired, "No form")->excludes(form);
   render.add_flag("--listener", options.isMapViewListener, "A map view listener");
   render.add_flag("--custom-enabling", options.customEnabling, "Custom enabling conditions");
@@ -130,13 +184,17 @@ void AddRender(CLI::App& templates) {
 void AddTemplatesCommand(CLI::App& app) {
   CLI::App& templates = *app.add_subcommand("templates", "Checks a template directory, or renders from it");
   templates.require_subcommand(1);
-  templates.footer("DIR defaults to VERBSMITH_TEMPLATES, else the installed Templates directory.");
   CLI::App& check =
       *templates.add_subcommand("check", "Checks a template directory and every rendered combination");
+  check.footer("DIR defaults to VERBSMITH_TEMPLATES, else the installed Templates directory.");
+  auto options = std::make_shared<CheckOptions>();
   auto directory = std::make_shared<std::string>();
   CLI::Option* given = check.add_option("DIR", *directory, "The template directory");
-  OnRun(check,
-        [directory, given] { return Check(given->count() > 0 ? std::optional(*directory) : std::nullopt); });
+  check.add_flag("--json", options->json, "Writes the check as JSON for scripts");
+  OnRun(check, [options, directory, given] {
+    if (given->count() > 0) options->directory = *directory;
+    return Check(*options);
+  });
   AddRender(templates);
 }
 

@@ -22,6 +22,8 @@ std::string Describe(const UserAction& action) {
       return "type " + action.control;
     case ActionKind::kClick:
       return "click " + action.control;
+    case ActionKind::kCheck:
+      return (action.index.value_or(1) != 0 ? "check " : "uncheck ") + action.control;
     case ActionKind::kChoose:
       return "choose " + action.control + " " +
              (action.index ? std::to_string(*action.index) : "\"" + action.text + "\"");
@@ -37,6 +39,10 @@ std::string Describe(const UserAction& action) {
       return "resize " + action.text;
   }
   return "action";
+}
+
+int CheckValue(const UserAction& action) {
+  return action.index.value_or(1) != 0 ? check::kChecked : check::kUnchecked;
 }
 
 ActionOutcome Refuse(Form& form, const UserAction& action, const std::string& reason) {
@@ -70,6 +76,9 @@ void CheckKindTakesAction(const Control& control, const UserAction& action) {
       break;
     case ActionKind::kLeave:
       if (!control.IsFocusable()) refuseKind();
+      break;
+    case ActionKind::kCheck:
+      if (kind != ControlKind::kCheckBox) refuseKind();
       break;
     case ActionKind::kKey:  // a control that takes no keys passes them to its form
     case ActionKind::kClick:
@@ -196,6 +205,9 @@ ActionOutcome PerformUserAction(Form& form, const UserAction& action) {
                       "\"");
   }
   CheckKindTakesAction(*control, action);
+  // A box that already holds the value asks nothing of the person.
+  if (action.kind == ActionKind::kCheck && static_cast<CheckBox*>(control)->Value() == CheckValue(action))
+    return ActionOutcome::kDone;
   if (!control->IsEffectivelyVisible()) return Refuse(form, action, "hidden");
   if (action.kind == ActionKind::kWheel) {
     // The wheel turns over disabled controls too; it does not move the focus.
@@ -236,6 +248,10 @@ ActionOutcome PerformUserAction(Form& form, const UserAction& action) {
       return ActionOutcome::kDone;
     case ActionKind::kClick:
       ClickAsPerson(*control);
+      return ActionOutcome::kDone;
+    case ActionKind::kCheck:
+      // Clicked until it holds the value: a grayed box cleared takes two clicks.
+      static_cast<CheckBox*>(control)->SetValue(CheckValue(action));
       return ActionOutcome::kDone;
     case ActionKind::kChoose:
       return Choose(form, *control, action);

@@ -100,6 +100,28 @@ TEST_F(UserActionsTest, ClickingACheckBoxTogglesItAndClicks) {
   EXPECT_THAT(events_, ElementsAre("txtName LostFocus", "chkNoForm Click", "chkNoForm Click"));
 }
 
+// check and uncheck leave the box in that state whatever it held, clicking
+// only a box that differs: one already so asks nothing, even disabled.
+TEST_F(UserActionsTest, CheckingABoxSetsItsValueAndClicksOnlyWhenItDiffers) {
+  auto set = [this](int value) {
+    UserAction action{ActionKind::kCheck, "chkNoForm"};
+    action.index = value;
+    return PerformUserAction(form_, action);
+  };
+  set(1);
+  set(1);
+  check_->SetEnabled(false);
+  EXPECT_EQ(set(1), ActionOutcome::kDone);
+  EXPECT_EQ(set(0), ActionOutcome::kRefused);
+  check_->SetEnabled(true);
+  check_->SetValue(check::kGrayed);
+  events_.clear();
+  set(0);
+  EXPECT_EQ(check_->Value(), check::kUnchecked);
+  EXPECT_THAT(events_, ElementsAre("chkNoForm Click"));
+  EXPECT_THROW(Do(ActionKind::kCheck, "cmdNext"), ActionError);
+}
+
 TEST_F(UserActionsTest, ChoosingInAComboDropsItDownThenClicksAndRefusesAMissingEntry) {
   Do(ActionKind::kChoose, "cboCmdName", "beta");
   EXPECT_EQ(combo_->Text(), "Beta");

@@ -71,6 +71,11 @@ Reader FlagOf(bool WizardAnswers::*field) {
       [field](const std::string& key, const Json& value, WizardAnswers& a) { a.*field = Flag(key, value); };
 }
 
+Reader FlagOf(std::optional<bool> WizardAnswers::*field) {
+  return
+      [field](const std::string& key, const Json& value, WizardAnswers& a) { a.*field = Flag(key, value); };
+}
+
 const std::map<std::string, Reader>& Readers() {
   static const std::map<std::string, Reader> readers = {
       {"purpose",
@@ -110,10 +115,9 @@ const std::map<std::string, Reader>& Readers() {
       {"form position",
        [](const std::string& key, const Json& value, WizardAnswers& a) {
          a.formPosition = static_cast<int16_t>(
-             Choice(key, value, {"never shown", "screen centered", "application centered", "as designed"}));
+             Choice(key, value, kFormPositionNames, [](std::string_view name) { return name; }));
        }},
-      {"map view listener", [](const std::string& key, const Json& value,
-                               WizardAnswers& a) { a.mapViewListener = Flag(key, value); }},
+      {"map view listener", FlagOf(&WizardAnswers::mapViewListener)},
       {"listener option",
        [](const std::string& key, const Json& value, WizardAnswers& a) {
          const auto& options = masks::kListenerOptions;
@@ -133,11 +137,12 @@ const std::map<std::string, Reader>& Readers() {
          std::vector<std::string_view> names;
          for (const auto& condition : masks::kEnablingConditions) names.push_back(condition.caption);
          names.push_back("Custom enabling requirements");
+         a.enablingConditions.emplace();
          for (const Json& item : value) {
            const size_t i = Choice(key, item, names);
-           a.enablingConditions.emplace_back(i < masks::kEnablingConditions.size()
-                                                 ? masks::kEnablingConditions[i].checkBox
-                                                 : masks::kCustomEnablingCheckBox);
+           a.enablingConditions->emplace_back(i < masks::kEnablingConditions.size()
+                                                  ? masks::kEnablingConditions[i].checkBox
+                                                  : masks::kCustomEnablingCheckBox);
          }
        }},
       {"open project", FlagOf(&WizardAnswers::openProject)},

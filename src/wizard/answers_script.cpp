@@ -1,9 +1,11 @@
 #include "wizard/answers_script.h"
 
+#include <algorithm>
 #include <array>
 
 #include "connection/connection.h"
 #include "forms/script/script_writer.h"
+#include "model/masks.h"
 #include "wizard/step.h"
 #include "wizard/step_graph.h"
 
@@ -93,6 +95,12 @@ class ScriptWriter {
     if (text) Type(control, *text);
   }
   void Click(const std::string& control) { Line("click " + control); }
+  // An answer of a check box is its state, whatever the box held before.
+  void Check(std::string_view box, bool checked) {
+    forms::UserAction action(forms::ActionKind::kCheck, std::string(box));
+    action.index = checked ? 1 : 0;
+    Line(forms::ScriptLine(action));
+  }
 
   void Fill(Step step) {
     switch (step) {
@@ -131,30 +139,44 @@ class ScriptWriter {
         break;
       case Step::kFormName:
         if (a_.noForm) {
-          Click("chkNoForm");
+          Check("chkNoForm", true);
           break;
         }
         TypeGiven("txtFormName", a_.formName);
         if (a_.formPosition) Click(kFormPositionOptions[static_cast<size_t>(*a_.formPosition)]);
         break;
       case Step::kModeless:
-        if (ListenerBoxWanted() != ListenerBoxShown()) {
-          Click("chkModelessMapViewListener");
-        }
+        if (a_.mapViewListener) Check("chkModelessMapViewListener", *a_.mapViewListener);
         break;
       case Step::kListener:
         if (!a_.listenTo.empty()) Click(a_.listenTo);
-        if (a_.tellMeAboutNewViews) Click("chkTellMeAboutNewViews");
+        if (a_.tellMeAboutNewViews) Check("chkTellMeAboutNewViews", *a_.tellMeAboutNewViews);
         break;
       case Step::kCommandType:
         if (!a_.listenerCommandType.empty()) Click(a_.listenerCommandType);
         break;
       case Step::kEnablingConditions:
-        for (const std::string& box : a_.enablingConditions) Click(box);
+        if (a_.enablingConditions) EnablingConditions(*a_.enablingConditions);
         break;
       case Step::kFinish:
         break;
     }
+  }
+
+  // The boxes not answered are cleared first, so that the custom box and the
+  // standard ones, which exclude each other, are free when one is checked.
+  // A new command starts with none checked.
+  void EnablingConditions(const std::vector<std::string>& wanted) {
+    const auto isWanted = [&wanted](std::string_view box) {
+      return std::find(wanted.begin(), wanted.end(), box) != wanted.end();
+    };
+    if (a_.purpose == purpose::kEdit) {
+      if (!isWanted(masks::kCustomEnablingCheckBox)) Check(masks::kCustomEnablingCheckBox, false);
+      for (const masks::EnablingCondition& condition : masks::kEnablingConditions) {
+        if (!isWanted(condition.checkBox)) Check(condition.checkBox, false);
+      }
+    }
+    for (const std::string& box : wanted) Check(box, true);
   }
 
   // A delete run removes the command chosen on the command-name step, then

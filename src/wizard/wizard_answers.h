@@ -2,12 +2,18 @@
 // The answers a person gives the wizard, field by field, for a run without
 // the window. A field left out (nullopt) keeps what the wizard shows.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace verbsmith {
+
+// The names of a form's start-up positions, 0 to 3, as answers give them.
+inline constexpr std::array<std::string_view, 4> kFormPositionNames = {"never shown", "screen centered",
+                                                                       "application centered", "as designed"};
 
 struct WizardAnswers {
   int32_t purpose = 0;  // WizardPurpose: create, edit, delete or add
@@ -42,11 +48,12 @@ struct WizardAnswers {
   std::optional<int16_t> formPosition;  // 0 never shown .. 3 as designed
   std::optional<bool> mapViewListener;
   std::string listenTo;  // the listener step's option button, e.g. optListenToActiveMapView
-  bool tellMeAboutNewViews = false;
+  std::optional<bool> tellMeAboutNewViews;
   std::string listenerCommandType;  // the command-type option button, e.g. optSelection
 
-  // The enabling-conditions step: the check boxes to click.
-  std::vector<std::string> enablingConditions;
+  // The enabling-conditions step: the check boxes to leave checked, all
+  // others cleared.
+  std::optional<std::vector<std::string>> enablingConditions;
 
   // The Finish question whether to open the project.
   bool openProject = false;

@@ -5,6 +5,7 @@
 
 namespace verbsmith::app {
 using HostPlatform = PosixPlatform;
+using HostProcesses = PosixProcesses;
 // Standard output and error carry bytes as they are already.
 inline void PrepareStandardStreams() {}
 }  // namespace verbsmith::app

@@ -5,4 +5,5 @@
 
 namespace verbsmith::app {
 using HostPlatform = Win32Platform;
+using HostProcesses = Win32Processes;
 }  // namespace verbsmith::app

@@ -123,6 +123,10 @@ std::string Win32Platform::ProductPath(const std::string& path) {
   return Utf8(full);
 }
 
+void Win32Platform::UseCommandSet(const std::string& databasePath) {
+  commandSets_ = SqliteCommandSetFactory(databasePath, CommandSetWait{.notify = TellWaiting});
+}
+
 std::string Win32Platform::ProductDirectory(const std::string& directory) {
   return AddTrailingBackslash(ProductPath(directory));
 }

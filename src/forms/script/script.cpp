@@ -123,6 +123,10 @@ ScriptStep ParseLine(int lineNumber, std::string_view line) {
   } else if (SameName(keyword, "click")) {
     step.action = UserAction(ActionKind::kClick, parser.ControlName(keyword));
     parser.End(keyword);
+  } else if (SameName(keyword, "check") || SameName(keyword, "uncheck")) {
+    step.action = UserAction(ActionKind::kCheck, parser.ControlName(keyword));
+    step.action.index = SameName(keyword, "check") ? 1 : 0;
+    parser.End(keyword);
   } else if (SameName(keyword, "choose")) {
     step.action = UserAction(ActionKind::kChoose, parser.ControlName(keyword));
     bool quoted = false;
@@ -179,7 +183,8 @@ ScriptStep ParseLine(int lineNumber, std::string_view line) {
     }
   } else {
     parser.Fail("unknown action \"" + keyword +
-                "\" (expected type, click, choose, key, leave, wheel, resize, close, answer or file)");
+                "\" (expected type, click, check, uncheck, choose, key, leave, wheel, resize, close, answer "
+                "or file)");
   }
   step.action.echo = step.echo;
   step.action.line = lineNumber;

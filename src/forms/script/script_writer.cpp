@@ -50,6 +50,8 @@ std::string ScriptLine(const UserAction& action) {
       return "type " + action.control + " " + Quoted(action.text, false);
     case ActionKind::kClick:
       return "click " + action.control;
+    case ActionKind::kCheck:
+      return (action.index.value_or(1) != 0 ? "check " : "uncheck ") + action.control;
     case ActionKind::kChoose:
       // A text that reads as a number would be taken for an index.
       return "choose " + action.control + " " +

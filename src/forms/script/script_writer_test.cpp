@@ -25,6 +25,10 @@ TEST(ScriptWriterTest, WrittenLinesParseBackToTheSameAction) {
   };
   actions.push_back(UserAction(ActionKind::kChoose, "lstItems"));
   actions.back().index = 3;
+  for (int value : {0, 1}) {
+    actions.push_back(UserAction(ActionKind::kCheck, "chkNoForm"));
+    actions.back().index = value;
+  }
   actions[5].keyCode = key::kF1;
   actions[5].shift = shift::kShift | shift::kCtrl;
 
