@@ -155,3 +155,15 @@ string(FIND "${out}" "${escape}" raw)
 if(NOT raw EQUAL -1 OR NOT out MATCHES "recap: [^\n]*Picks\\\\x1B0m" OR NOT out MATCHES "\nini [^\n]*Picks\\\\x1B0m")
   message(FATAL_ERROR "a control character reached the terminal raw:\n${out}")
 endif()
+
+# A message that names a file keeps its backslashes: the "\n" of
+# "art\new.bmp" is no line break. The run is refused on the bitmap step.
+set_up(flow_create_modeless)
+file(WRITE ${WORK}/art/new.bmp "BM")
+file(READ ${DIR}/flow_create_modeless.answers.json answers)
+string(JSON answers SET "${answers}" "large colour bitmap" "\"art\\\\new.bmp\"")
+file(WRITE ${WORK}/new.json "${answers}")
+verbsmith(6 new --answers ${WORK}/new.json)
+if(NOT err MATCHES "art\\\\new\\.bmp")
+  message(FATAL_ERROR "a backslash in the wizard's message became a line break:\n${err}")
+endif()

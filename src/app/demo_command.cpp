@@ -21,7 +21,7 @@
 #include "forms/script/script_run.h"
 #include "host_platform.h"
 #include "platform/posix/sqlite_command_set.h"
-#include "platform/scripted/transcript.h"
+#include "platform/transcript.h"
 #include "shell/headless.h"
 #include "wizard/answered_run.h"
 

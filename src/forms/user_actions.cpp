@@ -40,7 +40,7 @@ std::string Describe(const UserAction& action) {
 }
 
 ActionOutcome Refuse(Form& form, const UserAction& action, const std::string& reason) {
-  form.Report("refused: " + Describe(action) + " (" + reason + ")");
+  form.Tell(event::ActionRefused{Describe(action), reason});
   return ActionOutcome::kRefused;
 }
 
@@ -196,7 +196,7 @@ ActionOutcome PerformUserAction(Form& form, const UserAction& action) {
                       "\"");
   }
   CheckKindTakesAction(*control, action);
-  if (!control->IsEffectivelyVisible()) return Refuse(form, action, "hidden");
+  if (!control->IsEffectivelyVisible()) return Refuse(form, action, std::string(event::kHidden));
   if (action.kind == ActionKind::kWheel) {
     // The wheel turns over disabled controls too; it does not move the focus.
     Wheel(*control, action.index.value_or(0));
@@ -220,8 +220,7 @@ ActionOutcome PerformUserAction(Form& form, const UserAction& action) {
     form.MoveFocus(control);
     if (!control->HasFocus() || !Reachable(form, *control)) {
       const Control* holder = form.ActiveControl();
-      form.Report("dropped: " + Describe(action) + " (focus stayed on " +
-                  (holder ? holder->Name() : std::string("nothing")) + ")");
+      form.Tell(event::ActionDropped{Describe(action), holder ? holder->Name() : std::string()});
       return ActionOutcome::kDropped;
     }
   }
