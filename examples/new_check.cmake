@@ -190,3 +190,14 @@ foreach(case "\"Select set count is one\"=262144" "\"Data view is active\"=2" "=
   file(WRITE ${WORK}/conditions.json "${conditions_set}")
   expect_masks(${WORK}/conditions.json Roads.Buffer 0 ${mask})
 endforeach()
+# A message that names a file keeps its backslashes: the "\n" of
+# "art\new.bmp" is no line break. The run is refused on the bitmap step.
+set_up(flow_create_modeless)
+file(WRITE ${WORK}/art/new.bmp "BM")
+file(READ ${DIR}/flow_create_modeless.answers.json answers)
+string(JSON answers SET "${answers}" "large colour bitmap" "\"art\\\\new.bmp\"")
+file(WRITE ${WORK}/new.json "${answers}")
+verbsmith(6 new --answers ${WORK}/new.json)
+if(NOT err MATCHES "art\\\\new\\.bmp")
+  message(FATAL_ERROR "a backslash in the wizard's message became a line break:\n${err}")
+endif()

@@ -13,7 +13,7 @@
 #include "host_platform.h"
 #include "managers/manifest.h"
 #include "managers/manifest_check.h"
-#include "platform/scripted/transcript.h"
+#include "platform/transcript.h"
 
 namespace verbsmith::app {
 

@@ -23,7 +23,7 @@
 #include "forms/script/script_run.h"
 #include "host_platform.h"
 #include "platform/posix/sqlite_command_set.h"
-#include "platform/scripted/transcript.h"
+#include "platform/transcript.h"
 #include "shell/headless.h"
 #include "wizard/answered_run.h"
 
@@ -162,7 +162,7 @@ int RunDemo(const DemoOptions& options) {
   StreamTranscript printed(options.json ? std::cerr : std::cout);
   StringTranscript quiet;
   // Reads from what the wizard showed whether Finish made the project.
-  AnsweredRunWatch transcript(options.transcript ? static_cast<Transcript&>(printed) : quiet);
+  AnsweredRunWatch transcript(options.transcript ? static_cast<SessionEvents&>(printed) : quiet);
   HostPlatform platform(transcript);
   Host& host = platform.GetHost();
   if (!options.db.empty()) platform.UseCommandSet(options.db);

@@ -16,6 +16,7 @@
 #include "platform/posix/display_check.h"
 #include "platform/posix/path_mapper.h"
 #include "platform/posix/posix_processes.h"
+#include "platform/transcript.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_screen.h"
 #include "qt/window_action_source.h"
@@ -98,7 +99,7 @@ int RunGuiWith(const GuiOptions& options) {
     throw;
   }
   finish();
-  out.Event("end of run");
+  out.Happened(event::EndOfRun{});
   // The start-up check also wants the window's icon, built in.
   return options.check && (!drawn || QApplication::windowIcon().availableSizes().empty()) ? 1 : 0;
 }

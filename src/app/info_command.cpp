@@ -17,7 +17,7 @@
 #include "host_platform.h"
 #include "platform/file_system.h"
 #include "platform/posix/sqlite_command_set.h"
-#include "platform/scripted/transcript.h"
+#include "platform/transcript.h"
 #include "resources/resource_compiler.h"
 
 namespace verbsmith::app {

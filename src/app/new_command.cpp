@@ -15,6 +15,7 @@
 #include "connection/connection.h"
 #include "forms/script/script_run.h"
 #include "host_platform.h"
+#include "platform/transcript.h"
 #include "shell/headless.h"
 #include "wizard/answered_run.h"
 #include "wizard/answers_file.h"
@@ -65,9 +66,9 @@ nlohmann::json Answers(HostPlatform& platform, const NewOptions& options) {
 }
 
 int RunNew(const NewOptions& options) {
-  StringTranscript quiet;
+  NullTranscript quiet;
   StreamTranscript printed(std::cout);
-  AnsweredRunWatch watch(options.transcript ? static_cast<Transcript&>(printed) : quiet);
+  AnsweredRunWatch watch(options.transcript ? static_cast<SessionEvents&>(printed) : quiet);
   HostPlatform platform(watch);
   std::string plan;
   if (options.dryRun) {

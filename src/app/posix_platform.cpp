@@ -10,6 +10,7 @@
 #include "platform/posix/path_mapper.h"
 #include "platform/posix/temp_file_registry.h"
 #include "platform/posix/user_directories.h"
+#include "platform/transcript.h"
 #include "wizard/finish_journal.h"
 #include "wizard/run_directories.h"
 
@@ -65,7 +66,7 @@ void UndoInterruptedFinishes() {
         files.List(FinishJournalDirectory() + "run-*.json", 0).empty())
       return;
   }
-  StringTranscript unused;
+  NullTranscript unused;
   PosixPlatform platform(unused);
   // Finishes first: what they take back empties the directories of their runs.
   for (const std::string& line : verbsmith::UndoInterruptedFinishes(platform.GetHost())) {
@@ -76,12 +77,12 @@ void UndoInterruptedFinishes() {
   }
 }
 
-PosixPlatform::PosixPlatform(Transcript& transcript) : PosixPlatform(transcript, dialogs_, screen_) {}
+PosixPlatform::PosixPlatform(SessionEvents& events) : PosixPlatform(events, dialogs_, screen_) {}
 
-PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs, verbsmith::Screen& screen)
+PosixPlatform::PosixPlatform(SessionEvents& events, verbsmith::Dialogs& dialogs, verbsmith::Screen& screen)
     : registry_(LoadPosixRegistry()),
       settings_(files_, DefaultSettingsFile(UserDirectoriesOfThisProcess())),
-      dialogs_(transcript),
+      dialogs_(events),
       commandSets_(CommandSetPathFromEnvironment(), CommandSetWait{.notify = TellWaiting}),
       host_{.fs = staged_,
             .registry = *registry_.registry,
@@ -101,9 +102,9 @@ PosixPlatform::PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs
   // An interrupted write removes its temporary file before the process ends.
   InstallTempFileCleanup();
   for (const RegistryFileProblem& problem : registry_.problems) {
-    const std::string warning = "registry warning: " + problem.Text();
-    std::fprintf(stderr, "verbsmith: %s\n", EscapeControls(warning).c_str());
-    transcript.Event(warning);
+    const event::RegistryWarning warning{problem.Text()};
+    std::fprintf(stderr, "verbsmith: %s\n", EscapeControls(TranscriptLines(warning).front()).c_str());
+    events.Happened(warning);
   }
   host_.addInDirectory = AddInDirectory();
   if (auto configured = processes_.GetEnv("VERBSMITH_TEMPLATES"); configured && !configured->empty()) {

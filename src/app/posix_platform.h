@@ -22,7 +22,7 @@
 #include "platform/posix/sqlite_command_set.h"
 #include "platform/scripted/fixed_screen.h"
 #include "platform/scripted/scripted_dialogs.h"
-#include "platform/scripted/transcript.h"
+#include "platform/session_events.h"
 
 namespace verbsmith::app {
 
@@ -35,13 +35,13 @@ DataLayout DataLayoutOfThisProcess();
 
 class PosixPlatform {
  public:
-  // Message boxes and other dialogs are written to the transcript. Reads
+  // Message boxes and other dialogs are told to `events`. Reads
   // the registry files; one that cannot be read is left out with a
-  // "registry warning" line on standard error and in the transcript.
-  explicit PosixPlatform(Transcript& transcript);
+  // "registry warning" line on standard error and a warning in `events`.
+  explicit PosixPlatform(SessionEvents& events);
   // The same with the desktop's dialogs and screen in place of the scripted
   // ones (Dialogs() then serves nobody).
-  PosixPlatform(Transcript& transcript, verbsmith::Dialogs& dialogs, verbsmith::Screen& screen);
+  PosixPlatform(SessionEvents& events, verbsmith::Dialogs& dialogs, verbsmith::Screen& screen);
   PosixPlatform(const PosixPlatform&) = delete;
   PosixPlatform& operator=(const PosixPlatform&) = delete;
 

@@ -20,7 +20,7 @@
 #include "managers/template_check.h"
 #include "managers/template_render.h"
 #include "platform/host.h"
-#include "platform/scripted/transcript.h"
+#include "platform/transcript.h"
 #include "wizard/wizard_answers.h"
 
 namespace verbsmith::app {

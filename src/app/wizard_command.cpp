@@ -14,7 +14,7 @@
 #include "forms/script/script.h"
 #include "forms/script/script_run.h"
 #include "host_platform.h"
-#include "platform/scripted/transcript.h"
+#include "platform/transcript.h"
 #include "shell/headless.h"
 
 namespace verbsmith::app {
@@ -36,7 +36,7 @@ int RunScriptFile(const RunOptions& options) {
   const std::optional<std::string>& file = options.file;
   StringTranscript unshown;
   StreamTranscript shown(std::cout);
-  Transcript& transcript = options.json ? static_cast<Transcript&>(unshown) : shown;
+  SessionEvents& transcript = options.json ? static_cast<SessionEvents&>(unshown) : shown;
   HostPlatform platform(transcript);
   std::string plan;
   if (options.dryRun)

@@ -45,7 +45,7 @@ void Control::SetVisible(bool visible) {
   visible_ = visible;
   // The wizard's steps are frames on the form: one appearing is a step entered.
   if (appears && kind_ == ControlKind::kFrame && container_ == nullptr && form_.Visible()) {
-    form_.Report("frame shown " + name_);
+    form_.Tell(event::FrameShown{name_});
   }
 }
 

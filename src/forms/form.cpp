@@ -64,10 +64,10 @@ void Form::Load() {
 void Form::MakeVisible() {
   if (visible_) return;
   visible_ = true;
-  Report("form shown " + name_ + " \"" + caption_ + "\"");
+  Tell(event::FormShown{name_, caption_});
   for (const auto& control : controls_) {
     if (control->Kind() == ControlKind::kFrame && control->Container() == nullptr && control->Visible()) {
-      Report("frame shown " + control->Name());
+      Tell(event::FrameShown{control->Name()});
     }
   }
   if (onActivate) onActivate();
@@ -111,7 +111,7 @@ void Form::ShowModal() {
 void Form::Hide() {
   if (!visible_) return;
   visible_ = false;
-  Report("form hidden " + name_);
+  Tell(event::FormHidden{name_});
 }
 
 bool Form::Unload() {
@@ -123,7 +123,7 @@ bool Form::Unload() {
   loaded_ = false;
   activeControl_ = nullptr;
   focusArrived_ = false;
-  Report("form unloaded " + name_);
+  Tell(event::FormUnloaded{name_});
   return true;
 }
 
@@ -178,7 +178,7 @@ void Form::MoveFocus(forms::Control* target) {
   const bool previousGotFocus = focusArrived_;
   activeControl_ = target;
   focusArrived_ = false;
-  Report(target ? "focus " + target->Name() : "focus none");
+  Tell(event::FocusMoved{target ? target->Name() : std::string()});
   // A control whose GotFocus never came (a LostFocus handler took the focus
   // back at once) does not hear LostFocus either.
   if (previous != nullptr && previousGotFocus) previous->RaiseLostFocus();

@@ -159,7 +159,7 @@ class Form {
   void TabTo(forms::Control* target);
   void SetDefaultButton(CommandButton* button) { defaultButton_ = button; }
   void SetCancelButton(CommandButton* button) { cancelButton_ = button; }
-  void Report(std::string line) const { runtime_.Report(std::move(line)); }
+  void Tell(const SessionEvent& event) const { runtime_.Tell(event); }
 
  private:
   template <class T>

@@ -7,8 +7,8 @@
 
 namespace verbsmith::forms {
 
-FormsRuntime::FormsRuntime(Screen& screen, Transcript& transcript, ActionSource* actions)
-    : screen_(screen), transcript_(transcript), actions_(actions) {}
+FormsRuntime::FormsRuntime(Screen& screen, SessionEvents& events, ActionSource* actions)
+    : screen_(screen), events_(events), actions_(actions) {}
 
 std::optional<UserAction> FormsRuntime::NextAction() {
   if (exhausted_ || actions_ == nullptr) {
@@ -21,7 +21,7 @@ std::optional<UserAction> FormsRuntime::NextAction() {
 }
 
 void FormsRuntime::NoteActionError(const UserAction& action, std::string message) {
-  Report("action error: " + message);
+  Tell(event::ActionFailed{message});
   if (actions_ != nullptr) actions_->ActionFailed(action, message);
   actionErrors_.push_back(std::move(message));
 }

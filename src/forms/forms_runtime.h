@@ -1,5 +1,5 @@
 #pragma once
-// What all forms of one session share: the screen, the transcript, the
+// What all forms of one session share: the screen, the session's events, the
 // source of user actions, the loaded forms and the stack of modal forms.
 // There are no globals: every form is built on a runtime.
 
@@ -10,7 +10,7 @@
 
 #include "forms/action_source.h"
 #include "platform/screen.h"
-#include "platform/scripted/transcript.h"
+#include "platform/session_events.h"
 
 namespace verbsmith::forms {
 
@@ -20,13 +20,13 @@ class FormsRuntime {
  public:
   // Without an action source every modal form closes at once, as when the
   // actions have run out.
-  FormsRuntime(Screen& screen, Transcript& transcript, ActionSource* actions = nullptr);
+  FormsRuntime(Screen& screen, SessionEvents& events, ActionSource* actions = nullptr);
   FormsRuntime(const FormsRuntime&) = delete;
   FormsRuntime& operator=(const FormsRuntime&) = delete;
 
   Screen& GetScreen() { return screen_; }
-  Transcript& GetTranscript() { return transcript_; }
-  void Report(std::string line) { transcript_.Event(std::move(line)); }
+  SessionEvents& Events() { return events_; }
+  void Tell(const SessionEvent& event) { events_.Happened(event); }
 
   void SetActionSource(ActionSource* actions) { actions_ = actions; }
   // The next user action; nullopt once the source has run dry (it is not
@@ -59,7 +59,7 @@ class FormsRuntime {
   void PopModal() { modalStack_.pop_back(); }
 
   Screen& screen_;
-  Transcript& transcript_;
+  SessionEvents& events_;
   ActionSource* actions_;
   bool exhausted_ = false;
   std::vector<std::string> actionErrors_;

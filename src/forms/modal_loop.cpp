@@ -12,11 +12,13 @@ void RunModalLoop(Form& form) {
     if (!action) {
       // Nobody is left to press a button: close the window, as its close
       // box would, so that every loop unwinds.
-      runtime.Report("no more actions: closing " + form.Name());
+      runtime.Tell(event::ActionsRanOut{form.Name()});
       if (!form.Unload()) form.Hide();
       break;
     }
-    if (!action->echo.empty()) runtime.Report("> " + action->echo);
+    if (!action->echo.empty()) {
+      runtime.Tell(event::ActionTaken{action->echo, action->control, action->kind == ActionKind::kClick});
+    }
     try {
       PerformUserAction(form, *action);
     } catch (const ActionError& error) {

@@ -46,7 +46,7 @@ int CheckValue(const UserAction& action) {
 }
 
 ActionOutcome Refuse(Form& form, const UserAction& action, const std::string& reason) {
-  form.Report("refused: " + Describe(action) + " (" + reason + ")");
+  form.Tell(event::ActionRefused{Describe(action), reason});
   return ActionOutcome::kRefused;
 }
 
@@ -208,7 +208,7 @@ ActionOutcome PerformUserAction(Form& form, const UserAction& action) {
   // A box that already holds the value asks nothing of the person.
   if (action.kind == ActionKind::kCheck && static_cast<CheckBox*>(control)->Value() == CheckValue(action))
     return ActionOutcome::kDone;
-  if (!control->IsEffectivelyVisible()) return Refuse(form, action, "hidden");
+  if (!control->IsEffectivelyVisible()) return Refuse(form, action, std::string(event::kHidden));
   if (action.kind == ActionKind::kWheel) {
     // The wheel turns over disabled controls too; it does not move the focus.
     Wheel(*control, action.index.value_or(0));
@@ -232,8 +232,7 @@ ActionOutcome PerformUserAction(Form& form, const UserAction& action) {
     form.MoveFocus(control);
     if (!control->HasFocus() || !Reachable(form, *control)) {
       const Control* holder = form.ActiveControl();
-      form.Report("dropped: " + Describe(action) + " (focus stayed on " +
-                  (holder ? holder->Name() : std::string("nothing")) + ")");
+      form.Tell(event::ActionDropped{Describe(action), holder ? holder->Name() : std::string()});
       return ActionOutcome::kDropped;
     }
   }

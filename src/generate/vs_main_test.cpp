@@ -86,8 +86,8 @@ TEST_F(VsMainFilesTest, MakeTempFileNameCreatesAnEmptyFileInTempWithThePrefix) {
 // Dialogs whose keystrokes fail, to see the error report.
 class FailingKeysDialogs : public ScriptedDialogs {
  public:
-  FailingKeysDialogs(Transcript& transcript, std::function<void()> fail)
-      : ScriptedDialogs(transcript), fail_(std::move(fail)) {}
+  FailingKeysDialogs(SessionEvents& events, std::function<void()> fail)
+      : ScriptedDialogs(events), fail_(std::move(fail)) {}
   void SendKeys(const std::string&) override { fail_(); }
 
  private:

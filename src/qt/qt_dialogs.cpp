@@ -70,8 +70,7 @@ QStringList NameFilters(const std::string& filter) {
   return filters;
 }
 
-QtDialogs::QtDialogs(Transcript& transcript, DesktopPaths paths)
-    : record_(transcript), paths_(std::move(paths)) {}
+QtDialogs::QtDialogs(SessionEvents& events, DesktopPaths paths) : record_(events), paths_(std::move(paths)) {}
 
 int QtDialogs::MsgBox(const std::string& prompt, int style, const std::optional<std::string>& title) {
   const std::string shownTitle = title ? *title : std::string(text::kTitle);

@@ -1,10 +1,10 @@
 #pragma once
 // The Dialogs port on the desktop: real message boxes and file-open
 // dialogs, help pages and documents opened with the desktop's open verb.
-// Every call is also written to the transcript exactly as the scripted
-// dialogs write it (they do the writing, given the person's answer), and
+// Every call is also told to the session exactly as the scripted dialogs
+// tell it (they do the telling, given the person's answer), and
 // every answer is told to the session's recording, so a window session and
-// its replay print the same lines.
+// its replay tell the same events.
 
 #include <QStringList>
 #include <functional>
@@ -28,14 +28,14 @@ struct DesktopPaths {
 class QtDialogs : public Dialogs {
  public:
   // `paths.open` may be left empty: the desktop's own service is used.
-  QtDialogs(Transcript& transcript, DesktopPaths paths);
+  QtDialogs(SessionEvents& events, DesktopPaths paths);
 
   void SetRecording(forms::SessionRecording* recording) { recording_ = recording; }
 
   int MsgBox(const std::string& prompt, int style, const std::optional<std::string>& title) override;
   std::optional<FileOpenResult> ShowOpen(const FileOpenRequest& request) override;
   // Keystrokes for another program cannot be sent from here; they are only
-  // written to the transcript.
+  // told to the session.
   void SendKeys(const std::string& keys) override;
   // Repaints and timers run; a person's input waits for the modal loop.
   void DoEvents() override;
@@ -44,7 +44,7 @@ class QtDialogs : public Dialogs {
   void ShowHelpTopic(const std::string& helpFile, int topic) override;
   long ShellOpen(const std::string& path) override;
 
-  // What the transcript was told, for tests.
+  // What the session was told, for tests.
   const ScriptedDialogs& Record() const { return record_; }
 
  private:

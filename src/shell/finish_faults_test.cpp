@@ -22,6 +22,7 @@
 #include "platform/posix/sqlite_command_set.h"
 #include "platform/scripted/fixed_screen.h"
 #include "platform/scripted/scripted_dialogs.h"
+#include "platform/transcript.h"
 #include "shell/headless.h"
 #include "support/faulty_ports.h"
 #include "support/source_tree.h"
@@ -63,9 +64,10 @@ class ArmAtFinish : public StringTranscript {
  public:
   ArmAtFinish(test::FaultCounter& faults, int n, bool fromThenOn)
       : faults_(faults), n_(n), fromThenOn_(fromThenOn) {}
-  void Event(std::string line) override {
-    if (line == "form hidden frmVerbsmith") faults_.Arm(n_, fromThenOn_);
-    StringTranscript::Event(std::move(line));
+  void Happened(const SessionEvent& event) override {
+    const auto* hidden = std::get_if<event::FormHidden>(&event);
+    if (hidden && hidden->form == "frmVerbsmith") faults_.Arm(n_, fromThenOn_);
+    StringTranscript::Happened(event);
   }
 
  private:

@@ -18,8 +18,8 @@ void RunWizardSession(Host& host, forms::FormsRuntime& runtime) {
   addIn.OnDisconnection(0);
 }
 
-void RunHeadless(Host& host, forms::ActionSource& actions, Transcript& transcript) {
-  forms::FormsRuntime runtime(host.screen, transcript, &actions);
+void RunHeadless(Host& host, forms::ActionSource& actions, SessionEvents& events) {
+  forms::FormsRuntime runtime(host.screen, events, &actions);
   RunWizardSession(host, runtime);
 }
 

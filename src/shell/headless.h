@@ -4,7 +4,7 @@
 #include "forms/action_source.h"
 #include "forms/forms_runtime.h"
 #include "platform/host.h"
-#include "platform/scripted/transcript.h"
+#include "platform/session_events.h"
 
 namespace verbsmith::shell {
 
@@ -18,7 +18,7 @@ namespace verbsmith::shell {
 void RunWizardSession(Host& host, forms::FormsRuntime& runtime);
 
 // RunWizardSession on a runtime of its own: user actions are pulled from
-// the action source, what a person would see goes to the transcript.
-void RunHeadless(Host& host, forms::ActionSource& actions, Transcript& transcript);
+// the action source, what a person would see goes to `events`.
+void RunHeadless(Host& host, forms::ActionSource& actions, SessionEvents& events);
 
 }  // namespace verbsmith::shell

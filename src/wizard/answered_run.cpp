@@ -2,36 +2,43 @@
 
 #include <array>
 #include <utility>
+#include <variant>
 
+#include "platform/dialogs.h"
+#include "platform/transcript.h"
 #include "wizard/step.h"
 
 namespace verbsmith {
 
 namespace {
 
-constexpr std::string_view kMessageBox = "message box (";
-constexpr std::string_view kFrameShown = "frame shown ";
-constexpr std::string_view kAction = "> ";
-constexpr std::string_view kActionError = "action error: ";
+constexpr std::string_view kFinishButton = "cmdFinishFinish";
+constexpr std::string_view kDeleteButton = "cmdCmdNameFinish";  // Finish on the command-name step
 
-// The text of a message box line, with its line breaks back in place.
-std::string MessageText(std::string_view line) {
-  const size_t start = line.find("\": ");
-  std::string text(start == std::string_view::npos ? line : line.substr(start + 3));
-  for (size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at + 1)) {
-    text.replace(at, 2, "\n");
+// Line ends as one line feed each, as standard error shows them.
+std::string WithLineFeeds(std::string_view text) {
+  std::string lines;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      lines += text[i];
+    } else if (i + 1 == text.size() || text[i + 1] != '\n') {
+      lines += '\n';
+    }
   }
-  return text;
+  return lines;
 }
 
-// "Exclamation", "Information", "Question", "Critical" or "no icon".
-std::string_view MessageIcon(std::string_view line) {
-  line.remove_prefix(kMessageBox.size());
-  return line.substr(0, line.find(','));
+bool HasIcon(const event::MessageShown& message, int icon) {
+  return (message.style & mb::kIconMask) == icon;
 }
 
-bool IsNextClick(std::string_view action) {
-  return action.starts_with("click cmd") && action.ends_with("Next");
+// The event as the transcript reads it.
+std::string AsShown(const SessionEvent& event) {
+  return TranscriptLines(event).front();
+}
+
+bool IsNextButton(std::string_view control) {
+  return control.starts_with("cmd") && control.ends_with("Next");
 }
 
 int RefusalStatus(std::string_view frame) {
@@ -49,55 +56,70 @@ int RefusalStatus(std::string_view frame) {
 
 }  // namespace
 
-void AnsweredRunWatch::Event(std::string line) {
-  const std::string_view text = line;
-  if (text.starts_with(kFrameShown)) {
-    frame_ = text.substr(kFrameShown.size());
-    nextPending_ = false;
-    lastMessageOnFrame_.clear();
-  } else if (text.starts_with(kAction)) {
-    Settle();
-    const std::string_view action = text.substr(kAction.size());
-    messagesOfAction_.clear();
-    nextPending_ = IsNextClick(action);
-    finishPressed_ = finishPressed_ || action == "click cmdFinishFinish";
-    deleteAsked_ = action == "click cmdCmdNameFinish";
-  } else if (text.starts_with(kMessageBox)) {
-    messagesOfAction_.push_back(MessageText(text));
-    lastMessageOnFrame_ = messagesOfAction_.back();
-    questionAsked_ = MessageIcon(text) == "Question";
-    // Finish's own question is answered by the answers, not reported.
-    if ((finishPressed_ || deleteAsked_) && MessageIcon(text) != "Question") {
-      finishMessages_.push_back(messagesOfAction_.back());
-    }
-    made_ = made_ || (finishPressed_ && MessageIcon(text) == "Information");
-    // A deletion says nothing when it works: a message after the user said
-    // Yes is the command set refusing it (busy, say), and nothing was deleted.
-    if (deleteAsked_ && made_ && !finishPressed_ && MessageIcon(text) != "Question") {
-      made_ = false;
-      deleteRefused_ = true;
-    }
-  } else if (text.starts_with("plan: ") && finishPressed_) {
-    // A dry run's Finish is done once it has shown its plan.
-    made_ = true;
-  } else if (text == "  answer Yes" && deleteAsked_ && questionAsked_) {
-    made_ = true;
-  } else if (text.starts_with("dropped: ") && !refusedFrame_ && !messagesOfAction_.empty()) {
-    refusedFrame_ = frame_;
-    refusal_ = messagesOfAction_.back();
-  } else if (text.starts_with(kActionError) && actionError_.empty()) {
-    actionError_ = line;
-  } else if (text.starts_with("refused: ")) {
-    // A control hidden belongs to a step the wizard skipped; any other
-    // refusal is the step refusing the answer (a button it keeps disabled,
-    // a directory that is not there), after its message if it gave one.
-    nextPending_ = false;
-    if (!text.ends_with("(hidden)") && !refusedFrame_) {
-      refusedFrame_ = frame_;
-      refusal_ = lastMessageOnFrame_.empty() ? std::string(text) : lastMessageOnFrame_;
-    }
+void AnsweredRunWatch::Happened(const SessionEvent& event) {
+  std::visit([this](const auto& happened) { Saw(happened); }, event);
+  shown_.Happened(event);
+}
+
+void AnsweredRunWatch::Saw(const event::FrameShown& shown) {
+  frame_ = shown.frame;
+  nextPending_ = false;
+  lastMessageOnFrame_.clear();
+}
+
+void AnsweredRunWatch::BeginAction(std::string_view clicked) {
+  Settle();
+  messagesOfAction_.clear();
+  nextPending_ = IsNextButton(clicked);
+  finishPressed_ = finishPressed_ || clicked == kFinishButton;
+  deleteAsked_ = clicked == kDeleteButton;
+}
+
+void AnsweredRunWatch::Saw(const event::MessageShown& message) {
+  messagesOfAction_.push_back(WithLineFeeds(message.text));
+  lastMessageOnFrame_ = messagesOfAction_.back();
+  questionAsked_ = HasIcon(message, mb::kQuestion);
+  // Finish's own question is answered by the answers, not reported.
+  if ((finishPressed_ || deleteAsked_) && !questionAsked_)
+    finishMessages_.push_back(messagesOfAction_.back());
+  made_ = made_ || (finishPressed_ && HasIcon(message, mb::kInformation));
+  // A deletion says nothing when it works: a message after the user said
+  // Yes is the command set refusing it (busy, say), and nothing was deleted.
+  if (deleteAsked_ && made_ && !finishPressed_ && !questionAsked_) {
+    made_ = false;
+    deleteRefused_ = true;
   }
-  shown_.Event(std::move(line));
+}
+
+void AnsweredRunWatch::Saw(const event::MessageBoxAnswered& answered) {
+  made_ =
+      made_ || (answered.answer == mbresult::kYes && !answered.Defaulted() && deleteAsked_ && questionAsked_);
+}
+
+void AnsweredRunWatch::Saw(const event::PlanReady&) {
+  // A dry run's Finish is done once it has shown its plan.
+  made_ = made_ || finishPressed_;
+}
+
+void AnsweredRunWatch::Saw(const event::ActionDropped&) {
+  if (refusedFrame_ || messagesOfAction_.empty()) return;
+  refusedFrame_ = frame_;
+  refusal_ = messagesOfAction_.back();
+}
+
+void AnsweredRunWatch::Saw(const event::ActionFailed& failed) {
+  if (actionError_.empty()) actionError_ = AsShown(failed);
+}
+
+void AnsweredRunWatch::Saw(const event::ActionRefused& refused) {
+  // A control hidden belongs to a step the wizard skipped; any other
+  // refusal is the step refusing the answer (a button it keeps disabled,
+  // a directory that is not there), after its message if it gave one.
+  nextPending_ = false;
+  if (refused.reason != event::kHidden && !refusedFrame_) {
+    refusedFrame_ = frame_;
+    refusal_ = lastMessageOnFrame_.empty() ? AsShown(refused) : lastMessageOnFrame_;
+  }
 }
 
 void AnsweredRunWatch::Settle() {

@@ -1,15 +1,16 @@
 #pragma once
-// How a run on answers went, read from its transcript as it happens: which
+// How a run on answers went, read from its session events as they happen: which
 // step refused what (the wizard's own message), whether Finish made the
 // command, and what it said. A refusal ends the actions, so the wizard
 // closes as a person would leave it, and nothing after the refusal runs.
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "forms/action_source.h"
-#include "platform/scripted/transcript.h"
+#include "platform/session_events.h"
 
 namespace verbsmith {
 
@@ -25,12 +26,12 @@ inline constexpr int kRefusedOnKind = 7;  // kind, form, listener, command type,
 inline constexpr int kFinishFailed = 8;   // Finish, or a confirmed deletion, failed
 }  // namespace answeredrun
 
-class AnsweredRunWatch : public Transcript {
+class AnsweredRunWatch : public SessionEvents {
  public:
-  // Lines are passed on to the transcript given.
-  explicit AnsweredRunWatch(Transcript& shown) : shown_(shown) {}
+  // Events are passed on to `shown`.
+  explicit AnsweredRunWatch(SessionEvents& shown) : shown_(shown) {}
 
-  void Event(std::string line) override;
+  void Happened(const SessionEvent& event) override;
 
   // Takes the actions from source until a step has refused one.
   forms::ActionSource& Guard(forms::ActionSource& source);
@@ -54,11 +55,23 @@ class AnsweredRunWatch : public Transcript {
     forms::ActionSource& source_;
   };
 
+  template <typename Other>
+  void Saw(const Other&) {}
+  void Saw(const event::FrameShown& shown);
+  void Saw(const event::ActionTaken& action) { BeginAction(action.click ? action.control : ""); }
+  void Saw(const event::AnswerRead&) { BeginAction(""); }
+  void Saw(const event::MessageShown& message);
+  void Saw(const event::MessageBoxAnswered& answered);
+  void Saw(const event::PlanReady&);
+  void Saw(const event::ActionDropped&);
+  void Saw(const event::ActionFailed& failed);
+  void Saw(const event::ActionRefused& refused);
+  void BeginAction(std::string_view clicked);
   // Settles the Next button pressed last: a message and no new step is a
   // refusal.
   void Settle();
 
-  Transcript& shown_;
+  SessionEvents& shown_;
   std::optional<Guarded> guarded_;
   std::string frame_;
   bool nextPending_ = false;

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <string>
 
+#include "platform/dialogs.h"
+#include "platform/transcript.h"
 #include "support/source_tree.h"
 #include "wizard/answered_run.h"
 #include "wizard/answers_file.h"
@@ -54,13 +56,16 @@ TEST(AnswersScriptTest, QuotesTextsTheScriptWouldTrimAndWritesTheDeleteRun) {
 // A deletion the command set refuses after the user said Yes did not
 // happen: the run failed, with the command set's reason.
 TEST(AnsweredRunWatchTest, ADeletionTheCommandSetRefusedFailed) {
-  StringTranscript shown;
+  NullTranscript shown;
   AnsweredRunWatch watch(shown);
-  for (const char* line : {"frame shown fraCmdName", "> click cmdCmdNameFinish",
-                           "message box (Question, Yes/No) \"Carthex Verbsmith\": Delete it?", "  answer Yes",
-                           "message box (Exclamation, OK) \"Carthex Verbsmith\": The command set is busy.",
-                           "> click cmdCmdNameCancel"}) {
-    watch.Event(line);
+  for (const SessionEvent& event : std::vector<SessionEvent>{
+           event::FrameShown{"fraCmdName"},
+           event::ActionTaken{"click cmdCmdNameFinish", "cmdCmdNameFinish", true},
+           event::MessageShown{mb::kYesNo | mb::kQuestion, "Carthex Verbsmith", "Delete it?"},
+           event::MessageBoxAnswered{mbresult::kYes, mbresult::kYes},
+           event::MessageShown{mb::kExclamation, "Carthex Verbsmith", "The command set is busy."},
+           event::ActionTaken{"click cmdCmdNameCancel", "cmdCmdNameCancel", true}}) {
+    watch.Happened(event);
   }
   EXPECT_EQ(watch.Status(), answeredrun::kFinishFailed);
   EXPECT_EQ(watch.Messages(), std::vector<std::string>{"The command set is busy."});

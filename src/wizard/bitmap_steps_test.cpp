@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <variant>
 
 #include "base/messages.h"
 #include "support/bmp_writer.h"
@@ -26,9 +26,12 @@ class BitmapStepsTest : public ::testing::Test, public test::WizardRun {
   void Enter(Step step) { window.GoTo(Step::kIntro, step, Direction::kNext); }
   void Press(std::string_view button) { window.Control<forms::CommandButton>(button).RaiseClick(); }
   forms::TextBox& Box(std::string_view name) { return window.Control<forms::TextBox>(name); }
-  long RecapReports() {
-    return std::ranges::count_if(session.transcript.Lines(),
-                                 [](const std::string& line) { return line.starts_with("recap:"); });
+  size_t RecapLinesShown() {
+    size_t lines = 0;
+    for (const SessionEvent& event : session.transcript.Events()) {
+      if (const auto* recap = std::get_if<event::RecapShown>(&event)) lines += recap->lines.size();
+    }
+    return lines;
   }
 
   test::TempDir dir;
@@ -63,7 +66,7 @@ TEST_F(BitmapStepsTest, FinishStepShowsTheHeadingOfThePurposeAndTheTotalRecapInE
   recap::ShowTotal(window);
   EXPECT_EQ(window.Control<forms::Label>("Label3").Caption(), LoadResString(76));
   EXPECT_EQ(Box("txtRecap").Text(), recap::Total(gen));
-  EXPECT_EQ(RecapReports(), 3);
+  EXPECT_EQ(RecapLinesShown(), 3u);
   EXPECT_TRUE(window.Control<forms::CommandButton>("cmdFinishFinish").Default());
 
   window.HideStep(Step::kFinish);
@@ -73,7 +76,7 @@ TEST_F(BitmapStepsTest, FinishStepShowsTheHeadingOfThePurposeAndTheTotalRecapInE
   Enter(Step::kFinish);
   EXPECT_EQ(window.Control<forms::Label>("Label3").Caption(), LoadResString(75));
   EXPECT_EQ(Box("txtRecap").Text(), "Updating the modal command.\r\n\r\nCommand Enabling Conditions\r\n");
-  EXPECT_EQ(RecapReports(), 6);
+  EXPECT_EQ(RecapLinesShown(), 6u);
 }
 
 }  // namespace

@@ -167,20 +167,18 @@ FinishPlan PlanOf(FrmVerbsmith& window, FinishTransaction& transaction) {
   return plan;
 }
 
-// Puts each line of a plan in the transcript; the lines as one text.
-std::string ReportLines(FrmVerbsmith& window, const std::vector<std::string>& lines, std::string_view prefix,
-                        std::string_view lineEnd) {
+// The lines of a plan as one text.
+std::string Joined(const std::vector<std::string>& lines, std::string_view lineEnd) {
   std::string text;
-  for (const std::string& line : lines) {
-    window.Runtime().Report(std::string(prefix) + line);
-    text += line + std::string(lineEnd);
-  }
+  for (const std::string& line : lines) text += line + std::string(lineEnd);
   return text;
 }
 
-// A dry run's plan goes to the transcript and to whoever asked for it.
+// A dry run's plan is told to the session and handed to whoever asked for it.
 void HandOverPlan(FrmVerbsmith& window, const FinishPlan& plan) {
-  window.GetHost().finishPreview(plan.ToJson(), ReportLines(window, plan.ToLines(), "plan: ", "\n"));
+  const std::vector<std::string> lines = plan.ToLines();
+  window.Runtime().Tell(event::PlanReady{lines});
+  window.GetHost().finishPreview(plan.ToJson(), Joined(lines, "\n"));
 }
 
 // A dry run of Finish: the plan, then the run's directories go as with
@@ -316,7 +314,8 @@ void PreviewFinish(FrmVerbsmith& window) {
     if (AStageFailed(window.GetHost())) lines.insert(lines.begin(), std::string(text::kPreviewStops));
   }
   FrmPreview preview(window.Runtime());
-  preview.ShowPlan(ReportLines(window, lines, "preview: ", text::kNL), window);
+  window.Runtime().Tell(event::PreviewShown{lines});
+  preview.ShowPlan(Joined(lines, text::kNL), window);
 }
 
 void RunDeleteFlow(FrmVerbsmith& window) {

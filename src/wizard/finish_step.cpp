@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kRecapTopic = 440;
 constexpr int kVBOnlineTopic = 450;
-constexpr std::string_view kRecapReport = "recap:";
 
 // The heading of the recap by purpose; a delete never gets here.
 std::string PurposeHeading(int32_t purpose) {
@@ -70,15 +69,15 @@ void FinishStep::Show(Step step, Direction) {
 
 void FinishStep::ReportRecap() {
   const std::string& text = recap_->Text();
+  event::RecapShown recap;
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find(text::kNL, start);
     if (end == std::string::npos) end = text.size();
-    const std::string line = text.substr(start, end - start);
-    window_.Runtime().Report(line.empty() ? std::string(kRecapReport)
-                                          : std::string(kRecapReport) + " " + line);
+    recap.lines.push_back(text.substr(start, end - start));
     start = end + text::kNL.size();
   }
+  window_.Runtime().Tell(recap);
 }
 
 }  // namespace verbsmith

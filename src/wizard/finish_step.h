@@ -13,8 +13,8 @@ class FinishStep : public StepGroup {
   void Show(Step step, Direction direction) override;
 
  private:
-  // Puts the recap box's lines in the session's transcript ("recap: ..."),
-  // so a scripted run shows what a person would read there.
+  // Tells the session the recap box's lines, so a scripted run shows what
+  // a person would read there.
   void ReportRecap();
 
   forms::Label* label3_ = nullptr;

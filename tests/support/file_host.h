@@ -21,7 +21,7 @@
 #include "platform/posix/posix_registry.h"
 #include "platform/scripted/fixed_screen.h"
 #include "platform/scripted/scripted_dialogs.h"
-#include "platform/scripted/transcript.h"
+#include "platform/transcript.h"
 #include "support/fake_processes.h"
 #include "support/memory_file_system.h"
 

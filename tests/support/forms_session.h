@@ -12,7 +12,7 @@
 #include "forms/queued_action_source.h"
 #include "platform/scripted/fixed_screen.h"
 #include "platform/scripted/scripted_dialogs.h"
-#include "platform/scripted/transcript.h"
+#include "platform/transcript.h"
 
 namespace verbsmith {
 

@@ -15,6 +15,7 @@
 #include "forms/forms_runtime.h"
 #include "forms/script/session_recording.h"
 #include "platform/posix/path_mapper.h"
+#include "platform/transcript.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_screen.h"
 #include "qt/window_action_source.h"
@@ -33,7 +34,7 @@ struct WindowSession {
   // Ends the session as the gui command does; returns the transcript.
   std::string Finish() {
     recording.Finish();
-    transcript.Event("end of run");
+    transcript.Happened(event::EndOfRun{});
     source.HideWindows();
     return transcript.Text();
   }

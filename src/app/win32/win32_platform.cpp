@@ -10,6 +10,7 @@
 #include "base/win_path.h"
 #include "platform/posix/executable_directory.h"
 #include "platform/posix/user_directories.h"
+#include "platform/transcript.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 #include "wizard/finish_journal.h"
@@ -51,7 +52,7 @@ void UndoInterruptedFinishes() {
         files.List(FinishJournalDirectory() + "run-*.json", 0).empty())
       return;
   }
-  StringTranscript unused;
+  NullTranscript unused;
   Win32Platform platform(unused);
   // Finishes first: what they take back empties the directories of their runs.
   for (const std::string& line : verbsmith::UndoInterruptedFinishes(platform.GetHost())) {
@@ -62,8 +63,8 @@ void UndoInterruptedFinishes() {
   }
 }
 
-Win32Platform::Win32Platform(Transcript& transcript)
-    : dialogs_(transcript),
+Win32Platform::Win32Platform(SessionEvents& events)
+    : dialogs_(events),
       commandSets_(CommandSetPathFromEnvironment(), CommandSetWait{.notify = TellWaiting}),
       host_{.fs = staged_,
             .registry = registry_,

@@ -15,7 +15,7 @@
 #include "platform/posix/sqlite_command_set.h"
 #include "platform/scripted/fixed_screen.h"
 #include "platform/scripted/scripted_dialogs.h"
-#include "platform/scripted/transcript.h"
+#include "platform/session_events.h"
 #include "platform/win32/win32_file_locks.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_processes.h"
@@ -34,7 +34,7 @@ void PrepareStandardStreams();
 
 class Win32Platform {
  public:
-  explicit Win32Platform(Transcript& transcript);
+  explicit Win32Platform(SessionEvents& events);
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
 

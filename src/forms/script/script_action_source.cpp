@@ -3,19 +3,19 @@
 namespace verbsmith::forms {
 
 ScriptActionSource::ScriptActionSource(std::vector<ScriptStep> steps, ScriptedDialogs& dialogs,
-                                       Transcript& transcript)
-    : steps_(std::move(steps)), dialogs_(dialogs), transcript_(transcript) {}
+                                       SessionEvents& events)
+    : steps_(std::move(steps)), dialogs_(dialogs), events_(events) {}
 
 std::optional<UserAction> ScriptActionSource::Next() {
   while (next_ < steps_.size()) {
     const ScriptStep& step = steps_[next_++];
     switch (step.kind) {
       case ScriptStep::Kind::kAnswer:
-        transcript_.Event("> " + step.echo);
+        events_.Happened(event::AnswerRead{step.echo});
         dialogs_.QueueAnswer(step.answer);
         break;
       case ScriptStep::Kind::kFile:
-        transcript_.Event("> " + step.echo);
+        events_.Happened(event::AnswerRead{step.echo});
         dialogs_.QueueFile(step.file);
         break;
       case ScriptStep::Kind::kAction:

@@ -11,13 +11,13 @@
 #include "forms/action_source.h"
 #include "forms/script/script.h"
 #include "platform/scripted/scripted_dialogs.h"
-#include "platform/scripted/transcript.h"
+#include "platform/session_events.h"
 
 namespace verbsmith::forms {
 
 class ScriptActionSource : public ActionSource {
  public:
-  ScriptActionSource(std::vector<ScriptStep> steps, ScriptedDialogs& dialogs, Transcript& transcript);
+  ScriptActionSource(std::vector<ScriptStep> steps, ScriptedDialogs& dialogs, SessionEvents& events);
 
   std::optional<UserAction> Next() override;
   void ActionFailed(const UserAction& action, const std::string& message) override;
@@ -32,7 +32,7 @@ class ScriptActionSource : public ActionSource {
   std::vector<ScriptStep> steps_;
   size_t next_ = 0;
   ScriptedDialogs& dialogs_;
-  Transcript& transcript_;
+  SessionEvents& events_;
   std::vector<std::string> errors_;
 };
 

@@ -7,32 +7,24 @@ namespace verbsmith::forms {
 
 namespace {
 
-void Summarise(const ScriptActionSource& source, const ScriptedDialogs& dialogs, Transcript& transcript) {
-  if (source.StepsLeft() > 0) {
-    transcript.Event("script left " + std::to_string(source.StepsLeft()) + " lines unused, from line " +
-                     std::to_string(source.FirstLineLeft()));
-  }
-  if (dialogs.PendingAnswers() > 0) {
-    transcript.Event(std::to_string(dialogs.PendingAnswers()) + " answers unused");
-  }
-  if (dialogs.PendingFiles() > 0) {
-    transcript.Event(std::to_string(dialogs.PendingFiles()) + " file answers unused");
-  }
-  transcript.Event("end of run");
+void Summarise(const ScriptActionSource& source, const ScriptedDialogs& dialogs, SessionEvents& events) {
+  events.Happened(event::ScriptLeftovers{source.StepsLeft(), source.FirstLineLeft(), dialogs.PendingAnswers(),
+                                         dialogs.PendingFiles()});
+  events.Happened(event::EndOfRun{});
 }
 
 }  // namespace
 
-int RunScript(std::string_view scriptText, ScriptedDialogs& dialogs, Transcript& transcript,
+int RunScript(std::string_view scriptText, ScriptedDialogs& dialogs, SessionEvents& events,
               const std::function<void(ActionSource&)>& show) {
-  ScriptActionSource source(ParseScript(scriptText), dialogs, transcript);
+  ScriptActionSource source(ParseScript(scriptText), dialogs, events);
   try {
     show(source);
   } catch (...) {
-    Summarise(source, dialogs, transcript);
+    Summarise(source, dialogs, events);
     throw;
   }
-  Summarise(source, dialogs, transcript);
+  Summarise(source, dialogs, events);
   return source.Errors().empty() ? 0 : 1;
 }
 

@@ -8,18 +8,17 @@
 
 #include "forms/action_source.h"
 #include "platform/scripted/scripted_dialogs.h"
-#include "platform/scripted/transcript.h"
+#include "platform/session_events.h"
 
 namespace verbsmith::forms {
 
 // Runs the script. `show` shows the top-level form modally, pulling its
 // actions from the source it is given, and returns when the form has
-// closed. Ends the transcript with "script left N lines unused, from line
-// L" and "N answers unused" / "N file answers unused" where that applies,
-// then "end of run". Returns 0, or 1 when an action could not be carried
+// closed. Ends the session with what the script left unused, then the end
+// of the run. Returns 0, or 1 when an action could not be carried
 // out. A script error throws ScriptError before anything is shown; a
 // run-time error that nothing trapped propagates after the summary.
-int RunScript(std::string_view scriptText, ScriptedDialogs& dialogs, Transcript& transcript,
+int RunScript(std::string_view scriptText, ScriptedDialogs& dialogs, SessionEvents& events,
               const std::function<void(ActionSource&)>& show);
 
 }  // namespace verbsmith::forms

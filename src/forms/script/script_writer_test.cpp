@@ -6,6 +6,7 @@
 #include "forms/script/script.h"
 #include "forms/script/session_recording.h"
 #include "platform/dialogs.h"
+#include "platform/transcript.h"
 
 namespace verbsmith::forms {
 namespace {
@@ -55,11 +56,11 @@ TEST(ScriptWriterTest, WrittenLinesParseBackToTheSameAction) {
 TEST(SessionRecordingTest, AnswersGoBeforeTheActionThatWasRunningWhenTheyWereGiven) {
   StringTranscript out;
   SessionRecording recording(out);
-  recording.Event("form shown frmAsk \"Ask\"");
+  recording.Happened(event::FormShown{"frmAsk", "Ask"});
   recording.Action(UserAction(ActionKind::kClick, "cmdAsk"));
-  recording.Event("> click cmdAsk");
+  recording.Happened(event::ActionTaken{"click cmdAsk", "cmdAsk", true});
   recording.Answer(mbresult::kNo);
-  recording.Event("  answer No");
+  recording.Happened(event::MessageBoxAnswered{mbresult::kNo, mbresult::kNo});
   EXPECT_EQ(out.Lines().size(), 1u);  // held until the action is settled
   recording.Action(UserAction(ActionKind::kClose));
   recording.Finish();

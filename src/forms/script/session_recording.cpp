@@ -4,13 +4,13 @@
 
 namespace verbsmith::forms {
 
-SessionRecording::SessionRecording(Transcript& out) : out_(out) {}
+SessionRecording::SessionRecording(SessionEvents& out) : out_(out) {}
 
-void SessionRecording::Event(std::string line) {
+void SessionRecording::Happened(const SessionEvent& event) {
   if (heldAction_) {
-    heldEvents_.push_back(std::move(line));
+    heldEvents_.push_back(event);
   } else {
-    out_.Event(std::move(line));
+    out_.Happened(event);
   }
 }
 
@@ -39,13 +39,13 @@ void SessionRecording::Settle() {
   // A replay echoes a queued answer when it reads it, before the action.
   for (const std::string& answer : answers_) {
     Write(answer);
-    out_.Event("> " + answer);
+    out_.Happened(event::AnswerRead{answer});
   }
   answers_.clear();
   if (!heldAction_) return;
   Write(*heldAction_);
   heldAction_.reset();
-  for (std::string& line : heldEvents_) out_.Event(std::move(line));
+  for (const SessionEvent& event : heldEvents_) out_.Happened(event);
   heldEvents_.clear();
 }
 

@@ -4,7 +4,7 @@
 //
 // A script queues the answer of a message box or file dialog before the
 // action that opens the box, but a person answers it while the action runs.
-// So the recording holds each action, and the transcript lines it causes,
+// So the recording holds each action, and the session events it causes,
 // until the next action is handed out (or the session ends); then it writes
 // the answers first, as a replay would echo them, then the held action.
 //
@@ -20,16 +20,16 @@
 #include <vector>
 
 #include "forms/user_action.h"
-#include "platform/scripted/transcript.h"
+#include "platform/session_events.h"
 
 namespace verbsmith::forms {
 
-class SessionRecording : public Transcript {
+class SessionRecording : public SessionEvents {
  public:
-  // Transcript lines go on to `out`, in the order a replay prints them.
-  explicit SessionRecording(Transcript& out);
+  // Events go on to `out`, in the order a replay tells them.
+  explicit SessionRecording(SessionEvents& out);
 
-  void Event(std::string line) override;
+  void Happened(const SessionEvent& event) override;
 
   // An action handed to a modal loop; the one before it is settled.
   void Action(const UserAction& action);
@@ -46,11 +46,11 @@ class SessionRecording : public Transcript {
   void Settle();
   void Write(const std::string& line);
 
-  Transcript& out_;
+  SessionEvents& out_;
   std::string script_;
   std::vector<std::string> answers_;
   std::optional<std::string> heldAction_;
-  std::vector<std::string> heldEvents_;
+  std::vector<SessionEvent> heldEvents_;
 };
 
 }  // namespace verbsmith::forms

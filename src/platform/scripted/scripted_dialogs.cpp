@@ -2,21 +2,11 @@
 
 #include <algorithm>
 
-#include "base/strings.h"
 #include "base/texts.h"
 
 namespace verbsmith {
 
 namespace {
-
-std::string ButtonList(int style) {
-  std::string list;
-  for (int button : MsgBoxButtons(style)) {
-    if (!list.empty()) list += "/";
-    list += MsgBoxResultName(button);
-  }
-  return list;
-}
 
 // The name after the last backslash or slash.
 std::string LastComponent(const std::string& path) {
@@ -26,91 +16,7 @@ std::string LastComponent(const std::string& path) {
 
 }  // namespace
 
-std::string_view MsgBoxResultName(int answer) {
-  switch (answer) {
-    case mbresult::kOK:
-      return "OK";
-    case mbresult::kCancel:
-      return "Cancel";
-    case mbresult::kAbort:
-      return "Abort";
-    case mbresult::kRetry:
-      return "Retry";
-    case mbresult::kIgnore:
-      return "Ignore";
-    case mbresult::kYes:
-      return "Yes";
-    case mbresult::kNo:
-      return "No";
-    default:
-      return "?";
-  }
-}
-
-std::optional<int> ParseMsgBoxResult(std::string_view name) {
-  for (int answer = mbresult::kOK; answer <= mbresult::kNo; ++answer) {
-    if (EqualsIgnoringCase(name, MsgBoxResultName(answer))) return answer;
-  }
-  return std::nullopt;
-}
-
-std::string_view MsgBoxIconName(int style) {
-  switch (style & mb::kIconMask) {
-    case mb::kCritical:
-      return "Critical";
-    case mb::kQuestion:
-      return "Question";
-    case mb::kExclamation:
-      return "Exclamation";
-    case mb::kInformation:
-      return "Information";
-    default:
-      return "no icon";
-  }
-}
-
-std::vector<int> MsgBoxButtons(int style) {
-  using namespace mbresult;
-  switch (style & mb::kButtonsMask) {
-    case mb::kOKCancel:
-      return {kOK, kCancel};
-    case mb::kAbortRetryIgnore:
-      return {kAbort, kRetry, kIgnore};
-    case mb::kYesNoCancel:
-      return {kYes, kNo, kCancel};
-    case mb::kYesNo:
-      return {kYes, kNo};
-    case mb::kRetryCancel:
-      return {kRetry, kCancel};
-    default:
-      return {kOK};
-  }
-}
-
-int MsgBoxDefaultAnswer(int style) {
-  const std::vector<int> buttons = MsgBoxButtons(style);
-  const size_t index = static_cast<size_t>((style & mb::kDefaultButtonMask) >> 8);
-  // Windows falls back to the first button when the named one is missing.
-  return index < buttons.size() ? buttons[index] : buttons.front();
-}
-
-std::string OneLine(std::string_view text) {
-  std::string line;
-  line.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-      line += "\\n";
-      ++i;
-    } else if (text[i] == '\r' || text[i] == '\n') {
-      line += "\\n";
-    } else {
-      line += text[i];
-    }
-  }
-  return line;
-}
-
-ScriptedDialogs::ScriptedDialogs(Transcript& transcript) : transcript_(transcript) {}
+ScriptedDialogs::ScriptedDialogs(SessionEvents& events) : events_(events) {}
 
 void ScriptedDialogs::QueueAnswer(int answer) {
   answers_.push_back(answer);
@@ -125,28 +31,21 @@ int ScriptedDialogs::MsgBox(const std::string& prompt, int style, const std::opt
   record.prompt = prompt;
   record.style = style;
   record.title = title ? *title : std::string(text::kTitle);
-  transcript_.Event("message box (" + std::string(MsgBoxIconName(style)) + ", " + ButtonList(style) + ") \"" +
-                    record.title + "\": " + OneLine(prompt));
+  events_.Happened(event::MessageShown{style, record.title, prompt});
 
   const std::vector<int> buttons = MsgBoxButtons(style);
-  std::string outcome;
-  if (answers_.empty()) {
-    record.answer = MsgBoxDefaultAnswer(style);
-    record.defaulted = true;
-    outcome = " (default button, no answer queued)";
-  } else {
-    const int queued = answers_.front();
+  event::MessageBoxAnswered answered;
+  if (!answers_.empty()) {
+    answered.queued = answers_.front();
     answers_.pop_front();
-    if (std::find(buttons.begin(), buttons.end(), queued) != buttons.end()) {
-      record.answer = queued;
-    } else {
-      // A person cannot press a button the box does not have.
-      record.answer = MsgBoxDefaultAnswer(style);
-      record.defaulted = true;
-      outcome = " (default button: the box has no " + std::string(MsgBoxResultName(queued)) + " button)";
-    }
   }
-  transcript_.Event("  answer " + std::string(MsgBoxResultName(record.answer)) + outcome);
+  // A person cannot press a button the box does not have.
+  const bool pressable =
+      answered.queued && std::find(buttons.begin(), buttons.end(), *answered.queued) != buttons.end();
+  record.answer = pressable ? *answered.queued : MsgBoxDefaultAnswer(style);
+  record.defaulted = !pressable;
+  answered.answer = record.answer;
+  events_.Happened(answered);
   messageBoxes_.push_back(record);
   return record.answer;
 }
@@ -154,27 +53,24 @@ int ScriptedDialogs::MsgBox(const std::string& prompt, int style, const std::opt
 std::optional<FileOpenResult> ScriptedDialogs::ShowOpen(const FileOpenRequest& request) {
   FileDialogRecord record;
   record.request = request;
-  std::string outcome;
+  event::FileDialogAnswered answered{request.title, std::nullopt, !files_.empty()};
   if (files_.empty()) {
     record.defaulted = true;
-    outcome = "cancel (no file queued)";
   } else {
     if (files_.front()) {
       record.answer = FileOpenResult{*files_.front(), LastComponent(*files_.front())};
-      outcome = record.answer->fileName;
-    } else {
-      outcome = "cancel";
+      answered.fileName = record.answer->fileName;
     }
     files_.pop_front();
   }
-  transcript_.Event("file dialog \"" + request.title + "\": " + outcome);
+  events_.Happened(answered);
   fileDialogs_.push_back(record);
   return record.answer;
 }
 
 void ScriptedDialogs::SendKeys(const std::string& keys) {
   sentKeys_.push_back(keys);
-  transcript_.Event("keys sent \"" + keys + "\"");
+  events_.Happened(event::KeysSent{keys});
 }
 
 void ScriptedDialogs::DoEvents() {
@@ -183,13 +79,12 @@ void ScriptedDialogs::DoEvents() {
 
 void ScriptedDialogs::ShowHelpTopic(const std::string& helpFile, int topic) {
   helpTopics_.push_back({helpFile, topic});
-  // The file name alone: the directory depends on where the add-in lives.
-  transcript_.Event("help topic " + std::to_string(topic) + " (" + LastComponent(helpFile) + ")");
+  events_.Happened(event::HelpShown{LastComponent(helpFile), topic});
 }
 
 long ScriptedDialogs::ShellOpen(const std::string& path) {
   openedDocuments_.push_back(path);
-  transcript_.Event("shell open \"" + path + "\"");
+  events_.Happened(event::DocumentOpened{path});
   return shellOpenResult_;
 }
 

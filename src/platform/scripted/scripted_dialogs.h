@@ -2,7 +2,7 @@
 // The Dialogs port answered from a queue instead of a person: message boxes
 // take the next queued answer (or their default button), file-open dialogs
 // the next queued path (or cancel). Every call is kept as a record and
-// written to the transcript as one line.
+// told to the session's events.
 //
 //   StringTranscript transcript;
 //   ScriptedDialogs dialogs(transcript);
@@ -18,7 +18,8 @@
 #include <vector>
 
 #include "platform/dialogs.h"
-#include "platform/scripted/transcript.h"
+#include "platform/message_box_names.h"
+#include "platform/session_events.h"
 
 namespace verbsmith {
 
@@ -43,7 +44,7 @@ struct HelpTopicRecord {
 
 class ScriptedDialogs : public Dialogs {
  public:
-  explicit ScriptedDialogs(Transcript& transcript);
+  explicit ScriptedDialogs(SessionEvents& events);
 
   // Queues the answer (one of mbresult) for the next message box.
   void QueueAnswer(int answer);
@@ -71,7 +72,7 @@ class ScriptedDialogs : public Dialogs {
   int DoEventsCount() const { return doEventsCount_; }
 
  private:
-  Transcript& transcript_;
+  SessionEvents& events_;
   std::deque<int> answers_;
   std::deque<std::optional<std::string>> files_;
   long shellOpenResult_ = 42;
@@ -82,14 +83,5 @@ class ScriptedDialogs : public Dialogs {
   std::vector<std::string> openedDocuments_;
   int doEventsCount_ = 0;
 };
-
-// Names used in scripts and transcripts.
-std::string_view MsgBoxResultName(int answer);                // "OK", "Cancel", "Yes", ...
-std::optional<int> ParseMsgBoxResult(std::string_view name);  // case-insensitive
-std::string_view MsgBoxIconName(int style);                   // "Exclamation", ..., "no icon"
-std::vector<int> MsgBoxButtons(int style);                    // the buttons in screen order
-int MsgBoxDefaultAnswer(int style);
-// Line ends shown as "\n" so that one message stays one transcript line.
-std::string OneLine(std::string_view text);
 
 }  // namespace verbsmith

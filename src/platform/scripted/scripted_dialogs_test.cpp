@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/transcript.h"
+
 namespace verbsmith {
 namespace {
 
