@@ -16,6 +16,7 @@
 #include "platform/posix/display_check.h"
 #include "platform/posix/path_mapper.h"
 #include "platform/posix/posix_processes.h"
+#include "platform/scripted/scripted_dialogs.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_screen.h"
 #include "qt/window_action_source.h"
@@ -63,10 +64,10 @@ int RunGuiWith(const GuiOptions& options) {
   StreamTranscript out(std::cout);
   forms::SessionRecording recording(out);
   const PathMapper mapper = PathMapper::FromEnvironment();
-  qt::QtDialogs dialogs(recording,
-                        {[&mapper](const std::string& path) { return mapper.ToHost(path).string(); },
-                         [&mapper](const std::string& path) { return mapper.ToWindows(path); },
-                         {}});
+  ScriptedDialogs record(recording);
+  qt::QtDialogs dialogs(record, {[&mapper](const std::string& path) { return mapper.ToHost(path).string(); },
+                                 [&mapper](const std::string& path) { return mapper.ToWindows(path); },
+                                 {}});
   dialogs.SetRecording(&recording);
   qt::QtScreen screen;
   PosixPlatform platform(recording, dialogs, screen);
@@ -92,7 +93,7 @@ int RunGuiWith(const GuiOptions& options) {
     }
   };
   try {
-    shell::RunWizardSession(platform.GetHost(), runtime);
+    shell::RunWizardSession(platform.GetHost(), platform.GetIde(), runtime);
   } catch (...) {
     finish();
     throw;

@@ -68,9 +68,10 @@ int RunScriptFile(const RunOptions& options) {
   }
 
   try {
-    const int status = forms::RunScript(
-        script, platform.Dialogs(), transcript,
-        [&](forms::ActionSource& actions) { shell::RunHeadless(platform.GetHost(), actions, transcript); });
+    const int status =
+        forms::RunScript(script, platform.Dialogs(), transcript, [&](forms::ActionSource& actions) {
+          shell::RunHeadless(platform.GetHost(), platform.GetIde(), actions, transcript);
+        });
     if (options.json) {
       if (plan.empty()) {
         std::fprintf(stderr, "verbsmith run: %s: the run did not reach Finish; there is no plan\n",

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "forms/script/script_run.h"
+#include "platform/posix/host_ide.h"
 #include "platform/posix/ini_profile_files.h"
 #include "platform/posix/ini_settings.h"
 #include "platform/posix/posix_file_locks.h"
@@ -140,8 +141,9 @@ class FinishFaultsTest : public ::testing::Test {
               .journalDirectory = dir.WindowsPath("state") + "\\",
               .locks = &locks,
               .finishPreview = {}};
-    forms::RunScript(script, dialogs, transcript,
-                     [&](forms::ActionSource& actions) { shell::RunHeadless(host, actions, transcript); });
+    forms::RunScript(script, dialogs, transcript, [&](forms::ActionSource& actions) {
+      shell::RunHeadless(host, *MakeHostIde(host.fs, host.processes), actions, transcript);
+    });
 
     const auto entries = [&] {
       std::vector<CommandEntry> list;

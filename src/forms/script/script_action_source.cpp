@@ -2,7 +2,7 @@
 
 namespace verbsmith::forms {
 
-ScriptActionSource::ScriptActionSource(std::vector<ScriptStep> steps, ScriptedDialogs& dialogs,
+ScriptActionSource::ScriptActionSource(std::vector<ScriptStep> steps, QueuedDialogs& dialogs,
                                        Transcript& transcript)
     : steps_(std::move(steps)), dialogs_(dialogs), transcript_(transcript) {}
 

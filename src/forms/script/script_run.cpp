@@ -7,7 +7,7 @@ namespace verbsmith::forms {
 
 namespace {
 
-void Summarise(const ScriptActionSource& source, const ScriptedDialogs& dialogs, Transcript& transcript) {
+void Summarise(const ScriptActionSource& source, const QueuedDialogs& dialogs, Transcript& transcript) {
   if (source.StepsLeft() > 0) {
     transcript.Event("script left " + std::to_string(source.StepsLeft()) + " lines unused, from line " +
                      std::to_string(source.FirstLineLeft()));
@@ -23,7 +23,7 @@ void Summarise(const ScriptActionSource& source, const ScriptedDialogs& dialogs,
 
 }  // namespace
 
-int RunScript(std::string_view scriptText, ScriptedDialogs& dialogs, Transcript& transcript,
+int RunScript(std::string_view scriptText, QueuedDialogs& dialogs, Transcript& transcript,
               const std::function<void(ActionSource&)>& show) {
   ScriptActionSource source(ParseScript(scriptText), dialogs, transcript);
   try {

@@ -4,7 +4,7 @@
 
 #include "forms/key_codes.h"
 #include "forms/name_match.h"
-#include "platform/scripted/scripted_dialogs.h"
+#include "platform/message_box_names.h"
 
 namespace verbsmith::forms {
 

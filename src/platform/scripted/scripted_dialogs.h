@@ -17,7 +17,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/dialogs.h"
+#include "platform/message_box_names.h"
+#include "platform/queued_dialogs.h"
 #include "platform/scripted/transcript.h"
 
 namespace verbsmith {
@@ -41,20 +42,20 @@ struct HelpTopicRecord {
   int topic = 0;
 };
 
-class ScriptedDialogs : public Dialogs {
+class ScriptedDialogs : public QueuedDialogs {
  public:
   explicit ScriptedDialogs(Transcript& transcript);
 
   // Queues the answer (one of mbresult) for the next message box.
-  void QueueAnswer(int answer);
+  void QueueAnswer(int answer) override;
   // Queues the next file-open dialog's answer: a Windows-form path, or
   // nullopt for cancel.
-  void QueueFile(std::optional<std::string> path);
+  void QueueFile(std::optional<std::string> path) override;
   // The value ShellOpen returns (above 32 means success).
-  void SetShellOpenResult(long result) { shellOpenResult_ = result; }
+  void SetShellOpenResult(long result) override { shellOpenResult_ = result; }
 
-  size_t PendingAnswers() const { return answers_.size(); }
-  size_t PendingFiles() const { return files_.size(); }
+  size_t PendingAnswers() const override { return answers_.size(); }
+  size_t PendingFiles() const override { return files_.size(); }
 
   int MsgBox(const std::string& prompt, int style, const std::optional<std::string>& title) override;
   std::optional<FileOpenResult> ShowOpen(const FileOpenRequest& request) override;
@@ -83,12 +84,6 @@ class ScriptedDialogs : public Dialogs {
   int doEventsCount_ = 0;
 };
 
-// Names used in scripts and transcripts.
-std::string_view MsgBoxResultName(int answer);                // "OK", "Cancel", "Yes", ...
-std::optional<int> ParseMsgBoxResult(std::string_view name);  // case-insensitive
-std::string_view MsgBoxIconName(int style);                   // "Exclamation", ..., "no icon"
-std::vector<int> MsgBoxButtons(int style);                    // the buttons in screen order
-int MsgBoxDefaultAnswer(int style);
 // Line ends shown as "\n" so that one message stays one transcript line.
 std::string OneLine(std::string_view text);
 
