@@ -45,7 +45,7 @@ int Check(const std::optional<std::string>& directory) {
     std::fprintf(stderr, "%s\n", EscapeControls(fault->Describe()).c_str());
     return 1;
   }
-  for (const TemplateFault& warning : TemplateWarnings(host, templates)) {
+  for (const TemplateFault& warning : TemplateWarnings(host.fs, templates)) {
     std::fprintf(stderr, "warning: %s\n", EscapeControls(warning.Describe()).c_str());
   }
   std::printf("%s: the templates are sound (%zu combinations rendered)\n", templates.c_str(),
@@ -71,7 +71,7 @@ int Render(const RenderRequest& request) {
   const std::string& templates = host.templateDirectory;
   if (templates.empty()) RefuseUsage("no template directory: set VERBSMITH_TEMPLATES");
   // A render of templates the check refuses would write a broken project.
-  if (const auto fault = CheckTemplateSources(host, templates)) {
+  if (const auto fault = CheckTemplateSources(host.fs, templates)) {
     std::fprintf(stderr, "verbsmith templates: %s\n", EscapeControls(fault->Describe()).c_str());
     return 1;
   }

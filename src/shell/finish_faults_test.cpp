@@ -149,7 +149,7 @@ class FinishFaultsTest : public ::testing::Test {
       std::vector<CommandEntry> list;
       auto set = store.Create();
       set->OpenCommandSet("Valdren", "Carthex");
-      for (int16_t i = 0; i < set->CommandCount(); ++i) list.push_back(set->GetCommand(i));
+      for (int16_t i = 0; i < set->CommandCount(); ++i) list.push_back(GetCommand(*set, kFirstCommandId + i));
       return list;
     };
     Outcome outcome;
