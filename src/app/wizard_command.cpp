@@ -90,10 +90,6 @@ int RunScriptFile(const RunOptions& options) {
 
 }  // namespace
 
-int RunWizard() {
-  return RunScriptFile({});
-}
-
 void AddRunCommand(CLI::App& app) {
   CLI::App& run = *app.add_subcommand(
       "run",

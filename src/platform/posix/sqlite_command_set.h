@@ -91,7 +91,6 @@ class SqliteCommandSetFactory final : public CommandSetFactory {
   explicit SqliteCommandSetFactory(std::string databasePath, CommandSetWait wait = {})
       : path_(std::move(databasePath)), wait_(std::move(wait)) {}
   std::unique_ptr<CommandSet> Create() override;
-  const std::string& DatabasePath() const { return path_; }
 
  private:
   std::string path_;
