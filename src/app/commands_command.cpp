@@ -64,7 +64,7 @@ void ReportRowsBeyondTheCount(int64_t rows, int64_t listed) {
 // Each command is written as it is read, through one buffer that is
 // handed on whenever it fills, so memory stays flat however long the list
 // is.
-int List(SqliteCommandSet& set, const ParsedArgs& parsed) {
+int List(CommandSet& set, const ParsedArgs& parsed) {
   constexpr size_t kFlushAt = 64 * 1024;
   std::string out;
   out.reserve(kFlushAt + 4096);
@@ -92,20 +92,21 @@ int List(SqliteCommandSet& set, const ParsedArgs& parsed) {
   return Print(parsed, "");
 }
 
-std::optional<ListedCommand> FindByProgId(SqliteCommandSet& set, const std::string& progId) {
-  const int16_t index = set.FindProgId(progId);
-  if (index < 0) return std::nullopt;
-  return ListedCommand{kFirstCommandId + index, index, set.GetCommand(index)};
+std::optional<ListedCommand> FindByProgId(CommandSet& set, const std::string& progId) {
+  std::optional<NumberedCommand> found = set.FindProgId(progId);
+  if (!found) return std::nullopt;
+  return ListedCommand{found->commandId, static_cast<int16_t>(found->commandId - kFirstCommandId),
+                       std::move(found->entry)};
 }
 
-int Show(SqliteCommandSet& set, const ParsedArgs& parsed) {
+int Show(CommandSet& set, const ParsedArgs& parsed) {
   const auto idOption = parsed.options.find("id");
   std::optional<ListedCommand> command;
   if (idOption != parsed.options.end()) {
     const int32_t id = ParseInt32(idOption->second).value_or(0);
-    const int16_t index = set.FindCommand(id);
-    if (index < 0) return Failure(parsed, "there is no command with the identifier " + idOption->second);
-    command = ListedCommand{id, index, set.GetCommand(index)};
+    std::optional<CommandEntry> entry = set.FindCommand(id);
+    if (!entry) return Failure(parsed, "there is no command with the identifier " + idOption->second);
+    command = ListedCommand{id, static_cast<int16_t>(id - kFirstCommandId), std::move(*entry)};
   } else {
     command = FindByProgId(set, parsed.positional.front());
     if (!command) return Failure(parsed, NoSuchCommand(parsed.positional.front()));
@@ -129,7 +130,7 @@ CommandEntry EntryOf(const ParsedArgs& parsed) {
   return entry;
 }
 
-int Add(SqliteCommandSet& set, const ParsedArgs& parsed) {
+int Add(CommandSet& set, const ParsedArgs& parsed) {
   const CommandEntry entry = EntryOf(parsed);
   // One entry a ProgID: adding one that is there replaces it.
   if (FindByProgId(set, entry.progId)) {
@@ -140,7 +141,7 @@ int Add(SqliteCommandSet& set, const ParsedArgs& parsed) {
   return Print(parsed, added ? FormatCommandListText({*added}) : std::string());
 }
 
-int Remove(SqliteCommandSet& set, const ParsedArgs& parsed) {
+int Remove(CommandSet& set, const ParsedArgs& parsed) {
   const std::string& progId = parsed.positional.front();
   try {
     set.RemoveCommand(progId);
@@ -152,7 +153,7 @@ int Remove(SqliteCommandSet& set, const ParsedArgs& parsed) {
   return Print(parsed, "Removed " + EscapeControls(progId) + ".\n");
 }
 
-int OpenAndRun(const ParsedArgs& parsed, int (*run)(SqliteCommandSet&, const ParsedArgs&)) {
+int OpenAndRun(const ParsedArgs& parsed, int (*run)(CommandSet&, const ParsedArgs&)) {
   const std::string& sub = parsed.sub;
   const auto db = parsed.options.find("db");
   if (db != parsed.options.end() && db->second.empty()) RefuseUsage("--db needs a path");
@@ -168,13 +169,13 @@ int OpenAndRun(const ParsedArgs& parsed, int (*run)(SqliteCommandSet&, const Par
   try {
     CommandSetWait wait;
     wait.notify = [&sub](const std::string& line) { Say(sub, line); };
-    SqliteCommandSet set(path, std::move(wait));
-    set.OpenCommandSet(parsed.options.at("company"), parsed.options.at("application"));
+    std::unique_ptr<CommandSet> set = SqliteCommandSetFactory(path, std::move(wait)).Create();
+    set->OpenCommandSet(parsed.options.at("company"), parsed.options.at("application"));
     // Reading never makes the database; only add does.
-    if (!set.StoreExists() && (sub == "list" || sub == "show")) {
+    if (!set->StoreExists() && (sub == "list" || sub == "show")) {
       Say(sub, "there is no command set at " + path + " yet; it has no commands");
     }
-    return run(set, parsed);
+    return run(*set, parsed);
   } catch (const VbError& e) {
     return Failure(parsed, e.Description());
   }
@@ -194,7 +195,7 @@ struct Subcommand {
 };
 
 Subcommand AddSubcommand(CLI::App& commands, const std::string& sub, const std::string& help,
-                         int (*run)(SqliteCommandSet&, const ParsedArgs&)) {
+                         int (*run)(CommandSet&, const ParsedArgs&)) {
   CLI::App& app = *commands.add_subcommand(sub, help);
   auto parsed = std::make_shared<ParsedArgs>();
   parsed->sub = sub;

@@ -212,9 +212,10 @@ int RunDemo(const DemoOptions& options) {
   script = Replaced(std::move(script), "@COMMAND@", kCommand);
 
   try {
-    const int status = forms::RunScript(
-        script, platform.Dialogs(), transcript,
-        [&](forms::ActionSource& actions) { shell::RunHeadless(host, actions, transcript); });
+    const int status =
+        forms::RunScript(script, platform.Dialogs(), transcript, [&](forms::ActionSource& actions) {
+          shell::RunHeadless(host, platform.GetIde(), actions, transcript);
+        });
     std::cout.flush();
     if (status != 0 || transcript.Status() != answeredrun::kMade) {
       // The wizard has taken its own part back and said why; nothing of

@@ -17,6 +17,7 @@
 #include "platform/posix/path_mapper.h"
 #include "platform/posix/posix_processes.h"
 #include "platform/transcript.h"
+#include "platform/scripted/scripted_dialogs.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_screen.h"
 #include "qt/window_action_source.h"
@@ -64,10 +65,10 @@ int RunGuiWith(const GuiOptions& options) {
   StreamTranscript out(std::cout);
   forms::SessionRecording recording(out);
   const PathMapper mapper = PathMapper::FromEnvironment();
-  qt::QtDialogs dialogs(recording,
-                        {[&mapper](const std::string& path) { return mapper.ToHost(path).string(); },
-                         [&mapper](const std::string& path) { return mapper.ToWindows(path); },
-                         {}});
+  ScriptedDialogs record(recording);
+  qt::QtDialogs dialogs(record, {[&mapper](const std::string& path) { return mapper.ToHost(path).string(); },
+                                 [&mapper](const std::string& path) { return mapper.ToWindows(path); },
+                                 {}});
   dialogs.SetRecording(&recording);
   qt::QtScreen screen;
   PosixPlatform platform(recording, dialogs, screen);
@@ -93,7 +94,7 @@ int RunGuiWith(const GuiOptions& options) {
     }
   };
   try {
-    shell::RunWizardSession(platform.GetHost(), runtime);
+    shell::RunWizardSession(platform.GetHost(), platform.GetIde(), runtime);
   } catch (...) {
     finish();
     throw;

@@ -88,7 +88,7 @@ int RunNew(const NewOptions& options) {
 
   const int scriptStatus =
       forms::RunScript(AnswersScript(answers), platform.Dialogs(), watch, [&](forms::ActionSource& actions) {
-        shell::RunHeadless(platform.GetHost(), watch.Guard(actions), watch);
+        shell::RunHeadless(platform.GetHost(), platform.GetIde(), watch.Guard(actions), watch);
       });
   std::cout.flush();
   const int status =

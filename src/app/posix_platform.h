@@ -12,6 +12,7 @@
 
 #include "platform/host.h"
 #include "platform/posix/data_layout.h"
+#include "platform/posix/host_ide.h"
 #include "platform/posix/ini_profile_files.h"
 #include "platform/posix/ini_settings.h"
 #include "platform/posix/load_posix_registry.h"
@@ -46,6 +47,8 @@ class PosixPlatform {
   PosixPlatform& operator=(const PosixPlatform&) = delete;
 
   Host& GetHost() { return host_; }
+  // The development environment the add-in is connected to.
+  Ide& GetIde() { return *ide_; }
   ScriptedDialogs& Dialogs() { return dialogs_; }
   FixedScreen& Screen() { return screen_; }
   PosixRegistry& Registry() { return *registry_.registry; }
@@ -87,6 +90,7 @@ class PosixPlatform {
   SqliteCommandSetFactory commandSets_;
   ErrObject err_;
   Host host_;
+  std::unique_ptr<HostIde> ide_ = MakeHostIde(host_.fs, host_.processes);
 };
 
 }  // namespace verbsmith::app

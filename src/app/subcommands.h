@@ -17,8 +17,6 @@ void AddCommandsCommand(CLI::App& app);   // commands list|show|add|remove
 void AddNewCommand(CLI::App& app);        // new: a wizard run on answers
 void AddCheckCommand(CLI::App& app);      // check PROJECT_DIR: what drifted since Finish
 
-// `verbsmith run` without a script: headless on the built-in script.
-int RunWizard();
 int RunGui();
 // Why no window can be shown (not built in, no display, a display that
 // cannot be opened), or nullopt when one can.

@@ -58,7 +58,7 @@ int Check(const CheckOptions& options) {
   if (templates.empty()) RefuseUsage("no template directory: name one or set VERBSMITH_TEMPLATES");
   const auto fault = CheckTemplateDirectory(host, templates, WorkDirectory(host));
   const std::vector<TemplateFault> warnings =
-      fault ? std::vector<TemplateFault>() : TemplateWarnings(host, templates);
+      fault ? std::vector<TemplateFault>() : TemplateWarnings(host.fs, templates);
   if (options.json) {
     nlohmann::json report = {
         {"directory", host.fs.HostPath(templates)}, {"sound", !fault}, {"warnings", nlohmann::json::array()}};
@@ -98,7 +98,7 @@ int Render(const RenderRequest& request) {
   const std::string& templates = host.templateDirectory;
   if (templates.empty()) RefuseUsage("no template directory: set VERBSMITH_TEMPLATES");
   // A render of templates the check refuses would write a broken project.
-  if (const auto fault = CheckTemplateSources(host, templates)) {
+  if (const auto fault = CheckTemplateSources(host.fs, templates)) {
     std::fprintf(stderr, "verbsmith templates: %s\n", EscapeControls(fault->Describe()).c_str());
     return 1;
   }

@@ -68,9 +68,10 @@ int RunScriptFile(const RunOptions& options) {
   }
 
   try {
-    const int status = forms::RunScript(
-        script, platform.Dialogs(), transcript,
-        [&](forms::ActionSource& actions) { shell::RunHeadless(platform.GetHost(), actions, transcript); });
+    const int status =
+        forms::RunScript(script, platform.Dialogs(), transcript, [&](forms::ActionSource& actions) {
+          shell::RunHeadless(platform.GetHost(), platform.GetIde(), actions, transcript);
+        });
     if (options.json) {
       if (plan.empty()) {
         std::fprintf(stderr, "verbsmith run: %s: the run did not reach Finish; there is no plan\n",
@@ -88,10 +89,6 @@ int RunScriptFile(const RunOptions& options) {
 }
 
 }  // namespace
-
-int RunWizard() {
-  return RunScriptFile({});
-}
 
 void AddRunCommand(CLI::App& app) {
   CLI::App& run = *app.add_subcommand(

@@ -127,8 +127,4 @@ const std::string& LoadResString(int id) {
   return it->second;
 }
 
-bool HasResString(int id) {
-  return Table().count(id) != 0;
-}
-
 }  // namespace verbsmith

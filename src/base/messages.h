@@ -9,7 +9,4 @@ namespace verbsmith {
 // it throws std::out_of_range.
 const std::string& LoadResString(int id);
 
-// Whether the table holds this number.
-bool HasResString(int id);
-
 }  // namespace verbsmith

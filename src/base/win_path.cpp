@@ -20,9 +20,4 @@ std::string ParentDirectory(std::string& path) {
   return SplitDirectory(path);
 }
 
-std::string FileNamePart(const std::string& path) {
-  const size_t last = path.rfind('\\');
-  return last == std::string::npos ? path : path.substr(last + 1);
-}
-
 }  // namespace verbsmith

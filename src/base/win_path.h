@@ -20,7 +20,4 @@ std::string SplitDirectory(std::string& path);
 // SplitDirectory does. "C:\a\b\" gives "C:\a\" and leaves "b" in path.
 std::string ParentDirectory(std::string& path);
 
-// The text after the last backslash (all of path when it has none).
-std::string FileNamePart(const std::string& path);
-
 }  // namespace verbsmith

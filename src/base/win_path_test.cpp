@@ -37,10 +37,6 @@ TEST(WinPathTest, SplittersReturnTheFrontAndLeaveTheRestAndFileNamePartTheRest) 
     EXPECT_EQ(c.split(path), c.front);
     EXPECT_EQ(path, c.rest);
   }
-  // FileNamePart takes the text after the last backslash.
-  EXPECT_EQ(FileNamePart("C:\\a\\b.txt"), "b.txt");
-  EXPECT_EQ(FileNamePart("b.txt"), "b.txt");
-  EXPECT_EQ(FileNamePart("C:\\a\\"), "");
 }
 
 }  // namespace

@@ -53,14 +53,9 @@ std::string Shown(const CommandEntry& entry, const CommandField& field) {
 std::optional<CommandEntry> RegisteredEntry(CommandSetFactory& commandSets, const Manifest& manifest) {
   std::unique_ptr<CommandSet> commandSet = commandSets.Create();
   commandSet->OpenCommandSet(manifest.TextAnswer("CompanyName"), manifest.TextAnswer("ApplicationName"));
-  const int16_t count = commandSet->CommandCount();
-  for (int32_t n = 0; n < count; ++n) {
-    const int16_t index = commandSet->FindCommand(kFirstCommandId + n);
-    if (index < 0) continue;
-    CommandEntry entry = commandSet->GetCommand(index);
-    if (EqualsIgnoringCase(entry.progId, manifest.entry.progId)) return entry;
-  }
-  return std::nullopt;
+  std::optional<NumberedCommand> found = commandSet->FindProgId(manifest.entry.progId);
+  if (!found) return std::nullopt;
+  return std::move(found->entry);
 }
 
 void CheckEntry(CommandSetFactory& commandSets, const Manifest& manifest, ProjectCheck& check) {

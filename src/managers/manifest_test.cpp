@@ -34,11 +34,11 @@ class ListedCommandSets : public CommandSetFactory {
       owner_.opened = company + " " + application;
     }
     int16_t CommandCount() override { return static_cast<int16_t>(owner_.entries.size()); }
-    int16_t FindCommand(int32_t id) override {
+    std::optional<CommandEntry> FindCommand(int32_t id) override {
       const int32_t n = id - kFirstCommandId;
-      return n >= 0 && n < CommandCount() ? static_cast<int16_t>(n) : int16_t{-1};
+      if (n < 0 || n >= CommandCount()) return std::nullopt;
+      return owner_.entries.at(static_cast<size_t>(n));
     }
-    CommandEntry GetCommand(int16_t index) override { return owner_.entries.at(static_cast<size_t>(index)); }
     void AddCommand(const CommandEntry&) override { ADD_FAILURE() << "the check wrote to the command set"; }
     void RemoveCommand(const std::string&) override { ADD_FAILURE() << "the check wrote to the command set"; }
 

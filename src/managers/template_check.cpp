@@ -256,7 +256,7 @@ std::string TemplateFault::Describe() const {
   return text + ": " + message;
 }
 
-std::optional<TemplateFault> CheckTemplateSources(Host& host, const std::string& templateDir) {
+std::optional<TemplateFault> CheckTemplateSources(FileSystem& fs, const std::string& templateDir) {
   using Checker = Fault (*)(const std::string&, const Lines&);
   const std::pair<const char*, Checker> checks[] = {
       {kProjectTemplate, CheckProjectTemplate},
@@ -273,16 +273,16 @@ std::optional<TemplateFault> CheckTemplateSources(Host& host, const std::string&
   for (const auto& [name, check] : checks) {
     const std::string path = templateDir + name;
     Lines lines;
-    if (auto fault = ReadLines(host.fs, path, lines)) return fault;
+    if (auto fault = ReadLines(fs, path, lines)) return fault;
     if (auto fault = check(path, lines)) return fault;
   }
   return std::nullopt;
 }
 
-std::vector<TemplateFault> TemplateWarnings(Host& host, const std::string& templateDir) {
+std::vector<TemplateFault> TemplateWarnings(FileSystem& fs, const std::string& templateDir) {
   const std::string path = templateDir + kModuleTemplate;
   Lines lines;
-  if (ReadLines(host.fs, path, lines) || FirstContaining(lines, kModuleNameLine)) return {};
+  if (ReadLines(fs, path, lines) || FirstContaining(lines, kModuleNameLine)) return {};
   return {TemplateFault{path, 0,
                         "no line contains \"" + std::string(kModuleNameLine) +
                             "\": the module is written without a name line"}};
@@ -338,7 +338,7 @@ std::vector<RenderOptions> AllRenderCombinations() {
 
 std::optional<TemplateFault> CheckTemplateDirectory(Host& host, const std::string& templateDir,
                                                     const std::string& workDir) {
-  if (auto fault = CheckTemplateSources(host, templateDir)) return fault;
+  if (auto fault = CheckTemplateSources(host.fs, templateDir)) return fault;
   int index = 0;
   for (const RenderOptions& options : AllRenderCombinations()) {
     // Each render stays in memory: nothing of it is ever written.

@@ -29,11 +29,11 @@ struct TemplateFault {
 
 // The static checks of the four templates in templateDir (Windows form,
 // trailing backslash). The first fault found, or nothing.
-std::optional<TemplateFault> CheckTemplateSources(Host& host, const std::string& templateDir);
+std::optional<TemplateFault> CheckTemplateSources(FileSystem& fs, const std::string& templateDir);
 
 // What the static checks let through but a user should hear of: a module
 // template without its name line.
-std::vector<TemplateFault> TemplateWarnings(Host& host, const std::string& templateDir);
+std::vector<TemplateFault> TemplateWarnings(FileSystem& fs, const std::string& templateDir);
 
 // Compares a project rendered with these options in projectDir against the
 // templates it came from.

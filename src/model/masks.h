@@ -150,11 +150,4 @@ std::string CommandTypeRecap(const IsChecked& isSelected);
 // subview); empty for 0 or less.
 std::string_view DecodeCommandType(int32_t commandType);
 
-// ---- Modal flag ----
-
-// The registration's IsModal value.
-inline std::string_view IsModalText(bool commandIsModeless) {
-  return commandIsModeless ? "0" : "1";
-}
-
 }  // namespace verbsmith::masks

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -95,14 +97,25 @@ inline constexpr std::array<CommandField, 20> kCommandFields = {
 // Command identifiers are this base plus the entry's position.
 inline constexpr int32_t kFirstCommandId = 41001;
 
+struct NumberedCommand {
+  int32_t commandId = 0;
+  CommandEntry entry;
+};
+
 class CommandSet {
  public:
   virtual ~CommandSet() = default;
   virtual void OpenCommandSet(const std::string& companyName, const std::string& applicationName) = 0;
   virtual int16_t CommandCount() = 0;
-  // The entry index of a command identifier; -1 when there is none.
-  virtual int16_t FindCommand(int32_t commandId) = 0;
-  virtual CommandEntry GetCommand(int16_t index) = 0;
+  // The entry with this command identifier; nullopt when there is none.
+  virtual std::optional<CommandEntry> FindCommand(int32_t commandId) = 0;
+  // The entry whose ProgID matches without regard to case; nullopt when
+  // there is none. This walks the set; a store may look it up at once.
+  virtual std::optional<NumberedCommand> FindProgId(const std::string& progId);
+  // Every entry in order with its position, from one state of the set;
+  // gives the number of entries. This walks the set; a store may also
+  // show rows past the 16-bit count.
+  virtual int64_t ForEachCommand(const std::function<void(int64_t position, const CommandEntry&)>& visit);
   // Adds the entry, or replaces in place the entry with the same ProgID.
   virtual void AddCommand(const CommandEntry& entry) = 0;
   virtual void RemoveCommand(const std::string& progId) = 0;
@@ -115,6 +128,10 @@ class CommandSet {
   // back. Whether it went; a store that stays is still a sound, empty one.
   virtual bool RemoveStoreIfEmpty() { return false; }
 };
+
+// The entry with this command identifier; raises the set's bad-index error
+// when there is none, as a list that changed under its reader must say.
+CommandEntry GetCommand(CommandSet& set, int32_t commandId);
 
 // Creates a fresh CommandSet object, as each flow does with the component.
 class CommandSetFactory {

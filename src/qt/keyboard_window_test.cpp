@@ -74,7 +74,7 @@ TEST(KeyboardWindowTest, FocusMarkSelectedTextAndScrolledListAreDrawn) {
       })
       .Then([&] { listTopAfter = WindowDriver::Widget("Picture3")->y(); })
       .Click("cmdEnablingConditionsCancel");
-  shell::RunWizardSession(session.host, session.runtime);
+  shell::RunWizardSession(session.host, *session.ide, session.runtime);
   session.Finish();
 
   EXPECT_NE(marked, unmarked);

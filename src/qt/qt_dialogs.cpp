@@ -12,6 +12,7 @@
 
 #include "base/texts.h"
 #include "base/vb_error.h"
+#include "platform/message_box_names.h"
 
 namespace verbsmith::qt {
 
@@ -70,7 +71,7 @@ QStringList NameFilters(const std::string& filter) {
   return filters;
 }
 
-QtDialogs::QtDialogs(SessionEvents& events, DesktopPaths paths) : record_(events), paths_(std::move(paths)) {}
+QtDialogs::QtDialogs(QueuedDialogs& record, DesktopPaths paths) : record_(record), paths_(std::move(paths)) {}
 
 int QtDialogs::MsgBox(const std::string& prompt, int style, const std::optional<std::string>& title) {
   const std::string shownTitle = title ? *title : std::string(text::kTitle);

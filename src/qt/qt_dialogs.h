@@ -1,10 +1,10 @@
 #pragma once
 // The Dialogs port on the desktop: real message boxes and file-open
 // dialogs, help pages and documents opened with the desktop's open verb.
-// Every call is also told to the session exactly as the scripted dialogs
-// tell it (they do the telling, given the person's answer), and
-// every answer is told to the session's recording, so a window session and
-// its replay tell the same events.
+// Every call is also handed, with the person's answer, to the dialogs that
+// record it (the scripted ones: they tell the session as in a script's
+// run), and every answer is told to the session's recording, so a window
+// session and its replay tell the same events.
 
 #include <QStringList>
 #include <functional>
@@ -13,7 +13,7 @@
 
 #include "forms/script/session_recording.h"
 #include "platform/dialogs.h"
-#include "platform/scripted/scripted_dialogs.h"
+#include "platform/queued_dialogs.h"
 
 namespace verbsmith::qt {
 
@@ -28,7 +28,7 @@ struct DesktopPaths {
 class QtDialogs : public Dialogs {
  public:
   // `paths.open` may be left empty: the desktop's own service is used.
-  QtDialogs(SessionEvents& events, DesktopPaths paths);
+  QtDialogs(QueuedDialogs& record, DesktopPaths paths);
 
   void SetRecording(forms::SessionRecording* recording) { recording_ = recording; }
 
@@ -44,13 +44,10 @@ class QtDialogs : public Dialogs {
   void ShowHelpTopic(const std::string& helpFile, int topic) override;
   long ShellOpen(const std::string& path) override;
 
-  // What the session was told, for tests.
-  const ScriptedDialogs& Record() const { return record_; }
-
  private:
   bool Open(const std::string& hostPath);
 
-  ScriptedDialogs record_;
+  QueuedDialogs& record_;
   DesktopPaths paths_;
   forms::SessionRecording* recording_ = nullptr;
 };

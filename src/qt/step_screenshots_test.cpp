@@ -15,8 +15,8 @@
 
 #include "qt/layout_check.h"
 #include "shell/headless.h"
-#include "wizard/frm_preview.h"
 #include "support/window_session.h"
+#include "wizard/frm_preview.h"
 
 namespace verbsmith::qt {
 namespace {
@@ -88,7 +88,7 @@ TEST(StepScreenshotsTest, EveryStepAndTheChooserFitTheirWindows) {
     }
     preview.Hide();
   });
-  shell::RunWizardSession(session.host, session.runtime);
+  shell::RunWizardSession(session.host, *session.ide, session.runtime);
   session.Finish();
 
   EXPECT_THAT(steps, ::testing::Contains("fraIntro"));

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/script/script_run.h"
+#include "platform/posix/host_ide.h"
 #include "shell/headless.h"
 #include "support/file_host.h"
 #include "support/temp_dir.h"
@@ -44,7 +45,7 @@ TEST(WindowSessionTest, StartStepGesturesAreTheScriptLinesAPersonWouldWrite) {
       .PickFile(QString::fromStdString(helpFile.string()))
       .Key("optVBProject", Qt::Key_Space)
       .Key("Text3", Qt::Key_Escape);  // Cancel, as the step's cancel button
-  shell::RunWizardSession(session.host, session.runtime);
+  shell::RunWizardSession(session.host, *session.ide, session.runtime);
   const std::string transcript = session.Finish();
 
   EXPECT_EQ(session.recording.Script(),
@@ -55,19 +56,19 @@ TEST(WindowSessionTest, StartStepGesturesAreTheScriptLinesAPersonWouldWrite) {
                 "key Text3 Escape\n");
   EXPECT_THAT(transcript, ::testing::HasSubstr("> leave Text4\nfocus Text3\n"));
   EXPECT_EQ(transcript, Replay(session.recording.Script(), [](Host& host, forms::FormsRuntime& runtime) {
-              shell::RunWizardSession(host, runtime);
+              shell::RunWizardSession(host, *MakeHostIde(host.fs, host.processes), runtime);
             }));
 }
 
 TEST(WindowSessionTest, TheCloseBoxAndRunningOutCloseTheWizardAsInAScript) {
   test::WindowSession closed;
   closed.driver.CloseBox("frmVerbsmith");
-  shell::RunWizardSession(closed.host, closed.runtime);
+  shell::RunWizardSession(closed.host, *closed.ide, closed.runtime);
   EXPECT_THAT(closed.Finish(), ::testing::HasSubstr("> close\nform unloaded frmVerbsmith\n"));
   EXPECT_EQ(closed.recording.Script(), "close\n");
 
   test::WindowSession stopped;
-  shell::RunWizardSession(stopped.host, stopped.runtime);
+  shell::RunWizardSession(stopped.host, *stopped.ide, stopped.runtime);
   EXPECT_THAT(stopped.Finish(), ::testing::HasSubstr("no more actions: closing frmVerbsmith\n"));
 }
 

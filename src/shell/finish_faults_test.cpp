@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "forms/script/script_run.h"
+#include "platform/posix/host_ide.h"
 #include "platform/posix/ini_profile_files.h"
 #include "platform/posix/ini_settings.h"
 #include "platform/posix/posix_file_locks.h"
@@ -142,14 +143,15 @@ class FinishFaultsTest : public ::testing::Test {
               .journalDirectory = dir.WindowsPath("state") + "\\",
               .locks = &locks,
               .finishPreview = {}};
-    forms::RunScript(script, dialogs, transcript,
-                     [&](forms::ActionSource& actions) { shell::RunHeadless(host, actions, transcript); });
+    forms::RunScript(script, dialogs, transcript, [&](forms::ActionSource& actions) {
+      shell::RunHeadless(host, *MakeHostIde(host.fs, host.processes), actions, transcript);
+    });
 
     const auto entries = [&] {
       std::vector<CommandEntry> list;
       auto set = store.Create();
       set->OpenCommandSet("Valdren", "Carthex");
-      for (int16_t i = 0; i < set->CommandCount(); ++i) list.push_back(set->GetCommand(i));
+      for (int16_t i = 0; i < set->CommandCount(); ++i) list.push_back(GetCommand(*set, kFirstCommandId + i));
       return list;
     };
     Outcome outcome;

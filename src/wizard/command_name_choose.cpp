@@ -23,7 +23,7 @@ std::unique_ptr<CommandSet> CommandNameStep::OpenCommandSet() {
 }
 
 CommandEntry CommandNameStep::EntryNumber(CommandSet& set, int32_t n) {
-  return set.GetCommand(set.FindCommand(kFirstCommandId + n));
+  return GetCommand(set, kFirstCommandId + n);
 }
 
 void CommandNameStep::FillList() {
@@ -49,9 +49,9 @@ void CommandNameStep::CommandChosen() {
   CommandEntry entry;
   try {
     std::unique_ptr<CommandSet> set = OpenCommandSet();
-    const int16_t index = set->FindCommand(kFirstCommandId + list_->ListIndex());
-    if (index == -1) return;
-    entry = set->GetCommand(index);
+    std::optional<CommandEntry> chosen = set->FindCommand(kFirstCommandId + list_->ListIndex());
+    if (!chosen) return;
+    entry = std::move(*chosen);
   } catch (const VbError& error) {
     window_.GetHost().err.Set(error);
     name_->SetText("");

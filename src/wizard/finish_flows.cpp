@@ -331,8 +331,7 @@ void RunDeleteFlow(FrmVerbsmith& window) {
   try {
     std::unique_ptr<CommandSet> commandSet = host.commandSets.Create();
     commandSet->OpenCommandSet(window.GenMgr()->CompanyName(), window.GenMgr()->ApplicationName());
-    const int16_t index = commandSet->FindCommand(kFirstCommandId + list.ListIndex());
-    const CommandEntry chosen = commandSet->GetCommand(index);
+    const CommandEntry chosen = GetCommand(*commandSet, kFirstCommandId + list.ListIndex());
     if (host.finishPreview) {
       ShowDeletionPlan(window, chosen);
       return;
@@ -344,7 +343,7 @@ void RunDeleteFlow(FrmVerbsmith& window) {
     window.Control("cmdCmdNameFinish").SetEnabled(false);
     const int16_t count = commandSet->CommandCount();
     for (int i = 0; i < count; ++i) {
-      const std::string progId = commandSet->GetCommand(commandSet->FindCommand(kFirstCommandId + i)).progId;
+      const std::string progId = GetCommand(*commandSet, kFirstCommandId + i).progId;
       const auto dot = progId.find('.');
       list.AddItem(dot == std::string::npos ? progId : progId.substr(dot + 1));
     }

@@ -7,7 +7,6 @@
 #include "base/strings.h"
 #include "base/vb_error.h"
 #include "managers/command_entry_json.h"
-#include "platform/command_set_lookup.h"
 #include "wizard/finish_journal_paths.h"
 #include "wizard/run_directories.h"
 
@@ -140,7 +139,7 @@ void UndoFinish(Host& host, const FinishJournal& journal) {
       set->OpenCommandSet(journal.company, journal.application);
       if (journal.entryBefore) {
         set->AddCommand(*journal.entryBefore);
-      } else if (FindCommandByProgId(*set, journal.progId)) {
+      } else if (set->FindProgId(journal.progId)) {
         set->RemoveCommand(journal.progId);
       }
     });

@@ -56,7 +56,7 @@ std::optional<Refusal> CheckTemplates(FrmVerbsmith& window) {
   IGeneralMgr& gen = *window.GenMgr();
   if (gen.WizardPurpose() != purpose::kCreate) return std::nullopt;
   Host& host = window.GetHost();
-  const auto fault = CheckTemplateSources(host, host.templateDirectory);
+  const auto fault = CheckTemplateSources(host.fs, host.templateDirectory);
   if (!fault) return std::nullopt;
   return Refusal{Str(text::kTemplatesFaulty) + Str(text::kNL) + fault->Describe()};
 }

@@ -6,7 +6,6 @@
 
 #include "base/cp1252.h"
 #include "base/strings.h"
-#include "platform/command_set_lookup.h"
 #include "wizard/finish_journal_paths.h"
 #include "wizard/run_directories.h"
 
@@ -146,7 +145,7 @@ void FinishTransaction::Commit(const std::string& company, const std::string& ap
       set->OpenCommandSet(company, application);
       storeExisted = set->StoreExists();
       journal = Prepare(company, application, entry);
-      journal->entryBefore = FindCommandByProgId(*set, entry.progId);
+      if (auto before = set->FindProgId(entry.progId)) journal->entryBefore = std::move(before->entry);
     } catch (const VbError& error) {
       throw Failure{Failure::Stage::kRegistration, error};
     }
@@ -203,7 +202,7 @@ FinishPlan FinishTransaction::Preview(const std::string& company, const std::str
   try {
     std::unique_ptr<CommandSet> set = host_.commandSets.Create();
     set->OpenCommandSet(company, application);
-    plan.entryBefore = FindCommandByProgId(*set, entry.progId);
+    if (auto before = set->FindProgId(entry.progId)) plan.entryBefore = std::move(before->entry);
   } catch (const VbError&) {
     // A command set that cannot be read now shows in the real Finish.
   }

@@ -54,7 +54,6 @@ class FrmVerbsmith : public forms::Form, public WizardWindow {
   bool EmptyCmdName() const { return emptyCmdName_; }
   void SetEmptyCmdName(bool empty) { emptyCmdName_ = empty; }
   // Where the help file is expected, worked out at start-up.
-  const std::string& ApplicationHelpFile() const { return help_.ApplicationHelpFile(); }
 
   // ---- Moving between steps ----
   // The graph's view of the run now.

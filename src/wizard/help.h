@@ -17,7 +17,6 @@ class HelpFile {
 
   // Where the add-in's own help file is expected (found at start-up).
   void SetApplicationHelpFile(std::string path) { applicationHelpFile_ = std::move(path); }
-  const std::string& ApplicationHelpFile() const { return applicationHelpFile_; }
   // Forgets the file found, as a new run does.
   void Reset() { path_.clear(); }
 

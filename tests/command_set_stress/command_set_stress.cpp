@@ -76,12 +76,12 @@ int Check(const std::string& self, const std::filesystem::path& work, int count)
   const int total = set.CommandCount();
   std::set<std::string> seen;
   for (int i = 0; i < total; ++i) {
-    const int16_t index = set.FindCommand(verbsmith::kFirstCommandId + i);
-    if (index != i) {
-      std::fprintf(stderr, "identifier %d has index %d\n", verbsmith::kFirstCommandId + i, index);
+    const std::optional<verbsmith::CommandEntry> entry = set.FindCommand(verbsmith::kFirstCommandId + i);
+    if (!entry) {
+      std::fprintf(stderr, "identifier %d has no entry\n", verbsmith::kFirstCommandId + i);
       return 1;
     }
-    seen.insert(set.GetCommand(index).progId);
+    seen.insert(entry->progId);
   }
   std::printf("%d commands, %zu distinct\n", total, seen.size());
   if (total != 2 * count || seen.size() != static_cast<size_t>(2 * count)) {

@@ -114,8 +114,12 @@ class FaultyCommandSets : public CommandSetFactory {
       inner_->OpenCommandSet(company, application);
     }
     int16_t CommandCount() override { return faults_.Tick(), inner_->CommandCount(); }
-    int16_t FindCommand(int32_t id) override { return faults_.Tick(), inner_->FindCommand(id); }
-    CommandEntry GetCommand(int16_t index) override { return faults_.Tick(), inner_->GetCommand(index); }
+    std::optional<CommandEntry> FindCommand(int32_t id) override {
+      return faults_.Tick(), inner_->FindCommand(id);
+    }
+    std::optional<NumberedCommand> FindProgId(const std::string& progId) override {
+      return faults_.Tick(), inner_->FindProgId(progId);
+    }
     void AddCommand(const CommandEntry& entry) override {
       faults_.Tick();
       inner_->AddCommand(entry);

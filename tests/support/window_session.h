@@ -6,16 +6,19 @@
 //
 //   test::WindowSession session;
 //   session.driver.Click("cmdIntroCancel");
-//   shell::RunWizardSession(session.host, session.runtime);
+//   shell::RunWizardSession(session.host, *session.ide, session.runtime);
 //   std::string transcript = session.Finish();
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "forms/forms_runtime.h"
 #include "forms/script/session_recording.h"
+#include "platform/posix/host_ide.h"
 #include "platform/posix/path_mapper.h"
 #include "platform/transcript.h"
+#include "platform/scripted/scripted_dialogs.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_screen.h"
 #include "qt/window_action_source.h"
@@ -44,8 +47,9 @@ struct WindowSession {
   forms::SessionRecording recording{transcript};
   // The host files the desktop was asked to open.
   std::vector<std::string> opened;
+  ScriptedDialogs record{recording};
   qt::QtDialogs dialogs{
-      recording,
+      record,
       {[](const std::string& path) { return PathMapper::FromEnvironment().ToHost(path).string(); },
        [](const std::string& path) { return PathMapper::FromEnvironment().ToWindows(path); },
        [this](const std::string& path) {
@@ -53,6 +57,7 @@ struct WindowSession {
          return true;
        }}};
   Host host = env.With(dialogs);
+  std::unique_ptr<HostIde> ide = MakeHostIde(host.fs, host.processes);
   qt::WindowActionSource source{&env.files};
   // The forms find their windows on the screen, as in the gui command.
   qt::QtScreen screen;

@@ -6,11 +6,13 @@
 // holds them with its other files until it completes.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/host.h"
+#include "platform/posix/host_ide.h"
 #include "platform/posix/ini_profile_files.h"
 #include "platform/posix/sqlite_command_set.h"
 #include "platform/scripted/fixed_screen.h"
@@ -39,6 +41,8 @@ class Win32Platform {
   Win32Platform& operator=(const Win32Platform&) = delete;
 
   Host& GetHost() { return host_; }
+  // The development environment the add-in is connected to.
+  Ide& GetIde() { return *ide_; }
   ScriptedDialogs& Dialogs() { return dialogs_; }
   FixedScreen& Screen() { return screen_; }
 
@@ -79,6 +83,7 @@ class Win32Platform {
   SqliteCommandSetFactory commandSets_;
   ErrObject err_;
   Host host_;
+  std::unique_ptr<HostIde> ide_ = MakeHostIde(host_.fs, host_.processes);
 };
 
 }  // namespace verbsmith::app

@@ -2,7 +2,7 @@
 
 namespace verbsmith::forms {
 
-ScriptActionSource::ScriptActionSource(std::vector<ScriptStep> steps, ScriptedDialogs& dialogs,
+ScriptActionSource::ScriptActionSource(std::vector<ScriptStep> steps, QueuedDialogs& dialogs,
                                        SessionEvents& events)
     : steps_(std::move(steps)), dialogs_(dialogs), events_(events) {}
 

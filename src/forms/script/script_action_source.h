@@ -1,7 +1,7 @@
 #pragma once
 // Feeds a parsed script to the modal loops: user actions are handed out in
 // order; the answers for message boxes and file dialogs met on the way are
-// queued into the scripted dialogs, so they must come before the action
+// queued into the dialogs, so they must come before the action
 // that opens the box.
 
 #include <optional>
@@ -10,14 +10,14 @@
 
 #include "forms/action_source.h"
 #include "forms/script/script.h"
-#include "platform/scripted/scripted_dialogs.h"
+#include "platform/queued_dialogs.h"
 #include "platform/session_events.h"
 
 namespace verbsmith::forms {
 
 class ScriptActionSource : public ActionSource {
  public:
-  ScriptActionSource(std::vector<ScriptStep> steps, ScriptedDialogs& dialogs, SessionEvents& events);
+  ScriptActionSource(std::vector<ScriptStep> steps, QueuedDialogs& dialogs, SessionEvents& events);
 
   std::optional<UserAction> Next() override;
   void ActionFailed(const UserAction& action, const std::string& message) override;
@@ -31,7 +31,7 @@ class ScriptActionSource : public ActionSource {
  private:
   std::vector<ScriptStep> steps_;
   size_t next_ = 0;
-  ScriptedDialogs& dialogs_;
+  QueuedDialogs& dialogs_;
   SessionEvents& events_;
   std::vector<std::string> errors_;
 };

@@ -7,7 +7,7 @@ namespace verbsmith::forms {
 
 namespace {
 
-void Summarise(const ScriptActionSource& source, const ScriptedDialogs& dialogs, SessionEvents& events) {
+void Summarise(const ScriptActionSource& source, const QueuedDialogs& dialogs, SessionEvents& events) {
   events.Happened(event::ScriptLeftovers{source.StepsLeft(), source.FirstLineLeft(), dialogs.PendingAnswers(),
                                          dialogs.PendingFiles()});
   events.Happened(event::EndOfRun{});
@@ -15,7 +15,7 @@ void Summarise(const ScriptActionSource& source, const ScriptedDialogs& dialogs,
 
 }  // namespace
 
-int RunScript(std::string_view scriptText, ScriptedDialogs& dialogs, SessionEvents& events,
+int RunScript(std::string_view scriptText, QueuedDialogs& dialogs, SessionEvents& events,
               const std::function<void(ActionSource&)>& show) {
   ScriptActionSource source(ParseScript(scriptText), dialogs, events);
   try {

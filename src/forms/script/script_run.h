@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "forms/action_source.h"
-#include "platform/scripted/scripted_dialogs.h"
+#include "platform/queued_dialogs.h"
 #include "platform/session_events.h"
 
 namespace verbsmith::forms {
@@ -18,7 +18,7 @@ namespace verbsmith::forms {
 // of the run. Returns 0, or 1 when an action could not be carried
 // out. A script error throws ScriptError before anything is shown; a
 // run-time error that nothing trapped propagates after the summary.
-int RunScript(std::string_view scriptText, ScriptedDialogs& dialogs, SessionEvents& events,
+int RunScript(std::string_view scriptText, QueuedDialogs& dialogs, SessionEvents& events,
               const std::function<void(ActionSource&)>& show);
 
 }  // namespace verbsmith::forms

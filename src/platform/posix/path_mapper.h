@@ -20,8 +20,6 @@ class PathMapper {
   // The mapper for the user's Wine prefix.
   static PathMapper FromEnvironment();
 
-  const std::filesystem::path& WinePrefix() const { return winePrefix_; }
-
   // The host path of a Windows-form path ("C:\a\b", "\a\b" on the current
   // drive, "a\b" below the current directory; "/" works as a separator too).
   // "." and ".." are folded away; a ".." that would climb above the drive

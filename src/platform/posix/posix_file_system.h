@@ -72,7 +72,6 @@ class PosixFileSystem : public FileSystem {
 
   std::string ResolvedPath(const std::string& path) override;
 
-  const PathMapper& Mapper() const { return mapper_; }
 
   // Writes as WriteBytes does; beforeRename sees the new file, open and
   // complete, just before it takes the name.

@@ -573,7 +573,6 @@ SqliteCommandSet::SqliteCommandSet(std::string databasePath, CommandSetWait wait
 SqliteCommandSet::~SqliteCommandSet() = default;
 
 void SqliteCommandSet::OpenCommandSet(const std::string& companyName, const std::string& applicationName) {
-  found_.reset();
   db_.reset();
   opened_ = false;
   company_ = companyName;
@@ -617,7 +616,6 @@ void RequireOpen(bool opened) {
 
 int16_t SqliteCommandSet::CommandCount() {
   RequireOpen(opened_);
-  found_.reset();
   Database* db = Readable();
   if (db == nullptr) return 0;
   // Only rows written behind this class's back could pass the limit; the
@@ -625,46 +623,23 @@ int16_t SqliteCommandSet::CommandCount() {
   return static_cast<int16_t>(std::min(db->Count(), kMaxCommandSetEntries));
 }
 
-int16_t SqliteCommandSet::FindCommand(int32_t commandId) {
+std::optional<CommandEntry> SqliteCommandSet::FindCommand(int32_t commandId) {
   RequireOpen(opened_);
-  found_.reset();
   const int64_t position = static_cast<int64_t>(commandId) - kFirstCommandId;
-  if (position < 0 || position >= kMaxCommandSetEntries) return -1;
+  if (position < 0 || position >= kMaxCommandSetEntries) return std::nullopt;
   Database* db = Readable();
-  if (db == nullptr) return -1;
-  // Every caller asks for the entry next, so it is read now, in the same
-  // query; that halves the work of walking a whole set.
   CommandEntry entry;
-  if (!db->Get(static_cast<int32_t>(position), entry)) return -1;
-  found_.emplace(static_cast<int16_t>(position), std::move(entry));
-  return static_cast<int16_t>(position);
-}
-
-CommandEntry SqliteCommandSet::GetCommand(int16_t index) {
-  RequireOpen(opened_);
-  if (found_ && found_->first == index) {
-    CommandEntry entry = std::move(found_->second);
-    found_.reset();
-    return entry;
-  }
-  found_.reset();
-  CommandEntry entry;
-  Database* db = index < 0 ? nullptr : Readable();
-  if (db == nullptr || !db->Get(index, entry)) {
-    Raise(cmdseterr::kBadIndex, std::string(text::kCommandSetBadIndex) + std::to_string(index) + ".");
-  }
+  if (db == nullptr || !db->Get(static_cast<int32_t>(position), entry)) return std::nullopt;
   return entry;
 }
 
 void SqliteCommandSet::AddCommand(const CommandEntry& entry) {
   RequireOpen(opened_);
-  found_.reset();
   Writable().Add(entry);
 }
 
 void SqliteCommandSet::RemoveCommand(const std::string& progId) {
   RequireOpen(opened_);
-  found_.reset();
   // Nothing to remove from a database that is not there; it is not made.
   if (Readable() == nullptr)
     Raise(cmdseterr::kNoSuchCommand, std::string(text::kCommandSetNoSuchCommand) + progId);
@@ -673,7 +648,6 @@ void SqliteCommandSet::RemoveCommand(const std::string& progId) {
 
 bool SqliteCommandSet::RemoveStoreIfEmpty() {
   RequireOpen(opened_);
-  found_.reset();
   if (Readable() == nullptr) return false;
   bool removed = false;
   try {
@@ -687,18 +661,19 @@ bool SqliteCommandSet::RemoveStoreIfEmpty() {
   return removed;
 }
 
-int16_t SqliteCommandSet::FindProgId(const std::string& progId) {
+std::optional<NumberedCommand> SqliteCommandSet::FindProgId(const std::string& progId) {
   RequireOpen(opened_);
-  found_.reset();
   Database* db = Readable();
-  if (db == nullptr) return -1;
+  if (db == nullptr) return std::nullopt;
   const std::optional<int32_t> position = db->FindProgId(progId);
-  return position && *position < kMaxCommandSetEntries ? static_cast<int16_t>(*position) : int16_t{-1};
+  if (!position || *position >= kMaxCommandSetEntries) return std::nullopt;
+  NumberedCommand found{kFirstCommandId + *position, {}};
+  if (!db->Get(*position, found.entry)) return std::nullopt;
+  return found;
 }
 
 int64_t SqliteCommandSet::ForEachCommand(const std::function<void(int64_t, const CommandEntry&)>& visit) {
   RequireOpen(opened_);
-  found_.reset();
   Database* db = Readable();
   return db == nullptr ? 0 : db->ForEach(visit);
 }

@@ -55,8 +55,7 @@ class SqliteCommandSet final : public CommandSet {
 
   void OpenCommandSet(const std::string& companyName, const std::string& applicationName) override;
   int16_t CommandCount() override;
-  int16_t FindCommand(int32_t commandId) override;
-  CommandEntry GetCommand(int16_t index) override;
+  std::optional<CommandEntry> FindCommand(int32_t commandId) override;
   void AddCommand(const CommandEntry& entry) override;
   void RemoveCommand(const std::string& progId) override;
 
@@ -65,12 +64,11 @@ class SqliteCommandSet final : public CommandSet {
   // Removes the database file, which SQLite allows only when no other
   // connection has it open: leaving write-ahead logging proves that.
   bool RemoveStoreIfEmpty() override;
-  // The index of the entry whose ProgID matches without regard to case, by
-  // the index; -1 when there is none.
-  int16_t FindProgId(const std::string& progId);
-  // Every row of the set in order, from one query in one read transaction,
-  // rows beyond the 16-bit count included; gives the number of rows.
-  int64_t ForEachCommand(const std::function<void(int64_t position, const CommandEntry&)>& visit);
+  // By the index of ProgIDs.
+  std::optional<NumberedCommand> FindProgId(const std::string& progId) override;
+  // From one query in one read transaction, rows beyond the 16-bit count
+  // included.
+  int64_t ForEachCommand(const std::function<void(int64_t position, const CommandEntry&)>& visit) override;
 
  private:
   class Database;
@@ -86,9 +84,6 @@ class SqliteCommandSet final : public CommandSet {
   bool opened_ = false;
   bool exists_ = false;
   std::unique_ptr<Database> db_;
-  // The entry FindCommand last found, handed out by the GetCommand that
-  // follows it.
-  std::optional<std::pair<int16_t, CommandEntry>> found_;
 };
 
 class SqliteCommandSetFactory final : public CommandSetFactory {
@@ -96,7 +91,6 @@ class SqliteCommandSetFactory final : public CommandSetFactory {
   explicit SqliteCommandSetFactory(std::string databasePath, CommandSetWait wait = {})
       : path_(std::move(databasePath)), wait_(std::move(wait)) {}
   std::unique_ptr<CommandSet> Create() override;
-  const std::string& DatabasePath() const { return path_; }
 
  private:
   std::string path_;

@@ -92,9 +92,9 @@ class SqliteCommandSetTest : public ::testing::Test {
     std::vector<std::string> ids;
     const int16_t count = set.CommandCount();
     for (int32_t i = 0; i < count; ++i) {
-      const int16_t index = set.FindCommand(kFirstCommandId + i);
-      EXPECT_NE(index, -1) << "identifier " << kFirstCommandId + i;
-      if (index >= 0) ids.push_back(set.GetCommand(index).progId);
+      const std::optional<CommandEntry> entry = set.FindCommand(kFirstCommandId + i);
+      EXPECT_TRUE(entry) << "identifier " << kFirstCommandId + i;
+      if (entry) ids.push_back(entry->progId);
     }
     return ids;
   }
@@ -148,19 +148,19 @@ TEST_F(SqliteCommandSetTest, RoundTripsAllTwentyFieldsExactly) {
 
   auto set = Open();
   ASSERT_EQ(set->CommandCount(), 1);
-  EXPECT_EQ(set->GetCommand(set->FindCommand(kFirstCommandId)), e);
+  EXPECT_EQ(set->FindCommand(kFirstCommandId), e);
 }
 
 TEST_F(SqliteCommandSetTest, AppendsNewCommandsNumberedFrom41001ComparingProgIdsWithoutCase) {
   auto set = Open();
   for (const char* id : {"P.First", "P.Second", "P.SECOND", "p.third"}) set->AddCommand(Entry(id, id));
-  EXPECT_EQ(set->FindCommand(41001), 0);
+  EXPECT_EQ(set->FindCommand(41001).value().progId, "P.First");
   // The replacement is stored as written, in the place of the one it replaces.
   EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"P.First", "P.SECOND", "p.third"}));
-  EXPECT_EQ(set->GetCommand(1).description, "P.SECOND");
+  EXPECT_EQ(set->FindCommand(41002).value().description, "P.SECOND");
   SqliteCommandSet direct(path_);
   direct.OpenCommandSet("Valdren", "Carthex");
-  EXPECT_EQ(direct.FindProgId("P.THIRD"), 2);
+  EXPECT_EQ(direct.FindProgId("P.THIRD").value().commandId, 41003);
   direct.RemoveCommand("p.FIRST");
   EXPECT_EQ(ProgIdsInOrder(direct), (std::vector<std::string>{"P.SECOND", "p.third"}));
 }
@@ -171,8 +171,8 @@ TEST_F(SqliteCommandSetTest, RemovalMovesLaterEntriesUpAndRefusesUnknownProgIds)
   set->RemoveCommand("A.Two");
   EXPECT_EQ(set->CommandCount(), 3);
   EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"A.One", "A.Three", "A.Four"}));
-  EXPECT_EQ(set->FindCommand(41004), -1);
-  EXPECT_EQ(set->GetCommand(1), Entry("A.Three"));
+  EXPECT_EQ(set->FindCommand(41004), std::nullopt);
+  EXPECT_EQ(set->FindCommand(41002), Entry("A.Three"));
 
   set->RemoveCommand("A.One");
   set->RemoveCommand("A.Four");
@@ -184,7 +184,7 @@ TEST_F(SqliteCommandSetTest, RemovalMovesLaterEntriesUpAndRefusesUnknownProgIds)
   set->RemoveCommand("A.Three");
   set->RemoveCommand("A.Five");
   EXPECT_EQ(set->CommandCount(), 0);
-  EXPECT_EQ(set->FindCommand(41001), -1);
+  EXPECT_EQ(set->FindCommand(41001), std::nullopt);
   // Nor is there anything to remove from a set never made.
   EXPECT_EQ(ErrorNumberOf([&] { Open("Nobody", "Nothing")->RemoveCommand("A.One"); }),
             cmdseterr::kNoSuchCommand);
@@ -192,14 +192,14 @@ TEST_F(SqliteCommandSetTest, RemovalMovesLaterEntriesUpAndRefusesUnknownProgIds)
 
 TEST_F(SqliteCommandSetTest, FindsNothingAndRefusesIndexesOutsideTheSet) {
   auto set = Open();
-  EXPECT_EQ(set->FindCommand(kFirstCommandId), -1);
+  EXPECT_EQ(set->FindCommand(kFirstCommandId), std::nullopt);
   set->AddCommand(Entry("A.One"));
   set->AddCommand(Entry("A.Two"));
   for (int32_t id : {41000, 41003, 0, -1, 41001 + 32767, INT32_MIN, INT32_MAX}) {
-    EXPECT_EQ(set->FindCommand(id), -1) << id;
+    EXPECT_EQ(set->FindCommand(id), std::nullopt) << id;
   }
-  for (int16_t index : {2, -1}) {
-    EXPECT_EQ(ErrorNumberOf([&] { set->GetCommand(index); }), cmdseterr::kBadIndex) << index;
+  for (int32_t id : {41003, 41000}) {
+    EXPECT_EQ(ErrorNumberOf([&] { GetCommand(*set, id); }), cmdseterr::kBadIndex) << id;
   }
 }
 
@@ -213,7 +213,7 @@ TEST_F(SqliteCommandSetTest, KeepsEachCompanyAndApplicationApartAndSeesChangesMa
   Open("Valdren", "Other")->RemoveCommand("O.Cmd");
 
   EXPECT_EQ(ProgIdsInOrder(*valdren), (std::vector<std::string>{"V.Cmd"}));
-  EXPECT_EQ(valdren->GetCommand(0).description, "Does a thing");
+  EXPECT_EQ(valdren->FindCommand(41001).value().description, "Does a thing");
   EXPECT_EQ(Open("Valdren", "Other")->CommandCount(), 0);
   EXPECT_EQ(ProgIdsInOrder(*Open("Elsewhere", "Carthex")), (std::vector<std::string>{"E.Cmd", "V.Cmd"}));
   EXPECT_EQ(Open("VALDREN", "carthex")->CommandCount(), 1);  // names match without regard to case
@@ -223,27 +223,27 @@ TEST_F(SqliteCommandSetTest, KeepsEachCompanyAndApplicationApartAndSeesChangesMa
   EXPECT_EQ(valdren->CommandCount(), 2);
 }
 
-TEST_F(SqliteCommandSetTest, ReplacesInPlaceAndGetCommandGivesTheCurrentEntryOfAnyIndex) {
+TEST_F(SqliteCommandSetTest, ReplacesInPlaceAndFindCommandGivesTheCurrentEntryOfAnyIdentifier) {
   auto set = Open();
   for (const char* id : {"A.One", "A.Two", "A.Three"}) set->AddCommand(Entry(id, "before"));
-  ASSERT_EQ(set->FindCommand(41002), 1);
+  ASSERT_TRUE(set->FindCommand(41002));
   CommandEntry changed = Entry("A.Two", "after");
   changed.modalFlag = 0;
   set->AddCommand(changed);
   EXPECT_EQ(ProgIdsInOrder(*set), (std::vector<std::string>{"A.One", "A.Two", "A.Three"}));
-  EXPECT_EQ(set->GetCommand(1), changed);
+  EXPECT_EQ(set->FindCommand(41002), changed);
 
-  ASSERT_EQ(set->FindCommand(41001), 0);
+  ASSERT_TRUE(set->FindCommand(41001));
   set->RemoveCommand("A.One");
-  EXPECT_EQ(set->GetCommand(0), changed);
-  EXPECT_EQ(set->GetCommand(1).progId, "A.Three");  // any index, not just the one last found
+  EXPECT_EQ(set->FindCommand(41001), changed);
+  EXPECT_EQ(set->FindCommand(41002).value().progId, "A.Three");  // any identifier, not just the next
 }
 
 TEST_F(SqliteCommandSetTest, EveryOperationBeforeOpeningFails) {
   SqliteCommandSet set(path_);
   EXPECT_EQ(ErrorNumberOf([&] { set.CommandCount(); }), cmdseterr::kNotOpen);
   EXPECT_EQ(ErrorNumberOf([&] { set.FindCommand(41001); }), cmdseterr::kNotOpen);
-  EXPECT_EQ(ErrorNumberOf([&] { set.GetCommand(0); }), cmdseterr::kNotOpen);
+  EXPECT_EQ(ErrorNumberOf([&] { set.FindProgId("A.B"); }), cmdseterr::kNotOpen);
   EXPECT_EQ(ErrorNumberOf([&] { set.AddCommand(Entry("A.B")); }), cmdseterr::kNotOpen);
   EXPECT_EQ(ErrorNumberOf([&] { set.RemoveCommand("A.B"); }), cmdseterr::kNotOpen);
   EXPECT_FALSE(fs::exists(path_));
@@ -274,7 +274,7 @@ TEST_F(SqliteCommandSetTest, ReadingNeverCreatesOrChangesTheFile) {
   path_ = (dir_ / "not" / "there.db").string();
   auto missing = Open();
   EXPECT_EQ(missing->CommandCount(), 0);
-  EXPECT_EQ(missing->FindCommand(kFirstCommandId), -1);
+  EXPECT_EQ(missing->FindCommand(kFirstCommandId), std::nullopt);
   EXPECT_EQ(ErrorNumberOf([&] { missing->RemoveCommand("A.B"); }), cmdseterr::kNoSuchCommand);
   EXPECT_FALSE(fs::exists(dir_ / "not"));
   path_ = (dir_ / "empty.db").string();
@@ -366,7 +366,7 @@ TEST_F(SqliteCommandSetTest, GivesAVersionOneFileTheCaseBlindIndexWhenFirstWritt
   RunSql(path_, "DROP INDEX commands_by_prog_id; PRAGMA user_version = 1");
   SqliteCommandSet set(path_);
   set.OpenCommandSet("Valdren", "Carthex");
-  EXPECT_EQ(set.FindProgId("a.ONE"), 0);
+  EXPECT_EQ(set.FindProgId("a.ONE").value().entry.progId, "A.One");
   set.AddCommand(Entry("A.TWO"));
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
@@ -428,13 +428,12 @@ TEST_F(SqliteCommandSetTest, AFullSetRefusesNewCommandsButStillReplaces) {
   FillFromTheFirstCommand(path_, 32766);
   auto set = Open();
   ASSERT_EQ(set->CommandCount(), 32767);
-  EXPECT_EQ(set->FindCommand(41001 + 32766), 32766);
-  EXPECT_EQ(set->GetCommand(32766).progId, "Fill.Cmd32766");
+  EXPECT_EQ(set->FindCommand(41001 + 32766).value().progId, "Fill.Cmd32766");
 
   EXPECT_EQ(ErrorNumberOf([&] { set->AddCommand(Entry("One.TooMany")); }), cmdseterr::kSetFull);
   EXPECT_EQ(set->CommandCount(), 32767);
   set->AddCommand(Entry("Fill.Cmd5", "replaced"));
-  EXPECT_EQ(set->GetCommand(5).description, "replaced");
+  EXPECT_EQ(set->FindCommand(41006).value().description, "replaced");
 }
 
 TEST_F(SqliteCommandSetTest, CountsNoFurtherThanSixteenBitsCanTell) {
@@ -448,7 +447,7 @@ TEST_F(SqliteCommandSetTest, CountsNoFurtherThanSixteenBitsCanTell) {
   EXPECT_EQ(
       set.ForEachCommand([&](int64_t position, const CommandEntry&) { EXPECT_EQ(position, expected++); }),
       32768);
-  EXPECT_EQ(set.FindCommand(kFirstCommandId + 32767), -1);
+  EXPECT_EQ(set.FindCommand(kFirstCommandId + 32767), std::nullopt);
 }
 
 TEST(CommandSetPathTest, TakesTheConfiguredPathElseTheUsersDataDirectory) {

@@ -24,7 +24,6 @@ class FixedScreen : public Screen {
 
   // Gives the window with this handle a rectangle (pixels).
   void SetWindowRect(int64_t handle, PixelRect rect) { windows_[handle] = rect; }
-  void RemoveWindow(int64_t handle) { windows_.erase(handle); }
 
  private:
   int32_t widthPixels_ = 1024;

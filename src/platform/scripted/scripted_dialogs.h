@@ -17,8 +17,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/dialogs.h"
 #include "platform/message_box_names.h"
+#include "platform/queued_dialogs.h"
 #include "platform/session_events.h"
 
 namespace verbsmith {
@@ -42,20 +42,20 @@ struct HelpTopicRecord {
   int topic = 0;
 };
 
-class ScriptedDialogs : public Dialogs {
+class ScriptedDialogs : public QueuedDialogs {
  public:
   explicit ScriptedDialogs(SessionEvents& events);
 
   // Queues the answer (one of mbresult) for the next message box.
-  void QueueAnswer(int answer);
+  void QueueAnswer(int answer) override;
   // Queues the next file-open dialog's answer: a Windows-form path, or
   // nullopt for cancel.
-  void QueueFile(std::optional<std::string> path);
+  void QueueFile(std::optional<std::string> path) override;
   // The value ShellOpen returns (above 32 means success).
-  void SetShellOpenResult(long result) { shellOpenResult_ = result; }
+  void SetShellOpenResult(long result) override { shellOpenResult_ = result; }
 
-  size_t PendingAnswers() const { return answers_.size(); }
-  size_t PendingFiles() const { return files_.size(); }
+  size_t PendingAnswers() const override { return answers_.size(); }
+  size_t PendingFiles() const override { return files_.size(); }
 
   int MsgBox(const std::string& prompt, int style, const std::optional<std::string>& title) override;
   std::optional<FileOpenResult> ShowOpen(const FileOpenRequest& request) override;
