@@ -15,7 +15,9 @@ check() {
   check art
 } > check.txt
 # The same drift for scripts: one JSON document, host paths under WORK read
-# @WORK@.
-"$VERBSMITH" check --json Survey | sed "s#$WORK#@WORK@#g" > check.json
+# @WORK@. Host paths take the host's separator (a doubled backslash in JSON
+# on Windows, where the host's form of WORK is Z:$WORK): they are read with /.
+"$VERBSMITH" check --json Survey |
+  sed -e '/"manifest"\|"projectDirectory"/ s#\\\\#/#g' -e "s#Z:$WORK#@WORK@#g" -e "s#$WORK#@WORK@#g" > check.json
 echo "exit status ${PIPESTATUS[0]}" >> check.json
 ls Survey/src Survey/bin > files.txt

@@ -10,6 +10,7 @@
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
 #include "base/vb_error.h"
+#include "base/win_path.h"
 #include "host_platform.h"
 #include "managers/manifest.h"
 #include "managers/manifest_check.h"
@@ -30,7 +31,7 @@ int CannotCheck(const std::string& problem) {
 
 nlohmann::json AsJson(Host& host, const ProjectCheck& check) {
   return {{"manifest", host.fs.HostPath(check.manifestPath)},
-          {"projectDirectory", host.fs.HostPath(check.projectDirectory)},
+          {"projectDirectory", host.fs.HostPath(WithoutTrailingBackslash(check.projectDirectory))},
           {"progId", check.progId},
           {"drifted", check.Drifted()},
           {"drift", check.drift},

@@ -48,11 +48,6 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
   return text;
 }
 
-std::string WithoutTrailingBackslash(std::string path) {
-  if (path.size() > 3 && path.back() == '\\') path.pop_back();
-  return path;
-}
-
 // What compiling the project in Visual Basic would register for the
 // command: its ProgID and the DLL that serves it. An edit finds the
 // project through it.

@@ -12,6 +12,7 @@
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
 #include "base/vb_error.h"
+#include "base/win_path.h"
 #include "connection/connection.h"
 #include "forms/script/script_run.h"
 #include "host_platform.h"
@@ -42,11 +43,6 @@ struct NewOptions {
   bool json = false;    // the plan as JSON
   nlohmann::json flags = nlohmann::json::object();
 };
-
-std::string WithoutTrailingBackslash(std::string path) {
-  if (path.size() > 3 && path.back() == '\\') path.pop_back();
-  return path;
-}
 
 nlohmann::json Answers(HostPlatform& platform, const NewOptions& options) {
   nlohmann::json answers = nlohmann::json::object();

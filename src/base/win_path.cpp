@@ -7,6 +7,11 @@ std::string AddTrailingBackslash(const std::string& path) {
   return path + '\\';
 }
 
+std::string WithoutTrailingBackslash(std::string path) {
+  if (path.size() > 3 && path.back() == '\\') path.pop_back();
+  return path;
+}
+
 std::string SplitDirectory(std::string& path) {
   const size_t last = path.rfind('\\');
   if (last == std::string::npos) return "";

@@ -11,6 +11,10 @@ namespace verbsmith {
 // had, or gets one.
 std::string AddTrailingBackslash(const std::string& path);
 
+// The directory as people write it: without its trailing backslash, but for
+// a drive's root, such as "C:\" itself.
+std::string WithoutTrailingBackslash(std::string path);
+
 // Cuts the directory off path: returns everything up to and including the
 // last backslash and leaves the last component in path. A path without a
 // backslash gives an empty text and stays as it is.
