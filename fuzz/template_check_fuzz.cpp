@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       env.files.WriteBytes(path, kTexts[i]);
     }
   }
-  if (CheckTemplateSources(env.host, "C:\\t\\")) return 0;
+  if (CheckTemplateSources(env.host.fs, "C:\\t\\")) return 0;
   static const std::vector<RenderOptions> kCombinations = AllRenderCombinations();
   const RenderOptions& options = kCombinations[(data[0] / 4 + size) % kCombinations.size()];
   StagedFileSystem staged(env.files);
