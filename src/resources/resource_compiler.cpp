@@ -150,8 +150,12 @@ std::vector<std::string> CompilerCommandLine(const ResourceCompiler& compiler, c
     case CompilerDialect::kRcOptions:
       break;
   }
-  if (compiler.skipPreprocessor) return {compiler.program, "/FO", resource, "/no-preprocess", script};
-  return {compiler.program, "/FO", resource, script};
+  std::vector<std::string> commandLine{compiler.program, "/FO", resource};
+  if (compiler.skipPreprocessor) commandLine.push_back("/no-preprocess");
+  // A host path reads as options here: "/check/x.rc" is the code page "heck/x.rc".
+  if (script.starts_with('/')) commandLine.push_back("--");
+  commandLine.push_back(script);
+  return commandLine;
 }
 
 std::optional<int> RunCompiler(Host& host, const ResourceCompiler& compiler, const std::string& script,

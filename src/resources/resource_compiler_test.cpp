@@ -72,8 +72,9 @@ TEST_F(ResourceCompilerTest, PrefersPlainLlvmRcToVersionedOnes) {
 
   ASSERT_TRUE(found);
   EXPECT_EQ(found->program, HostPath("winebin/llvm-rc"));
-  EXPECT_EQ(CompilerCommandLine(*found, "/t/in.rc", "/t/out.res"),
-            (std::vector<std::string>{found->program, "/FO", "/t/out.res", "/no-preprocess", "/t/in.rc"}));
+  EXPECT_EQ(CompilerCommandLine(*found, "/check/in.rc", "/check/out.res"),
+            (std::vector<std::string>{found->program, "/FO", "/check/out.res", "/no-preprocess", "--",
+                                      "/check/in.rc"}));
 }
 
 TEST_F(ResourceCompilerTest, PrefersWindresWithCatForItsPreprocessorThenLlvmRcThenWindresAlone) {
