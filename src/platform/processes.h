@@ -18,6 +18,14 @@ class Processes {
   // The variable's value; nullopt when it is not set.
   virtual std::optional<std::string> GetEnv(const std::string& name) = 0;
 
+  // The programs on PATH whose file names match the pattern ("*" and "?"),
+  // in the order PATH gives, each as Start takes it. Where the host runs
+  // Windows programs, a pattern without an extension matches the program
+  // extensions of PATHEXT ("rc" finds rc.exe).
+  virtual std::vector<std::string> FindPrograms(const std::string& pattern) = 0;
+  // Whether a Windows program runs here as it is; elsewhere it needs Wine.
+  virtual bool RunsWindowsPrograms() const = 0;
+
   // Starts a program without waiting. argv[0] is the program (a host path,
   // or a name looked up on PATH); hidden asks for no window. Throws VbError
   // (53 when the program cannot be found or started).

@@ -12,45 +12,14 @@ namespace verbsmith {
 
 namespace {
 
-// PATH entries are host directories; the file system port takes Windows
-// form, where the host root is drive Z:.
-std::string WindowsFormOfHostDirectory(const std::string& directory) {
-  std::string path = "Z:";
-  for (char c : directory) path += c == '/' ? '\\' : c;
-  return AddTrailingBackslash(path);
-}
-
-std::vector<std::string> SearchPath(Host& host) {
-  std::vector<std::string> directories;
-  std::optional<std::string> path = host.processes.GetEnv("PATH");
-  if (!path) return directories;
-  size_t start = 0;
-  while (start <= path->size()) {
-    size_t end = path->find(':', start);
-    if (end == std::string::npos) end = path->size();
-    std::string directory = path->substr(start, end - start);
-    // Relative entries depend on the current directory of whoever runs us.
-    if (!directory.empty() && directory.front() == '/') {
-      while (directory.size() > 1 && directory.back() == '/') directory.pop_back();
-      directories.push_back(directory);
-    }
-    start = end + 1;
-  }
-  return directories;
-}
-
-std::string JoinHost(const std::string& directory, const std::string& name) {
-  return directory == "/" ? "/" + name : directory + "/" + name;
-}
-
-// The first PATH directory holding a plain file of this exact name.
 std::optional<std::string> FindOnPath(Host& host, const std::string& name) {
-  for (const std::string& directory : SearchPath(host)) {
-    for (const std::string& found : host.fs.List(WindowsFormOfHostDirectory(directory) + name, 0)) {
-      if (found == name) return JoinHost(directory, name);
-    }
-  }
-  return std::nullopt;
+  std::vector<std::string> found = host.processes.FindPrograms(name);
+  if (found.empty()) return std::nullopt;
+  return found.front();
+}
+
+std::string FileName(const std::string& program) {
+  return program.substr(program.find_last_of("/\\") + 1);
 }
 
 // "llvm-rc-14" -> 14; 0 for anything that is not a versioned llvm-rc.
@@ -68,25 +37,23 @@ int LlvmRcVersion(const std::string& name) {
 std::optional<std::string> FindVersionedLlvmRc(Host& host) {
   std::optional<std::string> best;
   int bestVersion = 0;
-  for (const std::string& directory : SearchPath(host)) {
-    for (const std::string& found : host.fs.List(WindowsFormOfHostDirectory(directory) + "llvm-rc-*", 0)) {
-      int version = LlvmRcVersion(found);
-      if (version > bestVersion) {
-        bestVersion = version;
-        best = JoinHost(directory, found);
-      }
+  for (const std::string& found : host.processes.FindPrograms("llvm-rc-*")) {
+    const int version = LlvmRcVersion(FileName(found));
+    if (version > bestVersion) {
+      bestVersion = version;
+      best = found;
     }
   }
   return best;
 }
 
 bool IsLlvmRc(const std::string& program) {
-  return program.substr(program.find_last_of('/') + 1).starts_with("llvm-rc");
+  return FileName(program).starts_with("llvm-rc");
 }
 
 CompilerDialect DialectOf(const std::string& program) {
-  std::string name = program.substr(program.find_last_of('/') + 1);
-  return name.find("windres") != std::string::npos ? CompilerDialect::kWindres : CompilerDialect::kRcOptions;
+  return FileName(program).find("windres") != std::string::npos ? CompilerDialect::kWindres
+                                                                : CompilerDialect::kRcOptions;
 }
 
 }  // namespace
@@ -95,6 +62,9 @@ std::optional<ResourceCompiler> FindEnvironmentCompiler(Host& host, const std::s
   const std::string path = environmentDirectory + "Wizards\\rc.exe";
   std::vector<std::string> found = host.fs.List(path, 0);
   if (found.empty() || !EqualsIgnoringCase(found.front(), "RC.EXE")) return std::nullopt;
+  if (host.processes.RunsWindowsPrograms()) {
+    return ResourceCompiler{CompilerDialect::kEnvironmentRc, path, "", false, "the environment's own rc.exe"};
+  }
   std::optional<std::string> wine = FindOnPath(host, "wine");
   if (!wine) return std::nullopt;
   return ResourceCompiler{CompilerDialect::kEnvironmentRc, path, *wine, false,
@@ -140,6 +110,7 @@ std::vector<std::string> CompilerCommandLine(const ResourceCompiler& compiler, c
                                              const std::string& resource) {
   switch (compiler.dialect) {
     case CompilerDialect::kEnvironmentRc:
+      if (compiler.runner.empty()) return {compiler.program, "/r", "/fo", resource, script};
       return {compiler.runner, compiler.program, "/r", "/fo", resource, script};
     case CompilerDialect::kWindres:
       if (compiler.skipPreprocessor) {

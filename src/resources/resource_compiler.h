@@ -12,8 +12,9 @@
 namespace verbsmith {
 
 enum class CompilerDialect {
-  // The environment's own rc.exe, run through Wine: it reads the script as
-  // kept in the project, Windows-form paths and all.
+  // The environment's own rc.exe, run as it is on Windows and through Wine
+  // elsewhere: it reads the script as kept in the project, Windows-form
+  // paths and all.
   kEnvironmentRc,
   // llvm-rc and compilers taking rc.exe's options.
   kRcOptions,
@@ -26,7 +27,8 @@ struct ResourceCompiler {
   // kEnvironmentRc: the Windows-form path of rc.exe; otherwise the host path
   // of the program (or a name the system looks up on PATH).
   std::string program;
-  // kEnvironmentRc: the host path of wine.
+  // kEnvironmentRc: the host path of wine; empty where Windows programs run
+  // as they are.
   std::string runner;
   // The script has no preprocessor directives: llvm-rc is told to skip its
   // preprocessor, windres gets cat for one (it has no way to skip it and

@@ -13,13 +13,17 @@ class ResourceCompilerTest : public ::testing::Test {
  protected:
   ResourceCompilerTest() {
     dir.MakeDir("vb/Wizards");
-    dir.MakeDir("winebin");
-    env.processes.env["PATH"] = HostPath("winebin");
     env.processes.startable = false;
   }
 
   // The host path of an entry of the test's directory, which is Z:\t.
   static std::string HostPath(const std::string& relative) { return "/t/" + relative; }
+
+  // The programs PATH leads to, in its order.
+  void OnPath(std::initializer_list<std::string> names) {
+    processes.programs.clear();
+    for (const std::string& name : names) processes.programs.push_back(HostPath("winebin/" + name));
+  }
 
   // A directory inside the test's own, in the form the product keeps.
   std::string Dir(const std::string& relative) const { return dir.WindowsPath(relative) + "\\"; }
@@ -32,7 +36,7 @@ class ResourceCompilerTest : public ::testing::Test {
 
 TEST_F(ResourceCompilerTest, TakesTheEnvironmentsCompilerWhenWineCanRunIt) {
   dir.Write("vb/Wizards/RC.EXE", "MZ");
-  dir.Write("winebin/wine", "");
+  OnPath({"wine"});
   std::optional<ResourceCompiler> found = FindEnvironmentCompiler(host, Dir("vb"));
 
   ASSERT_TRUE(found);
@@ -46,15 +50,26 @@ TEST_F(ResourceCompilerTest, TakesTheEnvironmentsCompilerWhenWineCanRunIt) {
 }
 
 TEST_F(ResourceCompilerTest, PassesOverTheEnvironmentsCompilerWithoutWineOrWithoutOne) {
-  dir.Write("winebin/wine", "");
+  OnPath({"wine"});
   EXPECT_FALSE(FindEnvironmentCompiler(host, Dir("vb")));
-  env.files.DeleteFile(dir.WindowsPath("winebin/wine"));
+  OnPath({});
   dir.Write("vb/Wizards/rc.exe", "MZ");
   EXPECT_FALSE(FindEnvironmentCompiler(host, Dir("vb")));
 }
 
+TEST_F(ResourceCompilerTest, RunsTheEnvironmentsCompilerAsItIsWhereWindowsProgramsRun) {
+  dir.Write("vb/Wizards/rc.exe", "MZ");
+  processes.windowsPrograms = true;
+  std::optional<ResourceCompiler> found = FindEnvironmentCompiler(host, Dir("vb"));
+
+  ASSERT_TRUE(found);
+  EXPECT_EQ(CompilerCommandLine(*found, "C:\\p\\Cmd.rc", "C:\\p\\Cmd.res"),
+            (std::vector<std::string>{Dir("vb") + "Wizards\\rc.exe", "/r", "/fo", "C:\\p\\Cmd.res",
+                                      "C:\\p\\Cmd.rc"}));
+}
+
 TEST_F(ResourceCompilerTest, PrefersTheConfiguredCompiler) {
-  dir.Write("winebin/llvm-rc", "");
+  OnPath({"llvm-rc"});
   processes.env["VERBSMITH_RC"] = "/opt/mingw/bin/x86_64-w64-mingw32-windres";
   std::optional<ResourceCompiler> found = FindHostCompiler(host);
 
@@ -66,8 +81,7 @@ TEST_F(ResourceCompilerTest, PrefersTheConfiguredCompiler) {
 }
 
 TEST_F(ResourceCompilerTest, PrefersPlainLlvmRcToVersionedOnes) {
-  dir.Write("winebin/llvm-rc-17", "");
-  dir.Write("winebin/llvm-rc", "");
+  OnPath({"llvm-rc-17", "llvm-rc"});
   std::optional<ResourceCompiler> found = FindHostCompiler(host);
 
   ASSERT_TRUE(found);
@@ -78,13 +92,12 @@ TEST_F(ResourceCompilerTest, PrefersPlainLlvmRcToVersionedOnes) {
 }
 
 TEST_F(ResourceCompilerTest, PrefersWindresWithCatForItsPreprocessorThenLlvmRcThenWindresAlone) {
-  dir.Write("winebin/llvm-rc", "");
-  dir.Write("winebin/windres", "");
+  OnPath({"llvm-rc", "windres"});
   std::optional<ResourceCompiler> found = FindHostCompiler(host);
   ASSERT_TRUE(found);
   EXPECT_EQ(found->program, HostPath("winebin/llvm-rc"));
 
-  dir.Write("winebin/cat", "");
+  OnPath({"llvm-rc", "windres", "cat"});
   found = FindHostCompiler(host);
   ASSERT_TRUE(found);
   EXPECT_EQ(found->program, HostPath("winebin/windres"));
@@ -92,8 +105,7 @@ TEST_F(ResourceCompilerTest, PrefersWindresWithCatForItsPreprocessorThenLlvmRcTh
             (std::vector<std::string>{found->program, "--preprocessor=cat", "-J", "rc", "-O", "res", "-i",
                                       "/t/in.rc", "-o", "/t/out.res"}));
 
-  env.files.DeleteFile(dir.WindowsPath("winebin/cat"));
-  env.files.DeleteFile(dir.WindowsPath("winebin/llvm-rc"));
+  OnPath({"windres"});
   found = FindHostCompiler(host);
   ASSERT_TRUE(found);
   EXPECT_EQ(found->dialect, CompilerDialect::kWindres);
@@ -101,14 +113,12 @@ TEST_F(ResourceCompilerTest, PrefersWindresWithCatForItsPreprocessorThenLlvmRcTh
   EXPECT_FALSE(found->reason.empty());
 }
 
-TEST_F(ResourceCompilerTest, IgnoresDirectoriesAndNearMissesAndAMissingPath) {
-  dir.MakeDir("winebin/llvm-rc");
-  dir.Write("winebin/llvm-rc-x", "");
-  dir.Write("upper/LLVM-RC", "");
-  processes.env["PATH"] = HostPath("winebin") + ":" + HostPath("upper");
-  EXPECT_FALSE(FindHostCompiler(host));
-  dir.Write("winebin/llvm-rc-17", "");
-  processes.env.erase("PATH");
+TEST_F(ResourceCompilerTest, TakesTheNewestVersionedLlvmRcAndNothingElseOfThatName) {
+  OnPath({"llvm-rc-x", "llvm-rc-9", "llvm-rc-17", "llvm-rc-", "llvm-rc-14"});
+  std::optional<ResourceCompiler> found = FindHostCompiler(host);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->program, HostPath("winebin/llvm-rc-17"));
+  OnPath({"llvm-rc-x"});
   EXPECT_FALSE(FindHostCompiler(host));
 }
 

@@ -12,6 +12,7 @@
 
 #include "base/vb_error.h"
 #include "platform/processes.h"
+#include "platform/wildcard.h"
 
 namespace verbsmith::test {
 
@@ -23,6 +24,16 @@ class FakeProcesses : public Processes {
     const auto found = env.find(name);
     return found == env.end() ? std::nullopt : std::optional<std::string>(found->second);
   }
+  // From the test's own list, never the delegate's PATH.
+  std::vector<std::string> FindPrograms(const std::string& pattern) override {
+    std::vector<std::string> found;
+    for (const std::string& program : programs) {
+      const std::string name = program.substr(program.find_last_of("/\\") + 1);
+      if (MatchesWildcard(pattern, name)) found.push_back(program);
+    }
+    return found;
+  }
+  bool RunsWindowsPrograms() const override { return windowsPrograms; }
   ProcessId Start(const std::vector<std::string>& argv, bool hidden) override {
     started.push_back(argv);
     if (delegate_ != nullptr) return delegate_->Start(argv, hidden);
@@ -49,6 +60,9 @@ class FakeProcesses : public Processes {
   bool IsRunning(ProcessId process) override { return process == self; }
 
   std::map<std::string, std::string> env;
+  // Paths of the programs on PATH, in PATH order.
+  std::vector<std::string> programs;
+  bool windowsPrograms = false;
   ProcessId self = 1;
   std::vector<std::vector<std::string>> started;
   bool startable = true;

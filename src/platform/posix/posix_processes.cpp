@@ -1,6 +1,7 @@
 #include "platform/posix/posix_processes.h"
 
 #include <fcntl.h>
+#include <fnmatch.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 #include <thread>
 
@@ -115,6 +117,34 @@ std::vector<std::string> ChildEnvironment() {
 }
 
 }  // namespace
+
+std::vector<std::string> PosixProcesses::FindPrograms(const std::string& pattern) {
+  std::vector<std::string> found;
+  const char* path = std::getenv("PATH");
+  if (path == nullptr) return found;
+  std::string_view rest = path;
+  while (true) {
+    const size_t end = std::min(rest.find(':'), rest.size());
+    std::string directory(rest.substr(0, end));
+    while (directory.size() > 1 && directory.back() == '/') directory.pop_back();
+    if (directory.starts_with('/')) {
+      std::vector<std::string> names;
+      std::error_code error;
+      for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+        const std::string name = entry.path().filename().string();
+        std::error_code notFile;
+        if (fnmatch(pattern.c_str(), name.c_str(), FNM_PERIOD) == 0 && entry.is_regular_file(notFile))
+          names.push_back(name);
+      }
+      std::sort(names.begin(), names.end());
+      for (const std::string& name : names)
+        found.push_back(directory == "/" ? "/" + name : directory + "/" + name);
+    }
+    if (end == rest.size()) break;
+    rest.remove_prefix(end + 1);
+  }
+  return found;
+}
 
 std::optional<std::string> PosixProcesses::GetEnv(const std::string& name) {
   const char* value = std::getenv(name.c_str());

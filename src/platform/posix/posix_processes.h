@@ -29,6 +29,11 @@ class PosixProcesses : public Processes {
   // Windows form too ("/tmp" -> "Z:\tmp"), the form every product path has.
   std::optional<std::string> GetEnv(const std::string& name) override;
 
+  // Absolute PATH entries only (relative ones depend on who starts us);
+  // names compare as the file system does, with case.
+  std::vector<std::string> FindPrograms(const std::string& pattern) override;
+  bool RunsWindowsPrograms() const override { return false; }
+
   // A hidden child reads from /dev/null and writes its standard output to
   // /dev/null; its standard error stays the caller's, for diagnostics.
   // Children get TEMP and TMP as host directories (the Windows form this

@@ -13,6 +13,8 @@ struct Win32Programs {
   Win32Processes processes;
   std::vector<std::string> Exit(int code) const { return {"cmd.exe", "/c", "exit " + std::to_string(code)}; }
   std::vector<std::string> Long() const { return {"cmd.exe", "/c", "for /l %i in (1,1,2000000000) do @rem"}; }
+  std::string ProgramFile(const std::string& name) const { return name + ".exe"; }
+  std::string PathList(const std::vector<std::string>& directories) const { return Joined(directories, ";"); }
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ProcessesContractTest, ::testing::Types<Win32Programs>);

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_processes.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/vb_error.h"
@@ -64,6 +65,56 @@ Win32Processes::Win32Processes() {
 Win32Processes::~Win32Processes() {
   children_.clear();
   if (job_ != nullptr) CloseHandle(job_);
+}
+
+namespace {
+
+std::vector<std::string> Split(const std::string& list) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= list.size()) {
+    size_t end = list.find(';', start);
+    if (end == std::string::npos) end = list.size();
+    std::string part = list.substr(start, end - start);
+    std::erase(part, '"');
+    if (!part.empty()) parts.push_back(part);
+    start = end + 1;
+  }
+  return parts;
+}
+
+// The files of one directory that match the pattern, by name.
+std::vector<std::string> FilesMatching(const std::string& directory, const std::string& pattern) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW data{};
+  HANDLE search = FindFirstFileW(Wide(directory + "\\" + pattern).c_str(), &data);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(Utf8(data.cFileName));
+  } while (FindNextFileW(search, &data));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace
+
+std::vector<std::string> Win32Processes::FindPrograms(const std::string& pattern) {
+  std::vector<std::string> patterns{pattern};
+  if (pattern.find('.') == std::string::npos) {
+    patterns.clear();
+    for (const std::string& extension : Split(GetEnv("PATHEXT").value_or(".COM;.EXE;.BAT;.CMD")))
+      patterns.push_back(pattern + extension);
+  }
+  std::vector<std::string> found;
+  for (std::string directory : Split(GetEnv("PATH").value_or(""))) {
+    // A drive root loses its backslash here and gets it back below.
+    while (!directory.empty() && directory.back() == '\\') directory.pop_back();
+    for (const std::string& each : patterns) {
+      for (const std::string& name : FilesMatching(directory, each)) found.push_back(directory + "\\" + name);
+    }
+  }
+  return found;
 }
 
 std::optional<std::string> Win32Processes::GetEnv(const std::string& name) {

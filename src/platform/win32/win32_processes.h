@@ -21,6 +21,8 @@ class Win32Processes : public Processes {
   // argv[0] is a path or a name looked up on PATH (".exe" added when it has
   // no extension). A hidden child gets no console window and no standard
   // input or output; its standard error stays the caller's.
+  std::vector<std::string> FindPrograms(const std::string& pattern) override;
+  bool RunsWindowsPrograms() const override { return true; }
   ProcessId Start(const std::vector<std::string>& argv, bool hidden) override;
   // The exit code; the same answer when asked again after it ended. Throws
   // VbError 5 for a process this object did not start.
