@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -77,6 +78,27 @@ std::string Parameters(int first, int last) {
 }
 
 constexpr int kFieldCount = static_cast<int>(kCommandFields.size());
+
+// The database header: a commit changes it (its change counter, or the
+// journal mode a writer sets), so the same header means no writer came.
+std::string FileHeader(const std::string& path) {
+  constexpr std::streamsize kHeaderSize = 100;
+  std::string header(kHeaderSize, '\0');
+  std::ifstream file(std::filesystem::path(path), std::ios::binary);
+  if (!file.read(header.data(), kHeaderSize)) return {};
+  return header;
+}
+
+// Removes a closed database that no writer has touched since its header
+// was read under the exclusive lock; a journal or log beside it means one
+// has.
+bool RemoveIfUnchanged(const std::string& path, const std::string& header) {
+  std::error_code ec;
+  for (const char* companion : {"-wal", "-journal"}) {
+    if (std::filesystem::exists(path + companion, ec) || ec) return false;
+  }
+  return FileHeader(path) == header && std::filesystem::remove(path, ec);
+}
 
 }  // namespace
 
@@ -254,15 +276,20 @@ class SqliteCommandSet::Database {
   // alone can leave write-ahead logging, and only one that is alone gets the
   // exclusive lock under which the file goes; one that opens the file after
   // that finds it moved when it writes, and fails instead of writing into a
-  // removed file. Without a wait: a store in use stays.
-  bool RemoveFileIfEmpty() {
+  // removed file. Without a wait: a store in use stays. Windows removes no
+  // file that is open: there the empty file's header is kept in header, for
+  // RemoveIfUnchanged once this connection has closed.
+  bool RemoveFileIfEmpty(std::string& header) {
     EndWalk();
     if (ReadNumber("SELECT count(*) FROM commands") != 0) return false;
     sqlite3_busy_handler(db_, nullptr, nullptr);
     bool removed = false;
     if (ReadText("PRAGMA journal_mode = DELETE") == "delete" && Exec("BEGIN EXCLUSIVE") == SQLITE_OK) {
-      std::error_code ec;
-      removed = ReadNumber("SELECT count(*) FROM commands") == 0 && std::filesystem::remove(path_, ec);
+      if (ReadNumber("SELECT count(*) FROM commands") == 0) {
+        std::error_code ec;
+        removed = std::filesystem::remove(path_, ec);
+        if (!removed) header = FileHeader(path_);
+      }
       Exec("ROLLBACK");
     }
     sqlite3_busy_handler(db_, &Database::OnBusy, this);
@@ -650,13 +677,15 @@ bool SqliteCommandSet::RemoveStoreIfEmpty() {
   RequireOpen(opened_);
   if (Readable() == nullptr) return false;
   bool removed = false;
+  std::string header;
   try {
-    removed = Writable().RemoveFileIfEmpty();
+    removed = Writable().RemoveFileIfEmpty(header);
   } catch (const VbError&) {
     // A store that cannot be looked at now stays as it is.
   }
   // The connection goes with the file; the next call starts afresh.
   db_.reset();
+  if (!removed && !header.empty()) removed = RemoveIfUnchanged(path_, header);
   exists_ = !removed;
   return removed;
 }
