@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -18,6 +20,8 @@
 namespace verbsmith::standin {
 namespace {
 
+// The example sessions, seen from Wine's drive Z:.
+const char kExamples[] = VERBSMITH_EXAMPLES;
 const wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\CarthexVerbsmith\\Settings";
 
 std::wstring Beside(const std::wstring& name) {
@@ -282,6 +286,66 @@ TEST_F(Connection, WithoutAnAddInsBarTheFailureIsShownAndNothingIsSubscribed) {
   const std::string shown = Transcript(addIn);
   EXPECT_EQ(Count(shown, "message box (no icon, OK)"), 1) << shown;
   EXPECT_EQ(Count(shown, "form shown"), 0) << shown;
+}
+
+// The files under a directory as the example sessions list them: each
+// directory that holds files, then its files, sorted.
+std::string FileListing(const std::filesystem::path& root, const std::string& name) {
+  std::vector<std::string> directories;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root / name)) {
+    if (entry.is_directory()) directories.push_back(entry.path().lexically_relative(root).generic_string());
+  }
+  std::sort(directories.begin(), directories.end());
+  std::string listing;
+  for (const std::string& directory : directories) {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(root / directory)) {
+      if (entry.is_regular_file()) files.push_back(entry.path().filename().string());
+    }
+    if (files.empty()) continue;
+    std::sort(files.begin(), files.end());
+    listing += (listing.empty() ? "" : "\n") + directory + ":\n";
+    for (const std::string& file : files) listing += file + "\n";
+  }
+  return listing;
+}
+
+TEST_F(Connection, AScriptedCreateRunLeavesTheExamplesFilesAndLoadsTheProjectAfterTheSave) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::filesystem::path work = std::filesystem::path(temp) / "addin-create";
+  std::filesystem::remove_all(work);
+  std::filesystem::create_directories(work);
+  const std::string dir = Utf8(work.wstring());
+  // The Linux example's session, with one more answer: Yes to saving the
+  // environment's changed project.
+  std::string script = FileText(Wide(kExamples + std::string("/flow_create_modal.script")));
+  script.replace(script.find("@WORK@"), 6, dir);
+  script.replace(script.find("answer Yes"), 10, "answer Yes\nanswer Yes");
+  std::ofstream(work / "create.script", std::ios::binary) << script;
+  _putenv_s("VERBSMITH_ADDIN_SCRIPT", (dir + "\\create.script").c_str());
+  _putenv_s("VERBSMITH_COMMAND_SET", (dir + "\\commands.db").c_str());
+
+  StandInEnvironment environment;
+  environment.components = {{"modMain", false}, {"frmMain", true}};
+  addin::IDTExtensibility2* addIn = Create();
+  ASSERT_NE(addIn, nullptr);
+  EXPECT_EQ(addIn->OnConnection(environment.Vbe(), 2, nullptr, nullptr), S_OK);
+  addIn->OnDisconnection(0, nullptr);
+  const std::string shown = Transcript(addIn);
+  _putenv_s("VERBSMITH_ADDIN_SCRIPT", "");
+
+  EXPECT_EQ(Count(shown, "Do you want to save the changed to the current project?"), 1) << shown;
+  EXPECT_EQ(Count(shown, "keys sent \"%(FV)\""), 1) << shown;
+  EXPECT_EQ(environment.loadedProjects, std::vector<std::string>{dir + "\\Roads\\src\\Roads.vbp"});
+  EXPECT_FALSE(environment.projectDirty) << "a freshly loaded project counts as unchanged";
+  // The scan for changes refreshes the components before the changed one.
+  const auto& log = environment.log;
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Component:modMain.Reload"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Component:frmMain.Reload"), 0);
+  EXPECT_EQ(FileListing(work, "Roads"),
+            FileText(Wide(kExamples + std::string("/flow_create_modal.expected/files.txt"))));
+  std::filesystem::remove_all(work);
 }
 
 }  // namespace
