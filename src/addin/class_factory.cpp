@@ -1,6 +1,7 @@
 #include "addin/class_factory.h"
 
 #include <exception>
+#include <new>
 #include <utility>
 
 #include "addin/server_lock.h"
@@ -44,8 +45,11 @@ HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** out) {
   VerbsmithObject* object = nullptr;
   try {
     object = new VerbsmithObject(addInDirectory_);
-  } catch (const std::exception&) {
+  } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
+  } catch (const std::exception&) {
+    // A scripted session whose script cannot be read, for one.
+    return E_FAIL;
   }
   const HRESULT hr = object->QueryInterface(iid, out);
   object->Release();
