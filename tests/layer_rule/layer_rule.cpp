@@ -57,8 +57,9 @@ std::optional<std::string> Refusal(const fs::path& file, const std::string& head
   if (!kRank.contains(from)) return "a file outside every layer";
   if (!kRank.contains(to)) return "no layer named " + to;
   if (to != from && kRank.at(to) >= kRank.at(from)) return from + " may not include " + to;
-  if (!InAdapterFolder(header) || InAdapterFolder(folder) || from == "app" || IsTest(file))
-    return std::nullopt;
+  // The add-in DLL is an executable of its own: it wires the adapters too.
+  const bool executable = from == "app" || from == "addin";
+  if (!InAdapterFolder(header) || InAdapterFolder(folder) || executable || IsTest(file)) return std::nullopt;
   return "an adapter folder outside the adapters, the executables and the tests";
 }
 

@@ -9,6 +9,7 @@
 
 #include "base/texts.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_keystrokes.h"
 
 namespace verbsmith {
 
@@ -61,7 +62,9 @@ std::optional<FileOpenResult> Win32Dialogs::ShowOpen(const FileOpenRequest& requ
   return FileOpenResult{Utf8(file.data()), Utf8(fileTitle.data())};
 }
 
-void Win32Dialogs::SendKeys(const std::string&) {}
+void Win32Dialogs::SendKeys(const std::string& keys) {
+  SendKeyStrokes(KeyStrokesFor(keys));
+}
 
 void Win32Dialogs::DoEvents() {
   MSG message;

@@ -11,8 +11,8 @@ class Win32Dialogs final : public Dialogs {
  public:
   int MsgBox(const std::string& prompt, int style, const std::optional<std::string>& title) override;
   std::optional<FileOpenResult> ShowOpen(const FileOpenRequest& request) override;
-  // Keystrokes are not sent: the headless tool has no window to send them
-  // to, and the environment's own SendKeys serves the add-in.
+  // To the active window, as Visual Basic's SendKeys: the environment's
+  // main window while the wizard is hidden.
   void SendKeys(const std::string& keys) override;
   void DoEvents() override;
   void ShowHelpTopic(const std::string& helpFile, int topic) override;
