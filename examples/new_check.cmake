@@ -8,8 +8,15 @@
 cmake_policy(SET CMP0053 NEW)
 set(sessions flow_create_modeless flow_edit flow_add_vb flow_delete)
 
+# verbsmith(STATUS ARGS... [INPUT_FILE FILE]): runs verbsmith ARGS in WORK,
+# FILE on its standard input, and expects STATUS.
 function(verbsmith expected_status)
-  execute_process(COMMAND ${EXE} ${ARGN} WORKING_DIRECTORY ${WORK}
+  cmake_parse_arguments(PARSE_ARGV 1 run "" INPUT_FILE "")
+  set(input)
+  if(run_INPUT_FILE)
+    set(input INPUT_FILE ${run_INPUT_FILE})
+  endif()
+  execute_process(COMMAND ${EXE} ${run_UNPARSED_ARGUMENTS} WORKING_DIRECTORY ${WORK} ${input}
                   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT status EQUAL expected_status)
     message(FATAL_ERROR "verbsmith ${ARGN} exited with ${status}, not ${expected_status}\n${out}\n${err}")
@@ -87,9 +94,25 @@ foreach(name IN LISTS sessions)
   keep_result(${name} ${scripted})
 
   set_up(${name})
-  verbsmith(0 new --answers ${DIR}/${name}.answers.json)
-  if(NOT out MATCHES "^verbsmith new: (The command was (added to|updated in) the command set\\.|deleted )")
-    message(FATAL_ERROR "verbsmith new on ${name}.answers.json says no more than:\n${out}")
+  # The answers on standard input; what was made as JSON, the transcript
+  # apart on standard error.
+  verbsmith(0 new --answers - --json --transcript INPUT_FILE ${DIR}/${name}.answers.json)
+  string(JSON purpose GET "${out}" purpose)
+  if(purpose STREQUAL "delete")
+    string(JSON message GET "${out}" deleted)
+  else()
+    string(JSON message GET "${out}" messages 0)
+  endif()
+  if(NOT message MATCHES "^(The command was (added to|updated in) the command set\\.|Buffer$)"
+     OR message MATCHES "open the project" OR NOT err MATCHES "end of run")
+    message(FATAL_ERROR "verbsmith new on ${name}.answers.json says no more than:\n${out}\n${err}")
+  endif()
+  if(purpose STREQUAL "create")
+    string(JSON class GET "${out}" files "command class")
+    string(JSON directory GET "${out}" projectDirectory)
+    if(NOT EXISTS "${class}" OR NOT EXISTS "${directory}/src")
+      message(FATAL_ERROR "${name}: what was made is not where the summary says:\n${out}")
+    endif()
   endif()
   keep_result(${name} ${answered})
 
@@ -200,3 +223,21 @@ verbsmith(6 new --answers ${WORK}/new.json)
 if(NOT err MATCHES "art\\\\new\\.bmp")
   message(FATAL_ERROR "a backslash in the wizard's message became a line break:\n${err}")
 endif()
+
+# The answers file's mistakes, each named: where a syntax error is, a key
+# given twice, a NUL in a text, and the answer a mistyped key meant. Nothing
+# runs.
+set_up(flow_create_modeless)
+foreach(case "{\n  \"purpose\": \"create\",\n  \"company\" \"Valdren\"\n}|line 3, column"
+             "{\"purpose\": \"create\", \"purpose\": \"edit\"}|\"purpose\" is given twice"
+             "{\"company\": \"Val\\u0000dren\"}|\"company\" holds a NUL character"
+             "{\"compnay\": \"Valdren\"}|did you mean \"company\"")
+  string(REGEX REPLACE "\\|.*" "" text "${case}")
+  string(REGEX REPLACE ".*\\|" "" expected "${case}")
+  file(WRITE ${WORK}/mistake.json "${text}")
+  verbsmith(2 new --answers mistake.json)
+  string(FIND "${err}" "${expected}" found)
+  if(found EQUAL -1 OR NOT err MATCHES "^verbsmith new: ")
+    message(FATAL_ERROR "the mistake in ${text} is not named (${expected}):\n${err}")
+  endif()
+endforeach()

@@ -2,6 +2,7 @@
 // given as flags or in a JSON file. The answers become the wizard's own
 // script, run headless as `verbsmith run` runs one.
 
+#include <array>
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -9,13 +10,17 @@
 #include <string>
 
 #include "app/cli.h"
+#include "app/print_json.h"
+#include "app/standard_input.h"
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
+#include "base/strings.h"
 #include "base/vb_error.h"
 #include "base/win_path.h"
 #include "connection/connection.h"
 #include "forms/script/script_run.h"
 #include "host_platform.h"
+#include "managers/manifest.h"
 #include "platform/transcript.h"
 #include "shell/headless.h"
 #include "wizard/answered_run.h"
@@ -37,33 +42,121 @@ constexpr const char* kStatuses =
     "overrides the file's answer of the same name.";
 
 struct NewOptions {
-  std::string answersFile;
+  std::string answersFile;  // "-": standard input
   bool transcript = false;
   bool dryRun = false;  // Finish shows its plan and changes nothing
-  bool json = false;    // the plan as JSON
+  bool json = false;    // what was made, or the plan, as JSON
   nlohmann::json flags = nlohmann::json::object();
 };
+
+constexpr std::array<const char*, 4> kPurposeNames = {"create", "edit", "delete", "add"};
+
+std::string AnswersText(HostPlatform& platform, const std::string& file) {
+  if (file == "-") {
+    std::optional<std::string> text = ReadStandardInput(kLargestReadableFile);
+    if (!text) RefuseUsage("standard input: the answers are at most 16 MB");
+    return *text;
+  }
+  try {
+    // JSON is UTF-8, as the product's texts are.
+    return platform.GetHost().fs.ReadBytes(platform.ProductPath(file));
+  } catch (const VbError& error) {
+    RefuseUsage("cannot read " + file + ": " + error.Description());
+  }
+}
 
 nlohmann::json Answers(HostPlatform& platform, const NewOptions& options) {
   nlohmann::json answers = nlohmann::json::object();
   if (!options.answersFile.empty()) {
-    std::string text;
+    const std::string name = options.answersFile == "-" ? "standard input" : options.answersFile;
     try {
-      // JSON is UTF-8, as the product's texts are.
-      text = platform.GetHost().fs.ReadBytes(platform.ProductPath(options.answersFile));
-    } catch (const VbError& error) {
-      RefuseUsage("cannot read " + options.answersFile + ": " + error.Description());
+      answers = ParseAnswers(AnswersText(platform, options.answersFile));
+    } catch (const AnswersError& error) {
+      RefuseUsage(name + ": " + error.what());
     }
-    answers = nlohmann::json::parse(text, nullptr, false);
-    if (answers.is_discarded()) RefuseUsage(options.answersFile + " is not JSON");
   }
   if (answers.is_object()) answers.update(options.flags);
   return answers;
 }
 
+// The wizard's message without its question whether to open the project:
+// the answers gave that answer already.
+std::string WithoutQuestions(const std::string& message) {
+  std::string kept;
+  size_t start = 0;
+  while (start <= message.size()) {
+    size_t end = message.find("\n\n", start);
+    if (end == std::string::npos) end = message.size();
+    const std::string paragraph = message.substr(start, end - start);
+    if (!paragraph.empty() && paragraph.back() != '?') kept += (kept.empty() ? "" : "\n\n") + paragraph;
+    start = end + 2;
+  }
+  return kept;
+}
+
+// What Finish made: the manifest it left beside the recap, found by the
+// class file the recap lists.
+struct Made {
+  std::string manifestPath;
+  Manifest manifest;
+};
+
+std::optional<Made> WhatWasMade(Host& host, const std::vector<std::string>& recap) {
+  for (const std::string& line : recap) {
+    const std::string item(Trim(line));
+    if (!item.starts_with("+ ") || item.size() < 6 ||
+        !EqualsIgnoringCase(item.substr(item.size() - 4), ".cls"))
+      continue;
+    Made made;
+    made.manifestPath = item.substr(2, item.size() - 6) + std::string(kManifestSuffix);
+    try {
+      made.manifest = ParseManifest(host.fs.ReadBytes(made.manifestPath));
+    } catch (const std::exception&) {
+      return std::nullopt;
+    }
+    return made;
+  }
+  return std::nullopt;
+}
+
+void PrintMade(Host& host, const NewOptions& options, const WizardAnswers& answers,
+               const std::vector<std::string>& messages, const std::optional<Made>& made) {
+  std::vector<std::string> said;
+  for (const std::string& message : messages) said.push_back(EscapeControls(WithoutQuestions(message), true));
+  const bool deleted = answers.purpose == purpose::kDelete;
+  if (options.json) {
+    nlohmann::json summary = {{"purpose", kPurposeNames.at(static_cast<size_t>(answers.purpose))},
+                              {"messages", said}};
+    if (deleted) summary["deleted"] = answers.commandName.value_or("");
+    if (made) {
+      const std::string& directory = made->manifest.projectDirectory;
+      summary["projectDirectory"] = host.fs.HostPath(WithoutTrailingBackslash(directory));
+      summary["progId"] = made->manifest.entry.progId;
+      summary["manifest"] = host.fs.HostPath(made->manifestPath);
+      for (const ManifestFile& file : made->manifest.files)
+        summary["files"][file.role] = host.fs.HostPath(ResolvedInDirectory(directory, file.path));
+    }
+    PrintJson(summary);
+    return;
+  }
+  if (deleted) std::printf("Deleted %s.\n", EscapeControls(answers.commandName.value_or("")).c_str());
+  for (const std::string& message : said) std::printf("%s\n", message.c_str());
+  if (!made) return;
+  const std::string& directory = made->manifest.projectDirectory;
+  std::printf("\n%-23s%s\n", "Project directory:",
+              EscapeControls(host.fs.HostPath(WithoutTrailingBackslash(directory))).c_str());
+  std::printf("%-23s%s\n", "ProgID:", EscapeControls(made->manifest.entry.progId).c_str());
+  for (const ManifestFile& file : made->manifest.files) {
+    std::printf("  %-21s%s\n", file.role.c_str(),
+                EscapeControls(host.fs.HostPath(ResolvedInDirectory(directory, file.path))).c_str());
+  }
+  std::printf("  %-21s%s\n", "manifest", EscapeControls(host.fs.HostPath(made->manifestPath)).c_str());
+}
+
 int RunNew(const NewOptions& options) {
   NullTranscript quiet;
-  StreamTranscript printed(std::cout);
+  // With JSON, standard output holds the JSON alone.
+  StreamTranscript printed(options.json ? std::cerr : std::cout);
   AnsweredRunWatch watch(options.transcript ? static_cast<SessionEvents&>(printed) : quiet);
   HostPlatform platform(watch);
   std::string plan;
@@ -87,23 +180,22 @@ int RunNew(const NewOptions& options) {
         shell::RunHeadless(platform.GetHost(), platform.GetIde(), watch.Guard(actions), watch);
       });
   std::cout.flush();
+  std::cerr.flush();
   const int status =
       scriptStatus != 0 && watch.Status() == answeredrun::kMade ? scriptStatus : watch.Status();
   // The plan and the messages name files and entries: their control
   // characters are spelled out, the line breaks of the text apart.
-  if (options.dryRun) {
-    if (status == 0) std::fputs(EscapeControls(plan, true).c_str(), stdout);
-    for (const std::string& message : watch.Messages()) {
-      if (status != 0) std::fprintf(stderr, "verbsmith new: %s\n", EscapeControls(message, true).c_str());
-    }
+  if (status != 0) {
+    for (const std::string& message : watch.Messages())
+      std::fprintf(stderr, "verbsmith new: %s\n", EscapeControls(message, true).c_str());
     return status;
   }
-  if (status == 0 && answers.purpose == purpose::kDelete) {
-    std::printf("verbsmith new: deleted %s\n", EscapeControls(answers.commandName.value_or("")).c_str());
+  if (options.dryRun) {
+    std::fputs(EscapeControls(plan, true).c_str(), stdout);
+    return status;
   }
-  for (const std::string& message : watch.Messages()) {
-    std::fprintf(status == 0 ? stdout : stderr, "verbsmith new: %s\n", EscapeControls(message, true).c_str());
-  }
+  PrintMade(platform.GetHost(), options, answers, watch.Messages(),
+            WhatWasMade(platform.GetHost(), watch.Recap()));
   return status;
 }
 
@@ -122,12 +214,15 @@ void AddNewCommand(CLI::App& app) {
       "new", "Creates, edits, adds or deletes a command by walking the wizard's steps on answers, headless");
   command.footer(kStatuses);
   auto options = std::make_shared<NewOptions>();
-  command.add_option("--answers", options->answersFile, "The answers as a JSON file")->type_name("FILE");
+  command.add_option("--answers", options->answersFile, "The answers as a JSON file; - reads standard input")
+      ->type_name("FILE");
   command.add_flag("--transcript", options->transcript,
                    "Prints the run's transcript, as `verbsmith run` does");
-  CLI::Option* dryRun = command.add_flag(
-      "--dry-run", options->dryRun, "Prints what Finish would do instead of doing it; nothing is changed");
-  command.add_flag("--json", options->json, "With --dry-run: the plan as JSON")->needs(dryRun);
+  command.add_flag("--dry-run", options->dryRun,
+                   "Prints what Finish would do instead of doing it; nothing is changed");
+  command.add_flag(
+      "--json", options->json,
+      "Writes what was made (with --dry-run: the plan) as JSON; the transcript goes to standard error");
   const std::map<std::string, std::string> flags = {
       {"purpose", "purpose"},           {"company", "company"},
       {"application", "application"},   {"project-name", "project name"},

@@ -40,6 +40,8 @@ class AnsweredRunWatch : public SessionEvents {
   // (the refusal, Finish's failure, or what Finish said it made).
   int Status() const;
   std::vector<std::string> Messages() const;
+  // The recap Finish showed, line by line; empty when it showed none.
+  const std::vector<std::string>& Recap() const { return recap_; }
 
  private:
   class Guarded : public forms::ActionSource {
@@ -63,6 +65,7 @@ class AnsweredRunWatch : public SessionEvents {
   void Saw(const event::MessageShown& message);
   void Saw(const event::MessageBoxAnswered& answered);
   void Saw(const event::PlanReady&);
+  void Saw(const event::RecapShown& recap) { recap_ = recap.lines; }
   void Saw(const event::ActionDropped&);
   void Saw(const event::ActionFailed& failed);
   void Saw(const event::ActionRefused& refused);
@@ -86,6 +89,7 @@ class AnsweredRunWatch : public SessionEvents {
   bool questionAsked_ = false;  // the last message box asked a question
   bool deleteRefused_ = false;  // the command set refused the deletion the user confirmed
   std::vector<std::string> finishMessages_;
+  std::vector<std::string> recap_;
 };
 
 }  // namespace verbsmith
