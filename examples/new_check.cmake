@@ -135,22 +135,26 @@ set_up(flow_create_modeless)
 # The command-name step refuses a name that is not an identifier; nothing
 # is registered.
 verbsmith(5 new --answers ${DIR}/flow_create_modeless.answers.json --command-name "Pick it")
-if(NOT err MATCHES "^verbsmith new: [^\n]+\n$")
-  message(FATAL_ERROR "the refusal is not one message of the wizard:\n${err}")
+if(NOT err MATCHES "^verbsmith new: on the command-name step \\(answers \"command name\", [^\n]+: [^\n]+\n$")
+  message(FATAL_ERROR "the refusal is not one message of the wizard on its step:\n${err}")
 endif()
 expect_nothing_registered("a refused run registered a command")
 
 # The project step refuses a project that exists.
 file(WRITE ${WORK}/Atlas/src/Atlas.vbp "")
 verbsmith(4 new --answers ${DIR}/flow_create_modeless.answers.json)
-if(NOT err MATCHES "^verbsmith new: The project already exists\\.")
+if(NOT err MATCHES "^verbsmith new: on the project step [^\n]*: The project already exists\\.")
   message(FATAL_ERROR "the project step's refusal is not the wizard's message:\n${err}")
 endif()
 
 # A command name that reads as a number names a command, never a place in
 # the list: nothing is deleted.
 set_up(flow_delete)
+# The refusal lists the commands that are registered.
 verbsmith(5 new --answers ${DIR}/flow_delete.answers.json --command-name 0)
+if(NOT err MATCHES "answer \"command name\": \"0\" is not a registered command; [^\n]*: Buffer \\(Roads\\.Buffer\\), Beta \\(Other\\.Beta\\)")
+  message(FATAL_ERROR "a name that is not registered is refused without the registered ones:\n${err}")
+endif()
 verbsmith(0 commands list --company Valdren --application Carthex)
 if(NOT out MATCHES "Roads\\.Buffer.*Other\\.Beta")
   message(FATAL_ERROR "a command was deleted by its place in the list:\n${out}")
@@ -241,3 +245,14 @@ foreach(case "{\n  \"purpose\": \"create\",\n  \"company\" \"Valdren\"\n}|line 3
     message(FATAL_ERROR "the mistake in ${text} is not named (${expected}):\n${err}")
   endif()
 endforeach()
+
+# Every refusal of the run reaches standard error, in order, on its step and
+# with its answer: an edit of a command whose class is not registered is
+# refused for the registration first.
+set_up(flow_create_modeless)
+verbsmith(0 new --answers ${DIR}/flow_create_modeless.answers.json)
+file(WRITE ${WORK}/edit.json "{\"purpose\": \"edit\", \"command name\": \"Pick\", \"description\": \"Picks\"}")
+verbsmith(5 new --answers edit.json)
+if(NOT err MATCHES "^verbsmith new: on the command-name step, answer \"command name\": Cannot open registry ProgID\\.[^\n]*\nverbsmith new: on the command-name step, answer \"command name\": Choose a Command Name\\.\n$")
+  message(FATAL_ERROR "the refusals of an edit are not all said:\n${err}")
+endif()

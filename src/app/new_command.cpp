@@ -2,6 +2,7 @@
 // given as flags or in a JSON file. The answers become the wizard's own
 // script, run headless as `verbsmith run` runs one.
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <iostream>
@@ -21,8 +22,10 @@
 #include "forms/script/script_run.h"
 #include "host_platform.h"
 #include "managers/manifest.h"
+#include "platform/command_set.h"
 #include "platform/transcript.h"
 #include "shell/headless.h"
+#include "wizard/answer_names.h"
 #include "wizard/answered_run.h"
 #include "wizard/answers_file.h"
 #include "wizard/answers_script.h"
@@ -48,6 +51,10 @@ struct NewOptions {
   bool json = false;    // what was made, or the plan, as JSON
   nlohmann::json flags = nlohmann::json::object();
 };
+
+// The wizard's own answers where the answers leave them out.
+constexpr const char* kDefaultCompany = "Valdren";
+constexpr const char* kDefaultApplication = "Carthex";
 
 constexpr std::array<const char*, 4> kPurposeNames = {"create", "edit", "delete", "add"};
 
@@ -153,6 +160,61 @@ void PrintMade(Host& host, const NewOptions& options, const WizardAnswers& answe
   std::printf("  %-21s%s\n", "manifest", EscapeControls(host.fs.HostPath(made->manifestPath)).c_str());
 }
 
+// The commands of the company and application a run on answers opened:
+// the names the command-name step lists, each with its ProgID.
+std::string RegisteredCommands(Host& host, const WizardAnswers& answers) {
+  const std::string company = answers.company.value_or(kDefaultCompany);
+  const std::string application = answers.application.value_or(kDefaultApplication);
+  std::string listed;
+  try {
+    std::unique_ptr<CommandSet> commandSet = host.commandSets.Create();
+    commandSet->OpenCommandSet(company, application);
+    commandSet->ForEachCommand([&listed](int64_t, const CommandEntry& entry) {
+      const size_t dot = entry.progId.find('.');
+      const std::string name = dot == std::string::npos ? entry.progId : entry.progId.substr(dot + 1);
+      listed += (listed.empty() ? "" : ", ") + name + " (" + entry.progId + ")";
+    });
+  } catch (const VbError& error) {
+    return "the command set of " + company + " " + application + " cannot be read: " + error.Description();
+  }
+  if (listed.empty()) return company + " " + application + " has no registered commands";
+  return "the registered commands of " + company + " " + application + " are: " + listed;
+}
+
+// ", answer "A"" for the answer a notice concerns; when it names none, the
+// step's answers given: " (answers "A", "B")".
+std::string Concerned(std::string_view answer, const std::vector<std::string>& stepControls) {
+  if (!answer.empty()) return ", answer \"" + std::string(answer) + "\"";
+  std::vector<std::string_view> given;
+  for (const std::string& control : stepControls) {
+    const std::string_view name = AnswerOfControl(control);
+    if (!name.empty() && std::find(given.begin(), given.end(), name) == given.end()) given.push_back(name);
+  }
+  if (given.empty()) return "";
+  std::string listed;
+  for (const std::string_view name : given)
+    listed += (listed.empty() ? "\"" : ", \"") + std::string(name) + "\"";
+  return std::string(given.size() == 1 ? " (answer " : " (answers ") + listed + ")";
+}
+
+// What stopped a refused run, and what the wizard said before, in order:
+// each on its step, with the answer it concerns.
+std::vector<std::string> Refusals(Host& host, const WizardAnswers& answers,
+                                  const std::vector<RunNotice>& notices) {
+  std::vector<std::string> said;
+  for (const RunNotice& notice : notices) {
+    const std::string_view answer = AnswerOfControl(notice.control);
+    std::string message = notice.message;
+    if (answer == "command name" && notice.reason.starts_with("no such entry")) {
+      message = "\"" + answers.commandName.value_or("") + "\" is not a registered command; " +
+                RegisteredCommands(host, answers);
+    }
+    said.push_back("on " + StepNameOfFrame(notice.frame) + Concerned(answer, notice.stepControls) + ": " +
+                   message);
+  }
+  return said;
+}
+
 int RunNew(const NewOptions& options) {
   NullTranscript quiet;
   // With JSON, standard output holds the JSON alone.
@@ -186,7 +248,10 @@ int RunNew(const NewOptions& options) {
   // The plan and the messages name files and entries: their control
   // characters are spelled out, the line breaks of the text apart.
   if (status != 0) {
-    for (const std::string& message : watch.Messages())
+    const bool refused = status >= answeredrun::kRefusedOnStart && status <= answeredrun::kRefusedOnKind;
+    const std::vector<std::string> messages =
+        refused ? Refusals(platform.GetHost(), answers, watch.Notices()) : watch.Messages();
+    for (const std::string& message : messages)
       std::fprintf(stderr, "verbsmith new: %s\n", EscapeControls(message, true).c_str());
     return status;
   }
