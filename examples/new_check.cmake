@@ -256,3 +256,12 @@ verbsmith(5 new --answers edit.json)
 if(NOT err MATCHES "^verbsmith new: on the command-name step, answer \"command name\": Cannot open registry ProgID\\.[^\n]*\nverbsmith new: on the command-name step, answer \"command name\": Choose a Command Name\\.\n$")
   message(FATAL_ERROR "the refusals of an edit are not all said:\n${err}")
 endif()
+
+# A dry run names every required answer left out at once, and makes
+# nothing.
+set_up(flow_create_modeless)
+verbsmith(5 new --dry-run --project-name Atlas)
+if(NOT err MATCHES "no answer for \"command name\", \"description\", \"tool tip\", which are required")
+  message(FATAL_ERROR "a dry run does not name every missing answer:\n${err}")
+endif()
+expect_nothing_registered("a dry run registered a command")

@@ -42,7 +42,15 @@ constexpr const char* kStatuses =
     "not there); 6 on a bitmap step; 7 on the kind, form, listener or enabling-conditions steps; 8 Finish "
     "failed. The wizard's message goes to standard error.\n"
     "The answers file is a JSON object whose keys are the wizard's fields (docs/new.md); a flag "
-    "overrides the file's answer of the same name.";
+    "overrides the file's answer of the same name.\n"
+    "Required: \"command name\" (but for an add run of a Visual Basic project, which takes it from the "
+    "project); \"description\" and \"tool tip\" for a create run and an add run of another project. "
+    "--dry-run names every one missing.\n"
+    "Defaults: purpose create; company Valdren; application Carthex; project name CarthexCommand; location "
+    "the current directory; subdirectory none (the project goes in the location itself); bitmaps none; kind "
+    "modal; form true; form name frm and the command name; form position never shown; map view listener "
+    "true for a form never shown; tell me about new views true; enabling conditions none; open project "
+    "false.";
 
 struct NewOptions {
   std::string answersFile;  // "-": standard input
@@ -181,6 +189,20 @@ std::string RegisteredCommands(Host& host, const WizardAnswers& answers) {
   return "the registered commands of " + company + " " + application + " are: " + listed;
 }
 
+// The answers the wizard has no default for, by purpose, that the answers
+// leave out.
+std::vector<std::string> MissingAnswers(const WizardAnswers& answers) {
+  const bool fromProject =
+      answers.purpose == purpose::kAdd && answers.projectType == projecttype::kVisualBasic;
+  const bool describes =
+      answers.purpose == purpose::kCreate || (answers.purpose == purpose::kAdd && !fromProject);
+  std::vector<std::string> missing;
+  if (!fromProject && !answers.commandName) missing.emplace_back("command name");
+  if (describes && !answers.description) missing.emplace_back("description");
+  if (describes && !answers.toolTip) missing.emplace_back("tool tip");
+  return missing;
+}
+
 // ", answer "A"" for the answer a notice concerns; when it names none, the
 // step's answers given: " (answers "A", "B")".
 std::string Concerned(std::string_view answer, const std::vector<std::string>& stepControls) {
@@ -232,6 +254,14 @@ int RunNew(const NewOptions& options) {
     answers = ReadAnswers(Answers(platform, options));
   } catch (const AnswersError& error) {
     RefuseUsage(error.what());
+  }
+  // A dry run says at once all that a run would be refused for, one by one.
+  if (const std::vector<std::string> missing = MissingAnswers(answers); options.dryRun && !missing.empty()) {
+    std::string listed;
+    for (const std::string& name : missing) listed += (listed.empty() ? "\"" : ", \"") + name + "\"";
+    std::fprintf(stderr, "verbsmith new: on the command-name step: no answer for %s, which %s required\n",
+                 listed.c_str(), missing.size() == 1 ? "is" : "are");
+    return answeredrun::kRefusedOnCommandName;
   }
   // Directories are named to the wizard as the product names them.
   if (answers.location)
