@@ -115,6 +115,16 @@ foreach(name IN LISTS sessions)
     endif()
   endif()
   keep_result(${name} ${answered})
+  # A create also writes what compiling the project would register.
+  if(name STREQUAL "flow_create_modeless")
+    if(NOT EXISTS ${answered}/Atlas/bin/Atlas.reg)
+      message(FATAL_ERROR "${name}: verbsmith new wrote no registration of the command")
+    endif()
+    file(REMOVE ${answered}/Atlas/bin/Atlas.reg)
+    file(READ ${answered}/files.txt listed)
+    string(REPLACE "Atlas.reg\n" "" listed "${listed}")
+    file(WRITE ${answered}/files.txt "${listed}")
+  endif()
 
   file(GLOB_RECURSE scripted_files RELATIVE ${scripted} ${scripted}/*)
   file(GLOB_RECURSE answered_files RELATIVE ${answered} ${answered}/*)
@@ -256,6 +266,17 @@ verbsmith(5 new --answers edit.json)
 if(NOT err MATCHES "^verbsmith new: on the command-name step, answer \"command name\": Cannot open registry ProgID\\.[^\n]*\nverbsmith new: on the command-name step, answer \"command name\": Choose a Command Name\\.\n$")
   message(FATAL_ERROR "the refusals of an edit are not all said:\n${err}")
 endif()
+# The round trip of docs/new.md: the registration `new` wrote beside the
+# project, read as registry, lets the edit find the project; then the
+# command is deleted.
+use_registry(${WORK}/Atlas/bin/Atlas.reg)
+verbsmith(0 new --answers edit.json)
+file(READ ${WORK}/Atlas/bin/Pick.ini ini)
+if(NOT ini MATCHES "Description=Picks\r?\n")
+  message(FATAL_ERROR "the edit after a create did not reach the project:\n${ini}")
+endif()
+verbsmith(0 new --purpose delete --command-name Pick)
+expect_nothing_registered("the round trip left its command registered")
 
 # A dry run names every required answer left out at once, and makes
 # nothing.
@@ -265,3 +286,18 @@ if(NOT err MATCHES "no answer for \"command name\", \"description\", \"tool tip\
   message(FATAL_ERROR "a dry run does not name every missing answer:\n${err}")
 endif()
 expect_nothing_registered("a dry run registered a command")
+
+# A bitmap answer takes the host's form of a path as well as the product's:
+# absolute, and relative with the host's separator.
+set_up(flow_create_modeless)
+answers_with(flow_create_modeless "large colour bitmap" "\"${WORK}/art/CompassLC.bmp\"" ${WORK}/host.json)
+file(READ ${WORK}/host.json answers)
+string(JSON answers SET "${answers}" "small colour bitmap" "\"art/CompassSC.bmp\"")
+file(WRITE ${WORK}/host.json "${answers}")
+verbsmith(0 new --answers host.json)
+verbsmith(0 commands show Atlas.Pick --company Valdren --application Carthex --json)
+string(JSON large GET "${out}" largeColorBitmap)
+string(JSON small GET "${out}" smallColorBitmap)
+if(NOT large MATCHES "^[A-Z]:\\\\.*\\\\art\\\\CompassLC\\.bmp$" OR NOT small MATCHES "^[A-Z]:\\\\.*\\\\art\\\\CompassSC\\.bmp$")
+  message(FATAL_ERROR "host paths of bitmaps were not read as the files they name: ${large}, ${small}")
+endif()

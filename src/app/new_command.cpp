@@ -11,7 +11,8 @@
 #include <string>
 
 #include "app/cli.h"
-#include "app/print_json.h"
+#include "app/new_refusals.h"
+#include "app/new_summary.h"
 #include "app/standard_input.h"
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
@@ -21,11 +22,8 @@
 #include "connection/connection.h"
 #include "forms/script/script_run.h"
 #include "host_platform.h"
-#include "managers/manifest.h"
-#include "platform/command_set.h"
 #include "platform/transcript.h"
 #include "shell/headless.h"
-#include "wizard/answer_names.h"
 #include "wizard/answered_run.h"
 #include "wizard/answers_file.h"
 #include "wizard/answers_script.h"
@@ -40,7 +38,8 @@ constexpr const char* kStatuses =
     "the command line or in the answers file; 3 refused on the start step (purpose, company, "
     "application); 4 on the project step; 5 on the command-name step (such as a command to edit that is "
     "not there); 6 on a bitmap step; 7 on the kind, form, listener or enabling-conditions steps; 8 Finish "
-    "failed. The wizard's message goes to standard error.\n"
+    "failed. The wizard's messages go to standard error, each on its step with the answer it concerns; what "
+    "was made goes to standard output (with --json as JSON).\n"
     "The answers file is a JSON object whose keys are the wizard's fields (docs/new.md); a flag "
     "overrides the file's answer of the same name.\n"
     "Required: \"command name\" (but for an add run of a Visual Basic project, which takes it from the "
@@ -59,12 +58,6 @@ struct NewOptions {
   bool json = false;    // what was made, or the plan, as JSON
   nlohmann::json flags = nlohmann::json::object();
 };
-
-// The wizard's own answers where the answers leave them out.
-constexpr const char* kDefaultCompany = "Valdren";
-constexpr const char* kDefaultApplication = "Carthex";
-
-constexpr std::array<const char*, 4> kPurposeNames = {"create", "edit", "delete", "add"};
 
 std::string AnswersText(HostPlatform& platform, const std::string& file) {
   if (file == "-") {
@@ -94,149 +87,6 @@ nlohmann::json Answers(HostPlatform& platform, const NewOptions& options) {
   return answers;
 }
 
-// The wizard's message without its question whether to open the project:
-// the answers gave that answer already.
-std::string WithoutQuestions(const std::string& message) {
-  std::string kept;
-  size_t start = 0;
-  while (start <= message.size()) {
-    size_t end = message.find("\n\n", start);
-    if (end == std::string::npos) end = message.size();
-    const std::string paragraph = message.substr(start, end - start);
-    if (!paragraph.empty() && paragraph.back() != '?') kept += (kept.empty() ? "" : "\n\n") + paragraph;
-    start = end + 2;
-  }
-  return kept;
-}
-
-// What Finish made: the manifest it left beside the recap, found by the
-// class file the recap lists.
-struct Made {
-  std::string manifestPath;
-  Manifest manifest;
-};
-
-std::optional<Made> WhatWasMade(Host& host, const std::vector<std::string>& recap) {
-  for (const std::string& line : recap) {
-    const std::string item(Trim(line));
-    if (!item.starts_with("+ ") || item.size() < 6 ||
-        !EqualsIgnoringCase(item.substr(item.size() - 4), ".cls"))
-      continue;
-    Made made;
-    made.manifestPath = item.substr(2, item.size() - 6) + std::string(kManifestSuffix);
-    try {
-      made.manifest = ParseManifest(host.fs.ReadBytes(made.manifestPath));
-    } catch (const std::exception&) {
-      return std::nullopt;
-    }
-    return made;
-  }
-  return std::nullopt;
-}
-
-void PrintMade(Host& host, const NewOptions& options, const WizardAnswers& answers,
-               const std::vector<std::string>& messages, const std::optional<Made>& made) {
-  std::vector<std::string> said;
-  for (const std::string& message : messages) said.push_back(EscapeControls(WithoutQuestions(message), true));
-  const bool deleted = answers.purpose == purpose::kDelete;
-  if (options.json) {
-    nlohmann::json summary = {{"purpose", kPurposeNames.at(static_cast<size_t>(answers.purpose))},
-                              {"messages", said}};
-    if (deleted) summary["deleted"] = answers.commandName.value_or("");
-    if (made) {
-      const std::string& directory = made->manifest.projectDirectory;
-      summary["projectDirectory"] = host.fs.HostPath(WithoutTrailingBackslash(directory));
-      summary["progId"] = made->manifest.entry.progId;
-      summary["manifest"] = host.fs.HostPath(made->manifestPath);
-      for (const ManifestFile& file : made->manifest.files)
-        summary["files"][file.role] = host.fs.HostPath(ResolvedInDirectory(directory, file.path));
-    }
-    PrintJson(summary);
-    return;
-  }
-  if (deleted) std::printf("Deleted %s.\n", EscapeControls(answers.commandName.value_or("")).c_str());
-  for (const std::string& message : said) std::printf("%s\n", message.c_str());
-  if (!made) return;
-  const std::string& directory = made->manifest.projectDirectory;
-  std::printf("\n%-23s%s\n", "Project directory:",
-              EscapeControls(host.fs.HostPath(WithoutTrailingBackslash(directory))).c_str());
-  std::printf("%-23s%s\n", "ProgID:", EscapeControls(made->manifest.entry.progId).c_str());
-  for (const ManifestFile& file : made->manifest.files) {
-    std::printf("  %-21s%s\n", file.role.c_str(),
-                EscapeControls(host.fs.HostPath(ResolvedInDirectory(directory, file.path))).c_str());
-  }
-  std::printf("  %-21s%s\n", "manifest", EscapeControls(host.fs.HostPath(made->manifestPath)).c_str());
-}
-
-// The commands of the company and application a run on answers opened:
-// the names the command-name step lists, each with its ProgID.
-std::string RegisteredCommands(Host& host, const WizardAnswers& answers) {
-  const std::string company = answers.company.value_or(kDefaultCompany);
-  const std::string application = answers.application.value_or(kDefaultApplication);
-  std::string listed;
-  try {
-    std::unique_ptr<CommandSet> commandSet = host.commandSets.Create();
-    commandSet->OpenCommandSet(company, application);
-    commandSet->ForEachCommand([&listed](int64_t, const CommandEntry& entry) {
-      const size_t dot = entry.progId.find('.');
-      const std::string name = dot == std::string::npos ? entry.progId : entry.progId.substr(dot + 1);
-      listed += (listed.empty() ? "" : ", ") + name + " (" + entry.progId + ")";
-    });
-  } catch (const VbError& error) {
-    return "the command set of " + company + " " + application + " cannot be read: " + error.Description();
-  }
-  if (listed.empty()) return company + " " + application + " has no registered commands";
-  return "the registered commands of " + company + " " + application + " are: " + listed;
-}
-
-// The answers the wizard has no default for, by purpose, that the answers
-// leave out.
-std::vector<std::string> MissingAnswers(const WizardAnswers& answers) {
-  const bool fromProject =
-      answers.purpose == purpose::kAdd && answers.projectType == projecttype::kVisualBasic;
-  const bool describes =
-      answers.purpose == purpose::kCreate || (answers.purpose == purpose::kAdd && !fromProject);
-  std::vector<std::string> missing;
-  if (!fromProject && !answers.commandName) missing.emplace_back("command name");
-  if (describes && !answers.description) missing.emplace_back("description");
-  if (describes && !answers.toolTip) missing.emplace_back("tool tip");
-  return missing;
-}
-
-// ", answer "A"" for the answer a notice concerns; when it names none, the
-// step's answers given: " (answers "A", "B")".
-std::string Concerned(std::string_view answer, const std::vector<std::string>& stepControls) {
-  if (!answer.empty()) return ", answer \"" + std::string(answer) + "\"";
-  std::vector<std::string_view> given;
-  for (const std::string& control : stepControls) {
-    const std::string_view name = AnswerOfControl(control);
-    if (!name.empty() && std::find(given.begin(), given.end(), name) == given.end()) given.push_back(name);
-  }
-  if (given.empty()) return "";
-  std::string listed;
-  for (const std::string_view name : given)
-    listed += (listed.empty() ? "\"" : ", \"") + std::string(name) + "\"";
-  return std::string(given.size() == 1 ? " (answer " : " (answers ") + listed + ")";
-}
-
-// What stopped a refused run, and what the wizard said before, in order:
-// each on its step, with the answer it concerns.
-std::vector<std::string> Refusals(Host& host, const WizardAnswers& answers,
-                                  const std::vector<RunNotice>& notices) {
-  std::vector<std::string> said;
-  for (const RunNotice& notice : notices) {
-    const std::string_view answer = AnswerOfControl(notice.control);
-    std::string message = notice.message;
-    if (answer == "command name" && notice.reason.starts_with("no such entry")) {
-      message = "\"" + answers.commandName.value_or("") + "\" is not a registered command; " +
-                RegisteredCommands(host, answers);
-    }
-    said.push_back("on " + StepNameOfFrame(notice.frame) + Concerned(answer, notice.stepControls) + ": " +
-                   message);
-  }
-  return said;
-}
-
 int RunNew(const NewOptions& options) {
   NullTranscript quiet;
   // With JSON, standard output holds the JSON alone.
@@ -263,9 +113,19 @@ int RunNew(const NewOptions& options) {
                  listed.c_str(), missing.size() == 1 ? "is" : "are");
     return answeredrun::kRefusedOnCommandName;
   }
-  // Directories are named to the wizard as the product names them.
+  // Directories and files are named to the wizard as the product names
+  // them; a relative file stays relative, so that messages name it as given.
   if (answers.location)
     answers.location = WithoutTrailingBackslash(platform.ProductDirectory(*answers.location));
+  for (std::optional<std::string>* bitmap : {&answers.largeColorBitmap, &answers.largeMonoBitmap,
+                                             &answers.smallColorBitmap, &answers.smallMonoBitmap}) {
+    if (!*bitmap || bitmap->value().empty()) continue;
+    if (bitmap->value().front() == '/') {
+      *bitmap = platform.ProductPath(bitmap->value());
+    } else {
+      std::replace(bitmap->value().begin(), bitmap->value().end(), '/', '\\');
+    }
+  }
 
   const int scriptStatus =
       forms::RunScript(AnswersScript(answers), platform.Dialogs(), watch, [&](forms::ActionSource& actions) {
@@ -289,8 +149,13 @@ int RunNew(const NewOptions& options) {
     std::fputs(EscapeControls(plan, true).c_str(), stdout);
     return status;
   }
-  PrintMade(platform.GetHost(), options, answers, watch.Messages(),
-            WhatWasMade(platform.GetHost(), watch.Recap()));
+  Host& host = platform.GetHost();
+  const std::optional<Made> made = WhatWasMade(host, watch.Recap());
+  std::optional<std::string> registration;
+  if (made && answers.purpose == purpose::kCreate &&
+      made->manifest.entry.progId.find('.') != std::string::npos)
+    registration = WriteRegistration(host, *made);
+  PrintMade(host, options.json, answers, watch.Messages(), made, registration);
   return status;
 }
 
