@@ -62,3 +62,13 @@ execute_process(COMMAND ${EXE} commands list --company Valdren --application Car
 if(NOT status EQUAL 0 OR NOT left STREQUAL "")
   message(FATAL_ERROR "the demo's way to remove its entry left: ${left}")
 endif()
+
+# `info` names every place as the user's system does: on Linux no drive
+# letters, the current directory as the shell gives it.
+if(NOT WINE_TEMPLATE)
+  execute_process(COMMAND ${EXE} info --json WORKING_DIRECTORY ${WORK} OUTPUT_VARIABLE info)
+  string(JSON current GET "${info}" currentDirectory)
+  if(NOT current STREQUAL WORK OR info MATCHES "[A-Z]:\\\\")
+    message(FATAL_ERROR "info names places in two forms:\n${info}")
+  endif()
+endif()

@@ -8,8 +8,15 @@
 cmake_policy(SET CMP0053 NEW)
 set(sessions flow_create_modeless flow_edit flow_add_vb flow_delete)
 
+# verbsmith(STATUS ARGS... [INPUT_FILE FILE]): runs verbsmith ARGS in WORK,
+# FILE on its standard input, and expects STATUS.
 function(verbsmith expected_status)
-  execute_process(COMMAND ${EXE} ${ARGN} WORKING_DIRECTORY ${WORK}
+  cmake_parse_arguments(PARSE_ARGV 1 run "" INPUT_FILE "")
+  set(input)
+  if(run_INPUT_FILE)
+    set(input INPUT_FILE ${run_INPUT_FILE})
+  endif()
+  execute_process(COMMAND ${EXE} ${run_UNPARSED_ARGUMENTS} WORKING_DIRECTORY ${WORK} ${input}
                   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT status EQUAL expected_status)
     message(FATAL_ERROR "verbsmith ${ARGN} exited with ${status}, not ${expected_status}\n${out}\n${err}")
@@ -87,11 +94,37 @@ foreach(name IN LISTS sessions)
   keep_result(${name} ${scripted})
 
   set_up(${name})
-  verbsmith(0 new --answers ${DIR}/${name}.answers.json)
-  if(NOT out MATCHES "^verbsmith new: (The command was (added to|updated in) the command set\\.|deleted )")
-    message(FATAL_ERROR "verbsmith new on ${name}.answers.json says no more than:\n${out}")
+  # The answers on standard input; what was made as JSON, the transcript
+  # apart on standard error.
+  verbsmith(0 new --answers - --json --transcript INPUT_FILE ${DIR}/${name}.answers.json)
+  string(JSON purpose GET "${out}" purpose)
+  if(purpose STREQUAL "delete")
+    string(JSON message GET "${out}" deleted)
+  else()
+    string(JSON message GET "${out}" messages 0)
+  endif()
+  if(NOT message MATCHES "^(The command was (added to|updated in) the command set\\.|Buffer$)"
+     OR message MATCHES "open the project" OR NOT err MATCHES "end of run")
+    message(FATAL_ERROR "verbsmith new on ${name}.answers.json says no more than:\n${out}\n${err}")
+  endif()
+  if(purpose STREQUAL "create")
+    string(JSON class GET "${out}" files "command class")
+    string(JSON directory GET "${out}" projectDirectory)
+    if(NOT EXISTS "${class}" OR NOT EXISTS "${directory}/src")
+      message(FATAL_ERROR "${name}: what was made is not where the summary says:\n${out}")
+    endif()
   endif()
   keep_result(${name} ${answered})
+  # A create also writes what compiling the project would register.
+  if(name STREQUAL "flow_create_modeless")
+    if(NOT EXISTS ${answered}/Atlas/bin/Atlas.reg)
+      message(FATAL_ERROR "${name}: verbsmith new wrote no registration of the command")
+    endif()
+    file(REMOVE ${answered}/Atlas/bin/Atlas.reg)
+    file(READ ${answered}/files.txt listed)
+    string(REPLACE "Atlas.reg\n" "" listed "${listed}")
+    file(WRITE ${answered}/files.txt "${listed}")
+  endif()
 
   file(GLOB_RECURSE scripted_files RELATIVE ${scripted} ${scripted}/*)
   file(GLOB_RECURSE answered_files RELATIVE ${answered} ${answered}/*)
@@ -112,22 +145,26 @@ set_up(flow_create_modeless)
 # The command-name step refuses a name that is not an identifier; nothing
 # is registered.
 verbsmith(5 new --answers ${DIR}/flow_create_modeless.answers.json --command-name "Pick it")
-if(NOT err MATCHES "^verbsmith new: [^\n]+\n$")
-  message(FATAL_ERROR "the refusal is not one message of the wizard:\n${err}")
+if(NOT err MATCHES "^verbsmith new: on the command-name step \\(answers \"command name\", [^\n]+: [^\n]+\n$")
+  message(FATAL_ERROR "the refusal is not one message of the wizard on its step:\n${err}")
 endif()
 expect_nothing_registered("a refused run registered a command")
 
 # The project step refuses a project that exists.
 file(WRITE ${WORK}/Atlas/src/Atlas.vbp "")
 verbsmith(4 new --answers ${DIR}/flow_create_modeless.answers.json)
-if(NOT err MATCHES "^verbsmith new: The project already exists\\.")
+if(NOT err MATCHES "^verbsmith new: on the project step [^\n]*: The project already exists\\.")
   message(FATAL_ERROR "the project step's refusal is not the wizard's message:\n${err}")
 endif()
 
 # A command name that reads as a number names a command, never a place in
 # the list: nothing is deleted.
 set_up(flow_delete)
+# The refusal lists the commands that are registered.
 verbsmith(5 new --answers ${DIR}/flow_delete.answers.json --command-name 0)
+if(NOT err MATCHES "answer \"command name\": \"0\" is not a registered command; [^\n]*: Buffer \\(Roads\\.Buffer\\), Beta \\(Other\\.Beta\\)")
+  message(FATAL_ERROR "a name that is not registered is refused without the registered ones:\n${err}")
+endif()
 verbsmith(0 commands list --company Valdren --application Carthex)
 if(NOT out MATCHES "Roads\\.Buffer.*Other\\.Beta")
   message(FATAL_ERROR "a command was deleted by its place in the list:\n${out}")
@@ -199,4 +236,68 @@ answers_with(flow_create_modeless "large colour bitmap" "\"art\\\\new.bmp\"" ${W
 verbsmith(6 new --answers ${WORK}/new.json)
 if(NOT err MATCHES "art\\\\new\\.bmp")
   message(FATAL_ERROR "a backslash in the wizard's message became a line break:\n${err}")
+endif()
+
+# The answers file's mistakes, each named: where a syntax error is, a key
+# given twice, a NUL in a text, and the answer a mistyped key meant. Nothing
+# runs.
+set_up(flow_create_modeless)
+foreach(case "{\n  \"purpose\": \"create\",\n  \"company\" \"Valdren\"\n}|line 3, column"
+             "{\"purpose\": \"create\", \"purpose\": \"edit\"}|\"purpose\" is given twice"
+             "{\"company\": \"Val\\u0000dren\"}|\"company\" holds a NUL character"
+             "{\"compnay\": \"Valdren\"}|did you mean \"company\"")
+  string(REGEX REPLACE "\\|.*" "" text "${case}")
+  string(REGEX REPLACE ".*\\|" "" expected "${case}")
+  file(WRITE ${WORK}/mistake.json "${text}")
+  verbsmith(2 new --answers mistake.json)
+  string(FIND "${err}" "${expected}" found)
+  if(found EQUAL -1 OR NOT err MATCHES "^verbsmith new: ")
+    message(FATAL_ERROR "the mistake in ${text} is not named (${expected}):\n${err}")
+  endif()
+endforeach()
+
+# Every refusal of the run reaches standard error, in order, on its step and
+# with its answer: an edit of a command whose class is not registered is
+# refused for the registration first.
+set_up(flow_create_modeless)
+verbsmith(0 new --answers ${DIR}/flow_create_modeless.answers.json)
+file(WRITE ${WORK}/edit.json "{\"purpose\": \"edit\", \"command name\": \"Pick\", \"description\": \"Picks\"}")
+verbsmith(5 new --answers edit.json)
+if(NOT err MATCHES "^verbsmith new: on the command-name step, answer \"command name\": Cannot open registry ProgID\\.[^\n]*\nverbsmith new: on the command-name step, answer \"command name\": Choose a Command Name\\.\n$")
+  message(FATAL_ERROR "the refusals of an edit are not all said:\n${err}")
+endif()
+# The round trip of docs/new.md: the registration `new` wrote beside the
+# project, read as registry, lets the edit find the project; then the
+# command is deleted.
+use_registry(${WORK}/Atlas/bin/Atlas.reg)
+verbsmith(0 new --answers edit.json)
+file(READ ${WORK}/Atlas/bin/Pick.ini ini)
+if(NOT ini MATCHES "Description=Picks\r?\n")
+  message(FATAL_ERROR "the edit after a create did not reach the project:\n${ini}")
+endif()
+verbsmith(0 new --purpose delete --command-name Pick)
+expect_nothing_registered("the round trip left its command registered")
+
+# A dry run names every required answer left out at once, and makes
+# nothing.
+set_up(flow_create_modeless)
+verbsmith(5 new --dry-run --project-name Atlas)
+if(NOT err MATCHES "no answer for \"command name\", \"description\", \"tool tip\", which are required")
+  message(FATAL_ERROR "a dry run does not name every missing answer:\n${err}")
+endif()
+expect_nothing_registered("a dry run registered a command")
+
+# A bitmap answer takes the host's form of a path as well as the product's:
+# absolute, and relative with the host's separator.
+set_up(flow_create_modeless)
+answers_with(flow_create_modeless "large colour bitmap" "\"${WORK}/art/CompassLC.bmp\"" ${WORK}/host.json)
+file(READ ${WORK}/host.json answers)
+string(JSON answers SET "${answers}" "small colour bitmap" "\"art/CompassSC.bmp\"")
+file(WRITE ${WORK}/host.json "${answers}")
+verbsmith(0 new --answers host.json)
+verbsmith(0 commands show Atlas.Pick --company Valdren --application Carthex --json)
+string(JSON large GET "${out}" largeColorBitmap)
+string(JSON small GET "${out}" smallColorBitmap)
+if(NOT large MATCHES "^[A-Z]:\\\\.*\\\\art\\\\CompassLC\\.bmp$" OR NOT small MATCHES "^[A-Z]:\\\\.*\\\\art\\\\CompassSC\\.bmp$")
+  message(FATAL_ERROR "host paths of bitmaps were not read as the files they name: ${large}, ${small}")
 endif()

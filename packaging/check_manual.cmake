@@ -135,7 +135,7 @@ foreach(command IN LISTS help_commands ITEMS "")
 endforeach()
 foreach(case IN ITEMS "verbsmith new --kind |modal;modeless" "verbsmith new --purpose |add;create;delete;edit"
                       "verbsmith new --answers |<file>" "verbsmith run |<file>" "verbsmith gui --record |<file>"
-                      "verbsmith templates render --out |<file:-d>" "verbsmith commands s|show"
+                      "verbsmith templates render --out |<file:-d>" "verbsmith commands s|sets;show"
                       "verbsmith new --kind modal --tr|--transcript" "verbsmith |check;commands;demo;gui;help;info;new;run;templates")
   string(REPLACE "|" ";" case "${case}")
   list(POP_FRONT case line)

@@ -55,8 +55,11 @@ int Check(const CheckOptions& options) {
     if (options.json) {
       PrintJson(AsJson(host, check));
     } else {
-      // The report quotes files and the entry: control characters spelled out.
-      std::fputs(EscapeControls(DescribeProjectCheck(check), true).c_str(), stdout);
+      // The report names the directory as the user's system does, and
+      // quotes files and the entry: control characters spelled out.
+      ProjectCheck shown = check;
+      shown.projectDirectory = host.fs.HostPath(WithoutTrailingBackslash(check.projectDirectory));
+      std::fputs(EscapeControls(DescribeProjectCheck(shown), true).c_str(), stdout);
     }
     return check.Drifted() ? kExitDrifted : 0;
   } catch (const ManifestError& e) {

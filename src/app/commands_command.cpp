@@ -12,6 +12,7 @@
 
 #include "app/cli.h"
 #include "app/command_set_format.h"
+#include "app/print_json.h"
 #include "app/subcommands.h"
 #include "base/vb_error.h"
 #include "platform/command_entry_check.h"
@@ -153,11 +154,49 @@ int Remove(CommandSet& set, const ParsedArgs& parsed) {
   return Print(parsed, "Removed " + EscapeControls(progId) + ".\n");
 }
 
-int OpenAndRun(const ParsedArgs& parsed, int (*run)(CommandSet&, const ParsedArgs&)) {
-  const std::string& sub = parsed.sub;
+// The database --db names, else the environment's.
+std::string DatabasePath(const ParsedArgs& parsed) {
   const auto db = parsed.options.find("db");
   if (db != parsed.options.end() && db->second.empty()) RefuseUsage("--db needs a path");
-  const std::string path = db != parsed.options.end() ? db->second : CommandSetPathFromEnvironment();
+  return db != parsed.options.end() ? db->second : CommandSetPathFromEnvironment();
+}
+
+std::unique_ptr<CommandSet> CommandSetAt(const std::string& path, const std::string& sub) {
+  CommandSetWait wait;
+  wait.notify = [sub](const std::string& line) { Say(sub, line); };
+  return SqliteCommandSetFactory(path, std::move(wait)).Create();
+}
+
+// The companies and applications whose sets hold commands, one a line:
+// company, application and the number of commands, two spaces apart.
+int Sets(const ParsedArgs& parsed) {
+  const std::string path = DatabasePath(parsed);
+  try {
+    const std::vector<HeldSet> sets = CommandSetAt(path, parsed.sub)->HeldSets();
+    if (sets.empty()) Say(parsed.sub, "the command set at " + path + " holds no commands");
+    if (parsed.json) {
+      nlohmann::json listed = nlohmann::json::array();
+      for (const HeldSet& set : sets) {
+        listed.push_back(
+            {{"company", set.company}, {"application", set.application}, {"commands", set.commands}});
+      }
+      PrintJson(listed);
+      return Print(parsed, "");
+    }
+    std::string text;
+    for (const HeldSet& set : sets) {
+      text += EscapeControls(set.company) + "  " + EscapeControls(set.application) + "  " +
+              std::to_string(set.commands) + "\n";
+    }
+    return Print(parsed, text);
+  } catch (const VbError& e) {
+    return Failure(parsed, e.Description());
+  }
+}
+
+int OpenAndRun(const ParsedArgs& parsed, int (*run)(CommandSet&, const ParsedArgs&)) {
+  const std::string& sub = parsed.sub;
+  const std::string path = DatabasePath(parsed);
   // The entry is checked before the database is opened, so a mistyped
   // command never creates or touches it.
   if (sub == "add") {
@@ -167,9 +206,7 @@ int OpenAndRun(const ParsedArgs& parsed, int (*run)(CommandSet&, const ParsedArg
     RefuseUsage("show takes one PROGID or --id N");
   }
   try {
-    CommandSetWait wait;
-    wait.notify = [&sub](const std::string& line) { Say(sub, line); };
-    std::unique_ptr<CommandSet> set = SqliteCommandSetFactory(path, std::move(wait)).Create();
+    std::unique_ptr<CommandSet> set = CommandSetAt(path, sub);
     set->OpenCommandSet(parsed.options.at("company"), parsed.options.at("application"));
     // Reading never makes the database; only add does.
     if (!set->StoreExists() && (sub == "list" || sub == "show")) {
@@ -220,7 +257,8 @@ void AddJson(const Subcommand& sub) {
 
 void AddCommandsCommand(CLI::App& app) {
   CLI::App& commands = *app.add_subcommand(
-      "commands", "Lists, shows, adds and removes the commands of a company and application");
+      "commands",
+      "Lists, shows, adds and removes the commands of a company and application; lists the sets held");
   commands.require_subcommand(1);
   commands.footer(
       "The command set is the database named by --db, else by VERBSMITH_COMMAND_SET, else "
@@ -246,6 +284,14 @@ void AddCommandsCommand(CLI::App& app) {
   }
 
   AddProgId(AddSubcommand(commands, "remove", "Removes a command", Remove))->required();
+
+  CLI::App& sets = *commands.add_subcommand(
+      "sets", "Lists the companies and applications whose command sets hold commands, with how many");
+  auto setsParsed = std::make_shared<ParsedArgs>();
+  setsParsed->sub = "sets";
+  AddValue(sets, *setsParsed, "db", "The command-set database")->type_name("PATH");
+  AddJson({sets, *setsParsed});
+  OnRun(sets, [setsParsed] { return Sets(*setsParsed); });
 }
 
 }  // namespace verbsmith::app

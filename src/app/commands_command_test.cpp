@@ -62,6 +62,11 @@ TEST_F(CommandsCommandTest, AddsListsShowsAndRemovesCommandsAlsoAsJson) {
   const Outcome removed = InSet({"remove", "Proj.One"});
   EXPECT_EQ(removed.status, 0);
   EXPECT_EQ(InSet({"list"}).out, "41001  Proj.Two\n41002  Proj.Three\n");
+
+  Run({"add", "Other.Cmd", "--company", "Acme", "--application", "Maps"});
+  EXPECT_EQ(Run({"sets"}).out, "Acme  Maps  1\nValdren  Carthex  2\n");
+  EXPECT_NE(Run({"sets", "--json"}).out.find("\"application\": \"Maps\",\n    \"commands\": 1,"),
+            std::string::npos);
 }
 
 TEST_F(CommandsCommandTest, FailsClearlyForMissingCommands) {

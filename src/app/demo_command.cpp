@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/class_registration.h"
 #include "app/cli.h"
 #include "app/print_json.h"
 #include "app/subcommands.h"
@@ -49,17 +50,10 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 }
 
 // What compiling the project in Visual Basic would register for the
-// command: its ProgID and the DLL that serves it. An edit finds the
-// project through it.
+// command. An edit finds the project through it.
 std::string Registration(const std::string& project) {
-  std::string dll = project + "bin\\" + kCommand + ".dll";
-  std::string escaped;
-  for (char c : dll) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
-  const std::string progId = std::string(kProject) + "." + kCommand;
-  return "REGEDIT4\r\n\r\n[HKEY_CLASSES_ROOT\\" + progId + "\\Clsid]\r\n@=\"" + kClassId +
-         "\"\r\n\r\n[HKEY_CLASSES_ROOT\\CLSID\\" + kClassId + "]\r\n@=\"" + progId +
-         "\"\r\n\r\n[HKEY_CLASSES_ROOT\\CLSID\\" + kClassId + "\\InprocServer32]\r\n@=\"" + escaped +
-         "\"\r\n";
+  return ClassRegistration(std::string(kProject) + "." + kCommand, kClassId,
+                           project + "bin\\" + kCommand + ".dll");
 }
 
 std::string RegistrationFile(const std::string& project) {

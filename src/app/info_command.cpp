@@ -14,6 +14,7 @@
 #include "app/subcommands.h"
 #include "base/escape_controls.h"
 #include "base/strings.h"
+#include "base/vb_error.h"
 #include "host_platform.h"
 #include "platform/file_system.h"
 #include "platform/posix/sqlite_command_set.h"
@@ -84,18 +85,32 @@ std::string CompilerDescription(Host& host) {
   return compiler->program;
 }
 
+// A path the product names in its own form, as the user's system names it
+// (a name it cannot map stays as it is).
+std::string HostForm(Host& host, const std::string& path) {
+  if (path.empty()) return path;
+  std::string shown;
+  try {
+    shown = std::filesystem::path(host.fs.HostPath(path)).lexically_normal().string();
+  } catch (const VbError&) {
+    return path;
+  }
+  if (shown.size() > 1 && (shown.back() == '/' || shown.back() == '\\')) shown.pop_back();
+  return shown;
+}
+
 // A file or directory of the product's own, as a host path, marked when it
 // is not there.
 std::string OwnFile(Host& host, const std::string& path, bool directory) {
   const bool there = directory ? DirectoryExists(host.fs, path) : FileExists(host.fs, path);
-  const std::string shown = std::filesystem::path(host.fs.HostPath(path)).lexically_normal().string();
+  const std::string shown = HostForm(host, path);
   return there ? shown : shown + " (missing)";
 }
 
 void AddOwnFiles(HostPlatform& platform, Host& host, InfoLines& lines) {
   lines.emplace_back("Own files:", platform.OwnFiles());
-  lines.emplace_back("Add-in directory:", host.addInDirectory);
-  lines.emplace_back("Templates:", host.templateDirectory);
+  lines.emplace_back("Add-in directory:", HostForm(host, host.addInDirectory));
+  lines.emplace_back("Templates:", HostForm(host, host.templateDirectory));
   lines.emplace_back("Samples:", OwnFile(host, host.addInDirectory + "Samples\\", true));
   lines.emplace_back("Help pages:", OwnFile(host, host.addInDirectory + "help\\", true));
   lines.emplace_back("Help file:",
@@ -110,8 +125,8 @@ int ShowInfo(bool json) {
   InfoLines lines = platform.WhereThingsLive();
   lines.emplace_back("Command set:", CommandSetPathFromEnvironment());
   AddOwnFiles(platform, host, lines);
-  lines.emplace_back("Current directory:", host.fs.CurrentDirectory());
-  lines.emplace_back("Temporary files:", Env(host, "TEMP"));
+  lines.emplace_back("Current directory:", HostForm(host, host.fs.CurrentDirectory()));
+  lines.emplace_back("Temporary files:", HostForm(host, Env(host, "TEMP")));
   lines.emplace_back("Resource compiler:", CompilerDescription(host));
   Print(lines, json);
   return 0;

@@ -133,7 +133,7 @@ std::vector<std::pair<std::string, std::string>> PosixPlatform::WhereThingsLive(
   if (files.empty()) places.emplace_back("Registry files:", "");
   for (const auto& file : files) places.emplace_back("Registry file:", file);
   for (const auto& problem : RegistryProblems()) places.emplace_back("Registry left out:", problem.Text());
-  places.emplace_back("Settings file:", DefaultSettingsFile(dirs));
+  places.emplace_back("Settings file:", files_.HostPath(DefaultSettingsFile(dirs)));
   return places;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/cli.h"
+#include "app/standard_input.h"
 #include "app/subcommands.h"
 #include "base/vb_error.h"
 #include "forms/script/script.h"
@@ -46,16 +47,12 @@ int RunScriptFile(const RunOptions& options) {
   std::string script = kBuiltInScript;
   if (file && *file == "-") {
     scriptName = "standard input";
-    std::string bytes;
-    char chunk[64 * 1024];
-    while (std::cin.read(chunk, sizeof chunk) || std::cin.gcount() > 0) {
-      bytes.append(chunk, static_cast<std::size_t>(std::cin.gcount()));
-      if (bytes.size() > kLargestReadableFile) {
-        std::fprintf(stderr, "verbsmith run: standard input: a script is at most 16 MB\n");
-        return 2;
-      }
+    const std::optional<std::string> bytes = ReadStandardInput(kLargestReadableFile);
+    if (!bytes) {
+      std::fprintf(stderr, "verbsmith run: standard input: a script is at most 16 MB\n");
+      return 2;
     }
-    script = forms::ScriptTextOfFile(bytes);
+    script = forms::ScriptTextOfFile(*bytes);
   } else if (file) {
     scriptName = *file;
     try {

@@ -27,6 +27,27 @@ std::string ProjectDirectoryNow(const Manifest& manifest, const std::string& man
   return manifestPath.substr(0, start);
 }
 
+// A path for people, as the host names it: relative to the project when it
+// lies inside it (a path the host cannot name is left as it is).
+std::string HostName(FileSystem& fs, const std::string& project, const std::string& path) {
+  try {
+    const std::string full = fs.HostPath(ResolvedInDirectory(project, path));
+    const std::string base = fs.HostPath(WithoutTrailingBackslash(project));
+    if (full.size() > base.size() + 1 && full.starts_with(base)) return full.substr(base.size() + 1);
+    return full;
+  } catch (const VbError&) {
+    return path;
+  }
+}
+
+std::string HostName(FileSystem& fs, const std::string& path) {
+  try {
+    return fs.HostPath(path);
+  } catch (const VbError&) {
+    return path;
+  }
+}
+
 // One recorded file against the disk: the drift line, or nothing.
 std::optional<std::string> FileDrift(FileSystem& fs, const std::string& project, const ManifestFile& file,
                                      const std::string& what, const char* changed) {
@@ -104,7 +125,7 @@ std::string FindManifest(FileSystem& fs, const std::string& path) {
     return path;
   }
   const std::string directory = AddTrailingBackslash(path);
-  if (!DirectoryExists(fs, directory)) throw ManifestError("there is no directory " + directory);
+  if (!DirectoryExists(fs, directory)) throw ManifestError(HostName(fs, path) + " does not exist");
   for (const char* below : {"", "src\\", "bin\\"}) {
     const std::string place = directory + below;
     const std::vector<std::string> found = fs.List(place + "*" + std::string(kManifestSuffix), 0);
@@ -112,11 +133,12 @@ std::string FindManifest(FileSystem& fs, const std::string& path) {
     if (found.size() > 1) {
       std::string names;
       for (const std::string& name : found) names += (names.empty() ? "" : ", ") + name;
-      throw ManifestError(place + " holds several manifests (" + names + "); name the one to check");
+      throw ManifestError(HostName(fs, place) + " holds several manifests (" + names +
+                          "); name the one to check");
     }
   }
-  throw ManifestError("there is no manifest (*" + std::string(kManifestSuffix) + ") in " + directory +
-                      ", its src or its bin");
+  throw ManifestError("there is no manifest (*" + std::string(kManifestSuffix) + ") in " +
+                      HostName(fs, directory) + ", its src or its bin");
 }
 
 ProjectCheck CheckProject(FileSystem& fs, CommandSetFactory& commandSets, const std::string& templateDir,
@@ -125,13 +147,13 @@ ProjectCheck CheckProject(FileSystem& fs, CommandSetFactory& commandSets, const 
   try {
     text = fs.ReadBytes(manifestPath);
   } catch (const VbError& e) {
-    throw ManifestError("cannot read " + manifestPath + ": " + e.Description());
+    throw ManifestError("cannot read " + HostName(fs, manifestPath) + ": " + e.Description());
   }
   Manifest manifest;
   try {
     manifest = ParseManifest(text);
   } catch (const ManifestError& e) {
-    throw ManifestError("cannot read " + manifestPath + ": " + e.what());
+    throw ManifestError("cannot read " + HostName(fs, manifestPath) + ": " + e.what());
   }
 
   ProjectCheck check;
@@ -139,13 +161,14 @@ ProjectCheck CheckProject(FileSystem& fs, CommandSetFactory& commandSets, const 
   check.projectDirectory = ProjectDirectoryNow(manifest, manifestPath);
   check.progId = manifest.entry.progId;
   for (const ManifestFile& file : manifest.files) {
-    const std::string what = file.path + " (" + file.role + ")";
+    const std::string what = HostName(fs, check.projectDirectory, file.path) + " (" + file.role + ")";
     if (auto drift = FileDrift(fs, check.projectDirectory, file, what, "edited by hand: ")) {
       check.drift.push_back(std::move(*drift));
     }
   }
   for (const ManifestFile& bitmap : manifest.bitmaps) {
-    const std::string what = "bitmap " + bitmap.role + " " + bitmap.path;
+    const std::string what =
+        "bitmap " + bitmap.role + " " + HostName(fs, check.projectDirectory, bitmap.path);
     if (auto drift = FileDrift(fs, check.projectDirectory, bitmap, what, "changed: ")) {
       check.drift.push_back(std::move(*drift));
     }
@@ -156,7 +179,8 @@ ProjectCheck CheckProject(FileSystem& fs, CommandSetFactory& commandSets, const 
 
   const std::string templates = TemplateSetSha256(fs, templateDir);
   if (!templates.empty() && !manifest.templateSetSha256.empty() && templates != manifest.templateSetSha256) {
-    check.notes.push_back("the templates in " + templateDir + " differ from those the project was made from");
+    check.notes.push_back("the templates in " + HostName(fs, templateDir) +
+                          " differ from those the project was made from");
   }
   return check;
 }

@@ -27,6 +27,11 @@ int64_t CommandSet::ForEachCommand(const std::function<void(int64_t, const Comma
   return visited;
 }
 
+std::vector<HeldSet> CommandSet::HeldSets() {
+  throw VbError(vberr::kInvalidProcedureCall, std::string(text::kCommandSetSource),
+                "This command set cannot list its companies and applications.");
+}
+
 CommandEntry GetCommand(CommandSet& set, int32_t commandId) {
   std::optional<CommandEntry> entry = set.FindCommand(commandId);
   if (!entry) {

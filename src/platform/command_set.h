@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace verbsmith {
 
@@ -102,6 +103,16 @@ struct NumberedCommand {
   CommandEntry entry;
 };
 
+// One set a store holds: its company and application, and how many
+// commands it holds.
+struct HeldSet {
+  std::string company;
+  std::string application;
+  int64_t commands = 0;
+
+  bool operator==(const HeldSet&) const = default;
+};
+
 class CommandSet {
  public:
   virtual ~CommandSet() = default;
@@ -116,6 +127,10 @@ class CommandSet {
   // gives the number of entries. This walks the set; a store may also
   // show rows past the 16-bit count.
   virtual int64_t ForEachCommand(const std::function<void(int64_t position, const CommandEntry&)>& visit);
+  // Every set of the store that holds a command, by company and then
+  // application; needs no OpenCommandSet. A store that cannot tell (as
+  // Carthex's own component cannot) raises invalid procedure call.
+  virtual std::vector<HeldSet> HeldSets();
   // Adds the entry, or replaces in place the entry with the same ProgID.
   virtual void AddCommand(const CommandEntry& entry) = 0;
   virtual void RemoveCommand(const std::string& progId) = 0;

@@ -63,6 +63,7 @@ void AnsweredRunWatch::Happened(const SessionEvent& event) {
 
 void AnsweredRunWatch::Saw(const event::FrameShown& shown) {
   frame_ = shown.frame;
+  controlsOnFrame_.clear();
   nextPending_ = false;
   lastMessageOnFrame_.clear();
 }
@@ -70,6 +71,7 @@ void AnsweredRunWatch::Saw(const event::FrameShown& shown) {
 void AnsweredRunWatch::BeginAction(std::string_view clicked) {
   Settle();
   messagesOfAction_.clear();
+  focusNamesControl_ = false;
   nextPending_ = IsNextButton(clicked);
   finishPressed_ = finishPressed_ || clicked == kFinishButton;
   deleteAsked_ = clicked == kDeleteButton;
@@ -79,6 +81,10 @@ void AnsweredRunWatch::Saw(const event::MessageShown& message) {
   messagesOfAction_.push_back(WithLineFeeds(message.text));
   lastMessageOnFrame_ = messagesOfAction_.back();
   questionAsked_ = HasIcon(message, mb::kQuestion);
+  if (!questionAsked_) {
+    notices_.push_back({frame_, actionControl_, messagesOfAction_.back(), "", controlsOnFrame_});
+    focusNamesControl_ = nextPending_;
+  }
   // Finish's own question is answered by the answers, not reported.
   if ((finishPressed_ || deleteAsked_) && !questionAsked_)
     finishMessages_.push_back(messagesOfAction_.back());
@@ -89,6 +95,11 @@ void AnsweredRunWatch::Saw(const event::MessageShown& message) {
     made_ = false;
     deleteRefused_ = true;
   }
+}
+
+void AnsweredRunWatch::Saw(const event::FocusMoved& focus) {
+  if (focusNamesControl_ && !notices_.empty()) notices_.back().control = focus.control;
+  focusNamesControl_ = false;
 }
 
 void AnsweredRunWatch::Saw(const event::MessageBoxAnswered& answered) {
@@ -119,6 +130,8 @@ void AnsweredRunWatch::Saw(const event::ActionRefused& refused) {
   if (refused.reason != event::kHidden && !refusedFrame_) {
     refusedFrame_ = frame_;
     refusal_ = lastMessageOnFrame_.empty() ? AsShown(refused) : lastMessageOnFrame_;
+    if (lastMessageOnFrame_.empty())
+      notices_.push_back({frame_, actionControl_, refusal_, refused.reason, controlsOnFrame_});
   }
 }
 

@@ -26,6 +26,20 @@ inline constexpr int kRefusedOnKind = 7;  // kind, form, listener, command type,
 inline constexpr int kFinishFailed = 8;   // Finish, or a confirmed deletion, failed
 }  // namespace answeredrun
 
+// One thing the wizard said, or refused, on the way: on which step, the
+// control it concerns (where the focus went back to after a Next; empty when
+// no answer's control is concerned) and the wizard's message. reason is set
+// for an action the form refused without a message ("no such entry among 3").
+struct RunNotice {
+  std::string frame;
+  std::string control;
+  std::string message;
+  std::string reason;
+  // The controls acted on in the step so far: what a message that names no
+  // control may concern.
+  std::vector<std::string> stepControls;
+};
+
 class AnsweredRunWatch : public SessionEvents {
  public:
   // Events are passed on to `shown`.
@@ -40,6 +54,11 @@ class AnsweredRunWatch : public SessionEvents {
   // (the refusal, Finish's failure, or what Finish said it made).
   int Status() const;
   std::vector<std::string> Messages() const;
+  // Everything the wizard said or refused during the run, in order, but
+  // its questions; the last one stopped a refused run.
+  const std::vector<RunNotice>& Notices() const { return notices_; }
+  // The recap Finish showed, line by line; empty when it showed none.
+  const std::vector<std::string>& Recap() const { return recap_; }
 
  private:
   class Guarded : public forms::ActionSource {
@@ -58,11 +77,17 @@ class AnsweredRunWatch : public SessionEvents {
   template <typename Other>
   void Saw(const Other&) {}
   void Saw(const event::FrameShown& shown);
-  void Saw(const event::ActionTaken& action) { BeginAction(action.click ? action.control : ""); }
+  void Saw(const event::ActionTaken& action) {
+    BeginAction(action.click ? action.control : "");
+    actionControl_ = action.control;
+    if (!action.control.empty()) controlsOnFrame_.push_back(action.control);
+  }
+  void Saw(const event::FocusMoved& focus);
   void Saw(const event::AnswerRead&) { BeginAction(""); }
   void Saw(const event::MessageShown& message);
   void Saw(const event::MessageBoxAnswered& answered);
   void Saw(const event::PlanReady&);
+  void Saw(const event::RecapShown& recap) { recap_ = recap.lines; }
   void Saw(const event::ActionDropped&);
   void Saw(const event::ActionFailed& failed);
   void Saw(const event::ActionRefused& refused);
@@ -86,6 +111,13 @@ class AnsweredRunWatch : public SessionEvents {
   bool questionAsked_ = false;  // the last message box asked a question
   bool deleteRefused_ = false;  // the command set refused the deletion the user confirmed
   std::vector<std::string> finishMessages_;
+  std::vector<std::string> recap_;
+  std::string actionControl_;
+  std::vector<std::string> controlsOnFrame_;
+  // The message of a Next click names no control: the focus, which the
+  // step puts back on the faulty one, does.
+  bool focusNamesControl_ = false;
+  std::vector<RunNotice> notices_;
 };
 
 }  // namespace verbsmith

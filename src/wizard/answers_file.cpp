@@ -4,8 +4,10 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <set>
 #include <string_view>
 
+#include "base/nearest_name.h"
 #include "base/strings.h"
 #include "connection/connection.h"
 #include "model/masks.h"
@@ -30,6 +32,8 @@ std::string Text(const std::string& key, const Json& value) {
   if (text.find_first_of("\r\n") != std::string::npos) {
     throw AnswersError("\"" + key + "\" is one line of text");
   }
+  // The wizard's texts end at a NUL: what follows would be lost unseen.
+  if (text.find('\0') != std::string::npos) throw AnswersError("\"" + key + "\" holds a NUL character");
   return text;
 }
 
@@ -150,14 +154,56 @@ const std::map<std::string, Reader>& Readers() {
   return readers;
 }
 
+std::string UnknownKey(const std::string& key) {
+  std::vector<std::string> names;
+  for (const auto& [name, reader] : Readers()) names.push_back(name);
+  const std::optional<std::string> meant = NearestName(key, names);
+  return "\"" + key + "\" is not a field of the wizard" + (meant ? "; did you mean \"" + *meant + "\"?" : "");
+}
+
+// "line 3, column 12: " and the parser's reason, from its message and the
+// offset (counted from 1) of the byte it stopped at.
+std::string SyntaxError(std::string_view text, const Json::parse_error& error) {
+  const size_t at = std::min<size_t>(error.byte == 0 ? 0 : error.byte - 1, text.size());
+  const size_t lineStart = text.rfind('\n', at == 0 ? std::string_view::npos : at - 1);
+  const size_t line = 1 + static_cast<size_t>(std::count(text.begin(), text.begin() + at, '\n'));
+  const size_t column = at - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
+  std::string reason = error.what();
+  const size_t found = reason.find(": ", reason.find("parse error"));
+  if (found != std::string::npos) reason = reason.substr(found + 2);
+  return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + reason;
+}
+
 }  // namespace
+
+Json ParseAnswers(std::string_view text) {
+  std::vector<std::set<std::string>> keysOfObjects;
+  std::optional<std::string> twice;
+  const Json::parser_callback_t noteKeys = [&](int, Json::parse_event_t event, Json& parsed) {
+    if (event == Json::parse_event_t::object_start) keysOfObjects.emplace_back();
+    if (event == Json::parse_event_t::object_end) keysOfObjects.pop_back();
+    if (event == Json::parse_event_t::key && !keysOfObjects.back().insert(parsed.get<std::string>()).second &&
+        !twice) {
+      twice = parsed.get<std::string>();
+    }
+    return true;
+  };
+  Json parsed;
+  try {
+    parsed = Json::parse(text, noteKeys);
+  } catch (const Json::parse_error& error) {
+    throw AnswersError(SyntaxError(text, error));
+  }
+  if (twice) throw AnswersError("\"" + *twice + "\" is given twice");
+  return parsed;
+}
 
 WizardAnswers ReadAnswers(const Json& answers) {
   if (!answers.is_object()) throw AnswersError("the answers are one JSON object");
   WizardAnswers read;
   for (const auto& [key, value] : answers.items()) {
     const auto reader = Readers().find(key);
-    if (reader == Readers().end()) throw AnswersError("\"" + key + "\" is not a field of the wizard");
+    if (reader == Readers().end()) throw AnswersError(UnknownKey(key));
     reader->second(key, value, read);
   }
   return read;

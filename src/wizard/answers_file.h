@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 #include <stdexcept>
+#include <string_view>
 
 #include "wizard/wizard_answers.h"
 
@@ -15,6 +16,11 @@ class AnswersError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// The answers' JSON text: a syntax error names its line and column, and a
+// key given twice in one object is refused (a reader would keep one of the
+// two silently).
+nlohmann::json ParseAnswers(std::string_view text);
 
 WizardAnswers ReadAnswers(const nlohmann::json& answers);
 

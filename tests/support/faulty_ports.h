@@ -120,6 +120,7 @@ class FaultyCommandSets : public CommandSetFactory {
     std::optional<NumberedCommand> FindProgId(const std::string& progId) override {
       return faults_.Tick(), inner_->FindProgId(progId);
     }
+    std::vector<HeldSet> HeldSets() override { return faults_.Tick(), inner_->HeldSets(); }
     void AddCommand(const CommandEntry& entry) override {
       faults_.Tick();
       inner_->AddCommand(entry);

@@ -222,6 +222,24 @@ class SqliteCommandSet::Database {
     return rows;
   }
 
+  std::vector<HeldSet> Sets() {
+    EndWalk();
+    std::vector<HeldSet> sets;
+    if (empty_) return sets;
+    Statement& s = sets_;
+    s.Reset();
+    try {
+      while (s.Step(*this)) {
+        sets.push_back({ColumnText(s, 0), ColumnText(s, 1), sqlite3_column_int64(s.handle, 2)});
+      }
+    } catch (...) {
+      s.Reset();
+      throw;
+    }
+    s.Reset();
+    return sets;
+  }
+
   void Add(const CommandEntry& entry) {
     EndWalk();
     Write([&] {
@@ -338,7 +356,7 @@ class SqliteCommandSet::Database {
 
   void Close() {
     for (Statement* s : {&findSet_, &insertSet_, &count_, &nextPosition_, &walk_, &positionOf_, &insert_,
-                         &update_, &delete_, &shiftOut_, &shiftBack_}) {
+                         &update_, &delete_, &shiftOut_, &shiftBack_, &sets_}) {
       sqlite3_finalize(s->handle);
       s->handle = nullptr;
     }
@@ -500,6 +518,16 @@ class SqliteCommandSet::Database {
     PrepareOne(delete_, "DELETE FROM commands WHERE set_id = ?1 AND position = ?2");
     PrepareOne(shiftOut_, "UPDATE commands SET position = -position WHERE set_id = ?1 AND position > ?2");
     PrepareOne(shiftBack_, "UPDATE commands SET position = -position - 1 WHERE set_id = ?1 AND position < 0");
+    PrepareOne(
+        sets_,
+        "SELECT s.company, s.application, count(*) FROM command_sets s JOIN commands c ON c.set_id = s.id "
+        "GROUP BY s.id ORDER BY s.company, s.application");
+  }
+
+  static std::string ColumnText(Statement& s, int column) {
+    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(s.handle, column));
+    return std::string(bytes == nullptr ? "" : bytes,
+                       static_cast<size_t>(sqlite3_column_bytes(s.handle, column)));
   }
 
   static void ReadEntry(Statement& s, int first, CommandEntry& entry) {
@@ -509,9 +537,7 @@ class SqliteCommandSet::Database {
         entry.*field.number = static_cast<int32_t>(sqlite3_column_int64(s.handle, column++));
         continue;
       }
-      const auto* bytes = static_cast<const char*>(sqlite3_column_blob(s.handle, column));
-      const int size = sqlite3_column_bytes(s.handle, column++);
-      (entry.*field.text).assign(bytes == nullptr ? "" : bytes, static_cast<size_t>(size));
+      entry.*field.text = ColumnText(s, column++);
     }
   }
 
@@ -591,7 +617,7 @@ class SqliteCommandSet::Database {
   bool walking_ = false;
   int64_t walkPosition_ = -1;
   Statement findSet_, insertSet_, count_, nextPosition_, walk_, positionOf_, insert_, update_, delete_,
-      shiftOut_, shiftBack_;
+      shiftOut_, shiftBack_, sets_;
 };
 
 SqliteCommandSet::SqliteCommandSet(std::string databasePath, CommandSetWait wait)
@@ -705,6 +731,11 @@ int64_t SqliteCommandSet::ForEachCommand(const std::function<void(int64_t, const
   RequireOpen(opened_);
   Database* db = Readable();
   return db == nullptr ? 0 : db->ForEach(visit);
+}
+
+std::vector<HeldSet> SqliteCommandSet::HeldSets() {
+  Database* db = Readable();
+  return db == nullptr ? std::vector<HeldSet>{} : db->Sets();
 }
 
 std::unique_ptr<CommandSet> SqliteCommandSetFactory::Create() {

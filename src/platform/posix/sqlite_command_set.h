@@ -69,6 +69,8 @@ class SqliteCommandSet final : public CommandSet {
   // From one query in one read transaction, rows beyond the 16-bit count
   // included.
   int64_t ForEachCommand(const std::function<void(int64_t position, const CommandEntry&)>& visit) override;
+  // From one query; no file: none.
+  std::vector<HeldSet> HeldSets() override;
 
  private:
   class Database;

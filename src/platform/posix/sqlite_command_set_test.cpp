@@ -206,6 +206,8 @@ TEST_F(SqliteCommandSetTest, FindsNothingAndRefusesIndexesOutsideTheSet) {
 TEST_F(SqliteCommandSetTest, KeepsEachCompanyAndApplicationApartAndSeesChangesMadeThroughOtherObjects) {
   auto valdren = Open("Valdren", "Carthex");
   EXPECT_EQ(valdren->CommandCount(), 0);
+  EXPECT_TRUE(SqliteCommandSet(path_).HeldSets().empty());
+  EXPECT_FALSE(fs::exists(path_));
   Open("Valdren", "Carthex")->AddCommand(Entry("V.Cmd"));
   Open("Valdren", "Other")->AddCommand(Entry("O.Cmd"));
   Open("Elsewhere", "Carthex")->AddCommand(Entry("E.Cmd"));
@@ -217,6 +219,9 @@ TEST_F(SqliteCommandSetTest, KeepsEachCompanyAndApplicationApartAndSeesChangesMa
   EXPECT_EQ(Open("Valdren", "Other")->CommandCount(), 0);
   EXPECT_EQ(ProgIdsInOrder(*Open("Elsewhere", "Carthex")), (std::vector<std::string>{"E.Cmd", "V.Cmd"}));
   EXPECT_EQ(Open("VALDREN", "carthex")->CommandCount(), 1);  // names match without regard to case
+  // The sets that hold commands, unopened; an emptied one is none of them.
+  EXPECT_EQ(SqliteCommandSet(path_).HeldSets(),
+            (std::vector<HeldSet>{{"Elsewhere", "Carthex", 2}, {"Valdren", "Carthex", 1}}));
   Open("Valdren", "Carthex")->RemoveCommand("V.Cmd");
   EXPECT_EQ(valdren->CommandCount(), 0);
   valdren->OpenCommandSet("Elsewhere", "Carthex");  // reopening switches sets
