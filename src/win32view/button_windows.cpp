@@ -16,7 +16,7 @@ namespace {
 class FrameWindow : public ControlWindow {
  public:
   FrameWindow(forms::Control& control, ViewContext& context)
-      : ControlWindow(control, MakeChild(L"BUTTON", BS_GROUPBOX, context), context) {}
+      : ControlWindow(control, MakeChild(L"BUTTON", control, BS_GROUPBOX, context), context) {}
 
  protected:
   void SyncState() override { SetWindowTextIfChanged(Handle(), Wide(Model().Caption())); }
@@ -26,7 +26,7 @@ class FrameWindow : public ControlWindow {
 class LabelWindow : public ControlWindow {
  public:
   LabelWindow(forms::Control& control, ViewContext& context, DWORD style)
-      : ControlWindow(control, MakeChild(L"STATIC", SS_NOTIFY | style, context), context) {}
+      : ControlWindow(control, MakeChild(L"STATIC", control, SS_NOTIFY | style, context), context) {}
   void Notified(int code) override {
     if (code == STN_CLICKED) Post(forms::ActionKind::kClick);
   }
@@ -63,7 +63,8 @@ WPARAM CheckStateOf(const forms::CheckBox& check) {
 class ButtonWindow : public ControlWindow {
  public:
   ButtonWindow(forms::Control& control, ViewContext& context)
-      : ControlWindow(control, MakeChild(L"BUTTON", WS_TABSTOP | ButtonStyle(control.Kind()), context),
+      : ControlWindow(control,
+                      MakeChild(L"BUTTON", control, WS_TABSTOP | ButtonStyle(control.Kind()), context),
                       context) {}
   void Notified(int code) override {
     if (code == BN_CLICKED) Post(forms::ActionKind::kClick);
@@ -94,7 +95,9 @@ class ButtonWindow : public ControlWindow {
 class PictureWindow : public ControlWindow {
  public:
   PictureWindow(forms::Control& control, ViewContext& context)
-      : ControlWindow(control, MakeChild(L"STATIC", SS_NOTIFY | SS_BITMAP | SS_SUNKEN, context), context) {}
+      : ControlWindow(control,
+                      MakeChild(L"STATIC", control, SS_NOTIFY | SS_SUNKEN | WS_CLIPCHILDREN, context),
+                      context) {}
   ~PictureWindow() override {
     if (bitmap_ != nullptr) DeleteObject(bitmap_);
   }
@@ -116,7 +119,11 @@ class PictureWindow : public ControlWindow {
         // A path on no drive shows nothing, as a missing file does.
       }
     }
+    // A bitmap static without a bitmap would show black.
+    const LONG style = GetWindowLongW(Handle(), GWL_STYLE) & ~SS_TYPEMASK;
+    SetWindowLongW(Handle(), GWL_STYLE, style | (bitmap != nullptr ? SS_BITMAP : SS_LEFT));
     SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    InvalidateRect(Handle(), nullptr, TRUE);
     if (bitmap_ != nullptr) DeleteObject(bitmap_);
     bitmap_ = bitmap;
   }

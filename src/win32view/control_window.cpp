@@ -7,11 +7,20 @@ namespace verbsmith::win32view {
 
 namespace {
 
-// The control's place on the form: frames hold their controls at places
-// relative to themselves.
-POINT PlaceOnForm(const forms::Control& control) {
-  POINT twips{control.Left(), control.Top()};
+// The picture box whose window holds the control's, or nullptr: the form's.
+const forms::Control* HoldingPicture(const forms::Control& control) {
   for (const forms::Control* in = control.Container(); in != nullptr; in = in->Container()) {
+    if (in->Kind() == forms::ControlKind::kPictureBox) return in;
+  }
+  return nullptr;
+}
+
+// The control's place in its window's parent: frames hold their controls at
+// places relative to themselves.
+POINT PlaceInParent(const forms::Control& control) {
+  const forms::Control* parent = HoldingPicture(control);
+  POINT twips{control.Left(), control.Top()};
+  for (const forms::Control* in = control.Container(); in != parent; in = in->Container()) {
     twips.x += in->Left();
     twips.y += in->Top();
   }
@@ -27,7 +36,7 @@ void ControlWindow::Sync() {
   if (handle_ == nullptr) return;
   const forms::Control& c = control_;
   const forms::TwipsScale& scale = context_.scale;
-  const POINT place = PlaceOnForm(c);
+  const POINT place = PlaceInParent(c);
   const RECT placed{scale.X(place.x), scale.Y(place.y), scale.X(place.x + c.Width()),
                     scale.Y(place.y + c.Height()) + ExtraHeight()};
   if (!EqualRect(&placed, &placed_)) {
@@ -48,8 +57,14 @@ void ControlWindow::Sync() {
     ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-HWND MakeChild(const wchar_t* windowClass, DWORD style, const ViewContext& context, DWORD extendedStyle) {
-  return CreateWindowExW(extendedStyle, windowClass, L"", WS_CHILD | style, 0, 0, 0, 0, context.form, nullptr,
+HWND MakeChild(const wchar_t* windowClass, const forms::Control& control, DWORD style,
+               const ViewContext& context, DWORD extendedStyle) {
+  HWND parent = context.form;
+  if (const forms::Control* picture = HoldingPicture(control)) {
+    if (const auto it = context.pictureWindows.find(picture); it != context.pictureWindows.end())
+      parent = it->second;
+  }
+  return CreateWindowExW(extendedStyle, windowClass, L"", WS_CHILD | style, 0, 0, 0, 0, parent, nullptr,
                          GetModuleHandleW(nullptr), nullptr);
 }
 

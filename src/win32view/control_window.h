@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "forms/control.h"
@@ -25,8 +26,10 @@ struct ViewContext {
   FileSystem* files = nullptr;
   // Hands a person's action to the runtime.
   std::function<void(forms::UserAction)> post;
-  // The form's window, every control window's parent.
+  // The form's window, the parent of every control window but those in a
+  // picture box, which shows only what lies within it.
   HWND form = nullptr;
+  std::unordered_map<const forms::Control*, HWND> pictureWindows;
   // Set while the windows are brought in line with the runtime: the
   // notifications that causes are no person's.
   bool syncing = false;
@@ -80,8 +83,10 @@ class ControlWindow {
   HFONT font_ = nullptr;
 };
 
-// A child window of the form's window, of a system class.
-HWND MakeChild(const wchar_t* windowClass, DWORD style, const ViewContext& context, DWORD extendedStyle = 0);
+// The window of a system class that shows `control`, a child of the form's
+// window or of the picture box holding it.
+HWND MakeChild(const wchar_t* windowClass, const forms::Control& control, DWORD style,
+               const ViewContext& context, DWORD extendedStyle = 0);
 // The window's text, and a new one set only when it differs.
 std::wstring WindowText(HWND window);
 void SetWindowTextIfChanged(HWND window, const std::wstring& text);

@@ -68,6 +68,7 @@ FormWindow::FormWindow(forms::Form& form, FileSystem* files, forms::TwipsScale s
   for (forms::Control* control : form.Controls()) {
     views_.push_back(MakeControlWindow(*control, context_));
     ControlWindow* view = views_.back().get();
+    if (control->Kind() == forms::ControlKind::kPictureBox) context_.pictureWindows[control] = view->Handle();
     for (HWND input : view->InputWindows()) {
       if (input == nullptr) continue;
       byWindow_[input] = view;
@@ -213,6 +214,11 @@ LRESULT CALLBACK FormWindow::ControlProcedure(HWND window, UINT message, WPARAM 
       if (form != nullptr && view->MousePressed(window, POINT{static_cast<short>(LOWORD(lParam)),
                                                               static_cast<short>(HIWORD(lParam))}))
         return 0;
+      break;
+    case WM_COMMAND:
+    case WM_VSCROLL:
+      // A picture box's controls tell the form, as those on the form do.
+      if (form != nullptr && lParam != 0) return SendMessageW(form->window_, message, wParam, lParam);
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(window, &FormWindow::ControlProcedure, kSubclassId);

@@ -35,6 +35,8 @@ class FormWindow {
   void SyncFocus();
   // The window of a control of this form by its name, or nullptr.
   HWND ControlHandle(std::string_view controlName) const;
+  // The control windows, in the order of the form's controls.
+  const std::vector<std::unique_ptr<ControlWindow>>& Views() const { return views_; }
   // Whether the window shows this form with the controls it has now (a form
   // made anew at the same address has another handle).
   bool Covers(const forms::Form& form) const {

@@ -66,7 +66,7 @@ DWORD ComboStyle(const forms::Control& control) {
 class ComboWindow : public ControlWindow {
  public:
   ComboWindow(forms::Control& control, ViewContext& context)
-      : ControlWindow(control, MakeChild(L"COMBOBOX", ComboStyle(control), context), context) {}
+      : ControlWindow(control, MakeChild(L"COMBOBOX", control, ComboStyle(control), context), context) {}
   bool TakesTyping() const override { return true; }
   std::vector<HWND> InputWindows() const override {
     // An editable combo box types into an edit control of its own.
@@ -119,8 +119,8 @@ class DriveListWindow : public ComboWindow {
   std::vector<std::string> drives_;
 };
 
-HWND MakeList(const ViewContext& context) {
-  return MakeChild(L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, context,
+HWND MakeList(const forms::Control& control, const ViewContext& context) {
+  return MakeChild(L"LISTBOX", control, WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, context,
                    WS_EX_CLIENTEDGE);
 }
 
@@ -129,7 +129,7 @@ HWND MakeList(const ViewContext& context) {
 class ListBoxWindow : public ControlWindow {
  public:
   ListBoxWindow(forms::Control& control, ViewContext& context)
-      : ControlWindow(control, MakeList(context), context) {}
+      : ControlWindow(control, MakeList(control, context), context) {}
   bool TakesTyping() const override { return true; }
   void Notified(int code) override {
     const int index = static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
@@ -154,7 +154,7 @@ class ListBoxWindow : public ControlWindow {
 class DirListWindow : public ControlWindow {
  public:
   DirListWindow(forms::Control& control, ViewContext& context)
-      : ControlWindow(control, MakeList(context), context) {}
+      : ControlWindow(control, MakeList(control, context), context) {}
   bool TakesTyping() const override { return true; }
   void Notified(int code) override {
     const int index = static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
@@ -185,7 +185,7 @@ class DirListWindow : public ControlWindow {
 class ScrollBarWindow : public ControlWindow {
  public:
   ScrollBarWindow(forms::Control& control, ViewContext& context)
-      : ControlWindow(control, MakeChild(L"SCROLLBAR", WS_TABSTOP | SBS_VERT, context), context) {}
+      : ControlWindow(control, MakeChild(L"SCROLLBAR", control, WS_TABSTOP | SBS_VERT, context), context) {}
   bool TakesTyping() const override { return true; }
   void Scrolled(int request) override {
     const auto& scroll = static_cast<const forms::VScrollBar&>(Model());

@@ -37,7 +37,8 @@ int Units(const std::string& text, int bytes) {
 class TextBoxWindow : public ControlWindow {
  public:
   TextBoxWindow(forms::Control& control, ViewContext& context, bool severalLines)
-      : ControlWindow(control, MakeChild(L"EDIT", EditStyle(severalLines), context, WS_EX_CLIENTEDGE),
+      : ControlWindow(control,
+                      MakeChild(L"EDIT", control, EditStyle(severalLines), context, WS_EX_CLIENTEDGE),
                       context) {}
   bool TakesTyping() const override { return true; }
   void Notified(int code) override {

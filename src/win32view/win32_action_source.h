@@ -30,6 +30,7 @@ class Win32ActionSource : public forms::ActionSource {
   // The runtime whose forms are shown, and the files its lists show.
   void Attach(forms::FormsRuntime& runtime, FileSystem* files);
   void Detach() { runtime_ = nullptr, files_ = nullptr; }
+  forms::FormsRuntime* Runtime() const { return runtime_; }
   // Every action handed out is recorded here too.
   void SetRecording(forms::SessionRecording* recording) { gestures_.SetRecording(recording); }
 
