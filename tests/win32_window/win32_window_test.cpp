@@ -3,6 +3,7 @@
 // write: a create run records the example session's script and prints its
 // transcript, which the same script prints headless.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -60,6 +61,10 @@ class Gestures {
   }
   Gestures& Key(WPARAM key) {
     return Then([key] { PostMessageW(GetFocus(), WM_KEYDOWN, key, 1); });
+  }
+  // The key with Alt held, as Windows sends it: a system key.
+  Gestures& AltKey(WPARAM key) {
+    return Then([key] { PostMessageW(GetFocus(), WM_SYSKEYDOWN, key, 1 | (LPARAM{1} << 29)); });
   }
   // A double click on the last entry of a list box.
   Gestures& DoubleClickLastEntry(const std::string& control) {
@@ -124,6 +129,23 @@ TEST(Win32WindowTest, ACreateRunByWindowsMessagesRecordsTheExampleSessionAndItsT
   const std::string workPath = work.WindowsPath();
   EXPECT_EQ(Replaced(wizard.Recording().Script(), workPath, "@WORK@"), Actions(script));
   EXPECT_EQ(Replaced(out.Text(), workPath, "@WORK@"), expected);
+}
+
+TEST(Win32WindowTest, AccessKeysEnterAndEscapeAreTheRuntimesKeys) {
+  test::TempDir work;
+  ASSERT_TRUE(SetCurrentDirectoryW(work.HostPath().wstring().c_str()));
+  StringTranscript out;
+  Win32Wizard wizard(nullptr, out);
+  app::Win32Platform platform(wizard.Recording(), wizard.PersonDialogs(), wizard.GetScreen());
+  Gestures gestures(wizard.Source());
+  gestures.AltKey('C').Key(VK_RETURN).Type(L"Roads").Key(VK_ESCAPE);
+  wizard.Run(platform.GetHost(), platform.GetIde());
+
+  EXPECT_EQ(wizard.Recording().Script(),
+            "key cmdIntroNext Alt+C\nkey optCreateProject Enter\ntype txtProjName R\ntype txtProjName Ro\n"
+            "type txtProjName Roa\ntype txtProjName Road\ntype txtProjName Roads\nkey txtProjName Escape\n");
+  EXPECT_THAT(out.Text(), ::testing::HasSubstr("frame shown fraProjName\nfocus txtProjName\n"));
+  EXPECT_THAT(out.Text(), ::testing::HasSubstr("form unloaded frmVerbsmith\n"));
 }
 
 }  // namespace
