@@ -7,28 +7,18 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QStyle>
-#include <algorithm>
 
-#include "base/vb_error.h"
 #include "forms/file_list_controls.h"
+#include "forms/file_list_entries.h"
 #include "qt/control_view.h"
 
 namespace verbsmith::qt {
 
 namespace {
 
-// The drive letters that lead somewhere, as "c:".
 QStringList Drives(FileSystem* files) {
   QStringList drives;
-  if (files == nullptr) return drives;
-  for (char letter = 'a'; letter <= 'z'; ++letter) {
-    const std::string root{letter, ':', '\\'};
-    try {
-      if (!files->List(root, attr::kDirectory).empty()) drives << QString::fromStdString(root.substr(0, 2));
-    } catch (const VbError&) {
-      // A letter with no mapping is no drive.
-    }
-  }
+  for (const std::string& drive : forms::DriveEntries(files)) drives << QString::fromStdString(drive);
   return drives;
 }
 
@@ -63,10 +53,6 @@ class DriveListView : public ControlView {
   QStringList drives_;
 };
 
-std::string Joined(const std::string& directory, const std::string& name) {
-  return !directory.empty() && directory.back() == '\\' ? directory + name : directory + "\\" + name;
-}
-
 // Like Windows: the drive root, each directory down to the current one,
 // then the current one's subdirectories; every entry knows its full path.
 class DirListView : public ControlView {
@@ -90,46 +76,14 @@ class DirListView : public ControlView {
     list->clear();
     list->setProperty("path", shown);
     const QStyle* style = QApplication::style();
-    std::string walked;
-    int depth = 0;
-    size_t start = 0;
-    while (start < path.size()) {
-      size_t end = path.find('\\', start);
-      if (end == std::string::npos) end = path.size();
-      const std::string part = path.substr(start, end - start + (depth == 0 ? 1 : 0));
-      walked = depth == 0 ? part : Joined(walked, part);
-      Add(*list, walked, part, depth++, style->standardIcon(QStyle::SP_DirOpenIcon));
-      start = end + 1;
+    for (const forms::DirEntry& entry : forms::DirListEntries(path, Context().files)) {
+      auto* item = new QListWidgetItem(
+          style->standardIcon(entry.open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon),
+          QString(entry.depth * 2, QLatin1Char(' ')) + QString::fromStdString(entry.name));
+      item->setData(Qt::UserRole, QString::fromStdString(entry.path));
+      list->addItem(item);
+      if (entry.open) list->setCurrentRow(list->count() - 1);
     }
-    list->setCurrentRow(list->count() - 1);
-    for (const std::string& name : Subdirectories(path)) {
-      Add(*list, Joined(path, name), name, depth, style->standardIcon(QStyle::SP_DirClosedIcon));
-    }
-  }
-
- private:
-  static void Add(QListWidget& list, const std::string& fullPath, const std::string& name, int depth,
-                  const QIcon& icon) {
-    auto* item =
-        new QListWidgetItem(icon, QString(depth * 2, QLatin1Char(' ')) + QString::fromStdString(name));
-    item->setData(Qt::UserRole, QString::fromStdString(fullPath));
-    list.addItem(item);
-  }
-
-  std::vector<std::string> Subdirectories(const std::string& path) const {
-    std::vector<std::string> names;
-    FileSystem* files = Context().files;
-    if (files == nullptr) return names;
-    try {
-      for (const std::string& name : files->List(Joined(path, "*"), attr::kDirectory)) {
-        if (name == "." || name == "..") continue;
-        if (files->GetAttributes(Joined(path, name)) & attr::kDirectory) names.push_back(name);
-      }
-    } catch (const VbError&) {
-      // An unreadable directory shows no subdirectories.
-    }
-    std::sort(names.begin(), names.end());
-    return names;
   }
 };
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "forms/key_codes.h"
+#include "forms/key_gesture.h"
 #include "qt/qt_screen.h"
 #include "qt/vb_fonts.h"
 #include "qt/vb_keys.h"
@@ -112,27 +112,13 @@ bool IsAccessKey(const QKeyEvent& event) {
 }  // namespace
 
 bool FormWindow::KeyPressed(ControlView& view, QKeyEvent& event) {
-  // A key a control left unused travels up to its frame; the runtime has
-  // already seen it there.
-  if (!view.Model().IsFocusable()) return false;
   const std::optional<VbKey> key = TranslateKey(event);
   if (!key) return false;
-  forms::UserAction action(forms::ActionKind::kKey, view.Model().Name());
-  action.keyCode = key->keyCode;
-  action.shift = key->shift;
-  const bool isFunctionKey = key->keyCode >= forms::key::kF1 && key->keyCode <= forms::key::kF12;
-  if (key->keyCode == forms::key::kTab && key->shift == 0) {
-    // Tab moves on in the runtime's tab order, as a script's leave does.
-    context_.post(forms::UserAction(forms::ActionKind::kLeave, view.Model().Name()));
-    return true;
-  }
-  if (key->keyCode == forms::key::kTab || key->keyCode == forms::key::kReturn ||
-      key->keyCode == forms::key::kEscape || isFunctionKey || IsAccessKey(event) || !view.TakesTyping()) {
-    context_.post(std::move(action));
-    return true;
-  }
-  // Editing keys, and moves within a list, belong to the widget.
-  return false;
+  std::optional<forms::UserAction> action =
+      forms::KeyGesture(view.Model(), key->keyCode, key->shift, view.TakesTyping());
+  if (!action) return false;
+  context_.post(std::move(*action));
+  return true;
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -17,7 +17,7 @@ QRect ScreenGeometry() {
 TwipsScale ScreenScale() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {};
-  return {1440.0 / screen->logicalDotsPerInchX(), 1440.0 / screen->logicalDotsPerInchY()};
+  return {{1440.0 / screen->logicalDotsPerInchX(), 1440.0 / screen->logicalDotsPerInchY()}};
 }
 
 int32_t QtScreen::WidthTwips() {

@@ -1,21 +1,14 @@
 #pragma once
-// Twips to pixels at the screen's real resolution: 1440 twips are one
-// logical inch.
+// Twips to pixels at the screen's real resolution, and a control's
+// rectangle in Qt's terms.
 
 #include <QRect>
-#include <cmath>
-#include <cstdint>
+
+#include "forms/twips_scale.h"
 
 namespace verbsmith::qt {
 
-struct TwipsScale {
-  double twipsPerPixelX = 15;
-  double twipsPerPixelY = 15;
-
-  int X(int32_t twips) const { return static_cast<int>(std::lround(twips / twipsPerPixelX)); }
-  int Y(int32_t twips) const { return static_cast<int>(std::lround(twips / twipsPerPixelY)); }
-  int32_t TwipsX(int pixels) const { return static_cast<int32_t>(std::lround(pixels * twipsPerPixelX)); }
-  int32_t TwipsY(int pixels) const { return static_cast<int32_t>(std::lround(pixels * twipsPerPixelY)); }
+struct TwipsScale : forms::TwipsScale {
   QRect Rect(int32_t left, int32_t top, int32_t width, int32_t height) const {
     return QRect(X(left), Y(top), X(width), Y(height));
   }

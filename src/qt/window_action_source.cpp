@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "forms/name_match.h"
-#include "forms/script/script_writer.h"
 
 namespace verbsmith::qt {
 
@@ -16,38 +15,24 @@ WindowActionSource::~WindowActionSource() {
 }
 
 std::optional<forms::UserAction> WindowActionSource::Next() {
-  if (pending_.empty() && !stopped_) {
+  if (gestures_.Waiting()) {
     Sync();
     if (onWaiting) onWaiting();
     QEventLoop loop;
     waiting_ = &loop;
-    if (pending_.empty() && !stopped_) loop.exec();
+    if (gestures_.Waiting()) loop.exec();
     waiting_ = nullptr;
   }
-  if (stopped_ || pending_.empty()) return std::nullopt;
-  forms::UserAction action = std::move(pending_.front());
-  pending_.pop_front();
-  // Echoed as the script line that does the same, so that a window session
-  // and its replay print the same transcript.
-  action.echo = forms::ScriptLine(action);
-  if (recording_ != nullptr) recording_->Action(action);
-  return action;
+  return gestures_.Take();
 }
 
 void WindowActionSource::Post(forms::UserAction action) {
-  if (stopped_) return;
-  // A border dragged gives a size at every step; the last one is enough.
-  if (action.kind == forms::ActionKind::kResize && !pending_.empty() &&
-      pending_.back().kind == forms::ActionKind::kResize) {
-    pending_.pop_back();
-  }
-  pending_.push_back(std::move(action));
+  gestures_.Post(std::move(action));
   if (waiting_ != nullptr) waiting_->quit();
 }
 
 void WindowActionSource::Stop() {
-  stopped_ = true;
-  pending_.clear();
+  gestures_.Stop();
   if (waiting_ != nullptr) waiting_->quit();
 }
 

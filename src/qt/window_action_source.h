@@ -12,7 +12,6 @@
 //   form.ShowModal();   // returns when a person has closed it
 
 #include <QPointer>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,6 +19,7 @@
 
 #include "forms/action_source.h"
 #include "forms/forms_runtime.h"
+#include "forms/script/gesture_queue.h"
 #include "forms/script/session_recording.h"
 #include "qt/form_window.h"
 #include "qt/qt_screen.h"
@@ -39,7 +39,7 @@ class WindowActionSource : public forms::ActionSource {
   // The runtime whose forms are shown: before the first form is shown.
   void Attach(forms::FormsRuntime& runtime) { runtime_ = &runtime; }
   // Every action handed out is recorded here too.
-  void SetRecording(forms::SessionRecording* recording) { recording_ = recording; }
+  void SetRecording(forms::SessionRecording* recording) { gestures_.SetRecording(recording); }
   // Told which window shows which form's handle.
   void SetScreen(QtScreen* screen) { screen_ = screen; }
 
@@ -52,7 +52,7 @@ class WindowActionSource : public forms::ActionSource {
   void Stop();
 
   // Whether it is waiting for a person and nothing is waiting to be done.
-  bool Idle() const { return waiting_ != nullptr && pending_.empty() && !stopped_; }
+  bool Idle() const { return waiting_ != nullptr && gestures_.Waiting(); }
   // Shows the forms the runtime shows, as they are now.
   void Sync();
   // Hides every window (the session has ended).
@@ -71,12 +71,10 @@ class WindowActionSource : public forms::ActionSource {
 
   FileSystem* files_;
   forms::FormsRuntime* runtime_ = nullptr;
-  forms::SessionRecording* recording_ = nullptr;
   QtScreen* screen_ = nullptr;
   std::unordered_map<const forms::Form*, std::unique_ptr<FormWindow>> windows_;
-  std::deque<forms::UserAction> pending_;
+  forms::GestureQueue gestures_;
   QEventLoop* waiting_ = nullptr;
-  bool stopped_ = false;
 };
 
 }  // namespace verbsmith::qt

@@ -29,7 +29,10 @@ const std::map<std::string, int> kRank = {
     {"qt", 8},    {"win32view", 8}, {"addin", 8},      {"app", 9},
 };
 
-const std::vector<std::string> kAdapterFolders = {"platform/posix/", "platform/scripted/", "platform/win32/"};
+// The Windows window is the windowing system's adapter, as the platform's
+// Windows folder is the system's.
+const std::vector<std::string> kAdapterFolders = {"platform/posix/", "platform/scripted/", "platform/win32/",
+                                                  "win32view/"};
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
   return text.rfind(prefix, 0) == 0;

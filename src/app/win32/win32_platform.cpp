@@ -63,7 +63,7 @@ void UndoInterruptedFinishes() {
   }
 }
 
-Win32Platform::Win32Platform(SessionEvents& events)
+Win32Platform::Win32Platform(SessionEvents& events, verbsmith::Dialogs* dialogs, verbsmith::Screen* screen)
     : dialogs_(events),
       commandSets_(CommandSetPathFromEnvironment(), CommandSetWait{.notify = TellWaiting}),
       host_{.fs = staged_,
@@ -71,8 +71,8 @@ Win32Platform::Win32Platform(SessionEvents& events)
             .profiles = profiles_,
             .settings = settings_,
             .processes = processes_,
-            .dialogs = dialogs_,
-            .screen = screen_,
+            .dialogs = dialogs != nullptr ? *dialogs : dialogs_,
+            .screen = screen != nullptr ? *screen : screen_,
             .commandSets = commandSets_,
             .err = err_,
             .addInDirectory = AddInDirectory(),

@@ -36,7 +36,10 @@ void PrepareStandardStreams();
 
 class Win32Platform {
  public:
-  explicit Win32Platform(SessionEvents& events);
+  explicit Win32Platform(SessionEvents& events) : Win32Platform(events, nullptr, nullptr) {}
+  // With the dialogs a person answers and the screen the windows are on.
+  Win32Platform(SessionEvents& events, verbsmith::Dialogs& dialogs, verbsmith::Screen& screen)
+      : Win32Platform(events, &dialogs, &screen) {}
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
 
@@ -70,6 +73,8 @@ class Win32Platform {
   std::string ProductPath(const std::string& path);
 
  private:
+  Win32Platform(SessionEvents& events, verbsmith::Dialogs* dialogs, verbsmith::Screen* screen);
+
   Win32FileSystem files_;
   Win32FileLocks locks_{files_};
   // Passes every call through but while a Finish holds its files.

@@ -1,0 +1,2 @@
+# The directory the project goes in.
+mkdir -p Projects
