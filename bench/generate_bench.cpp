@@ -31,9 +31,9 @@ void BM_GenerateCommandProject(benchmark::State& state) {
   options.isMapViewListener = true;
   options.customEnabling = true;
   for (auto _ : state) {
-    auto shown = RenderCommand(files.host, options, templateDir, dir.WindowsPath("proj") + "\\");
-    benchmark::DoNotOptimize(shown);
-    if (!shown.empty()) state.SkipWithError(shown.front().c_str());
+    auto rendered = RenderCommand(files.host, options, templateDir, dir.WindowsPath("proj") + "\\");
+    benchmark::DoNotOptimize(rendered);
+    if (!rendered.succeeded) state.SkipWithError(rendered.messages.front().c_str());
   }
 }
 BENCHMARK(BM_GenerateCommandProject)->Unit(benchmark::kMillisecond);

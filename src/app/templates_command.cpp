@@ -115,9 +115,10 @@ int Render(const RenderRequest& request) {
                  why.c_str());
     return 1;
   }
-  const auto shown = RenderCommand(host, options, templates, projectDir);
-  for (const std::string& message : shown) std::fprintf(stderr, "verbsmith templates: %s\n", message.c_str());
-  if (!shown.empty()) return 1;
+  const RenderOutcome rendered = RenderCommand(host, options, templates, projectDir);
+  for (const std::string& message : rendered.messages)
+    std::fprintf(stderr, "verbsmith templates: %s\n", message.c_str());
+  if (!rendered.succeeded) return 1;
   std::printf("%s: %s (%s)\n", projectDir.c_str(), options.commandName.c_str(), options.Describe().c_str());
   return 0;
 }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/stage_outcome.h"
+
 namespace verbsmith {
 
 class Ide;
@@ -92,7 +94,9 @@ class IGeneralMgr {
   virtual void ReloadProject(const std::string& filename) = 0;
   virtual void IsCommandUnique(bool& unique) = 0;
   virtual void AreComponentsDirty(bool& dirty) = 0;
-  virtual void CopyTemplate() = 0;
+  // Copies the templates into the source directory; what failed is the
+  // caller's to show.
+  virtual StageOutcome CopyTemplate() = 0;
   virtual void NamesUnique(bool& unique) = 0;
   virtual void ReadProject() = 0;
   virtual void ModifyProject() = 0;

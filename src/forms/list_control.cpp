@@ -9,7 +9,6 @@ namespace verbsmith::forms {
 
 namespace {
 
-constexpr int32_t kInvalidPropertyValue = 380;
 constexpr int32_t kInvalidPropertyArrayIndex = 381;
 constexpr int32_t kTextReadOnly = 383;
 
@@ -57,7 +56,7 @@ int ListControl::FindItem(const std::string& text) const {
 }
 
 void ListControl::SetListIndex(int index) {
-  if (index < -1 || index >= ListCount()) throw VbError::Standard(kInvalidPropertyValue, Name());
+  if (index < -1 || index >= ListCount()) throw VbError::Standard(vberr::kInvalidPropertyValue, Name());
   if (index == listIndex_) return;
   listIndex_ = index;
   SelectionChanged();

@@ -13,13 +13,6 @@
 
 namespace verbsmith::forms {
 
-namespace {
-
-constexpr int32_t kInvalidPropertyValue = 380;
-constexpr int32_t kDeviceUnavailable = 68;
-
-}  // namespace
-
 void TextBox::SetText(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);
@@ -32,7 +25,7 @@ void TextBox::SetText(std::string text) {
 
 void CheckBox::SetValue(int value) {
   if (value < check::kUnchecked || value > check::kGrayed) {
-    throw VbError::Standard(kInvalidPropertyValue, Name());
+    throw VbError::Standard(vberr::kInvalidPropertyValue, Name());
   }
   if (value == value_) return;
   value_ = value;
@@ -61,7 +54,7 @@ void OptionButton::SetValue(bool value) {
 
 void DriveListBox::SetDrive(const std::string& drive) {
   if (drive.empty() || !std::isalpha(static_cast<unsigned char>(drive[0]))) {
-    throw VbError(kDeviceUnavailable, Name(), "Device unavailable");
+    throw VbError(vberr::kDeviceUnavailable, Name(), "Device unavailable");
   }
   std::string normalized{static_cast<char>(std::tolower(static_cast<unsigned char>(drive[0]))), ':'};
   if (normalized == drive_) return;
@@ -83,7 +76,7 @@ void DirListBox::SetPath(const std::string& path) {
 void VScrollBar::SetValue(int value) {
   const int low = std::min(min_, max_);
   const int high = std::max(min_, max_);
-  if (value < low || value > high) throw VbError::Standard(kInvalidPropertyValue, Name());
+  if (value < low || value > high) throw VbError::Standard(vberr::kInvalidPropertyValue, Name());
   if (value == value_) return;
   value_ = value;
   Raise(onChange);

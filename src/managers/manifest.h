@@ -15,6 +15,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/command_spec_mapping.h"
 #include "platform/command_set.h"
 #include "platform/file_system.h"
 
@@ -31,7 +32,7 @@ inline constexpr int kManifestFormatVersion = 1;
 // The manifest of command C is C.verbsmith.json beside C's recap.
 inline constexpr std::string_view kManifestSuffix = ".verbsmith.json";
 
-using ManifestAnswer = std::variant<std::string, int32_t, bool>;
+using ManifestAnswer = SpecValue;
 
 // One file the run made or used, with its digest.
 struct ManifestFile {

@@ -73,9 +73,7 @@ class ManifestTest : public ::testing::Test {
     sets_.entries = {other, entry_};
   }
 
-  RunManagers Run() const {
-    return {gen_, managers_.Class(), managers_.Module(), managers_.Form(), managers_.Bitmap()};
-  }
+  CommandSpec Run() const { return gen_.Spec(); }
   std::string ManifestPath() const { return dir_.WindowsPath("p/src/Measure.verbsmith.json"); }
   ProjectCheck Check(const std::string& project = "p") {
     return CheckProject(env_.files, sets_, host_.templateDirectory,

@@ -9,57 +9,11 @@
 #include "base/texts.h"
 #include "base/vb_error.h"
 #include "generate/vs_main.h"
+#include "model/command_spec_mapping.h"
 
 namespace verbsmith {
 
 namespace {
-
-using Specification = std::vector<std::pair<std::string, ManifestAnswer>>;
-
-// The command specification by the properties' own names.
-Specification SpecificationOf(const RunManagers& run) {
-  const IGeneralMgr& gen = run.gen;
-  return {
-      {"WizardPurpose", gen.WizardPurpose()},
-      {"ProjectType", gen.ProjectType()},
-      {"CompanyName", gen.CompanyName()},
-      {"ApplicationName", gen.ApplicationName()},
-      {"ProjectName", gen.ProjectName()},
-      {"ProjectFilename", gen.ProjectFilename()},
-      {"ProjectDesc", gen.ProjectDesc()},
-      {"CompleteProjFilename", gen.CompleteProjFilename()},
-      {"CurrentPath", gen.CurrentPath()},
-      {"CurrentPathSrc", gen.CurrentPathSrc()},
-      {"CurrentPathBin", gen.CurrentPathBin()},
-      {"CommandIsModeless", gen.CommandIsModeless()},
-      {"FormNotRequired", gen.FormNotRequired()},
-      {"IsMapViewListener", gen.IsMapViewListener()},
-      {"ViewListener", gen.ViewListener()},
-      {"ViewListenerRequirements", gen.ViewListenerRequirements()},
-      {"ViewListenerCommandType", gen.ViewListenerCommandType()},
-      {"CommandsEnablingConditions", gen.CommandsEnablingConditions()},
-      {"Classname", run.cls.Classname()},
-      {"ClassFilename", run.cls.ClassFilename()},
-      {"CommandDesc", run.cls.CommandDesc()},
-      {"CommandToolTip", run.cls.CommandToolTip()},
-      {"ModuleName", run.module.ModuleName()},
-      {"ModuleFilename", run.module.ModuleFilename()},
-      {"FormName", run.form.FormName()},
-      {"FormFilename", run.form.FormFilename()},
-      {"FormPosition", int32_t{run.form.FormPosition()}},
-      {"ResourceType", int32_t{run.bitmaps.ResourceType()}},
-      {"LCBitmapLocation", run.bitmaps.LCBitmapLocation()},
-      {"LCBMPFilename", run.bitmaps.LCBMPFilename()},
-      {"LMBitmapLocation", run.bitmaps.LMBitmapLocation()},
-      {"LMBMPFilename", run.bitmaps.LMBMPFilename()},
-      {"SCBitmapLocation", run.bitmaps.SCBitmapLocation()},
-      {"SCBMPFilename", run.bitmaps.SCBMPFilename()},
-      {"SMBitmapLocation", run.bitmaps.SMBitmapLocation()},
-      {"SMBMPFilename", run.bitmaps.SMBMPFilename()},
-      {"RCFilename", run.bitmaps.RCFilename()},
-      {"ResFilename", run.bitmaps.ResFilename()},
-  };
-}
 
 std::optional<std::string> DigestOf(FileSystem& fs, const std::string& path) {
   if (path.empty()) return std::nullopt;
@@ -72,40 +26,37 @@ std::optional<std::string> DigestOf(FileSystem& fs, const std::string& path) {
 
 }  // namespace
 
-std::vector<std::pair<std::string, std::string>> FilesOfRun(const RunManagers& run) {
-  const IGeneralMgr& gen = run.gen;
-  const std::string src = gen.CurrentPathSrc();
-  const std::string classname = run.cls.Classname();
+std::vector<std::pair<std::string, std::string>> FilesOfRun(const CommandSpec& spec) {
+  const std::string& src = spec.currentPathSrc;
   std::vector<std::pair<std::string, std::string>> files;
-  if (gen.WizardPurpose() == purpose::kCreate || gen.WizardPurpose() == purpose::kEdit) {
-    files = {{"project file", gen.CompleteProjFilename()},
-             {"command class", run.cls.CompleteFilename()},
-             {"main module", run.module.CompleteFilename()}};
-    if (!gen.FormNotRequired()) files.emplace_back("command form", run.form.CompleteFilename());
-    if (!run.bitmaps.RCFilename().empty())
-      files.emplace_back("resource script", src + run.bitmaps.RCFilename());
-    if (!run.bitmaps.ResFilename().empty()) files.emplace_back("resource", src + run.bitmaps.ResFilename());
+  if (spec.wizardPurpose == purpose::kCreate || spec.wizardPurpose == purpose::kEdit) {
+    files = {{"project file", spec.completeProjFilename},
+             {"command class", spec.InSource(spec.classFilename)},
+             {"main module", spec.InSource(spec.moduleFilename)}};
+    if (!spec.formNotRequired) files.emplace_back("command form", spec.InSource(spec.formFilename));
+    if (!spec.rcFilename.empty()) files.emplace_back("resource script", src + spec.rcFilename);
+    if (!spec.resFilename.empty()) files.emplace_back("resource", src + spec.resFilename);
   }
-  files.emplace_back("recap", src + classname + ".txt");
-  files.emplace_back("initialisation file", gen.CurrentPathBin() + classname + ".ini");
+  files.emplace_back("recap", src + spec.classname + ".txt");
+  files.emplace_back("initialisation file", IniPath(spec));
   return files;
 }
 
-std::string ManifestPathOfRun(const RunManagers& run) {
-  return run.gen.CurrentPathSrc() + run.cls.Classname() + std::string(kManifestSuffix);
+std::string ManifestPathOfRun(const CommandSpec& spec) {
+  return spec.currentPathSrc + spec.classname + std::string(kManifestSuffix);
 }
 
-Manifest ManifestOfRun(Host& host, const RunManagers& run, const CommandEntry& entry) {
+Manifest ManifestOfRun(Host& host, const CommandSpec& spec, const CommandEntry& entry) {
   Manifest manifest;
-  manifest.projectDirectory = run.gen.CurrentPath();
+  manifest.projectDirectory = spec.currentPath;
   const std::string& project = manifest.projectDirectory;
-  const std::string location = RelativeToDirectory(project, ManifestPathOfRun(run));
-  manifest.location = location == ManifestPathOfRun(run) ? std::string() : location;
-  manifest.specification = SpecificationOf(run);
+  const std::string location = RelativeToDirectory(project, ManifestPathOfRun(spec));
+  manifest.location = location == ManifestPathOfRun(spec) ? std::string() : location;
+  manifest.specification = NamedValues(spec);
   manifest.entry = entry;
   manifest.templateDirectory = host.templateDirectory;
   manifest.templateSetSha256 = TemplateSetSha256(host.fs, host.templateDirectory);
-  for (const auto& [role, path] : FilesOfRun(run)) {
+  for (const auto& [role, path] : FilesOfRun(spec)) {
     if (auto digest = DigestOf(host.fs, path)) {
       manifest.files.push_back({role, RelativeToDirectory(project, path), std::move(*digest)});
     }
@@ -118,10 +69,10 @@ Manifest ManifestOfRun(Host& host, const RunManagers& run, const CommandEntry& e
   return manifest;
 }
 
-void WriteManifest(Host& host, const RunManagers& run, const CommandEntry& entry) {
-  const std::string path = ManifestPathOfRun(run);
+void WriteManifest(Host& host, const CommandSpec& spec, const CommandEntry& entry) {
+  const std::string path = ManifestPathOfRun(spec);
   try {
-    host.fs.WriteBytes(path, ManifestJson(ManifestOfRun(host, run, entry)));
+    host.fs.WriteBytes(path, ManifestJson(ManifestOfRun(host, spec, entry)));
   } catch (const VbError& e) {
     ReportWriteError(host, text::kCannotOpenFileForWrite, path, e);
   }

@@ -345,10 +345,11 @@ std::optional<TemplateFault> CheckTemplateDirectory(Host& host, const std::strin
     StagedFileSystem staged(host.fs);
     const std::string projectDir = workDir + "case" + std::to_string(++index) + "\\";
     if (!MakeDirectoryPath(staged, projectDir)) return TemplateFault{projectDir, 0, "cannot be made"};
-    const std::vector<std::string> shown = RenderInto(host, staged, options, templateDir, projectDir);
-    if (!shown.empty()) {
-      return TemplateFault{projectDir, 0,
-                           "rendering reported \"" + shown.front() + "\" (" + options.Describe() + ")"};
+    const RenderOutcome rendered = RenderInto(host, staged, options, templateDir, projectDir);
+    if (!rendered.succeeded) {
+      return TemplateFault{
+          projectDir, 0,
+          "rendering reported \"" + rendered.messages.front() + "\" (" + options.Describe() + ")"};
     }
     if (auto fault = CheckRenderedProject(staged, options, templateDir, projectDir)) return fault;
   }

@@ -2,7 +2,9 @@
 
 #include <optional>
 
+#include "base/messages.h"
 #include "managers/manager_set.h"
+#include "model/command_spec_mapping.h"
 
 namespace verbsmith {
 
@@ -30,6 +32,30 @@ class CollectingDialogs : public Dialogs {
   std::vector<std::string> prompts;
 };
 
+// The specification of a create run with these answers, over the fresh
+// managers' own.
+CommandSpec SpecToRender(const RenderOptions& options, const std::string& projectDir, CommandSpec spec) {
+  spec.currentPath = projectDir;
+  spec.currentPathSrc = projectDir + "src\\";
+  spec.currentPathBin = projectDir + "bin\\";
+  spec.projectName = options.projectName;
+  spec.projectDesc = options.ProjectDesc();
+  spec.wizardPurpose = purpose::kCreate;
+  spec.commandIsModeless = options.commandIsModeless;
+  spec.formNotRequired = options.formNotRequired;
+  spec.isMapViewListener = options.isMapViewListener;
+  spec.commandsEnablingConditions = options.customEnabling ? kCustomEnabling : 0;
+  spec.viewListener =
+      options.customStartup ? kCustomStartup : (options.isMapViewListener ? kActiveMapView : 0);
+  spec.classname = options.commandName;
+  spec.commandDesc = options.description;
+  spec.commandToolTip = options.toolTip;
+  spec.moduleName = options.commandName;
+  spec.formName = options.FormName();
+  spec.formPosition = options.formPosition;
+  return spec;
+}
+
 }  // namespace
 
 std::string RenderOptions::Describe() const {
@@ -41,8 +67,8 @@ std::string RenderOptions::Describe() const {
   return text;
 }
 
-std::vector<std::string> RenderInto(Host& host, StagedFileSystem& staged, const RenderOptions& options,
-                                    const std::string& templateDir, const std::string& projectDir) {
+RenderOutcome RenderInto(Host& host, StagedFileSystem& staged, const RenderOptions& options,
+                         const std::string& templateDir, const std::string& projectDir) {
   CollectingDialogs dialogs;
   Host local = host.With(static_cast<FileSystem&>(staged)).With(dialogs);
   local.templateDirectory = templateDir;
@@ -60,27 +86,10 @@ std::vector<std::string> RenderInto(Host& host, StagedFileSystem& staged, const 
   // One that cannot be made is reported by the copies into it.
   MakeDirectoryIfMissing(staged, projectDir + "src\\");
   MakeDirectoryIfMissing(staged, projectDir + "bin\\");
-  gen.SetCurrentPath(projectDir);
-  gen.SetCurrentPathSrc(projectDir + "src\\");
-  gen.SetCurrentPathBin(projectDir + "bin\\");
-  gen.SetProjectName(options.projectName);
-  gen.SetProjectDesc(options.ProjectDesc());
-  gen.SetWizardPurpose(purpose::kCreate);
-  gen.SetCommandIsModeless(options.commandIsModeless);
-  gen.SetFormNotRequired(options.formNotRequired);
-  gen.SetIsMapViewListener(options.isMapViewListener);
-  gen.SetCommandsEnablingConditions(options.customEnabling ? kCustomEnabling : 0);
-  gen.SetViewListener(options.customStartup ? kCustomStartup
-                                            : (options.isMapViewListener ? kActiveMapView : 0));
+  StoreSpec(SpecToRender(options, projectDir, gen.Spec()), gen, cls, module, form, managers.Bitmap());
 
-  cls.SetClassname(options.commandName);
-  cls.SetCommandDesc(options.description);
-  cls.SetCommandToolTip(options.toolTip);
-  module.SetModuleName(options.commandName);
-  form.SetFormName(options.FormName());
-  form.SetFormPosition(options.formPosition);
-
-  gen.CopyTemplate();
+  const StageOutcome copied = gen.CopyTemplate();
+  for (const int message : copied.messages) dialogs.prompts.push_back(LoadResString(message));
   module.ReadModule();
   module.ModifyModule();
   module.WriteModule();
@@ -95,20 +104,22 @@ std::vector<std::string> RenderInto(Host& host, StagedFileSystem& staged, const 
   gen.ReadProject();
   gen.ModifyProject();
   gen.WriteModifiedProject();
-  return dialogs.prompts;
+  const bool succeeded = !copied.failed && dialogs.prompts.empty();
+  return {std::move(dialogs.prompts), succeeded};
 }
 
-std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
-                                       const std::string& templateDir, const std::string& projectDir) {
+RenderOutcome RenderCommand(Host& host, const RenderOptions& options, const std::string& templateDir,
+                            const std::string& projectDir) {
   StagedFileSystem staged(host.fs);
-  std::vector<std::string> shown = RenderInto(host, staged, options, templateDir, projectDir);
-  if (!shown.empty()) return shown;
+  RenderOutcome outcome = RenderInto(host, staged, options, templateDir, projectDir);
+  if (!outcome.succeeded) return outcome;
   try {
     staged.Commit();
   } catch (const VbError& e) {
-    shown.push_back("Cannot write the project: " + e.Description());
+    outcome.messages.push_back("Cannot write the project: " + e.Description());
+    outcome.succeeded = false;
   }
-  return shown;
+  return outcome;
 }
 
 }  // namespace verbsmith

@@ -32,20 +32,27 @@ struct RenderOptions {
   std::string Describe() const;
 };
 
+// What a render came to: the messages the managers met on the way, in the
+// order met, and whether every file was made.
+struct RenderOutcome {
+  std::vector<std::string> messages;
+  bool succeeded = true;
+};
+
 // Makes projectDir's src and bin directories when missing, copies the
 // templates of templateDir into src and rewrites them as the create flow
 // does: module, class, form, project file. Both directories are Windows
 // form with a trailing backslash. Everything is made in staged, where it
-// stays until committed. Returns the texts of the message boxes shown on
-// the way: empty when every step succeeded.
-std::vector<std::string> RenderInto(Host& host, StagedFileSystem& staged, const RenderOptions& options,
-                                    const std::string& templateDir, const std::string& projectDir);
+// stays until committed. A step that met anything to say has not made
+// what was asked.
+RenderOutcome RenderInto(Host& host, StagedFileSystem& staged, const RenderOptions& options,
+                         const std::string& templateDir, const std::string& projectDir);
 
 // RenderInto, and when every step succeeded, each finished file put in
 // place at once: an interrupted render leaves each file old or new, never
-// a raw template. A failed render changes nothing; a failed commit adds
-// its message.
-std::vector<std::string> RenderCommand(Host& host, const RenderOptions& options,
-                                       const std::string& templateDir, const std::string& projectDir);
+// a raw template. A failed render changes nothing; a failed commit fails
+// it with its message.
+RenderOutcome RenderCommand(Host& host, const RenderOptions& options, const std::string& templateDir,
+                            const std::string& projectDir);
 
 }  // namespace verbsmith

@@ -5,6 +5,7 @@
 #include "base/texts.h"
 #include "base/win_path.h"
 #include "generate/manager_errors.h"
+#include "model/command_spec_mapping.h"
 
 namespace verbsmith {
 
@@ -23,6 +24,10 @@ void GeneralMgrClass::InitializeObjects(IConnection* connection) {
   if ((formMgr_ = connection->FormMgr()) == nullptr) return record(mgrerr::kNoFormMgr);
   if ((bitmapMgr_ = connection->BitmapMgr()) == nullptr) return record(mgrerr::kNoBitmapMgr);
   if ((vbInst_ = connection->VBInst()) == nullptr) return record(mgrerr::kNoVBInst);
+}
+
+CommandSpec GeneralMgrClass::Spec() const {
+  return SpecOf(*this, classMgr_, moduleMgr_, formMgr_, bitmapMgr_);
 }
 
 void GeneralMgrClass::SetCurrentPath(std::string value) {

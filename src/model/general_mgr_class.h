@@ -7,6 +7,7 @@
 #include <string>
 
 #include "connection/connection.h"
+#include "model/command_spec.h"
 #include "platform/host.h"
 
 namespace verbsmith {
@@ -84,7 +85,7 @@ class GeneralMgrClass : public IGeneralMgr {
   void IsCommandUnique(bool& unique) override;
   void WriteINI() override;
   // Scaffolding (general_mgr_scaffold.cpp).
-  void CopyTemplate() override;
+  StageOutcome CopyTemplate() override;
   void NamesUnique(bool& unique) override;
   // Project file (general_mgr_project.cpp).
   void ReadProject() override;
@@ -92,6 +93,9 @@ class GeneralMgrClass : public IGeneralMgr {
   void WriteModifiedProject() override;
   // Recap file (general_mgr_recap.cpp).
   void WriteRecap() override;
+
+  // The command specification this manager and the others hold now.
+  CommandSpec Spec() const;
 
   // The shared objects received by InitializeObjects (empty until then).
   IClassMgr* ClassMgr() const { return classMgr_; }

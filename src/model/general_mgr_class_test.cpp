@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -147,6 +148,17 @@ TEST_F(GeneralMgrClassTest, AFailedWriteINIIsReportedOnce) {
   EXPECT_FALSE(dir.Exists("proj/missing"));
 }
 
+// Without a bitmap manager the bitmap paths cannot be had; the keys before
+// them are still written, and the failure shown.
+TEST_F(GeneralMgrClassTest, WriteINIWithoutABitmapManagerKeepsTheKeysBeforeTheBitmaps) {
+  connection.bitmapMgr = nullptr;
+  Connect(&ide);
+  gen.WriteINI();
+  EXPECT_NE(Ini().find("ToolTip="), std::string::npos);
+  EXPECT_EQ(Ini().find("BitmapPath"), std::string::npos);
+  EXPECT_EQ(env.Prompts().size(), 1u);
+}
+
 // A ProgID is taken when it is registered, with or without a class id.
 TEST_F(GeneralMgrClassTest, OnlyAnUnregisteredProgIDIsUnique) {
   for (const auto& [project, expected] :
@@ -258,6 +270,9 @@ TEST_F(GeneralMgrClassTest, WhatCannotBeCheckedCountsAsChanged) {
   Connect(nullptr);  // no environment: no project either
   EXPECT_FALSE(Dirty());
   EXPECT_TRUE(env.dialogs.MessageBoxes().empty());
+  Connect(&ide);
+  ide.OpenProject().Add("frmMain").faultInIsDirty = true;
+  EXPECT_THROW(Dirty(), std::logic_error);  // a fault of the program is no unsaved change
 }
 
 TEST_F(GeneralMgrClassTest, ReloadLoadsTheProjectAsUnchangedAndPassesFailuresOn) {

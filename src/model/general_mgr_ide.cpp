@@ -1,12 +1,11 @@
 // GeneralMgrClass: the project operations in the development environment.
 
-#include <exception>
 #include <string>
 
 #include "base/texts.h"
 #include "generate/manager_errors.h"
-#include "platform/ide.h"
 #include "model/general_mgr_class.h"
+#include "platform/ide.h"
 
 namespace verbsmith {
 
@@ -44,8 +43,6 @@ void GeneralMgrClass::AreComponentsDirty(bool& dirty) {
   } catch (const VbError& error) {
     // A component that cannot be checked or refreshed may hold changes.
     host_.err.Set(error);
-    dirty = true;
-  } catch (const std::exception&) {
     dirty = true;
   }
 }

@@ -20,7 +20,8 @@ constexpr int kAttributesFailedMessage = 166;
 
 }  // namespace
 
-void GeneralMgrClass::CopyTemplate() {
+StageOutcome GeneralMgrClass::CopyTemplate() {
+  StageOutcome outcome;
   const std::string templates = host_.templateDirectory;
   completeProjFilename_ = currentPathSrc_ + projectFilename_;
 
@@ -45,15 +46,17 @@ void GeneralMgrClass::CopyTemplate() {
     try {
       host_.fs.CopyWorkingFile(templates + copy.templateName, destination);
     } catch (const VbError&) {
-      host_.dialogs.MsgBox(LoadResString(kCopyFailedMessage), mb::kOKOnly, std::nullopt);
+      outcome.messages.push_back(kCopyFailedMessage);
+      outcome.failed = true;
     }
     // Installed templates may be read-only; the generators rewrite the copies.
     try {
       host_.fs.SetAttributes(destination, attr::kNormal);
     } catch (const VbError&) {
-      host_.dialogs.MsgBox(LoadResString(kAttributesFailedMessage), mb::kOKOnly, std::nullopt);
+      outcome.messages.push_back(kAttributesFailedMessage);
     }
   }
+  return outcome;
 }
 
 void GeneralMgrClass::NamesUnique(bool& unique) {

@@ -77,13 +77,13 @@ void VerbsmithCls::OnDisconnection(int /*removeMode*/) {
   // Nothing here is ever reported: each step is tried on its own.
   try {
     if (menuEntry_ != nullptr) menuEntry_->Delete();
-  } catch (const std::exception&) {
+  } catch (const VbError&) {
     // The environment is going away; a menu entry it cannot delete goes with it.
   }
   try {
     host_.settings.SaveSetting(Text(text::kSettingsApp), Text(text::kSettingsSection),
                                Text(text::kDisplayOnConnect), "0");
-  } catch (const std::exception&) {
+  } catch (const VbError&) {
     // An unsaved setting only shows the wizard once more at the next start.
   }
 }

@@ -222,7 +222,7 @@ void BitmapSteps::LeaveCustomBMP() {
   IBitmapMgr& bitmaps = *window_.BitmapMgr();
   // Built now, so the script's path follows the project's location as it
   // stands when the step is left.
-  gen.SetBitmapRecapString(bitmaps.ResourceType() != kNoBitmap ? recap::CustomBitmaps(gen, bitmaps)
+  gen.SetBitmapRecapString(bitmaps.ResourceType() != kNoBitmap ? recap::CustomBitmaps(window_.Spec())
                                                                : recap::NoBitmap());
   // A file dialog may have moved the current directory; the typed names
   // were resolved already, so the remembered one is made current again.
@@ -238,8 +238,7 @@ void BitmapSteps::LeaveCustomBMP() {
 void BitmapSteps::RebuildEditSummary() {
   // An edit has no classification step after this one to rebuild it.
   IGeneralMgr& gen = *window_.GenMgr();
-  if (gen.WizardPurpose() == purpose::kEdit)
-    recap::RebuildSummary(gen, *window_.ClassMgr(), *window_.ModuleMgr());
+  if (gen.WizardPurpose() == purpose::kEdit) recap::RebuildSummary(gen, window_.Spec());
 }
 
 }  // namespace verbsmith

@@ -91,7 +91,7 @@ void CommandKindSteps::Leave(Step step) {
   switch (step) {
     case Step::kComClass:
       window_.HideStep(step);
-      recap::RebuildSummary(*window_.GenMgr(), *window_.ClassMgr(), *window_.ModuleMgr());
+      recap::RebuildSummary(*window_.GenMgr(), window_.Spec());
       return;
     case Step::kListener:
       return StoreListener();

@@ -1,14 +1,12 @@
 // The command-name step for edit and delete: the command set's entries in
 // the list, and the specification rebuilt from the chosen one.
 
-#include <algorithm>
-
 #include "base/messages.h"
 #include "base/win_path.h"
 #include "generate/vs_main.h"
+#include "model/command_spec_mapping.h"
 #include "model/registry_lookups.h"
 #include "platform/dialogs.h"
-#include "wizard/bitmap_steps_rows.h"
 #include "wizard/command_name_rules.h"
 #include "wizard/command_name_step.h"
 #include "wizard/frm_verbsmith.h"
@@ -91,26 +89,10 @@ void CommandNameStep::ChooseForDelete(const CommandEntry& entry) {
 void CommandNameStep::ChooseForEdit(const CommandEntry& entry) {
   Host& host = window_.GetHost();
   IGeneralMgr* gen = window_.GenMgr();
-  IBitmapMgr* bitmaps = window_.BitmapMgr();
-  gen->SetViewListenerRequirements(entry.listenerMask);
-  gen->SetViewListenerCommandType(entry.commandType);
-  gen->SetCommandsEnablingConditions(entry.enableMask);
-  gen->SetCommandIsModeless(entry.modalFlag == 0);
-
-  if (std::ranges::any_of(kBitmapRows,
-                          [&entry](const BitmapRow& row) { return !(entry.*row.entryPath).empty(); })) {
-    bitmaps->SetResourceType(1);
-  }
-  // Each stored path splits into its location (up to and including the
-  // last backslash) and its file name.
-  for (const BitmapRow& row : kBitmapRows) {
-    std::string file = entry.*row.entryPath;
-    std::string location = SplitDirectory(file);
-    row.Set(*bitmaps, std::move(location), std::move(file));
-  }
-
-  gen->SetIsMapViewListener(entry.listenerMask != 0);
-  recap::ResetListenerPieces(*gen, entry.listenerMask != 0);
+  CommandSpec spec = window_.Spec();
+  ReadEntry(entry, spec);
+  StoreEntryPart(spec, *gen, *window_.BitmapMgr());
+  recap::ResetListenerPieces(*gen, spec.isMapViewListener);
 
   std::string serverPath;
   if (!UsableServer(entry.progId, serverPath)) return;

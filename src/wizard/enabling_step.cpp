@@ -85,7 +85,7 @@ void EnablingStep::Leave(Step step) {
   });
   gen.SetCommandsEnablingConditions(encoding.mask);
   gen.SetCommandsEnablingConditionsRecap(encoding.recap);
-  recap::RebuildSummary(gen, *window_.ClassMgr(), *window_.ModuleMgr());
+  recap::RebuildSummary(gen, window_.Spec());
   window_.HideStep(step);
 }
 

@@ -1,15 +1,17 @@
 #include "wizard/finish_flows.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/messages.h"
+#include "base/stage_outcome.h"
 #include "base/texts.h"
 #include "generate/vs_main.h"
 #include "managers/manifest_writer.h"
+#include "model/command_spec_mapping.h"
 #include "platform/command_set.h"
 #include "platform/dialogs.h"
-#include "wizard/bitmap_steps_rows.h"
 #include "wizard/finish_transaction.h"
 #include "wizard/frm_preview.h"
 #include "wizard/frm_verbsmith.h"
@@ -21,22 +23,6 @@ namespace {
 constexpr std::string_view kParagraph = "\r\n\r\n";
 
 }  // namespace
-
-CommandEntry EntryFor(const FrmVerbsmith& window) {
-  const IGeneralMgr& gen = *window.GenMgr();
-  const IClassMgr& cls = *window.ClassMgr();
-  const IBitmapMgr& bitmaps = *window.BitmapMgr();
-  CommandEntry entry;
-  entry.progId = gen.ProjectName() + "." + cls.Classname();
-  entry.commandType = gen.ViewListenerCommandType();
-  entry.enableMask = gen.CommandsEnablingConditions();
-  entry.listenerMask = gen.ViewListenerRequirements();
-  entry.modalFlag = gen.CommandIsModeless() ? 0 : 1;
-  entry.description = cls.CommandDesc();
-  entry.toolTip = cls.CommandToolTip();
-  for (const BitmapRow& row : kBitmapRows) entry.*row.entryPath = row.Path(bitmaps);
-  return entry;
-}
 
 namespace {
 
@@ -54,13 +40,30 @@ void Generate(FrmVerbsmith& window, Stage stage) {
   }
 }
 
-void CreateProject(FrmVerbsmith& window) {
+// Shows what a stage met, each message in a box of its own with the
+// add-in's title.
+void Present(Dialogs& dialogs, const StageOutcome& outcome) {
+  for (const int message : outcome.messages)
+    dialogs.MsgBox(LoadResString(message), mb::kOKOnly, std::nullopt);
+}
+
+// What making the files came to, beside the failures the stages reported:
+// whether a stage left out something the run needs.
+struct Held {
+  bool incomplete = false;
+};
+
+// A template that did not arrive fails the run even where an older copy
+// would let the generators go on.
+Held CreateProject(FrmVerbsmith& window) {
   IGeneralMgr& gen = *window.GenMgr();
   IModuleMgr& module = *window.ModuleMgr();
   IClassMgr& cls = *window.ClassMgr();
   IFormMgr& form = *window.FormMgr();
   Dialogs& dialogs = window.GetHost().dialogs;
-  Generate(window, [&] { gen.CopyTemplate(); });
+  StageOutcome copied;
+  Generate(window, [&] { copied = gen.CopyTemplate(); });
+  Present(dialogs, copied);
   Generate(window, [&] {
     module.ReadModule();
     module.ModifyModule();
@@ -80,6 +83,7 @@ void CreateProject(FrmVerbsmith& window) {
     });
     dialogs.DoEvents();
   }
+  return {copied.failed};
 }
 
 void UpdateClass(FrmVerbsmith& window) {
@@ -114,7 +118,8 @@ std::vector<std::string> DirectoriesOfThisRun(FrmVerbsmith& window) {
 // resource compiler, or one that failed when the user chose to finish
 // without it: the project is then made without the resource, as the user
 // was told.
-bool AStageFailed(const Host& host, FinishChoices choices = {}) {
+bool AStageFailed(const Host& host, Held held, FinishChoices choices = {}) {
+  if (held.incomplete) return true;
   for (const int32_t number : host.err.Reported()) {
     if (number == vberr::kNoResourceCompiler) continue;
     if (number == vberr::kResourceCompilerFailed && choices.withoutBitmaps) continue;
@@ -137,12 +142,13 @@ const char* PurposeName(int16_t purpose) {
 // Makes every file of the run, held by the open transaction: all of them
 // are made before anything is registered or written, so that a failure
 // anywhere leaves everything as it was.
-void GenerateHeld(FrmVerbsmith& window) {
+Held GenerateHeld(FrmVerbsmith& window) {
   IGeneralMgr& gen = *window.GenMgr();
   window.GetHost().err.ForgetReported();
+  Held held;
   switch (gen.WizardPurpose()) {
     case purpose::kCreate:
-      CreateProject(window);
+      held = CreateProject(window);
       RewriteProjectFile(window);
       break;
     case purpose::kEdit:
@@ -154,11 +160,12 @@ void GenerateHeld(FrmVerbsmith& window) {
   }
   Generate(window, [&] { gen.WriteRecap(); });
   Generate(window, [&] { gen.WriteINI(); });
+  return held;
 }
 
 FinishPlan PlanOf(FrmVerbsmith& window, FinishTransaction& transaction) {
   IGeneralMgr& gen = *window.GenMgr();
-  FinishPlan plan = transaction.Preview(gen.CompanyName(), gen.ApplicationName(), EntryFor(window));
+  FinishPlan plan = transaction.Preview(gen.CompanyName(), gen.ApplicationName(), EntryOf(window.Spec()));
   plan.purpose = PurposeName(gen.WizardPurpose());
   if (window.BitmapMgr()->ResourceType() == 1) plan.compiler = window.BitmapMgr()->CompilerPath();
   const bool opensProject =
@@ -201,15 +208,16 @@ void ShowDeletionPlan(FrmVerbsmith& window, const CommandEntry& chosen) {
 
 // Registers the command and puts the held files in place, or takes the run
 // back and says why. Whether the run is done.
-bool Commit(FrmVerbsmith& window, FinishTransaction& transaction, FinishChoices choices) {
+bool Commit(FrmVerbsmith& window, FinishTransaction& transaction, Held held, FinishChoices choices) {
   Host& host = window.GetHost();
-  if (AStageFailed(host, choices)) {
+  if (AStageFailed(host, held, choices)) {
     transaction.Abandon();
     window.Message(std::string(text::kFinishTakenBack), mb::kExclamation);
     return false;
   }
   try {
-    transaction.Commit(window.GenMgr()->CompanyName(), window.GenMgr()->ApplicationName(), EntryFor(window));
+    transaction.Commit(window.GenMgr()->CompanyName(), window.GenMgr()->ApplicationName(),
+                       EntryOf(window.Spec()));
     return true;
   } catch (const FinishTransaction::Failure& failure) {
     host.err.Set(failure.error);
@@ -287,15 +295,14 @@ void RunFinishFlow(FrmVerbsmith& window, FinishChoices choices) {
     window.Message(std::string(text::kProjectBusy), mb::kExclamation);
     window.Message(std::string(text::kFinishTakenBack), mb::kExclamation);
   } else {
-    GenerateHeld(window);
-    if (host.finishPreview && !AStageFailed(host, choices)) {
+    const Held held = GenerateHeld(window);
+    if (host.finishPreview && !AStageFailed(host, held, choices)) {
       ShowPlan(window, transaction);
     } else {
       // The manifest records a run that is done, so a preview has none.
-      WriteManifest(host,
-                    {gen, *window.ClassMgr(), *window.ModuleMgr(), *window.FormMgr(), *window.BitmapMgr()},
-                    EntryFor(window));
-      if (Commit(window, transaction, choices)) {
+      const CommandSpec spec = window.Spec();
+      WriteManifest(host, spec, EntryOf(spec));
+      if (Commit(window, transaction, held, choices)) {
         // The project's own directories now; any other goes with the window.
         if (gen.WizardPurpose() == purpose::kCreate) window.MadeDirectories().Keep();
         OfferProject(window);
@@ -309,9 +316,9 @@ void PreviewFinish(FrmVerbsmith& window) {
   std::vector<std::string> lines;
   {
     FinishTransaction held(window.GetHost(), "", {}, FinishTransaction::Mode::kPreview);
-    GenerateHeld(window);
+    const Held made = GenerateHeld(window);
     lines = PlanOf(window, held).ToLines();
-    if (AStageFailed(window.GetHost())) lines.insert(lines.begin(), std::string(text::kPreviewStops));
+    if (AStageFailed(window.GetHost(), made)) lines.insert(lines.begin(), std::string(text::kPreviewStops));
   }
   FrmPreview preview(window.Runtime());
   window.Runtime().Tell(event::PreviewShown{lines});

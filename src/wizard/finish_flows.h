@@ -3,14 +3,9 @@
 // (create, edit, add), the delete flow behind the command-name step's
 // Finish, and the cancel flow behind every Cancel button.
 
-#include "platform/command_set.h"
-
 namespace verbsmith {
 
 class FrmVerbsmith;
-
-// The twenty fields of the command's entry, as the run describes it.
-CommandEntry EntryFor(const FrmVerbsmith& window);
 
 // Makes every file of the run (held, nothing written yet), then registers
 // the command and puts the files in place, all or nothing: a failure

@@ -9,6 +9,7 @@
 #include "base/win_path.h"
 #include "managers/manifest_writer.h"
 #include "managers/template_check.h"
+#include "model/command_spec_mapping.h"
 #include "platform/command_entry_check.h"
 #include "platform/dialogs.h"
 #include "platform/ide.h"
@@ -96,9 +97,9 @@ std::optional<Refusal> CheckDirectories(FrmVerbsmith& window) {
 std::optional<Refusal> CheckLinks(FrmVerbsmith& window) {
   IGeneralMgr& gen = *window.GenMgr();
   FileSystem& fs = window.GetHost().fs;
-  const RunManagers run{gen, *window.ClassMgr(), *window.ModuleMgr(), *window.FormMgr(), *window.BitmapMgr()};
-  auto files = FilesOfRun(run);
-  files.emplace_back("manifest", ManifestPathOfRun(run));
+  const CommandSpec spec = window.Spec();
+  auto files = FilesOfRun(spec);
+  files.emplace_back("manifest", ManifestPathOfRun(spec));
   const std::string project = AsciiUpper(AddTrailingBackslash(fs.ResolvedPath(gen.CurrentPath())));
   for (const auto& [role, path] : files) {
     const std::optional<std::string> target = LinkTarget(fs, path);
@@ -124,7 +125,7 @@ std::optional<Refusal> CheckBitmaps(FrmVerbsmith& window) {
 // keeps. A text the user can retype sends the user to its box; a name read
 // from the project or the registry can only be put right there.
 std::optional<Refusal> CheckEntry(FrmVerbsmith& window) {
-  const std::optional<EntryProblem> problem = CheckCommandEntry(EntryFor(window));
+  const std::optional<EntryProblem> problem = CheckCommandEntry(EntryOf(window.Spec()));
   if (!problem) return std::nullopt;
   const IGeneralMgr& gen = *window.GenMgr();
   const bool typed = gen.WizardPurpose() != purpose::kAdd || gen.ProjectType() != projecttype::kVisualBasic;

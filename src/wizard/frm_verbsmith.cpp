@@ -7,6 +7,7 @@
 #include "forms/center_form.h"
 #include "forms/key_codes.h"
 #include "generate/manager_errors.h"
+#include "model/command_spec_mapping.h"
 #include "wizard/bitmap_steps.h"
 #include "wizard/command_kind_steps.h"
 #include "wizard/command_name_step.h"
@@ -66,6 +67,10 @@ void FrmVerbsmith::AddGroup(std::initializer_list<Step> steps) {
   for (Step step : steps) stepOwners_[static_cast<size_t>(step)] = groups_.back().get();
 }
 
+CommandSpec FrmVerbsmith::Spec() const {
+  return SpecOf(*genMgr_, classMgr_, moduleMgr_, formMgr_, bitmapMgr_);
+}
+
 void FrmVerbsmith::InitializeObjects(IConnection* wizard) {
   // References of an earlier run are dropped first: they point at managers
   // that a new run has released.
@@ -99,14 +104,14 @@ void FrmVerbsmith::OnLoad() {
     if (!directory.empty() && directory.back() == '\\') directory.pop_back();
     help_.SetApplicationHelpFile(directory + "\\..\\resdlls\\00" + id.substr(1, 1) +
                                  id.substr(id.size() - 1) + "\\Verbsmith52.chm");
-  } catch (const std::exception&) {
+  } catch (const VbError&) {
     // Without a help file path, help asks for the file when first wanted.
   }
   try {
     SetWidth(kWindowWidth);
     SetHeight(kWindowHeight);
     forms::CenterForm(host_.screen, 0, *this);
-  } catch (const std::exception&) {
+  } catch (const VbError&) {
     // The window keeps its designed size and place.
   }
   currentStepPicture_ = nullptr;
@@ -119,7 +124,7 @@ void FrmVerbsmith::OnLoad() {
   }
   try {
     stepOwners_[static_cast<size_t>(Step::kIntro)]->Show(Step::kIntro, Direction::kNext);
-  } catch (const std::exception&) {
+  } catch (const VbError&) {
     // The start step is still there to be shown by the person's first action.
   }
   host_.err.Clear();

@@ -14,6 +14,7 @@
 
 #include "connection/connection.h"
 #include "forms/form.h"
+#include "model/command_spec.h"
 #include "platform/host.h"
 #include "wizard/frm_multi_cmd.h"
 #include "wizard/help.h"
@@ -48,6 +49,8 @@ class FrmVerbsmith : public forms::Form, public WizardWindow {
   IFormMgr* FormMgr() const { return formMgr_; }
   IBitmapMgr* BitmapMgr() const { return bitmapMgr_; }
   Ide* VBInst() const { return vbInst_; }
+  // The command specification the managers hold now.
+  CommandSpec Spec() const;
   FrmMultiCmd* MultiCmd() const { return multiCmd_.get(); }
   // Set once all objects are there: the command-name step then starts by
   // emptying its fields; cleared when that step is left.

@@ -30,7 +30,8 @@ std::string DriveCurrentDirectory(Host& host, const std::string& drive) {
     return current;
   }
   const std::string root = drive.substr(0, 2) + "\\";
-  if (!FileExists(host, root, attr::kDirectory)) throw VbError(68, "drvProjLoc", "Device unavailable");
+  if (!FileExists(host, root, attr::kDirectory))
+    throw VbError(vberr::kDeviceUnavailable, "drvProjLoc", "Device unavailable");
   return root;
 }
 
@@ -153,7 +154,7 @@ void IntroSteps::ShowProjName(Direction direction) {
     } catch (const VbError& error) {
       // A location that can no longer be shown: start from where the
       // process is instead.
-      if (error.Number() != vberr::kPathNotFound && error.Number() != 68) throw;
+      if (error.Number() != vberr::kPathNotFound && error.Number() != vberr::kDeviceUnavailable) throw;
       gen->SetCurrentPath(host.fs.CurrentDirectory());
       FillProjName(direction);
     }

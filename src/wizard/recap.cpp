@@ -1,7 +1,6 @@
 #include "wizard/recap.h"
 
 #include "base/messages.h"
-#include "wizard/bitmap_steps_rows.h"
 #include "wizard/frm_verbsmith.h"
 
 namespace verbsmith::recap {
@@ -35,10 +34,10 @@ std::string ListenerHeading(bool listener) {
   return heading;
 }
 
-std::string CustomBitmaps(const IGeneralMgr& gen, const IBitmapMgr& bitmaps) {
-  std::string piece = Item(gen.CurrentPathSrc() + bitmaps.RCFilename());
-  for (const BitmapRow& row : kBitmapRows) {
-    if (!row.Name(bitmaps).empty()) piece += Item(row.Path(bitmaps));
+std::string CustomBitmaps(const CommandSpec& spec) {
+  std::string piece = Item(spec.currentPathSrc + spec.rcFilename);
+  for (const SpecBitmap& bitmap : kSpecBitmaps) {
+    if (!(spec.*bitmap.file).empty()) piece += Item(bitmap.Path(spec));
   }
   return piece;
 }
@@ -47,20 +46,20 @@ std::string NoBitmap() {
   return Item("Bitmap not defined");
 }
 
-std::string Summary(const IGeneralMgr& gen, const IClassMgr& cls, const IModuleMgr& module) {
-  const int32_t purpose = gen.WizardPurpose();
-  std::string summary = OpeningSentence(purpose, gen.CommandIsModeless()) + cls.CommandToolTip() + kNL + kNL;
-  summary += "Description:" + cls.CommandDesc() + kNL + kNL;
-  summary += "Tooltip:" + cls.CommandToolTip() + kNL + kNL;
+std::string Summary(const CommandSpec& spec, const std::string& bitmapPiece) {
+  const int32_t purpose = spec.wizardPurpose;
+  std::string summary = OpeningSentence(purpose, spec.commandIsModeless) + spec.commandToolTip + kNL + kNL;
+  summary += "Description:" + spec.commandDesc + kNL + kNL;
+  summary += "Tooltip:" + spec.commandToolTip + kNL + kNL;
   if (purpose == purpose::kAdd) return summary;
   summary += std::string("Project Location:") + kNL;
   // A modeless edit changes only the registration, so it names no files.
-  if (purpose != purpose::kEdit || !gen.CommandIsModeless()) {
-    summary += Item(gen.CurrentPathSrc() + gen.ProjectFilename());
-    summary += Item(cls.CompleteFilename());
-    summary += Item(module.CompleteFilename());
+  if (purpose != purpose::kEdit || !spec.commandIsModeless) {
+    summary += Item(spec.currentPathSrc + spec.projectFilename);
+    summary += Item(spec.InSource(spec.classFilename));
+    summary += Item(spec.InSource(spec.moduleFilename));
   }
-  return summary + gen.BitmapRecapString();
+  return summary + bitmapPiece;
 }
 
 std::string Total(const IGeneralMgr& gen) {
@@ -78,8 +77,8 @@ void ShowTotal(FrmVerbsmith& window) {
   box.SetText(gen.TotalRecapString());
 }
 
-void RebuildSummary(IGeneralMgr& gen, const IClassMgr& cls, const IModuleMgr& module) {
-  gen.SetRecapString(Summary(gen, cls, module));
+void RebuildSummary(IGeneralMgr& gen, const CommandSpec& spec) {
+  gen.SetRecapString(Summary(spec, gen.BitmapRecapString()));
 }
 
 void ResetListenerPieces(IGeneralMgr& gen, bool listener) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "connection/connection.h"
+#include "model/command_spec.h"
 
 namespace verbsmith {
 class FrmVerbsmith;
@@ -27,13 +28,13 @@ std::string ListenerHeading(bool listener);
 
 // The bitmap piece (BitmapRecapString) for custom bitmaps: the resource
 // script, then each chosen bitmap in the order LC, LM, SC, SM.
-std::string CustomBitmaps(const IGeneralMgr& gen, const IBitmapMgr& bitmaps);
+std::string CustomBitmaps(const CommandSpec& spec);
 // The bitmap piece when no bitmap is defined.
 std::string NoBitmap();
 
 // The summary (RecapString): purpose, description, tool tip, the project's
-// files and the bitmap piece.
-std::string Summary(const IGeneralMgr& gen, const IClassMgr& cls, const IModuleMgr& module);
+// files and the bitmap piece given.
+std::string Summary(const CommandSpec& spec, const std::string& bitmapPiece);
 
 // The joined recap (TotalRecapString) from the pieces held by gen.
 std::string Total(const IGeneralMgr& gen);
@@ -44,8 +45,8 @@ std::string Total(const IGeneralMgr& gen);
 // yet: the finish step shows TotalRecapString whenever it is entered too.
 void ShowTotal(FrmVerbsmith& window);
 
-// Rebuilds the summary piece in gen from the managers as they are now.
-void RebuildSummary(IGeneralMgr& gen, const IClassMgr& cls, const IModuleMgr& module);
+// Rebuilds the summary piece in gen from the specification as it is now.
+void RebuildSummary(IGeneralMgr& gen, const CommandSpec& spec);
 
 // The listener heading and the two listener pieces of a command made a
 // non-listener (or a listener whose pieces are still to come).

@@ -1,5 +1,7 @@
 #include "support/fake_ide.h"
 
+#include <stdexcept>
+
 #include "base/vb_error.h"
 
 namespace verbsmith::test {
@@ -14,6 +16,7 @@ VbError IdeFailure() {
 
 bool FakeComponent::IsDirty() const {
   if (failIsDirty) throw IdeFailure();
+  if (faultInIsDirty) throw std::logic_error("fault");
   return dirty_;
 }
 

@@ -23,6 +23,7 @@ class FakeComponent : public IdeComponent {
   int reloads = 0;
   bool failReload = false;
   bool failIsDirty = false;
+  bool faultInIsDirty = false;  // a fault of the program, not of the environment
 
  private:
   std::string name_;

@@ -77,7 +77,7 @@ class StubGeneralMgr : public IGeneralMgr {
   void ReloadProject(const std::string&) override {}
   void IsCommandUnique(bool& unique) override { unique = true; }
   void AreComponentsDirty(bool& dirty) override { dirty = false; }
-  void CopyTemplate() override {}
+  StageOutcome CopyTemplate() override { return {}; }
   void NamesUnique(bool& unique) override { unique = true; }
   void ReadProject() override {}
   void ModifyProject() override {}
