@@ -40,9 +40,10 @@ std::string HostName(FileSystem& fs, const std::string& project, const std::stri
   }
 }
 
+// A directory without its trailing separator, which the Windows form keeps.
 std::string HostName(FileSystem& fs, const std::string& path) {
   try {
-    return fs.HostPath(path);
+    return fs.HostPath(WithoutTrailingBackslash(path));
   } catch (const VbError&) {
     return path;
   }
